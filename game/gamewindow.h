@@ -1,0 +1,47 @@
+// gamewindow.h: the plain operations through which the rules act on the window.
+#pragma once
+
+#include "scoreview.h"
+
+namespace varn {
+
+enum class Pointer {
+    Custom,  // the window's own hand pointer
+    Busy,    // the hourglass
+};
+
+// The rules never touch a toolkit: the window realises these operations, and tests and the
+// replay driver realise them with a scripted window. Lengths are in twips, 15 to a pixel.
+class GameWindow : public ScoreView {
+public:
+    // Cells: show pattern picture k in cell i, show or hide it, place it without a border.
+    virtual void showPattern(int cell, int pattern) = 0;
+    virtual void setCellVisible(int cell, bool visible) = 0;
+    virtual void placeCell(int cell, int left, int top, int width, int height) = 0;
+    // The current left and top of the frame that holds the cells.
+    virtual int boardLeft() const = 0;
+    virtual int boardTop() const = 0;
+
+    virtual void repaintCell(int cell) = 0;
+    virtual void repaintBoard() = 0;
+
+    // Board input: while it is disabled, no cell takes a click. It is the sign of a busy board.
+    virtual void setBoardEnabled(bool enabled) = 0;
+    virtual bool boardEnabled() const = 0;
+    virtual void focusBoard() = 0;
+
+    virtual void setPointer(Pointer pointer) = 0;
+
+    // The timer that paces the falling; each tick calls the game's Timer1_Timer.
+    virtual void startTimer() = 0;
+    virtual void stopTimer() = 0;
+    virtual bool timerRunning() const = 0;
+
+    // Lets pending window events run; any handler may run inside it, a timer tick included.
+    virtual void doEvents() = 0;
+
+    // Plays clip n (1 to 3) with its player's own settings.
+    virtual void playClip(int clip) = 0;
+};
+
+}  // namespace varn

@@ -1,0 +1,39 @@
+// highscorefile.h: the one-line text file that keeps the high score between runs.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace varn {
+
+inline constexpr const char* kHighScoreFileName = "Varn_hsc.nrz";
+
+class HighScoreFile {
+public:
+    // Only this much of the file is ever read: a high score needs a few digits, and a huge or
+    // foreign file must not be loaded into memory.
+    static constexpr std::size_t kMaxLineLength = 256;
+
+    explicit HighScoreFile(std::string path = kHighScoreFileName);
+
+    const std::string& path() const { return m_path; }
+
+    // True when anything of that name exists, a directory included.
+    bool exists() const;
+
+    // The characters before the first CR or LF, or before the end of the file, cut at
+    // kMaxLineLength. Empty when the file can be read but holds no line; nothing when it is
+    // missing, unreadable or not a regular file.
+    std::optional<std::string> readFirstLine() const;
+
+    // Replaces the whole file by `line` and CR LF. The content goes to a temporary file in the
+    // same directory first and is renamed over the old file, so a crash leaves either the old
+    // or the new line, never a half-written file. False when the file could not be written.
+    bool writeLine(const std::string& line) const;
+
+private:
+    std::string m_path;
+};
+
+}  // namespace varn

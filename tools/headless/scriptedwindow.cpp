@@ -1,0 +1,51 @@
+// scriptedwindow.cpp: the recording stand-in for the window.
+#include "scriptedwindow.h"
+
+namespace varn {
+
+ScriptedWindow::ScriptedWindow() { m_clips.reserve(16); }
+
+void ScriptedWindow::resetCounters() {
+    m_ticks = 0;
+    m_beeps = 0;
+    m_eventCalls = 0;
+    m_focusCount = 0;
+    m_clips.clear();
+}
+
+void ScriptedWindow::setBoardPosition(int left, int top) {
+    m_boardLeft = left;
+    m_boardTop = top;
+}
+
+std::string ScriptedWindow::labelText(ScoreLabel label) const {
+    return label == ScoreLabel::Label4 ? m_label4 : m_label8;
+}
+
+void ScriptedWindow::setLabelText(ScoreLabel label, const std::string& text) {
+    (label == ScoreLabel::Label4 ? m_label4 : m_label8) = text;
+}
+
+void ScriptedWindow::placeCell(int cell, int left, int top, int width, int height) {
+    m_placements[cell] = {left, top, width, height};
+}
+
+void ScriptedWindow::doEvents() {
+    const int call = ++m_eventCalls;
+    if (m_hook) m_hook(call);
+    if (m_timerRunning) {
+        ++m_ticks;
+        if (m_tick) {
+            m_tick();
+        } else {
+            m_timerRunning = false;
+        }
+    }
+}
+
+void ScriptedWindow::playClip(int clip) {
+    doEvents();
+    m_clips.push_back(clip);
+}
+
+}  // namespace varn
