@@ -6,8 +6,8 @@
 namespace varn {
 
 int BoardTables::markedCount() const {
-    return static_cast<int>(std::count_if(Marked.begin(), Marked.end(),
-                                          [](Flag f) { return f != kFalse; }));
+    return static_cast<int>(
+        std::count_if(Marked.begin(), Marked.end(), [](Flag f) { return f != kFalse; }));
 }
 
 bool BoardTables::hasEmptyCell() const {

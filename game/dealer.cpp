@@ -31,7 +31,8 @@ void Dealer::DealBoard() {
             m_tables.Board[cell] = code;
         }
     }
-    for (int cell = 0; cell < kCellCount; ++cell) m_window.setCellVisible(cell, true);
+    for (int cell = 0; cell < kCellCount; ++cell)
+        m_window.setCellVisible(cell, true);
     m_window.setBoardEnabled(true);
 }
 

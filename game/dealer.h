@@ -11,7 +11,7 @@ namespace varn {
 inline constexpr int kCellTwips = 480;
 
 class Dealer {
-public:
+  public:
     Dealer(BoardTables& tables, GameWindow& window, UniformSource& random);
 
     // One new piece: an ordinary kind, a joker or, now and then, a special piece. Draws two
@@ -22,7 +22,7 @@ public:
     // enables board input.
     void DealBoard();
 
-private:
+  private:
     BoardTables& m_tables;
     GameWindow& m_window;
     UniformSource& m_random;

@@ -35,8 +35,14 @@ void Game::transformBoard(void (*permute)(BoardTables&)) {
     m_window.setPointer(Pointer::Custom);
 }
 
-void Game::Picture6_Click() { transformBoard(MirrorBoard); }
-void Game::Picture7_Click() { transformBoard(RotateBoardCounterClockwise); }
-void Game::picture8_click() { transformBoard(RotateBoardClockwise); }
+void Game::Picture6_Click() {
+    transformBoard(MirrorBoard);
+}
+void Game::Picture7_Click() {
+    transformBoard(RotateBoardCounterClockwise);
+}
+void Game::picture8_click() {
+    transformBoard(RotateBoardClockwise);
+}
 
 }  // namespace varn

@@ -12,7 +12,7 @@
 namespace varn {
 
 class Game {
-public:
+  public:
     Game(GameWindow& window, UniformSource& random, HighScoreFile scoreFile = HighScoreFile());
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -34,7 +34,7 @@ public:
     // "Enter score".
     void Command1_Click() { m_scores.Command1_Click(); }
 
-private:
+  private:
     void transformBoard(void (*permute)(BoardTables&));
 
     GameWindow& m_window;

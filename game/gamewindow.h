@@ -13,7 +13,7 @@ enum class Pointer {
 // The rules never touch a toolkit: the window realises these operations, and tests and the
 // replay driver realise them with a scripted window. Lengths are in twips, 15 to a pixel.
 class GameWindow : public ScoreView {
-public:
+  public:
     // Cells: show pattern picture k in cell i, show or hide it, place it without a border.
     virtual void showPattern(int cell, int pattern) = 0;
     virtual void setCellVisible(int cell, bool visible) = 0;

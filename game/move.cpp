@@ -41,8 +41,10 @@ int Move::markSpecialArea(int cell) {
     switch (m_tables.Board[cell]) {
         case piece::Bomb:
             markArea(cell, piece::BlastImage);
-            for (int n : orthogonalNeighbours(cell)) markArea(n, piece::BlastImage);
-            for (int n : diagonalNeighbours(cell)) markArea(n, piece::BlastImage);
+            for (int n : orthogonalNeighbours(cell))
+                markArea(n, piece::BlastImage);
+            for (int n : diagonalNeighbours(cell))
+                markArea(n, piece::BlastImage);
             return kBombClip;
         case piece::RowLadder:
             for (int column = 0; column < kBoardSide; ++column) {

@@ -17,12 +17,12 @@ inline constexpr int kLadderClip = 3;
 inline constexpr int kSmallestGroup = 3;
 
 class Move {
-public:
+  public:
     Move(BoardTables& tables, GameWindow& window, ScoreKeeper& scores, Settler& settler);
 
     void Element_Click(int cell);
 
-private:
+  private:
     // Marks the area of a bomb or ladder in `cell` and shows its effect picture; returns the
     // clip to play, or 0 when the cell holds no special piece.
     int markSpecialArea(int cell);

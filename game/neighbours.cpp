@@ -6,10 +6,18 @@
 namespace varn {
 
 namespace {
-bool hasLeft(int cell) { return columnOf(cell) != 0; }
-bool hasRight(int cell) { return columnOf(cell) != kBoardSide - 1; }
-bool hasAbove(int cell) { return cell - kBoardSide >= 0; }
-bool hasBelow(int cell) { return cell + kBoardSide < kCellCount; }
+bool hasLeft(int cell) {
+    return columnOf(cell) != 0;
+}
+bool hasRight(int cell) {
+    return columnOf(cell) != kBoardSide - 1;
+}
+bool hasAbove(int cell) {
+    return cell - kBoardSide >= 0;
+}
+bool hasBelow(int cell) {
+    return cell + kBoardSide < kCellCount;
+}
 }  // namespace
 
 NeighbourList orthogonalNeighbours(int cell) {

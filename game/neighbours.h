@@ -7,13 +7,13 @@ namespace varn {
 
 // Up to four cells, in a fixed visiting order.
 class NeighbourList {
-public:
+  public:
     void add(int cell) { m_cells[m_count++] = cell; }
     const int* begin() const { return m_cells.data(); }
     const int* end() const { return m_cells.data() + m_count; }
     int size() const { return m_count; }
 
-private:
+  private:
     std::array<int, 4> m_cells{};
     int m_count = 0;
 };

@@ -6,7 +6,9 @@ namespace varn {
 Settler::Settler(BoardTables& tables, GameWindow& window, Dealer& dealer)
     : m_tables(tables), m_window(window), m_dealer(dealer) {}
 
-void Settler::DrawCell(int cell) { m_window.showPattern(cell, m_tables.Board[cell]); }
+void Settler::DrawCell(int cell) {
+    m_window.showPattern(cell, m_tables.Board[cell]);
+}
 
 void Settler::EmptyMarkedCells() {
     for (int cell = 0; cell < kCellCount; ++cell) {
@@ -40,7 +42,8 @@ void Settler::SettleBoard() {
         // A new game or a transform may run inside this wait. A transform settles the board
         // itself and stops the timer; the next scan then finds no gap.
         m_window.startTimer();
-        while (m_window.timerRunning()) m_window.doEvents();
+        while (m_window.timerRunning())
+            m_window.doEvents();
     }
     m_dealer.DealBoard();
 }

@@ -10,7 +10,7 @@ namespace varn {
 // A gap is a marked cell. Marks travel with the pieces as they fall, so every gap of a column
 // moves down with the pieces between them until the piece above closes it.
 class Settler {
-public:
+  public:
     Settler(BoardTables& tables, GameWindow& window, Dealer& dealer);
 
     // Shows the piece code of a cell in that cell.
@@ -29,7 +29,7 @@ public:
     // After a transform: redraws every cell, marks the empty ones and settles.
     void RedrawAndSettle();
 
-private:
+  private:
     // Finds the lowest gap of every column; false when no gap is left.
     bool scanForGaps();
     void dropColumn(int column);

@@ -4,7 +4,7 @@
 namespace varn {
 
 class UniformSource {
-public:
+  public:
     virtual ~UniformSource() = default;
     // A single-precision number u with 0 <= u < 1.
     virtual float next() = 0;

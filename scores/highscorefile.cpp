@@ -14,7 +14,7 @@ namespace varn {
 namespace {
 
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int fd) : m_fd(fd) {}
     ~FileDescriptor() { close(); }
     FileDescriptor(const FileDescriptor&) = delete;
@@ -27,7 +27,7 @@ public:
         return ok;
     }
 
-private:
+  private:
     int m_fd;
 };
 

@@ -10,7 +10,7 @@ namespace varn {
 inline constexpr const char* kHighScoreFileName = "Varn_hsc.nrz";
 
 class HighScoreFile {
-public:
+  public:
     // Only this much of the file is ever read: a high score needs a few digits, and a huge or
     // foreign file must not be loaded into memory.
     static constexpr std::size_t kMaxLineLength = 256;
@@ -32,7 +32,7 @@ public:
     // or the new line, never a half-written file. False when the file could not be written.
     bool writeLine(const std::string& line) const;
 
-private:
+  private:
     std::string m_path;
 };
 

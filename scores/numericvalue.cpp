@@ -8,8 +8,12 @@ namespace varn {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Collects the characters that form the number, dropping blanks wherever they stand, so that
 // the result can be handed to strtod. Stops at the first character that cannot continue it.
@@ -17,7 +21,8 @@ std::string leadingNumber(std::string_view text) {
     std::string number;
     std::size_t i = 0;
     auto skipBlanks = [&] {
-        while (i < text.size() && isBlank(text[i])) ++i;
+        while (i < text.size() && isBlank(text[i]))
+            ++i;
     };
     auto takeDigits = [&] {
         bool any = false;

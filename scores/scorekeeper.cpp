@@ -39,7 +39,9 @@ void ScoreKeeper::resetScore() {
     m_view.setLabelText(ScoreLabel::Label4, "0");
 }
 
-void ScoreKeeper::showScore() { m_view.setLabelText(ScoreLabel::Label4, std::to_string(m_score)); }
+void ScoreKeeper::showScore() {
+    m_view.setLabelText(ScoreLabel::Label4, std::to_string(m_score));
+}
 
 void ScoreKeeper::LoadHiScore() {
     if (!m_file.exists()) m_file.writeLine(kNoHighScore);

@@ -10,7 +10,7 @@
 namespace varn {
 
 class ScoreKeeper {
-public:
+  public:
     ScoreKeeper(ScoreView& view, HighScoreFile file);
 
     // The running score of the current game; it never falls during a game.
@@ -29,7 +29,7 @@ public:
     // The "Enter score" button: stores the running score when it beats the shown high score.
     void Command1_Click();
 
-private:
+  private:
     ScoreView& m_view;
     HighScoreFile m_file;
     std::int64_t m_score = 0;

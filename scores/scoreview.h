@@ -11,7 +11,7 @@ enum class ScoreLabel {
 };
 
 class ScoreView {
-public:
+  public:
     virtual ~ScoreView() = default;
     virtual std::string labelText(ScoreLabel label) const = 0;
     virtual void setLabelText(ScoreLabel label, const std::string& text) = 0;

@@ -8,7 +8,9 @@
 namespace varn {
 namespace {
 
-std::vector<int> listOf(const NeighbourList& list) { return {list.begin(), list.end()}; }
+std::vector<int> listOf(const NeighbourList& list) {
+    return {list.begin(), list.end()};
+}
 
 TEST(Neighbours, InsideCellHasAllEightInFixedOrder) {
     EXPECT_EQ(listOf(orthogonalNeighbours(55)), (std::vector{45, 65, 54, 56}));

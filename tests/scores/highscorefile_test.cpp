@@ -17,7 +17,7 @@ using test::readWhole;
 using test::writeWhole;
 
 class HighScoreFileTest : public ::testing::Test {
-protected:
+  protected:
     std::optional<std::string> firstLineOf(const std::string& bytes) {
         writeWhole(m_dir.file(kHighScoreFileName), bytes);
         return m_file.readFirstLine();
@@ -54,8 +54,13 @@ TEST_F(HighScoreFileTest, HugeFileIsReadOnlyAsFarAsTheBound) {
 }
 
 TEST_F(HighScoreFileTest, BinaryBytesPassThroughUpToTheLineEnd) {
-    const std::string bytes("\x01\x00\xff" "7\r\n", 6);
-    EXPECT_EQ(firstLineOf(bytes), std::string("\x01\x00\xff" "7", 4));
+    const std::string bytes(
+        "\x01\x00\xff"
+        "7\r\n",
+        6);
+    EXPECT_EQ(firstLineOf(bytes), std::string("\x01\x00\xff"
+                                              "7",
+                                              4));
 }
 
 TEST_F(HighScoreFileTest, DirectoryOrFifoOfThatNameHasNoLine) {

@@ -14,7 +14,7 @@ using test::readWhole;
 using test::writeWhole;
 
 class RecordingView : public ScoreView {
-public:
+  public:
     std::string labelText(ScoreLabel label) const override {
         return label == ScoreLabel::Label4 ? label4 : label8;
     }
@@ -29,7 +29,7 @@ public:
 };
 
 class ScoreKeeperTest : public ::testing::Test {
-protected:
+  protected:
     std::string path() const { return m_dir.file(kHighScoreFileName); }
     void scorePoints(int points) {
         m_keeper.addPoints(points);
@@ -130,7 +130,9 @@ TEST_F(ScoreKeeperTest, FileWithoutAnyLineShowsZero) {
 }
 
 TEST_F(ScoreKeeperTest, ControlBytesAreNotShown) {
-    writeWhole(path(), std::string("1\x00\x07" "2\r\n", 6));
+    writeWhole(path(), std::string("1\x00\x07"
+                                   "2\r\n",
+                                   6));
     m_keeper.LoadHiScore();
     EXPECT_EQ(m_view.label8, "1??2");
 }

@@ -10,12 +10,12 @@
 namespace varn {
 
 class RandomNumbersExhausted : public std::runtime_error {
-public:
+  public:
     RandomNumbersExhausted() : std::runtime_error("random numbers exhausted") {}
 };
 
 class QueuedSource : public UniformSource {
-public:
+  public:
     QueuedSource() = default;
     QueuedSource(std::initializer_list<float> numbers) : m_queue(numbers) {}
 
@@ -25,7 +25,7 @@ public:
     // Throws RandomNumbersExhausted when the queue is empty.
     float next() override;
 
-private:
+  private:
     std::deque<float> m_queue;
 };
 

@@ -3,7 +3,9 @@
 
 namespace varn {
 
-ScriptedWindow::ScriptedWindow() { m_clips.reserve(16); }
+ScriptedWindow::ScriptedWindow() {
+    m_clips.reserve(16);
+}
 
 void ScriptedWindow::resetCounters() {
     m_ticks = 0;
@@ -11,6 +13,7 @@ void ScriptedWindow::resetCounters() {
     m_eventCalls = 0;
     m_focusCount = 0;
     m_clips.clear();
+    m_effects.clear();
 }
 
 void ScriptedWindow::setBoardPosition(int left, int top) {
@@ -24,6 +27,11 @@ std::string ScriptedWindow::labelText(ScoreLabel label) const {
 
 void ScriptedWindow::setLabelText(ScoreLabel label, const std::string& text) {
     (label == ScoreLabel::Label4 ? m_label4 : m_label8) = text;
+}
+
+void ScriptedWindow::showPattern(int cell, int pattern) {
+    m_patterns[cell] = pattern;
+    if (m_recordEffects && !isBoardCode(pattern)) m_effects.push_back({cell, pattern});
 }
 
 void ScriptedWindow::placeCell(int cell, int left, int top, int width, int height) {

@@ -15,12 +15,19 @@ namespace varn {
 // doEvents first runs the hook given for it, then fires a timer tick when the timer runs, so
 // a script decides exactly what happens inside a long operation.
 class ScriptedWindow : public GameWindow {
-public:
+  public:
     // The label text of a freshly created window.
     static constexpr const char* kDesignLabelText = "0000000000000000";
 
     struct Placement {
         int left = 0, top = 0, width = 0, height = 0;
+    };
+
+    // An effect picture (blast, money bag, falling weight) shown in a cell.
+    struct Effect {
+        int cell;
+        int pattern;
+        bool operator==(const Effect&) const = default;
     };
 
     ScriptedWindow();
@@ -31,6 +38,9 @@ public:
     // resetCounters.
     void setEventHook(std::function<void(int)> hook) { m_hook = std::move(hook); }
     void resetCounters();
+    // Keeps a log of the effect pictures shown, in order, from now on.
+    void recordEffects() { m_recordEffects = true; }
+    const std::vector<Effect>& effects() const { return m_effects; }
 
     // What the rules asked for.
     int ticks() const { return m_ticks; }
@@ -48,7 +58,7 @@ public:
     void setLabelText(ScoreLabel label, const std::string& text) override;
     void beep() override { ++m_beeps; }
 
-    void showPattern(int cell, int pattern) override { m_patterns[cell] = pattern; }
+    void showPattern(int cell, int pattern) override;
     void setCellVisible(int cell, bool visible) override { m_visible[cell] = visible; }
     void placeCell(int cell, int left, int top, int width, int height) override;
     int boardLeft() const override { return m_boardLeft; }
@@ -66,7 +76,7 @@ public:
     // Lets events run once, as the sound player does before it plays, then plays at once.
     void playClip(int clip) override;
 
-private:
+  private:
     std::function<void()> m_tick;
     std::function<void(int)> m_hook;
     std::array<int, kCellCount> m_patterns{};
@@ -75,6 +85,8 @@ private:
     std::string m_label4 = kDesignLabelText;
     std::string m_label8 = kDesignLabelText;
     std::vector<int> m_clips;
+    std::vector<Effect> m_effects;
+    bool m_recordEffects = false;
     int m_boardLeft = 0;
     int m_boardTop = 0;
     bool m_enabled = true;

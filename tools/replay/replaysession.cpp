@@ -19,7 +19,8 @@ class BadInput : public std::runtime_error {
 std::vector<std::string> splitWords(const std::string& line) {
     std::istringstream stream(line);
     std::vector<std::string> words;
-    for (std::string word; stream >> word;) words.push_back(word);
+    for (std::string word; stream >> word;)
+        words.push_back(word);
     return words;
 }
 
@@ -45,8 +46,8 @@ float parseUniform(const std::string& word) {
 
 void expectCount(const std::vector<std::string>& words, std::size_t count) {
     if (words.size() != count) {
-        throw BadInput("'" + words[0] + "' takes " + std::to_string(count - 1) + " argument(s), not " +
-                       std::to_string(words.size() - 1));
+        throw BadInput("'" + words[0] + "' takes " + std::to_string(count - 1) +
+                       " argument(s), not " + std::to_string(words.size() - 1));
     }
 }
 
@@ -62,8 +63,8 @@ std::string joined(const std::vector<int>& values, std::size_t from, const char*
 
 }  // namespace
 
-ReplaySession::ReplaySession(std::ostream& out) : m_out(out), m_game(m_window, m_random) {
-    m_window.setTickHandler([this] { m_game.Timer1_Timer(); });
+ReplaySession::ReplaySession(std::ostream& out)
+    : m_out(out), m_headless(m_random), m_window(m_headless.window), m_game(m_headless.game) {
     m_window.setEventHook([this](int call) { onEvents(call); });
 }
 
@@ -88,9 +89,11 @@ int ReplaySession::run(std::istream& in) {
 
 void ReplaySession::execute(const std::vector<std::string>& words) {
     const std::string& command = words[0];
-    static const std::pair<const char*, Action> kSimple[] = {
-        {"mirror", Action::Mirror}, {"left", Action::Left},       {"right", Action::Right},
-        {"newgame", Action::NewGame}, {"enter", Action::Enter}};
+    static const std::pair<const char*, Action> kSimple[] = {{"mirror", Action::Mirror},
+                                                             {"left", Action::Left},
+                                                             {"right", Action::Right},
+                                                             {"newgame", Action::NewGame},
+                                                             {"enter", Action::Enter}};
     for (const auto& [name, action] : kSimple) {
         if (command == name) {
             expectCount(words, 1);
@@ -122,7 +125,8 @@ void ReplaySession::execute(const std::vector<std::string>& words) {
         m_out << "ok\n";
     } else if (command == "random") {
         if (words.size() < 2) throw BadInput("'random' needs at least one number");
-        for (std::size_t i = 1; i < words.size(); ++i) m_random.append(parseUniform(words[i]));
+        for (std::size_t i = 1; i < words.size(); ++i)
+            m_random.append(parseUniform(words[i]));
         m_out << "ok\n";
     } else {
         throw BadInput("unknown command '" + command + "'");
@@ -140,12 +144,24 @@ void ReplaySession::runAction(Action action, int cell) {
 
 void ReplaySession::perform(Action action, int cell) {
     switch (action) {
-        case Action::Click: m_game.Element_Click(cell); break;
-        case Action::Mirror: m_game.Picture6_Click(); break;
-        case Action::Left: m_game.Picture7_Click(); break;
-        case Action::Right: m_game.picture8_click(); break;
-        case Action::NewGame: m_game.ng_click(); break;
-        case Action::Enter: m_game.Command1_Click(); break;
+        case Action::Click:
+            m_game.Element_Click(cell);
+            break;
+        case Action::Mirror:
+            m_game.Picture6_Click();
+            break;
+        case Action::Left:
+            m_game.Picture7_Click();
+            break;
+        case Action::Right:
+            m_game.picture8_click();
+            break;
+        case Action::NewGame:
+            m_game.ng_click();
+            break;
+        case Action::Enter:
+            m_game.Command1_Click();
+            break;
     }
 }
 
@@ -168,8 +184,8 @@ void ReplaySession::report(int firstClip, int ticksBefore, int beepsBefore) {
           << " ticks=" << m_window.ticks() - ticksBefore
           << " clips=" << joined(m_window.clips(), static_cast<std::size_t>(firstClip), "-")
           << " beeps=" << m_window.beeps() - beepsBefore
-          << " enabled=" << (m_window.boardEnabled() ? 1 : 0)
-          << " marked=" << tables.markedCount() << " board=";
+          << " enabled=" << (m_window.boardEnabled() ? 1 : 0) << " marked=" << tables.markedCount()
+          << " board=";
     for (int cell = 0; cell < kCellCount; ++cell) {
         m_out << (cell ? "," : "") << tables.Board[cell];
     }

@@ -5,23 +5,22 @@
 #include <string>
 #include <vector>
 
-#include "game.h"
+#include "headlessgame.h"
 #include "queuedsource.h"
-#include "scriptedwindow.h"
 
 namespace varn {
 
 // Reads one command a line and prints one line for each. The game starts as a freshly created
 // window does, before its start-up runs: every code 0, no marks, score 0, design label texts.
 class ReplaySession {
-public:
+  public:
     explicit ReplaySession(std::ostream& out);
 
     // Runs the whole script; returns the exit status: 0, or 2 after bad input or when the deal
     // runs out of random numbers.
     int run(std::istream& in);
 
-private:
+  private:
     enum class Action { Click, Mirror, Left, Right, NewGame, Enter };
     struct Nested {
         int call;
@@ -35,9 +34,10 @@ private:
     void report(int firstClip, int ticksBefore, int beepsBefore);
 
     std::ostream& m_out;
-    ScriptedWindow m_window;
     QueuedSource m_random;
-    Game m_game;
+    HeadlessGame m_headless;
+    ScriptedWindow& m_window;
+    Game& m_game;
     std::vector<Nested> m_nextNests;
     std::vector<Nested> m_activeNests;
     int m_lineNumber = 0;

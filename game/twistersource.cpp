@@ -1,21 +1,21 @@
-// clockseededsource.cpp: uniform floats in [0, 1) from a Mersenne Twister seeded by the clock.
-#include "clockseededsource.h"
+// twistersource.cpp: uniform floats in [0, 1) from a Mersenne Twister.
+#include "twistersource.h"
 
 #include <chrono>
 
 namespace varn {
 
 namespace {
-std::mt19937::result_type timeOfDaySeed() {
+std::uint32_t timeOfDaySeed() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    return static_cast<std::mt19937::result_type>(
+    return static_cast<std::uint32_t>(
         std::chrono::duration_cast<std::chrono::microseconds>(now).count());
 }
 }  // namespace
 
-ClockSeededSource::ClockSeededSource() : m_engine(timeOfDaySeed()) {}
+TwisterSource::TwisterSource() : m_engine(timeOfDaySeed()) {}
 
-float ClockSeededSource::next() {
+float TwisterSource::next() {
     // The top 24 bits fill a float's mantissa exactly, so the result can never round up to 1.
     return static_cast<float>(m_engine() >> 8) * 0x1p-24f;
 }

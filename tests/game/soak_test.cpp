@@ -1,0 +1,151 @@
+// soak_test.cpp: thousands of random actions, some run inside others, and the board always
+// comes back whole.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+#include <string>
+
+#include "headlessgame.h"
+#include "temporarydirectory.h"
+#include "twistersource.h"
+
+namespace varn {
+namespace {
+
+enum class Action { Click, Mirror, Left, Right, NewGame, Enter };
+
+class Soak {
+  public:
+    explicit Soak(std::uint32_t seed)
+        : m_choices(seed),
+          m_deal(seed + 1),
+          m_headless(m_deal, HighScoreFile(m_dir.file(kHighScoreFileName))) {
+        m_headless.window.setEventHook([this](int) { maybeNest(); });
+    }
+
+    void run(int actions) {
+        m_headless.window.stopTimer();
+        perform(Action::NewGame);
+        for (int i = 0; i < actions && !::testing::Test::HasFatalFailure(); ++i) {
+            const auto action = randomAction();
+            m_headless.window.resetCounters();
+            m_nestBudget = pick(0, 3);
+            m_clickedCell = -1;
+            perform(action);
+            checkSettled(i, action);
+        }
+    }
+
+    int nestedActions() const { return m_nestedActions; }
+
+  private:
+    int pick(int low, int high) { return std::uniform_int_distribution(low, high)(m_choices); }
+
+    Action randomAction() {
+        // Mostly clicks, as a player plays.
+        const int roll = pick(0, 19);
+        if (roll < 14) return Action::Click;
+        return static_cast<Action>(roll - 14 + 1 > 5 ? 5 : roll - 14 + 1);
+    }
+
+    // Inside a long action the player may press a button, choose a menu entry or, when board
+    // input is enabled again (after a new game), click a cell: the real window delivers those.
+    void maybeNest() {
+        if (m_nestBudget == 0 || pick(0, 3) != 0) return;
+        --m_nestBudget;
+        ++m_nestedActions;
+        Action action = static_cast<Action>(pick(1, 5));
+        if (m_headless.window.boardEnabled() && pick(0, 1) == 0) action = Action::Click;
+        perform(action);
+    }
+
+    void perform(Action action) {
+        Game& game = m_headless.game;
+        switch (action) {
+            case Action::Click:
+                m_clickedCell = pick(0, kCellCount - 1);
+                game.Element_Click(m_clickedCell);
+                break;
+            case Action::Mirror:
+                game.Picture6_Click();
+                break;
+            case Action::Left:
+                game.Picture7_Click();
+                break;
+            case Action::Right:
+                game.picture8_click();
+                break;
+            case Action::NewGame:
+                game.ng_click();
+                m_lowestScore = 0;
+                break;
+            case Action::Enter:
+                game.Command1_Click();
+                break;
+        }
+        checkScoreNeverFalls();
+    }
+
+    void checkScoreNeverFalls() {
+        const auto score = m_headless.game.scores().Score();
+        ASSERT_GE(score, m_lowestScore) << "the score fell during a game";
+        m_lowestScore = score;
+    }
+
+    // A refused pair stays marked until the next click or transform clears the marks; nothing
+    // reads them in between, and a new game or an entered score leaves them. Any other mark is
+    // a gap left open.
+    void checkMarks(Action action) {
+        const BoardTables& tables = m_headless.game.tables();
+        if (action == Action::Click && tables.markedCount() == 2) {
+            ASSERT_TRUE(tables.isMarked(m_clickedCell));
+            ASSERT_EQ(m_headless.window.beeps(), 1);
+            m_leftoverMarks = tables.Marked;
+        } else if (action == Action::Click ||
+                   (action >= Action::Mirror && action <= Action::Right)) {
+            m_leftoverMarks.fill(kFalse);
+        }
+        ASSERT_EQ(tables.Marked, m_leftoverMarks) << "a gap was left open";
+    }
+
+    void checkSettled(int step, Action action) {
+        const Game& game = m_headless.game;
+        const ScriptedWindow& window = m_headless.window;
+        SCOPED_TRACE("after action " + std::to_string(step));
+        ASSERT_FALSE(game.tables().hasEmptyCell());
+        checkMarks(action);
+        ASSERT_TRUE(window.boardEnabled());
+        ASSERT_EQ(window.pointer(), Pointer::Custom);
+        ASSERT_FALSE(window.timerRunning());
+        ASSERT_EQ(window.labelText(ScoreLabel::Label4), std::to_string(game.scores().Score()));
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            const Code code = game.tables().Board[cell];
+            ASSERT_TRUE(isBoardCode(code)) << "cell " << cell;
+            ASSERT_EQ(window.shownPattern(cell), code) << "cell " << cell << " shows another piece";
+            ASSERT_TRUE(window.cellVisible(cell));
+        }
+    }
+
+    std::mt19937 m_choices;
+    TwisterSource m_deal;
+    test::TemporaryDirectory m_dir;
+    HeadlessGame m_headless;
+    int m_nestBudget = 0;
+    int m_nestedActions = 0;
+    int m_clickedCell = -1;
+    std::array<Flag, kCellCount> m_leftoverMarks{};
+    std::int64_t m_lowestScore = 0;
+};
+
+TEST(Soak, BoardIsAlwaysWholeAfterThousandsOfRandomActions) {
+    for (std::uint32_t seed : {1u, 2u, 3u, 4u}) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        Soak soak(seed);
+        soak.run(10000);
+        EXPECT_GT(soak.nestedActions(), 2000) << "too few actions ran inside others";
+    }
+}
+
+}  // namespace
+}  // namespace varn

@@ -1,0 +1,13 @@
+// headlessgame.cpp: wiring the scripted window's timer to the game.
+#include "headlessgame.h"
+
+#include <utility>
+
+namespace varn {
+
+HeadlessGame::HeadlessGame(UniformSource& random, HighScoreFile scoreFile)
+    : game(window, random, std::move(scoreFile)) {
+    window.setTickHandler([this] { game.Timer1_Timer(); });
+}
+
+}  // namespace varn

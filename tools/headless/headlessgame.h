@@ -1,0 +1,20 @@
+// headlessgame.h: the real game wired to a scripted window, for tests, replays and benchmarks.
+#pragma once
+
+#include "game.h"
+#include "scriptedwindow.h"
+
+namespace varn {
+
+// The window's timer ticks into the game, as the real window's does.
+class HeadlessGame {
+  public:
+    explicit HeadlessGame(UniformSource& random, HighScoreFile scoreFile = HighScoreFile());
+    HeadlessGame(const HeadlessGame&) = delete;
+    HeadlessGame& operator=(const HeadlessGame&) = delete;
+
+    ScriptedWindow window;
+    Game game;
+};
+
+}  // namespace varn
