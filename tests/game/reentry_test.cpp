@@ -56,13 +56,13 @@ TEST_F(ReentryTest, NewGameDuringASettleClosesTheStillMarkedCellsOfTheNewBoard) 
 }
 
 TEST_F(ReentryTest, TransformDuringASettleSettlesTheBoardItselfAndTheSettleEndsQuietly) {
-    for (auto transform : {&Game::Picture6_Click, &Game::Picture7_Click, &Game::picture8_click}) {
-        SCOPED_TRACE(transform == &Game::Picture6_Click ? "mirror" : "turn");
+    for (const auto& button : test::kTransformButtons) {
+        SCOPED_TRACE(button.name);
         m_nestedRuns = 0;
         const int drawsBefore = m_random.draws();
         const int scoreBefore = score();
         setBoard(kStackOfThree);
-        clickWithNested(34, kFirstSettleWaitAfterThree, [&] { (m_game.*transform)(); });
+        clickWithNested(34, kFirstSettleWaitAfterThree, [&] { button.press(m_game); });
         expectSettled();
         EXPECT_EQ(score(), scoreBefore + 3);
         EXPECT_EQ(m_random.draws() - drawsBefore, 2 * 3) << "each gap is refilled exactly once";

@@ -79,9 +79,9 @@ TEST(Transforms, TurnsAndMirrorsUndoEachOther) {
 
 class TransformButtonTest : public test::GameTestBase {
   protected:
-    void press(void (Game::*handler)()) {
+    void press(const test::TransformButton& button) {
         m_window.resetCounters();
-        (m_game.*handler)();
+        button.press(m_game);
     }
 };
 
@@ -90,7 +90,7 @@ TEST_F(TransformButtonTest, FullBoardIsOnlyRearrangedAndNothingElseChanges) {
     m_window.setLabelText(ScoreLabel::Label4, "12");
     m_window.setLabelText(ScoreLabel::Label8, "34");
     m_game.tables().Marked[5] = kTrue;
-    press(&Game::picture8_click);
+    press(test::kTransformButtons[2]);
     EXPECT_EQ(m_game.tables().Board[9], piece::Bomb);
     EXPECT_EQ(m_game.tables().Board[99], piece::Gem);
     EXPECT_EQ(m_game.tables().Board[0], piece::RowLadder);
@@ -114,7 +114,7 @@ TEST_F(TransformButtonTest, EmptyCellsWhereverTheyLandAreClosedAndRefilled) {
     m_window.setEventHook([&](int call) {
         if (call == 1) marksAtFirstWait = test::marksOf(m_game.tables());
     });
-    press(&Game::Picture6_Click);
+    press(test::kTransformButtons[0]);
     EXPECT_EQ(marksAtFirstWait.substr(9 * 11, 10), "xx........");
     EXPECT_EQ(m_game.tables().Board[90], piece::Gem) << "the gem fell one row, into the gap";
     EXPECT_EQ(m_window.ticks(), 1);
@@ -125,10 +125,10 @@ TEST_F(TransformButtonTest, EmptyCellsWhereverTheyLandAreClosedAndRefilled) {
 
 TEST_F(TransformButtonTest, BusyBoardEndsEnabledWithTheWindowsOwnPointer) {
     setBoard(test::kCheckerBoard);
-    for (auto handler : {&Game::Picture6_Click, &Game::Picture7_Click, &Game::picture8_click}) {
+    for (const auto& button : test::kTransformButtons) {
         m_window.setBoardEnabled(false);
         m_window.setPointer(Pointer::Busy);
-        press(handler);
+        press(button);
         EXPECT_TRUE(m_window.boardEnabled());
         EXPECT_EQ(m_window.pointer(), Pointer::Custom);
     }

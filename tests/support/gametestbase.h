@@ -34,6 +34,17 @@ class GameTestBase : public ::testing::Test {
     Game& m_game;
 };
 
+// The three picture buttons, by what they do.
+struct TransformButton {
+    const char* name;
+    void (*press)(Game&);
+};
+inline const TransformButton kTransformButtons[] = {
+    {"mirror", [](Game& game) { game.Picture6_Click(); }},
+    {"left", [](Game& game) { game.Picture7_Click(); }},
+    {"right", [](Game& game) { game.picture8_click(); }},
+};
+
 // A background without two like pieces side by side: only the pieces that a test puts in can
 // form a group with the kinds 0, 3, 4 and the gem.
 inline constexpr const char* kCheckerBoard =
