@@ -11,7 +11,9 @@ namespace varn::artwork {
 
 namespace {
 
-bool isVector(const QString& path) { return path.endsWith(QLatin1String(".svg")); }
+bool isVector(const QString& path) {
+    return path.endsWith(QLatin1String(".svg"));
+}
 
 QSize scaled(QSize size, qreal ratio) {
     return QSize(static_cast<int>(std::lround(size.width() * ratio)),

@@ -7,7 +7,8 @@
 
 namespace varn::artwork {
 
-// The resource path of pattern picture `index` (0 to 8 and 10 to 14), e.g. ":/pictures/pattern-3.svg".
+// The resource path of pattern picture `index` (0 to 8 and 10 to 14), e.g.
+// ":/pictures/pattern-3.svg".
 QString patternPath(int index);
 
 // The resource path of any picture by its file name, e.g. ":/pictures/wood.png".

@@ -17,11 +17,11 @@ constexpr int kGap = 12;
 
 const QStringList& pictureNames() {
     static const QStringList names = {
-        "pattern-0.svg",     "pattern-1.svg",   "pattern-2.svg",    "pattern-3.svg",
-        "pattern-4.svg",     "pattern-5.svg",   "pattern-6.svg",    "pattern-7.svg",
-        "pattern-8.svg",     "pattern-10.svg",  "pattern-11.svg",   "pattern-12.svg",
-        "pattern-13.svg",    "pattern-14.svg",  "button-mirror.svg", "button-left.svg",
-        "button-right.svg",  "icon.svg",        "pointer.svg",
+        "pattern-0.svg",    "pattern-1.svg",  "pattern-2.svg",     "pattern-3.svg",
+        "pattern-4.svg",    "pattern-5.svg",  "pattern-6.svg",     "pattern-7.svg",
+        "pattern-8.svg",    "pattern-10.svg", "pattern-11.svg",    "pattern-12.svg",
+        "pattern-13.svg",   "pattern-14.svg", "button-mirror.svg", "button-left.svg",
+        "button-right.svg", "icon.svg",       "pointer.svg",
     };
     return names;
 }
