@@ -12,7 +12,7 @@
 namespace {
 
 class SilentOutput : public varn::SoundOutput {
-public:
+  public:
     bool play(std::span<const std::uint8_t>, std::uint32_t) override { return false; }
     void stop() override {}
 };

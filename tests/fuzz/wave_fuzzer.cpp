@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto samples = wave.samples();
     const bool inside = samples.empty() ||
                         (samples.data() >= data && samples.data() + samples.size() <= data + size);
-    const bool whole = samples.size() == wave.frames() * static_cast<std::size_t>(wave.blockAlign());
+    const bool whole =
+        samples.size() == wave.frames() * static_cast<std::size_t>(wave.blockAlign());
     const bool sane = (wave.channels() == 1 || wave.channels() == 2) &&
                       (wave.bitsPerSample() == 8 || wave.bitsPerSample() == 16) &&
                       wave.sampleRate() >= varn::WaveImage::kMinSampleRate &&
@@ -23,6 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!inside || !whole || !sane) std::abort();
     // Touch every sample, so a view past the input shows up under the address sanitizer.
     unsigned sum = 0;
-    for (const std::uint8_t byte : samples) sum += byte;
+    for (const std::uint8_t byte : samples)
+        sum += byte;
     return static_cast<int>(sum & 0);
 }
