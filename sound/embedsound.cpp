@@ -140,15 +140,11 @@ void EmbedSound::UserControl_WriteProperties() {
 void EmbedSound::UserControl_Resize() {
     // A host that resizes on every change of size would bring us straight back here.
     if (m_resizing) return;
-    m_resizing = true;
-    try {
-        m_host.setSize(kFacePixels * m_host.twipsPerPixelX(),
-                       kFacePixels * m_host.twipsPerPixelY());
-    } catch (...) {
-        m_resizing = false;
-        throw;
-    }
-    m_resizing = false;
+    struct Guard {
+        bool& flag;
+        ~Guard() { flag = false; }
+    } guard{m_resizing = true};
+    m_host.setSize(kFacePixels * m_host.twipsPerPixelX(), kFacePixels * m_host.twipsPerPixelY());
 }
 
 void EmbedSound::UserControl_Terminate() {

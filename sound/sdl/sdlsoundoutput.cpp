@@ -112,7 +112,8 @@ void SdlSoundOutput::endClip() {
 bool SdlSoundOutput::convert(const WaveImage& wave, std::vector<Uint8>& converted) const {
     const std::span<const std::uint8_t> samples = wave.samples();
     if (samples.empty()) return true;
-    // SDL measures in int; the expansion to the device format must fit too.
+    // SDL counts bytes in int, and samples may grow many times over on their way to the
+    // device's format: clips of more than 32 MiB of samples are not played.
     if (samples.size() > INT_MAX / 64) return false;
     const bool eightBit = wave.bitsPerSample() == 8;
     const std::unique_ptr<SDL_AudioStream, StreamDeleter> stream(

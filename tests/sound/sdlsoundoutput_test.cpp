@@ -11,7 +11,9 @@
 #include <optional>
 #include <thread>
 
+#include "embeddedsounddesign.h"
 #include "embedsound.h"
+#include "embedsoundarray.h"
 #include "fakesoundhost.h"
 #include "temporarydirectory.h"
 #include "wavebuilder.h"
@@ -90,6 +92,28 @@ TEST_F(SdlDiskOutputTest, ClipInTheDeviceFormatArrivesSampleForSample) {
     EXPECT_EQ(firstSound({samples.begin() + start + 4410, samples.end()}),
               samples.size() - start - 4410)
         << "only silence after the clip";
+}
+
+TEST_F(SdlDiskOutputTest, GamePlayerPlaysItsBuiltInClipSampleForSample) {
+    // The whole road: the built-in design, the restored player, the device.
+    std::vector<std::int16_t> expected;
+    {
+        int events = 0;
+        EmbedSoundArray players(embeddedSoundDesign(), output(), [&] { ++events; });
+        const auto began = Clock::now();
+        ASSERT_TRUE(players[1].PlaySound());
+        EXPECT_GT(secondsSince(began), 0.18) << "the group's clip lasts 0.23 s, synchronously";
+        EXPECT_EQ(events, 1);
+        const WaveImage clip = WaveImage::parse(players[1].MemWav());
+        ASSERT_EQ(clip.sampleRate(), 22050);
+        expected.resize(clip.frames());
+        std::memcpy(expected.data(), clip.samples().data(), clip.samples().size());
+    }  // the players end before the output they stop
+    const std::vector<std::int16_t> samples = played();
+    const std::size_t leading = firstSound(expected);
+    const std::size_t start = firstSound(samples) - leading;
+    ASSERT_GE(samples.size(), start + expected.size());
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), samples.begin() + start));
 }
 
 TEST_F(SdlDiskOutputTest, EightBitStereoIsConvertedWithinRounding) {
