@@ -122,6 +122,15 @@ TEST_F(DesignCommandTest, DamagedDesignIsNeitherUsedNorOverwritten) {
     EXPECT_NE(m_err.str().find("damaged"), std::string::npos) << m_err.str();
     EXPECT_EQ(run({"show"}), 2);
     EXPECT_EQ(test::readWhole(m_design), bytes);
+
+    // Well-formed data whose flag is a text cannot restore the player either.
+    SavedDesign wrongType;
+    wrongType.add(1).set("loopsnd", std::string("often"));
+    const ByteArray encoded = wrongType.encode();
+    test::writeWhole(m_design, std::string(encoded.begin(), encoded.end()));
+    EXPECT_EQ(run({"player", "1", "--sync"}), 2);
+    EXPECT_NE(m_err.str().find("instance 1: Type mismatch"), std::string::npos) << m_err.str();
+    EXPECT_EQ(run({"show"}), 0) << "listing needs no restore";
 }
 
 }  // namespace

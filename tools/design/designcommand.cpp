@@ -166,7 +166,12 @@ int DesignCommand::player(const std::string& file, const std::vector<std::string
         if (isNew) {
             control.UserControl_InitProperties();
         } else {
-            control.UserControl_ReadProperties();
+            try {
+                control.UserControl_ReadProperties();
+            } catch (const SoundError& error) {
+                throw DesignError(file + " holds damaged design data: instance " + args[2] + ": " +
+                                  error.what());
+            }
         }
         control.UserControl_Resize();
         if (settings->sync) control.SyncSnd(*settings->sync);
