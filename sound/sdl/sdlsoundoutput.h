@@ -1,0 +1,82 @@
+// sdlsoundoutput.h: the real sound output, SDL2 audio: one clip at a time for every player.
+#pragma once
+
+#include <SDL2/SDL.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <span>
+#include <vector>
+
+#include "soundoutput.h"
+#include "waveimage.h"
+
+namespace varn {
+
+// Uses SDL's audio subsystem only. The device is opened at the first clip (or by open()), so
+// a program that starts plays no part in it; once open it stays open until the output ends.
+// A clip is converted whole to the device's format when it starts, so the caller's image is not
+// read after play() returns.
+//
+// Synchronous play blocks the caller on a condition variable that the audio callback signals
+// once the buffer with the clip's last sample has been played out. A looped synchronous play
+// returns after the first pass has been played; the clip then loops on in the background until
+// a stop or another clip, like an asynchronous loop, so it never holds the window for good.
+// Without a device (none, or one that fails to open) and for images that are no playable WAVE,
+// nothing plays, play() returns false at once, and nothing is reported.
+class SdlSoundOutput : public SoundOutput {
+  public:
+    // What is asked of the device; SDL may give another format, and clips are converted to it.
+    struct Options {
+        int sampleRate = 44100;
+        int channels = 2;
+        int bufferFrames = 1024;
+    };
+
+    SdlSoundOutput();
+    explicit SdlSoundOutput(Options options);
+    ~SdlSoundOutput() override;
+    SdlSoundOutput(const SdlSoundOutput&) = delete;
+    SdlSoundOutput& operator=(const SdlSoundOutput&) = delete;
+
+    // Opens the device now rather than at the first clip. False when there is no device; a
+    // failed open is not tried again.
+    bool open();
+
+    bool play(std::span<const std::uint8_t> image, std::uint32_t flags) override;
+    void stop() override;
+
+    // True from the start of a clip until its last buffer has been played, or while it loops.
+    bool playing() const;
+
+  private:
+    enum class Device { Closed, Open, Failed };
+
+    static void SDLCALL fillCallback(void* output, Uint8* stream, int length);
+    void fill(Uint8* stream, int length);
+    bool convert(const WaveImage& wave, std::vector<Uint8>& converted) const;
+    void endClip();
+    void waitForEnd(std::unique_lock<std::mutex>& lock, std::uint64_t clip,
+                    std::chrono::steady_clock::duration length);
+
+    Options m_options;
+    Device m_device = Device::Closed;
+    bool m_subsystemStarted = false;
+    SDL_AudioDeviceID m_deviceId = 0;
+    SDL_AudioSpec m_spec{};
+
+    // Shared with the audio thread.
+    mutable std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::vector<Uint8> m_clip;  // in the device's format
+    std::size_t m_position = 0;
+    bool m_loop = false;
+    bool m_active = false;
+    bool m_lastBufferOut = false;  // the clip's end is in the device's buffer
+    std::uint64_t m_clipId = 0;
+    std::uint64_t m_passes = 0;
+};
+
+}  // namespace varn

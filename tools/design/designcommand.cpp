@@ -1,0 +1,212 @@
+// designcommand.cpp: creating, updating and listing saved designs from the command line.
+#include "designcommand.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <charconv>
+#include <cstdio>
+#include <iomanip>
+#include <optional>
+#include <ostream>
+
+#include "crc32.h"
+#include "designerror.h"
+#include "designhost.h"
+#include "embedsound.h"
+#include "saveddesign.h"
+#include "sounderror.h"
+
+namespace varn {
+
+namespace {
+
+// A design is a few clips; anything larger is no design of ours and is not loaded.
+constexpr qint64 kMaxDesignFileBytes = 256ll << 20;
+
+// The designer plays nothing: its players have no speaker behind them.
+class SilentOutput : public SoundOutput {
+  public:
+    bool play(std::span<const std::uint8_t>, std::uint32_t) override { return false; }
+    void stop() override {}
+};
+
+// The settings given on the command line; a setting not given stays as it was.
+struct Settings {
+    std::optional<bool> sync;
+    std::optional<bool> loop;
+    std::optional<bool> stop;
+    std::optional<std::string> file;
+};
+
+std::optional<Settings> parseSettings(const std::vector<std::string>& args, std::size_t from) {
+    Settings settings;
+    for (std::size_t i = from; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--sync" || arg == "--no-sync") {
+            settings.sync = arg == "--sync";
+        } else if (arg == "--loop" || arg == "--no-loop") {
+            settings.loop = arg == "--loop";
+        } else if (arg == "--stop" || arg == "--no-stop") {
+            settings.stop = arg == "--stop";
+        } else if (arg == "--file" && i + 1 < args.size()) {
+            settings.file = args[++i];
+        } else {
+            return std::nullopt;
+        }
+    }
+    return settings;
+}
+
+std::optional<int> parseIndex(const std::string& text) {
+    int index = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), index);
+    if (error != std::errc() || end != text.data() + text.size() || index < 0 || index > 32767) {
+        return std::nullopt;
+    }
+    return index;
+}
+
+// The design in FILE; an empty design when there is no such file. Throws DesignError.
+SavedDesign loadDesign(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    if (!file.exists()) return {};
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw DesignError("cannot read " + path + ": " + file.errorString().toStdString());
+    }
+    if (file.size() > kMaxDesignFileBytes) throw DesignError(path + " is too large for a design");
+    const QByteArray bytes = file.read(kMaxDesignFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        throw DesignError("cannot read " + path + ": " + file.errorString().toStdString());
+    }
+    try {
+        return SavedDesign::decode({reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                    static_cast<std::size_t>(bytes.size())});
+    } catch (const DesignError& error) {
+        throw DesignError(path + " holds damaged design data: " + error.what());
+    }
+}
+
+// Written to a temporary file and renamed over the old one: a failure leaves the old design.
+void saveDesign(const std::string& path, const SavedDesign& design) {
+    const ByteArray bytes = design.encode();
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
+        !file.commit()) {
+        throw DesignError("cannot write " + path + ": " + file.errorString().toStdString());
+    }
+}
+
+std::string quoted(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+void printValue(std::ostream& out, const PropertyValue& value) {
+    if (const auto* number = std::get_if<std::int16_t>(&value)) {
+        out << "integer " << *number;
+    } else if (const auto* flag = std::get_if<bool>(&value)) {
+        out << "boolean " << (*flag ? "True" : "False");
+    } else if (const auto* text = std::get_if<std::string>(&value)) {
+        out << "text " << quoted(*text);
+    } else {
+        const ByteArray& bytes = std::get<ByteArray>(value);
+        out << "bytes " << bytes.size() << " elements, CRC-32 " << std::hex << std::setw(8)
+            << std::setfill('0') << crc32(bytes) << std::dec << std::setfill(' ');
+    }
+}
+
+}  // namespace
+
+DesignCommand::DesignCommand(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
+
+int DesignCommand::run(const std::vector<std::string>& args) {
+    if (args.size() >= 3 && args[1] == "player") return player(args[0], args);
+    if (args.size() == 2 && args[1] == "show") return show(args[0]);
+    return usage();
+}
+
+int DesignCommand::usage() {
+    m_err << "usage: varn-design FILE player N [--sync|--no-sync] [--loop|--no-loop]"
+             " [--stop|--no-stop] [--file PATH]\n"
+             "       varn-design FILE show\n";
+    return kBadUsageOrData;
+}
+
+int DesignCommand::player(const std::string& file, const std::vector<std::string>& args) {
+    const std::optional<int> index = parseIndex(args[2]);
+    const std::optional<Settings> settings = parseSettings(args, 3);
+    if (!index || !settings) return usage();
+    try {
+        SavedDesign design = loadDesign(file);
+        const bool isNew = design.find(*index) == nullptr;
+        DesignInstance& instance = design.add(*index);
+        DesignHost host(instance, DesignHost::Mode::Design);
+        std::string lastTitle;
+        host.setMessageBox([&](const std::string& text, const std::string& title) {
+            m_out << title << '\n' << text << '\n';
+            lastTitle = title;
+        });
+        SilentOutput silent;
+        EmbedSound control(host, silent);
+        if (isNew) {
+            control.UserControl_InitProperties();
+        } else {
+            try {
+                control.UserControl_ReadProperties();
+            } catch (const SoundError& error) {
+                throw DesignError(file + " holds damaged design data: instance " + args[2] + ": " +
+                                  error.what());
+            }
+        }
+        control.UserControl_Resize();
+        if (settings->sync) control.SyncSnd(*settings->sync);
+        if (settings->loop) control.LoopSnd(*settings->loop);
+        if (settings->stop) control.StopSnd(*settings->stop);
+        if (settings->file) control.SndFile(*settings->file);
+        host.save(control);
+        saveDesign(file, design);
+        return lastTitle == "EmbedSound Error" ? kEmbedFailed : kSuccess;
+    } catch (const std::exception& error) {
+        m_err << "varn-design: " << error.what() << '\n';
+        return kBadUsageOrData;
+    }
+}
+
+int DesignCommand::show(const std::string& file) {
+    try {
+        if (!QFile::exists(QString::fromStdString(file)))
+            throw DesignError("no such file: " + file);
+        const SavedDesign design = loadDesign(file);
+        for (const DesignInstance& instance : design.instances()) {
+            m_out << "instance " << instance.index() << ": " << instance.controlClass()
+                  << ", extent " << instance.widthTwips() << " x " << instance.heightTwips()
+                  << " twips\n";
+            for (const DesignProperty& property : instance.properties()) {
+                m_out << "  " << property.key << ": ";
+                printValue(m_out, property.value);
+                m_out << '\n';
+            }
+        }
+        return kSuccess;
+    } catch (const std::exception& error) {
+        m_err << "varn-design: " << error.what() << '\n';
+        return kBadUsageOrData;
+    }
+}
+
+}  // namespace varn
