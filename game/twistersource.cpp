@@ -15,6 +15,8 @@ std::uint32_t timeOfDaySeed() {
 
 TwisterSource::TwisterSource() : m_engine(timeOfDaySeed()) {}
 
+void TwisterSource::seedFromClock() { m_engine.seed(timeOfDaySeed()); }
+
 float TwisterSource::next() {
     // The top 24 bits fill a float's mantissa exactly, so the result can never round up to 1.
     return static_cast<float>(m_engine() >> 8) * 0x1p-24f;

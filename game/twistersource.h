@@ -15,6 +15,9 @@ class TwisterSource : public UniformSource {
     // A repeatable sequence, for tests and benchmarks.
     explicit TwisterSource(std::uint32_t seed) : m_engine(seed) {}
 
+    // Starts a fresh sequence from the time of day.
+    void seedFromClock();
+
     float next() override;
 
   private:

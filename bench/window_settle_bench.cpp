@@ -1,0 +1,62 @@
+// window_settle_bench.cpp: the processor time the real window spends while ten rows fall.
+// The settle waits for each timer tick by blocking on the event queue, so it should cost next
+// to nothing however long the fall takes.
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+
+#include "form1.h"
+#include "twistersource.h"
+
+namespace {
+
+class SilentOutput : public varn::SoundOutput {
+  public:
+    bool play(std::span<const std::uint8_t>, std::uint32_t) override { return true; }
+    void stop() override {}
+};
+
+double processorMilliseconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+// A column of ten like pieces in a board without other groups: a move of ten ticks.
+void prepareColumn(varn::Game& game) {
+    auto& board = game.tables().Board;
+    for (int cell = 0; cell < varn::kCellCount; ++cell) {
+        board[cell] = static_cast<varn::Code>(1 + (varn::rowOf(cell) + varn::columnOf(cell)) % 2);
+        if (varn::columnOf(cell) == 3) board[cell] = 0;
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    SilentOutput output;
+    varn::TwisterSource random(1);
+    varn::Form1 form(output, &random);
+    form.show();
+    constexpr int kRuns = 5;
+    std::printf("settle of ten ticks in the real window (%s platform)\n",
+                qPrintable(QGuiApplication::platformName()));
+    for (int run = 1; run <= kRuns; ++run) {
+        prepareColumn(form.game());
+        QElapsedTimer wall;
+        const double before = processorMilliseconds();
+        wall.start();
+        form.game().Element_Click(33);
+        const double cpu = processorMilliseconds() - before;
+        const auto elapsed = static_cast<double>(wall.elapsed());
+        std::printf("run %d: wall %.0f ms, processor %.1f ms (%.1f%% of one core)\n", run, elapsed,
+                    cpu, 100.0 * cpu / elapsed);
+    }
+    return 0;
+}

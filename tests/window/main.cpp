@@ -1,0 +1,29 @@
+// main.cpp: runs the window tests in one application, without a display, in a scratch folder.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "fonts.h"
+
+namespace {
+// The offscreen platform cannot size windows to their contents and says so each time.
+void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.contains(QLatin1String("propagateSizeHints"))) return;
+    qt_message_output(type, context, text);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    qInstallMessageHandler(quietMessages);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    varn::installFontSubstitutes();
+    // The window reads and writes its high-score file in the working directory.
+    QTemporaryDir scratch;
+    QDir::setCurrent(scratch.path());
+    return RUN_ALL_TESTS();
+}

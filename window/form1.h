@@ -1,0 +1,103 @@
+// form1.h: the game's only window: its design, start-up, commands, and the window operations
+// through which the rules and the sound players act on it.
+#pragma once
+
+#include <QCursor>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QTimer>
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "embedsoundarray.h"
+#include "game.h"
+#include "gamewindow.h"
+#include "twistersource.h"
+
+class QLabel;
+class QPushButton;
+
+namespace varn {
+
+class CellWidget;
+class PictureBox;
+
+class Form1 : public QMainWindow, public GameWindow {
+    Q_OBJECT
+
+  public:
+    // The three sound players play through `output`, which must outlive the window. `random`
+    // replaces the generator that start-up seeds from the clock; tests feed exact numbers.
+    explicit Form1(SoundOutput& output, UniformSource* random = nullptr);
+    ~Form1() override;
+
+    Game& game() { return m_game; }
+    // How often the window has beeped: the only trace a beep leaves.
+    int beepCount() const { return m_beeps; }
+
+    // Handlers of the window's own events and of its commands.
+    void form_load();
+    void form_click();
+    void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode);
+    void pomoc_Click();
+    void Command5_Click();
+    void PlayClip(int clip);
+
+    // The window operations of the rules.
+    std::string labelText(ScoreLabel label) const override;
+    void setLabelText(ScoreLabel label, const std::string& text) override;
+    void beep() override;
+    void showPattern(int cell, int pattern) override;
+    void setCellVisible(int cell, bool visible) override;
+    void placeCell(int cell, int left, int top, int width, int height) override;
+    int boardLeft() const override;
+    int boardTop() const override;
+    void repaintCell(int cell) override;
+    void repaintBoard() override;
+    void setBoardEnabled(bool enabled) override;
+    bool boardEnabled() const override;
+    void focusBoard() override;
+    void setPointer(Pointer pointer) override;
+    void startTimer() override { m_timer1.start(); }
+    void stopTimer() override { m_timer1.stop(); }
+    bool timerRunning() const override { return m_timer1.isActive(); }
+    void doEvents() override;
+    void playClip(int clip) override { PlayClip(clip); }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void loadPictures();
+    void buildMenu();
+    void buildBoard(QWidget* surface);
+    void buildScorePanel(QWidget* surface);
+    void buildHelpPanel(QWidget* surface);
+    void buildButtons(QWidget* surface);
+    QLabel* addLabel(QWidget* parent, const char* name, const QRect& place, const QColor& colour,
+                     const QFont& font);
+
+    TwisterSource m_twister;
+    UniformSource* m_injectedRandom;
+    Game m_game;
+    EmbedSoundArray EmbedSound1;
+    QTimer m_timer1;
+    QCursor m_ownPointer;
+    std::array<QPixmap, 15> m_patterns;  // Uzorak: index 9 stays empty
+
+    PictureBox* m_podloga = nullptr;
+    PictureBox* m_picture1 = nullptr;
+    QWidget* m_cellArea = nullptr;  // picture1's inside, where the cells lie
+    PictureBox* m_picture10 = nullptr;
+    PictureBox* m_picture12 = nullptr;
+    QLabel* m_label3 = nullptr;
+    QLabel* m_label4 = nullptr;
+    QLabel* m_label8 = nullptr;
+    std::array<CellWidget*, kCellCount> m_cells{};
+    std::string m_label4Text;
+    std::string m_label8Text;
+    int m_beeps = 0;
+};
+
+}  // namespace varn

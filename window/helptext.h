@@ -1,0 +1,12 @@
+// helptext.h: the text of the help panel.
+#pragma once
+
+#include <string>
+
+namespace varn {
+
+// The welcome line, the rules with our credit in front, and the farewell, joined by carriage
+// returns.
+std::string helpText();
+
+}  // namespace varn

@@ -1,0 +1,34 @@
+// main.cpp: varn, the game. It takes no arguments.
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "fonts.h"
+#include "form1.h"
+#include "sdlsoundoutput.h"
+
+namespace {
+
+// Without a display Qt reports its own failure at length and aborts; a player gets one line.
+void startUpMessages(QtMsgType type, const QMessageLogContext&, const QString&) {
+    if (type == QtFatalMsg) {
+        std::fputs("varn: cannot open a display; start Varn from a graphical desktop session\n",
+                   stderr);
+        std::_Exit(1);
+    }
+}
+
+}  // namespace
+
+int main(int, char** argv) {
+    int argc = 1;
+    qInstallMessageHandler(startUpMessages);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(nullptr);
+
+    varn::installFontSubstitutes();
+    varn::SdlSoundOutput output;
+    varn::Form1 form(output);
+    form.show();
+    return app.exec();
+}
