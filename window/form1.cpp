@@ -10,7 +10,6 @@
 #include <QStringDecoder>
 
 #include "artwork.h"
-#include "cellwidget.h"
 #include "embeddedsounddesign.h"
 #include "fonts.h"
 #include "helptext.h"
@@ -98,9 +97,11 @@ void Form1::buildMenu() {
 void Form1::buildBoard(QWidget* surface) {
     // The cells start on the window, unplaced; start-up moves them into the board frame.
     for (int cell = 0; cell < kCellCount; ++cell) {
-        m_cells[cell] = new CellWidget(cell, surface);
-        connect(m_cells[cell], &CellWidget::clicked, this,
-                [this](int index) { m_game.Element_Click(index); });
+        m_cells[cell] = new PictureBox(QStringLiteral("Element"), surface);
+        // A piece smaller than its cell leaves the face colour showing at its edges.
+        m_cells[cell]->setBackground(palette().color(QPalette::Button));
+        connect(m_cells[cell], &PictureBox::clicked, this,
+                [this, cell] { m_game.Element_Click(cell); });
     }
     m_picture1 = new PictureBox(QStringLiteral("picture1"), surface);
     m_picture1->setGeometry(twipRect(0, 0, 4816, 4848));
@@ -206,7 +207,7 @@ void Form1::form_load() {
     m_label3->setText(
         QString::fromStdString(helpText()).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     // The pattern pictures are held as pixmaps, never as widgets, so there is nothing to hide.
-    for (CellWidget* cell : m_cells) {
+    for (PictureBox* cell : m_cells) {
         cell->hide();
         cell->setParent(m_cellArea);
     }

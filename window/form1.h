@@ -20,7 +20,6 @@ class QPushButton;
 
 namespace varn {
 
-class CellWidget;
 class PictureBox;
 
 class Form1 : public QMainWindow, public GameWindow {
@@ -94,7 +93,7 @@ class Form1 : public QMainWindow, public GameWindow {
     QLabel* m_label3 = nullptr;
     QLabel* m_label4 = nullptr;
     QLabel* m_label8 = nullptr;
-    std::array<CellWidget*, kCellCount> m_cells{};
+    std::array<PictureBox*, kCellCount> m_cells{};  // Element
     std::string m_label4Text;
     std::string m_label8Text;
     int m_beeps = 0;

@@ -11,6 +11,7 @@ PictureBox::PictureBox(const QString& name, QWidget* parent) : QWidget(parent) {
 }
 
 void PictureBox::setPicture(const QPixmap& picture, Fill fill) {
+    if (picture.cacheKey() == m_picture.cacheKey() && fill == m_fill) return;
     m_picture = picture;
     m_fill = fill;
     update();

@@ -6,8 +6,9 @@
 
 namespace varn {
 
-// The picture buttons, the help panel and the score panel: a picture on a background colour,
-// optionally tiled to fill the box, optionally with a one-pixel border.
+// The board cells, the picture buttons, the help panel and the score panel: a picture on a
+// background colour, unscaled at the top-left corner, centred or tiled, optionally with a
+// one-pixel border.
 class PictureBox : public QWidget {
     Q_OBJECT
 
@@ -17,6 +18,7 @@ class PictureBox : public QWidget {
     PictureBox(const QString& name, QWidget* parent);
 
     void setPicture(const QPixmap& picture, Fill fill = Fill::TopLeft);
+    const QPixmap& picture() const { return m_picture; }
     void setBackground(const QColor& colour);
     void setBorder(bool border) { m_border = border; }
 

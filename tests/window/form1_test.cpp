@@ -16,7 +16,7 @@
 
 #include "artwork.h"
 #include "boardpicture.h"
-#include "cellwidget.h"
+#include "picturebox.h"
 #include "constantsource.h"
 #include "gametestbase.h"
 #include "recordingoutput.h"
@@ -41,8 +41,8 @@ class Form1Test : public ::testing::Test {
     T* control(const char* name) const {
         return m_form->findChild<T*>(QString::fromLatin1(name));
     }
-    CellWidget* cell(int index) const {
-        return m_form->findChildren<CellWidget*>(QStringLiteral("Element")).at(index);
+    PictureBox* cell(int index) const {
+        return m_form->findChildren<PictureBox*>(QStringLiteral("Element")).at(index);
     }
     QString label(const char* name) const { return control<QLabel>(name)->text(); }
     QAction* action(const char* name) const {
@@ -133,6 +133,18 @@ TEST_F(Form1Test, ControlsStandWhereTheDesignPutsThem) {
     EXPECT_EQ(control<QPushButton>("Command5")->text(), QStringLiteral("OK"));
     EXPECT_EQ(label("Label2"), QStringLiteral("Score:"));
     EXPECT_EQ(label("Label7"), QStringLiteral("Hiscore:"));
+}
+
+TEST_F(Form1Test, EmptyCellShowsAFaceColouredStripRightAndBelow) {
+    m_form->showPattern(0, piece::Empty);
+    const QImage shot = cell(0)->grab().toImage();
+    const qreal ratio = shot.devicePixelRatio();
+    auto at = [&](int x, int y) { return shot.pixelColor(QPoint(x, y) * ratio); };
+    EXPECT_EQ(at(0, 0), QColor(128, 128, 128));
+    EXPECT_EQ(at(29, 29), QColor(128, 128, 128));
+    const QColor face = cell(0)->palette().color(QPalette::Button);
+    EXPECT_EQ(at(31, 10), face);
+    EXPECT_EQ(at(10, 30), face);
 }
 
 TEST_F(Form1Test, PictureButtonsAndHelpPanelStayInFrontOfTheBoard) {
