@@ -15,7 +15,9 @@ std::uint32_t timeOfDaySeed() {
 
 TwisterSource::TwisterSource() : m_engine(timeOfDaySeed()) {}
 
-void TwisterSource::seedFromClock() { m_engine.seed(timeOfDaySeed()); }
+void TwisterSource::seedFromClock() {
+    m_engine.seed(timeOfDaySeed());
+}
 
 float TwisterSource::next() {
     // The top 24 bits fill a float's mantissa exactly, so the result can never round up to 1.

@@ -26,6 +26,10 @@ class SoundOutput {
 
     // Ends whatever clip plays, whoever started it; nothing happens when none does.
     virtual void stop() = 0;
+
+    // Gives the sound device back while nothing plays, so that the sound system and the card can
+    // rest; the next clip takes it again. Nothing happens while a clip plays.
+    virtual void rest() {}
 };
 
 }  // namespace varn

@@ -23,6 +23,8 @@ namespace {
 const QColor kTeal(0, 192, 192);
 const QColor kBoardYellow(255, 255, 192);
 constexpr int kClipCount = 3;
+// After this long without a clip the sound device is given back to the system.
+constexpr int kSoundRestMs = 10'000;
 
 // Labels show the 8-bit text of the Central European code page the game's files use.
 QString fromCodePage(const std::string& text) {
@@ -40,6 +42,7 @@ QPixmap pixmapOf(const QString& fileName, qreal ratio) {
 Form1::Form1(SoundOutput& output, UniformSource* random)
     : m_injectedRandom(random),
       m_game(*this, random ? *random : m_twister),
+      m_output(output),
       EmbedSound1(embeddedSoundDesign(), output, [this] { doEvents(); }) {
     setWindowTitle(QStringLiteral("Varn v3.00"));
     loadPictures();
@@ -64,6 +67,10 @@ Form1::Form1(SoundOutput& output, UniformSource* random)
     m_timer1.setTimerType(Qt::PreciseTimer);
     connect(&m_timer1, &QTimer::timeout, this, [this] { m_game.Timer1_Timer(); });
     m_timer1.start();
+
+    m_soundRest.setSingleShot(true);
+    m_soundRest.setInterval(kSoundRestMs);
+    connect(&m_soundRest, &QTimer::timeout, this, [this] { m_output.rest(); });
 
     form_load();
 }

@@ -80,8 +80,10 @@ class Form1 : public QMainWindow, public GameWindow {
     TwisterSource m_twister;
     UniformSource* m_injectedRandom;
     Game m_game;
+    SoundOutput& m_output;
     EmbedSoundArray EmbedSound1;
     QTimer m_timer1;
+    QTimer m_soundRest;  // gives the sound device back after a quiet spell
     QCursor m_ownPointer;
     std::array<QPixmap, 15> m_patterns;  // Uzorak: index 9 stays empty
 

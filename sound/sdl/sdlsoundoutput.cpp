@@ -97,6 +97,14 @@ void SdlSoundOutput::stop() {
     if (m_active) endClip();
 }
 
+void SdlSoundOutput::rest() {
+    if (m_device != Device::Open || playing()) return;
+    // Closing waits for the audio thread, which takes m_mutex: it must not be held here.
+    SDL_CloseAudioDevice(m_deviceId);
+    m_deviceId = 0;
+    m_device = Device::Closed;
+}
+
 bool SdlSoundOutput::playing() const {
     const std::lock_guard lock(m_mutex);
     return m_active;

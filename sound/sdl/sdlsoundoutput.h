@@ -16,7 +16,8 @@
 namespace varn {
 
 // Uses SDL's audio subsystem only. The device is opened at the first clip (or by open()), so
-// a program that starts plays no part in it; once open it stays open until the output ends.
+// a program that starts plays no part in it; once open it stays open until rest() or the end of
+// the output. An open device keeps SDL's audio thread feeding it silence between clips.
 // A clip is converted whole to the device's format when it starts, so the caller's image is not
 // read after play() returns.
 //
@@ -47,6 +48,8 @@ class SdlSoundOutput : public SoundOutput {
 
     bool play(std::span<const std::uint8_t> image, std::uint32_t flags) override;
     void stop() override;
+    // Closes the device when no clip plays; the next clip opens it again.
+    void rest() override;
 
     // True from the start of a clip until its last buffer has been played, or while it loops.
     bool playing() const;

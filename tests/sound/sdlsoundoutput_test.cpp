@@ -191,6 +191,19 @@ TEST_F(SdlDiskOutputTest, TwoSynchronousPlaysPlayTheClipTwiceInARow) {
     EXPECT_EQ(count(played(), 1500), 2 * 2205);
 }
 
+TEST_F(SdlDiskOutputTest, RestingLeavesAPlayingClipAloneAndTheNextClipReopens) {
+    ASSERT_TRUE(output().play(levelClip(22050, 11025, 700), kAsyncCutOff));
+    output().rest();
+    EXPECT_TRUE(output().playing()) << "a clip that plays keeps the device";
+    output().stop();
+    output().rest();
+    // Reopening the disk device starts its file afresh: only the new clip is in it.
+    ASSERT_TRUE(output().play(levelClip(22050, 2205, 900), kSyncCutOff));
+    const auto samples = played();
+    EXPECT_EQ(count(samples, 900), 2205);
+    EXPECT_EQ(count(samples, 700), 0);
+}
+
 TEST_F(SdlDiskOutputTest, GivingWayDropsTheSecondClip) {
     ASSERT_TRUE(output().play(levelClip(22050, 6615, 1000), kAsyncGiveWay));
     EXPECT_FALSE(output().play(levelClip(22050, 2205, -2000), kSyncGiveWay));

@@ -16,9 +16,9 @@
 
 #include "artwork.h"
 #include "boardpicture.h"
-#include "picturebox.h"
 #include "constantsource.h"
 #include "gametestbase.h"
+#include "picturebox.h"
 #include "recordingoutput.h"
 #include "sdlsoundoutput.h"
 
