@@ -22,10 +22,7 @@ class FileDescriptor {
 
     int get() const { return m_fd; }
     bool valid() const { return m_fd >= 0; }
-    bool close() {
-        const bool ok = m_fd < 0 || ::close(std::exchange(m_fd, -1)) == 0;
-        return ok;
-    }
+    bool close() { return m_fd < 0 || ::close(std::exchange(m_fd, -1)) == 0; }
 
   private:
     int m_fd;

@@ -7,13 +7,14 @@
 #include <string>
 
 #include "headlessgame.h"
+#include "playeraction.h"
 #include "temporarydirectory.h"
 #include "twistersource.h"
 
 namespace varn {
 namespace {
 
-enum class Action { Click, Mirror, Left, Right, NewGame, Enter };
+using Action = PlayerAction;
 
 class Soak {
   public:
@@ -45,8 +46,7 @@ class Soak {
     Action randomAction() {
         // Mostly clicks, as a player plays.
         const int roll = pick(0, 19);
-        if (roll < 14) return Action::Click;
-        return static_cast<Action>(roll - 14 + 1 > 5 ? 5 : roll - 14 + 1);
+        return roll < 15 ? Action::Click : static_cast<Action>(roll - 14);
     }
 
     // Inside a long action the player may press a button, choose a menu entry or, when board
@@ -61,29 +61,9 @@ class Soak {
     }
 
     void perform(Action action) {
-        Game& game = m_headless.game;
-        switch (action) {
-            case Action::Click:
-                m_clickedCell = pick(0, kCellCount - 1);
-                game.Element_Click(m_clickedCell);
-                break;
-            case Action::Mirror:
-                game.Picture6_Click();
-                break;
-            case Action::Left:
-                game.Picture7_Click();
-                break;
-            case Action::Right:
-                game.picture8_click();
-                break;
-            case Action::NewGame:
-                game.ng_click();
-                m_lowestScore = 0;
-                break;
-            case Action::Enter:
-                game.Command1_Click();
-                break;
-        }
+        if (action == Action::Click) m_clickedCell = pick(0, kCellCount - 1);
+        if (action == Action::NewGame) m_lowestScore = 0;
+        varn::perform(m_headless.game, action, m_clickedCell);
         checkScoreNeverFalls();
     }
 

@@ -8,6 +8,7 @@
 #include "boardpicture.h"
 #include "constantsource.h"
 #include "headlessgame.h"
+#include "playeraction.h"
 #include "temporarydirectory.h"
 
 namespace varn::test {
@@ -37,12 +38,13 @@ class GameTestBase : public ::testing::Test {
 // The three picture buttons, by what they do.
 struct TransformButton {
     const char* name;
-    void (*press)(Game&);
+    PlayerAction action;
+    void press(Game& game) const { perform(game, action); }
 };
 inline const TransformButton kTransformButtons[] = {
-    {"mirror", [](Game& game) { game.Picture6_Click(); }},
-    {"left", [](Game& game) { game.Picture7_Click(); }},
-    {"right", [](Game& game) { game.picture8_click(); }},
+    {"mirror", PlayerAction::Mirror},
+    {"left", PlayerAction::Left},
+    {"right", PlayerAction::Right},
 };
 
 // A background without two like pieces side by side: only the pieces that a test puts in can

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <vector>
 
@@ -23,15 +22,12 @@ class RecordingOutput : public SoundOutput {
             length = 8 + (image[4] | image[5] << 8 | image[6] << 16 | std::size_t(image[7]) << 24);
         }
         played.push_back({length, flags});
-        if (whilePlaying) whilePlaying();
         return true;
     }
     void stop() override { ++stops; }
 
     std::vector<Played> played;
     int stops = 0;
-    // Runs inside each play, as a synchronous clip holds the window.
-    std::function<void()> whilePlaying;
 };
 
 }  // namespace varn::test

@@ -89,11 +89,12 @@ int ReplaySession::run(std::istream& in) {
 
 void ReplaySession::execute(const std::vector<std::string>& words) {
     const std::string& command = words[0];
-    static const std::pair<const char*, Action> kSimple[] = {{"mirror", Action::Mirror},
-                                                             {"left", Action::Left},
-                                                             {"right", Action::Right},
-                                                             {"newgame", Action::NewGame},
-                                                             {"enter", Action::Enter}};
+    static const std::pair<const char*, PlayerAction> kSimple[] = {
+        {"mirror", PlayerAction::Mirror},
+        {"left", PlayerAction::Left},
+        {"right", PlayerAction::Right},
+        {"newgame", PlayerAction::NewGame},
+        {"enter", PlayerAction::Enter}};
     for (const auto& [name, action] : kSimple) {
         if (command == name) {
             expectCount(words, 1);
@@ -103,7 +104,7 @@ void ReplaySession::execute(const std::vector<std::string>& words) {
     }
     if (command == "click") {
         expectCount(words, 2);
-        runAction(Action::Click, parseInteger(words[1], 0, kCellCount - 1, "cell"));
+        runAction(PlayerAction::Click, parseInteger(words[1], 0, kCellCount - 1, "cell"));
     } else if (command == "nest") {
         expectCount(words, 3);
         const int call = parseInteger(words[1], 1, 1'000'000'000, "call number");
@@ -133,36 +134,13 @@ void ReplaySession::execute(const std::vector<std::string>& words) {
     }
 }
 
-void ReplaySession::runAction(Action action, int cell) {
+void ReplaySession::runAction(PlayerAction action, int cell) {
     m_window.resetCounters();
     m_activeNests = std::move(m_nextNests);
     m_nextNests.clear();
-    perform(action, cell);
+    perform(m_game, action, cell);
     report(0, 0, 0);
     m_activeNests.clear();
-}
-
-void ReplaySession::perform(Action action, int cell) {
-    switch (action) {
-        case Action::Click:
-            m_game.Element_Click(cell);
-            break;
-        case Action::Mirror:
-            m_game.Picture6_Click();
-            break;
-        case Action::Left:
-            m_game.Picture7_Click();
-            break;
-        case Action::Right:
-            m_game.picture8_click();
-            break;
-        case Action::NewGame:
-            m_game.ng_click();
-            break;
-        case Action::Enter:
-            m_game.Command1_Click();
-            break;
-    }
 }
 
 void ReplaySession::onEvents(int call) {
@@ -171,7 +149,7 @@ void ReplaySession::onEvents(int call) {
         const auto firstClip = static_cast<int>(m_window.clips().size());
         const int ticksBefore = m_window.ticks();
         const int beepsBefore = m_window.beeps();
-        perform(nested.action, 0);
+        perform(m_game, nested.action);
         report(firstClip, ticksBefore, beepsBefore);
     }
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "headlessgame.h"
+#include "playeraction.h"
 #include "queuedsource.h"
 
 namespace varn {
@@ -21,15 +22,13 @@ class ReplaySession {
     int run(std::istream& in);
 
   private:
-    enum class Action { Click, Mirror, Left, Right, NewGame, Enter };
     struct Nested {
         int call;
-        Action action;
+        PlayerAction action;
     };
 
     void execute(const std::vector<std::string>& words);
-    void runAction(Action action, int cell);
-    void perform(Action action, int cell);
+    void runAction(PlayerAction action, int cell);
     void onEvents(int call);
     void report(int firstClip, int ticksBefore, int beepsBefore);
 
