@@ -8,15 +8,10 @@
 #include <cstdio>
 
 #include "form1.h"
+#include "recordingoutput.h"
 #include "twistersource.h"
 
 namespace {
-
-class SilentOutput : public varn::SoundOutput {
-  public:
-    bool play(std::span<const std::uint8_t>, std::uint32_t) override { return true; }
-    void stop() override {}
-};
 
 double processorMilliseconds() {
     rusage usage{};
@@ -40,7 +35,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    SilentOutput output;
+    varn::test::RecordingOutput output;  // the clip is not the point here
     varn::TwisterSource random(1);
     varn::Form1 form(output, &random);
     form.show();

@@ -23,8 +23,9 @@ namespace {
 const QColor kTeal(0, 192, 192);
 const QColor kBoardYellow(255, 255, 192);
 constexpr int kClipCount = 3;
-// After this long without a clip the sound device is given back to the system.
-constexpr int kSoundRestMs = 10'000;
+// After this long without a clip the sound device is given back to the system. Reopening it
+// costs a few milliseconds, so a short pause in the game is enough.
+constexpr int kSoundRestMs = 5'000;
 
 // Labels show the 8-bit text of the Central European code page the game's files use.
 QString fromCodePage(const std::string& text) {
@@ -68,9 +69,15 @@ Form1::Form1(SoundOutput& output, UniformSource* random)
     connect(&m_timer1, &QTimer::timeout, this, [this] { m_game.Timer1_Timer(); });
     m_timer1.start();
 
+    // Started by every clip. A clip that still plays (asynchronous or looped) keeps the device,
+    // and the rest is tried again a spell later.
+    m_soundRest.setParent(this);
+    m_soundRest.setObjectName(QStringLiteral("soundRest"));
     m_soundRest.setSingleShot(true);
     m_soundRest.setInterval(kSoundRestMs);
-    connect(&m_soundRest, &QTimer::timeout, this, [this] { m_output.rest(); });
+    connect(&m_soundRest, &QTimer::timeout, this, [this] {
+        if (!m_output.rest()) m_soundRest.start();
+    });
 
     form_load();
 }
@@ -258,6 +265,7 @@ void Form1::Command5_Click() {
 
 void Form1::PlayClip(int clip) {
     EmbedSound1[clip].PlaySound();
+    m_soundRest.start();
 }
 
 std::string Form1::labelText(ScoreLabel label) const {

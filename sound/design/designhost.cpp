@@ -1,6 +1,8 @@
 // designhost.cpp: saved values by key, defaults left out, sizes and messages for one player.
 #include "designhost.h"
 
+#include <algorithm>
+
 namespace varn {
 
 DesignHost::DesignHost(DesignInstance& instance, Mode mode) : m_instance(instance), m_mode(mode) {}
@@ -15,8 +17,12 @@ void DesignHost::save(EmbedSound& control) {
     control.UserControl_WriteProperties();
 }
 
-void DesignHost::propertyChanged(const std::string&) {
-    m_modified = true;
+void DesignHost::propertyChanged(const std::string& name) {
+    m_changed.push_back(name);
+}
+
+bool DesignHost::modified(const std::string& name) const {
+    return std::find(m_changed.begin(), m_changed.end(), name) != m_changed.end();
 }
 
 void DesignHost::setSize(int widthTwips, int heightTwips) {
@@ -35,11 +41,8 @@ PropertyValue DesignHost::readProperty(const std::string& key, const PropertyVal
 void DesignHost::writeProperty(const std::string& key, const PropertyValue& value,
                                const PropertyValue& defaultValue) {
     // A value equal to its default is not written; reading it back gives the default anyway.
-    if (value == defaultValue) {
-        m_instance.erase(key);
-    } else {
-        m_instance.set(key, value);
-    }
+    // save() has cleared the instance, so nothing of an earlier save is left.
+    if (value != defaultValue) m_instance.set(key, value);
 }
 
 void DesignHost::messageBox(const std::string& text, const std::string& title) {

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "designinstance.h"
 #include "embedsound.h"
@@ -25,8 +26,8 @@ class DesignHost : public SoundHost {
 
     // Saves the control into the instance afresh, so the values stand in the order written.
     void save(EmbedSound& control);
-    // True once the control reported a changed property.
-    bool modified() const { return m_modified; }
+    // True once the control reported a change of the property of that name.
+    bool modified(const std::string& name) const;
 
     bool runMode() const override { return m_mode == Mode::Run; }
     void propertyChanged(const std::string& name) override;
@@ -44,7 +45,7 @@ class DesignHost : public SoundHost {
     Mode m_mode;
     int m_twipsX = 15;
     int m_twipsY = 15;
-    bool m_modified = false;
+    std::vector<std::string> m_changed;
     std::function<void()> m_doEvents;
     MessageBox m_messageBox;
 };

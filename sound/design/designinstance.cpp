@@ -34,9 +34,4 @@ void DesignInstance::set(std::string_view key, PropertyValue value) {
     }
 }
 
-void DesignInstance::erase(std::string_view key) {
-    std::erase_if(m_properties,
-                  [lower = lowerCase(key)](const DesignProperty& p) { return p.key == lower; });
-}
-
 }  // namespace varn

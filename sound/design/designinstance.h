@@ -32,7 +32,6 @@ class DesignInstance {
     const PropertyValue* find(std::string_view key) const;
     // Replaces the value of an existing key in its place, or appends the key in lower case.
     void set(std::string_view key, PropertyValue value);
-    void erase(std::string_view key);
     void clear() { m_properties.clear(); }
 
     static std::string lowerCase(std::string_view key);

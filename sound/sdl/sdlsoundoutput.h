@@ -8,28 +8,29 @@
 #include <cstdint>
 #include <mutex>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "soundoutput.h"
-#include "waveimage.h"
 
 namespace varn {
 
 // Uses SDL's audio subsystem only. The device is opened at the first clip (or by open()), so
 // a program that starts plays no part in it; once open it stays open until rest() or the end of
 // the output. An open device keeps SDL's audio thread feeding it silence between clips.
-// A clip is converted whole to the device's format when it starts, so the caller's image is not
-// read after play() returns.
+// A clip is decoded (WaveDecoder) and converted whole to the device's format when it starts, so
+// the caller's image is not read after play() returns.
 //
 // Synchronous play blocks the caller on a condition variable that the audio callback signals
 // once the buffer with the clip's last sample has been played out. A looped synchronous play
 // returns after the first pass has been played; the clip then loops on in the background until
 // a stop or another clip, like an asynchronous loop, so it never holds the window for good.
 // Without a device (none, or one that fails to open) and for images that are no playable WAVE,
-// nothing plays, play() returns false at once, and nothing is reported.
+// nothing plays and play() returns false at once; refusal() tells why.
 class SdlSoundOutput : public SoundOutput {
   public:
-    // What is asked of the device; SDL may give another format, and clips are converted to it.
+    // What is asked of the device: one or two channels. SDL may give another rate or sample
+    // format, and clips are converted to it.
     struct Options {
         int sampleRate = 44100;
         int channels = 2;
@@ -49,17 +50,20 @@ class SdlSoundOutput : public SoundOutput {
     bool play(std::span<const std::uint8_t> image, std::uint32_t flags) override;
     void stop() override;
     // Closes the device when no clip plays; the next clip opens it again.
-    void rest() override;
+    bool rest() override;
 
     // True from the start of a clip until its last buffer has been played, or while it loops.
     bool playing() const;
+    bool deviceOpen() const { return m_device == Device::Open; }
+    // Why the last play() started no clip, in one line; empty when it started one.
+    const std::string& refusal() const { return m_refusal; }
 
   private:
     enum class Device { Closed, Open, Failed };
 
     static void SDLCALL fillCallback(void* output, Uint8* stream, int length);
     void fill(Uint8* stream, int length);
-    bool convert(const WaveImage& wave, std::vector<Uint8>& converted) const;
+    bool refuse(std::string reason);
     void endClip();
     void waitForEnd(std::unique_lock<std::mutex>& lock, std::uint64_t clip,
                     std::chrono::steady_clock::duration length);
@@ -69,6 +73,8 @@ class SdlSoundOutput : public SoundOutput {
     bool m_subsystemStarted = false;
     SDL_AudioDeviceID m_deviceId = 0;
     SDL_AudioSpec m_spec{};
+    std::string m_deviceError;
+    std::string m_refusal;
 
     // Shared with the audio thread.
     mutable std::mutex m_mutex;

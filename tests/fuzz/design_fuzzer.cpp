@@ -6,18 +6,9 @@
 #include "designerror.h"
 #include "designhost.h"
 #include "embedsound.h"
+#include "recordingoutput.h"
 #include "saveddesign.h"
 #include "sounderror.h"
-
-namespace {
-
-class SilentOutput : public varn::SoundOutput {
-  public:
-    bool play(std::span<const std::uint8_t>, std::uint32_t) override { return false; }
-    void stop() override {}
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     varn::SavedDesign design;
@@ -29,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // What was read is written back the same way and reads back to the same bytes.
     const varn::ByteArray encoded = design.encode();
     if (varn::SavedDesign::decode(encoded).encode() != encoded) std::abort();
-    SilentOutput output;
+    varn::test::RecordingOutput output;
     for (const varn::DesignInstance& saved : design.instances()) {
         varn::DesignInstance instance = saved;
         varn::DesignHost host(instance, varn::DesignHost::Mode::Run);

@@ -14,6 +14,7 @@
 #include "designhost.h"
 #include "embedsound.h"
 #include "saveddesign.h"
+#include "sdlsoundoutput.h"
 #include "sounderror.h"
 
 namespace varn {
@@ -22,13 +23,6 @@ namespace {
 
 // A design is a few clips; anything larger is no design of ours and is not loaded.
 constexpr qint64 kMaxDesignFileBytes = 256ll << 20;
-
-// The designer plays nothing: its players have no speaker behind them.
-class SilentOutput : public SoundOutput {
-  public:
-    bool play(std::span<const std::uint8_t>, std::uint32_t) override { return false; }
-    void stop() override {}
-};
 
 // The settings given on the command line; a setting not given stays as it was.
 struct Settings {
@@ -136,6 +130,7 @@ DesignCommand::DesignCommand(std::ostream& out, std::ostream& err) : m_out(out),
 
 int DesignCommand::run(const std::vector<std::string>& args) {
     if (args.size() >= 3 && args[1] == "player") return player(args[0], args);
+    if (args.size() == 3 && args[1] == "play") return play(args[0], args[2]);
     if (args.size() == 2 && args[1] == "show") return show(args[0]);
     return usage();
 }
@@ -143,8 +138,19 @@ int DesignCommand::run(const std::vector<std::string>& args) {
 int DesignCommand::usage() {
     m_err << "usage: varn-design FILE player N [--sync|--no-sync] [--loop|--no-loop]"
              " [--stop|--no-stop] [--file PATH]\n"
+             "       varn-design FILE play N\n"
              "       varn-design FILE show\n";
     return kBadUsageOrData;
+}
+
+// Restores a saved player; throws DesignError when its values cannot be.
+void DesignCommand::restore(EmbedSound& control, const std::string& file, int index) {
+    try {
+        control.UserControl_ReadProperties();
+    } catch (const SoundError& error) {
+        throw DesignError(file + " holds damaged design data: instance " + std::to_string(index) +
+                          ": " + error.what());
+    }
 }
 
 int DesignCommand::player(const std::string& file, const std::vector<std::string>& args) {
@@ -156,22 +162,14 @@ int DesignCommand::player(const std::string& file, const std::vector<std::string
         const bool isNew = design.find(*index) == nullptr;
         DesignInstance& instance = design.add(*index);
         DesignHost host(instance, DesignHost::Mode::Design);
-        std::string lastTitle;
         host.setMessageBox([&](const std::string& text, const std::string& title) {
             m_out << title << '\n' << text << '\n';
-            lastTitle = title;
         });
-        SilentOutput silent;
-        EmbedSound control(host, silent);
+        EmbedSound control(host, m_output);
         if (isNew) {
             control.UserControl_InitProperties();
         } else {
-            try {
-                control.UserControl_ReadProperties();
-            } catch (const SoundError& error) {
-                throw DesignError(file + " holds damaged design data: instance " + args[2] + ": " +
-                                  error.what());
-            }
+            restore(control, file, *index);
         }
         control.UserControl_Resize();
         if (settings->sync) control.SyncSnd(*settings->sync);
@@ -180,7 +178,37 @@ int DesignCommand::player(const std::string& file, const std::vector<std::string
         if (settings->file) control.SndFile(*settings->file);
         host.save(control);
         saveDesign(file, design);
-        return lastTitle == "EmbedSound Error" ? kEmbedFailed : kSuccess;
+        // The player reports a new clip to its host only once the whole file is in.
+        return settings->file && !host.modified("MemWav") ? kEmbedFailed : kSuccess;
+    } catch (const std::exception& error) {
+        m_err << "varn-design: " << error.what() << '\n';
+        return kBadUsageOrData;
+    }
+}
+
+int DesignCommand::play(const std::string& file, const std::string& number) {
+    const std::optional<int> index = parseIndex(number);
+    if (!index) return usage();
+    try {
+        if (!QFile::exists(QString::fromStdString(file)))
+            throw DesignError("no such file: " + file);
+        SavedDesign design = loadDesign(file);
+        DesignInstance* instance = design.find(*index);
+        if (!instance) throw DesignError("no player " + number + " in " + file);
+        DesignHost host(*instance, DesignHost::Mode::Run);
+        EmbedSound control(host, m_output);
+        restore(control, file, *index);
+        // Whatever the player's setting, the command waits for the clip to end.
+        control.SyncSnd(true);
+        std::string refusal;
+        if (!control.PlaySound()) {
+            refusal = "player " + number + " has no clip";
+        } else if (!m_output.refusal().empty()) {
+            refusal = "player " + number + ": " + m_output.refusal();
+        }
+        if (refusal.empty()) return kSuccess;
+        m_err << "varn-design: " << refusal << '\n';
+        return kCannotPlay;
     } catch (const std::exception& error) {
         m_err << "varn-design: " << error.what() << '\n';
         return kBadUsageOrData;

@@ -5,15 +5,20 @@
 #include <string>
 #include <vector>
 
+#include "embedsound.h"
+#include "sdlsoundoutput.h"
+
 namespace varn {
 
 // varn-design FILE player N [--sync|--no-sync] [--loop|--no-loop] [--stop|--no-stop]
 //                           [--file PATH]
+// varn-design FILE play N
 // varn-design FILE show
 class DesignCommand {
   public:
     static constexpr int kSuccess = 0;
-    static constexpr int kEmbedFailed = 1;
+    static constexpr int kEmbedFailed = 1;  // the file was not embedded
+    static constexpr int kCannotPlay = 1;   // no clip, or one the output cannot play
     static constexpr int kBadUsageOrData = 2;
 
     DesignCommand(std::ostream& out, std::ostream& err);
@@ -23,11 +28,15 @@ class DesignCommand {
 
   private:
     int player(const std::string& file, const std::vector<std::string>& args);
+    int play(const std::string& file, const std::string& number);
     int show(const std::string& file);
     int usage();
+    static void restore(EmbedSound& control, const std::string& file, int index);
 
     std::ostream& m_out;
     std::ostream& m_err;
+    // The real output: `play` is heard, and the other commands never open the device.
+    SdlSoundOutput m_output;
 };
 
 }  // namespace varn

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -22,12 +23,15 @@ class RecordingOutput : public SoundOutput {
             length = 8 + (image[4] | image[5] << 8 | image[6] << 16 | std::size_t(image[7]) << 24);
         }
         played.push_back({length, flags});
-        return true;
+        if (onPlay) onPlay();
+        return result;
     }
     void stop() override { ++stops; }
 
     std::vector<Played> played;
     int stops = 0;
+    bool result = true;            // what play() answers
+    std::function<void()> onPlay;  // runs inside play(), after the clip is recorded
 };
 
 }  // namespace varn::test

@@ -1,0 +1,273 @@
+// wavedecoder.cpp: libsndfile over the bytes in memory, a mixdown to the device's channels and
+// SDL's audio stream for its rate and format.
+#include "wavedecoder.h"
+
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace varn {
+
+namespace {
+
+// Frames decoded at a time: the working buffers stay small whatever the clip's length.
+constexpr sf_count_t kBlockFrames = 4096;
+
+// Silence fed after a clip: a flushed resampling stream keeps back its last thousand or so
+// output frames, and this carries them out; the output is cut back to the clip's length.
+constexpr sf_count_t kPadFrames = 4096;
+
+// libsndfile reads the image through these as if it were a file.
+struct MemoryFile {
+    std::span<const std::uint8_t> bytes;
+    sf_count_t position = 0;
+
+    sf_count_t size() const { return static_cast<sf_count_t>(bytes.size()); }
+};
+
+MemoryFile& fileOf(void* user) {
+    return *static_cast<MemoryFile*>(user);
+}
+
+sf_count_t fileLength(void* user) {
+    return fileOf(user).size();
+}
+
+sf_count_t fileSeek(sf_count_t offset, int whence, void* user) {
+    MemoryFile& file = fileOf(user);
+    const sf_count_t base = whence == SEEK_CUR   ? file.position
+                            : whence == SEEK_END ? file.size()
+                                                 : 0;
+    sf_count_t target = 0;
+    if (__builtin_add_overflow(base, offset, &target) || target < 0) return -1;
+    file.position = target;
+    return target;
+}
+
+sf_count_t fileRead(void* buffer, sf_count_t count, void* user) {
+    MemoryFile& file = fileOf(user);
+    if (count <= 0 || file.position >= file.size()) return 0;
+    const sf_count_t length = std::min(count, file.size() - file.position);
+    std::memcpy(buffer, file.bytes.data() + file.position, static_cast<std::size_t>(length));
+    file.position += length;
+    return length;
+}
+
+sf_count_t fileWrite(const void*, sf_count_t, void*) {
+    return 0;
+}
+
+sf_count_t fileTell(void* user) {
+    return fileOf(user).position;
+}
+
+struct SoundFileCloser {
+    void operator()(SNDFILE* file) const { sf_close(file); }
+};
+
+struct StreamDeleter {
+    void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
+};
+
+std::uint32_t le32(std::span<const std::uint8_t> bytes, std::size_t at) {
+    return static_cast<std::uint32_t>(bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16) |
+           static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+}
+
+// The image as far as its RIFF chunk reaches, or nothing when it is no RIFF/WAVE image.
+std::span<const std::uint8_t> riffChunk(std::span<const std::uint8_t> image) {
+    if (image.size() < 12 || std::memcmp(image.data(), "RIFF", 4) != 0 ||
+        std::memcmp(image.data() + 8, "WAVE", 4) != 0) {
+        return {};
+    }
+    return image.first(std::min<std::uint64_t>(image.size(), 8 + std::uint64_t{le32(image, 4)}));
+}
+
+// How much each channel of a file goes to the left and the right of the device, for the
+// channel orders a WAVE file has when its header names none: L left, R right, C centre, N the
+// low-frequency channel, which a small mix leaves out.
+constexpr const char* kLayouts[WaveDecoder::kMaxChannels + 1] = {
+    "", "C", "LR", "LRC", "LRLR", "LRCLR", "LRCNLR", "LRCNCLR", "LRCNLRLR"};
+
+float sideWeight(char position, int side) {
+    constexpr float kCentre = 0.70710678f;
+    switch (position) {
+        case 'L':
+            return side == 0 ? 1.0f : 0.0f;
+        case 'R':
+            return side == 1 ? 1.0f : 0.0f;
+        case 'C':
+            return kCentre;
+        default:
+            return 0.0f;
+    }
+}
+
+// The share of each file channel in each device channel, row by device channel. A device of
+// one channel hears the average of left and right; channels past the second stay silent.
+std::vector<float> mixMatrix(int from, int to) {
+    std::vector<float> matrix(static_cast<std::size_t>(from * to), 0.0f);
+    if (from == to) {
+        for (int channel = 0; channel < to; ++channel)
+            matrix[static_cast<std::size_t>(channel * from + channel)] = 1.0f;
+        return matrix;
+    }
+    for (int out = 0; out < std::min(to, 2); ++out) {
+        float* row = matrix.data() + out * from;
+        float total = 0.0f;
+        for (int in = 0; in < from; ++in) {
+            const char position = kLayouts[from][in];
+            row[in] = to == 1 ? (sideWeight(position, 0) + sideWeight(position, 1)) / 2
+                              : sideWeight(position, out);
+            total += row[in];
+        }
+        for (int in = 0; in < from; ++in)
+            row[in] /= total;
+    }
+    return matrix;
+}
+
+// Full scale maps onto the 16-bit range exactly, so 16-bit clips come out sample for sample.
+Sint16 toSample(float value) {
+    const float scaled = value * 32768.0f;
+    if (scaled >= 32767.0f) return 32767;
+    if (scaled > -32768.0f) return static_cast<Sint16>(std::lrint(scaled));
+    return scaled <= -32768.0f ? -32768 : 0;  // NaN is silence
+}
+
+std::string mebibytes(double bytes) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f MiB", bytes / (1 << 20));
+    return text;
+}
+
+class Decoding {
+  public:
+    Decoding(SNDFILE* file, const SF_INFO& info, const SDL_AudioSpec& device)
+        : m_file(file),
+          m_info(info),
+          m_device(device),
+          m_frameBytes(SDL_AUDIO_BITSIZE(device.format) / 8 * device.channels),
+          m_matrix(mixMatrix(info.channels, device.channels)),
+          m_padFrames(
+              std::max<sf_count_t>(kPadFrames, kPadFrames * info.samplerate / device.freq)) {}
+
+    // The device's bytes for `frames` frames of the file; safe for any count.
+    double deviceBytes(double frames) const {
+        return std::ceil(frames * m_device.freq / m_info.samplerate) * m_frameBytes;
+    }
+
+    // The larger of the clip mixed at its own rate and the clip in the device's format.
+    double decodedBytes(double frames) const {
+        return std::max(deviceBytes(frames), frames * m_device.channels * sizeof(Sint16));
+    }
+
+    DecodedWave tooLarge() const {
+        const double frames = static_cast<double>(m_info.frames);
+        return refused("decoded, the clip would take " + mebibytes(decodedBytes(frames)) +
+                       ", more than the " + mebibytes(WaveDecoder::kMaxDecodedBytes) +
+                       " a clip may take");
+    }
+
+    DecodedWave run() {
+        // SDL's resampler starts afresh, a fraction of a frame off, at every put: the clip goes
+        // in whole, or its pitch would waver.
+        std::vector<Sint16> mixed;
+        mixed.reserve(static_cast<std::size_t>((m_info.frames + m_padFrames) * m_device.channels));
+        std::vector<float> block(static_cast<std::size_t>(kBlockFrames * m_info.channels));
+        sf_count_t frames = 0;
+        // No more frames than the header's count, whose size has been checked.
+        while (frames < m_info.frames) {
+            const sf_count_t got = sf_readf_float(m_file, block.data(),
+                                                  std::min(kBlockFrames, m_info.frames - frames));
+            if (got <= 0) break;
+            frames += got;
+            mix(block, got, mixed);
+        }
+        if (frames == 0 && sf_error(m_file) != SF_ERR_NO_ERROR) {
+            return refused("cannot decode the samples: " + std::string(sf_strerror(m_file)));
+        }
+        mixed.resize(mixed.size() + static_cast<std::size_t>(m_padFrames * m_device.channels));
+        const std::unique_ptr<SDL_AudioStream, StreamDeleter> stream(
+            SDL_NewAudioStream(AUDIO_S16SYS, m_device.channels, m_info.samplerate, m_device.format,
+                               m_device.channels, m_device.freq));
+        if (!stream ||
+            SDL_AudioStreamPut(stream.get(), mixed.data(),
+                               static_cast<int>(mixed.size() * sizeof(Sint16))) != 0 ||
+            SDL_AudioStreamFlush(stream.get()) != 0) {
+            return refused("cannot convert the clip for the device: " +
+                           std::string(SDL_GetError()));
+        }
+        mixed = {};
+        std::vector<std::uint8_t> samples(
+            static_cast<std::size_t>(SDL_AudioStreamAvailable(stream.get())));
+        const int got =
+            SDL_AudioStreamGet(stream.get(), samples.data(), static_cast<int>(samples.size()));
+        samples.resize(
+            std::min(static_cast<std::size_t>(std::max(got, 0)),
+                     static_cast<std::size_t>(deviceBytes(static_cast<double>(frames)))));
+        return {std::move(samples), {}};
+    }
+
+  private:
+    static DecodedWave refused(std::string reason) { return {{}, std::move(reason)}; }
+
+    void mix(const std::vector<float>& block, sf_count_t frames, std::vector<Sint16>& mixed) const {
+        const int from = m_info.channels;
+        const int to = m_device.channels;
+        for (sf_count_t frame = 0; frame < frames; ++frame) {
+            const float* in = block.data() + frame * from;
+            for (int out = 0; out < to; ++out) {
+                const float* weights = m_matrix.data() + out * from;
+                float sum = 0.0f;
+                for (int channel = 0; channel < from; ++channel)
+                    sum += weights[channel] * in[channel];
+                mixed.push_back(toSample(sum));
+            }
+        }
+    }
+
+    SNDFILE* m_file;
+    SF_INFO m_info;
+    SDL_AudioSpec m_device;
+    int m_frameBytes;
+    std::vector<float> m_matrix;
+    sf_count_t m_padFrames;
+};
+
+}  // namespace
+
+DecodedWave WaveDecoder::decode(std::span<const std::uint8_t> image, const SDL_AudioSpec& device) {
+    MemoryFile memory{riffChunk(image)};
+    if (memory.bytes.empty()) return {{}, "not a RIFF/WAVE image"};
+    SF_VIRTUAL_IO io{&fileLength, &fileSeek, &fileRead, &fileWrite, &fileTell};
+    SF_INFO info{};
+    const std::unique_ptr<SNDFILE, SoundFileCloser> file(
+        sf_open_virtual(&io, SFM_READ, &info, &memory));
+    if (!file) {
+        return {{}, "not a WAVE image that can be decoded: " + std::string(sf_strerror(nullptr))};
+    }
+    if (info.channels > kMaxChannels) {
+        return {{},
+                std::to_string(info.channels) + " channels, more than the " +
+                    std::to_string(kMaxChannels) + " that can be played"};
+    }
+    if (info.samplerate < kMinRate || info.samplerate > kMaxRate) {
+        return {{},
+                "a rate of " + std::to_string(info.samplerate) + " Hz, outside " +
+                    std::to_string(kMinRate) + " to " + std::to_string(kMaxRate) + " Hz"};
+    }
+    Decoding decoding(file.get(), info, device);
+    // libsndfile reads no more frames than its count, so this bounds what the clip takes, and a
+    // clip that is too long is refused before anything is decoded.
+    if (decoding.decodedBytes(static_cast<double>(info.frames)) > kMaxDecodedBytes) {
+        return decoding.tooLarge();
+    }
+    return decoding.run();
+}
+
+}  // namespace varn

@@ -1,0 +1,108 @@
+#!/bin/bash
+# varndesign_test.sh VARN_DESIGN CLIP: the design-mode host as a designer uses it: players made,
+# updated and listed, a failed load, bad usage and damaged designs, and a player auditioned
+# through SDL's disk device, each with its exit status.
+set -u
+design=$1
+clip=$2
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+failures=0
+
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# run STATUS ARGS...: runs varn-design, which must end with STATUS; its output is in out and err.
+run() {
+    local want=$1
+    shift
+    "$design" "$@" >"$dir/out" 2>"$dir/err"
+    local got=$?
+    [ "$got" = "$want" ] || fail "varn-design $*: status $got, not $want: $(cat "$dir/err")"
+}
+
+# holds FILE TEXT: the file holds exactly TEXT.
+holds() {
+    printf '%s' "$2" >"$dir/expected"
+    diff -u "$dir/expected" "$1" >&2 || fail "$1 differs from what is expected"
+}
+
+form="$dir/form.design"
+head -c 10262 /dev/zero >"$dir/zeros.wav"
+named="$dir/q\"\\	.wav"  # a quote, a backslash and a tab
+printf 123456789 >"$named"
+
+run 0 "$form" player 1 --sync --file "$dir/zeros.wav"
+holds "$dir/out" "Success
+File $dir/zeros.wav was successfully embed."$'\r'"
+File Size : 11 KB.
+"
+run 0 "$form" player 2 --loop --stop --file "$named"
+run 0 "$form" player 2 --no-loop
+run 0 "$form" player 4
+holds "$dir/out" ""
+run 1 "$form" player 1 --file "$dir/missing.wav"
+holds "$dir/out" "EmbedSound Error
+An error occured."$'\r'"
+File not found
+"
+run 0 "$form" show
+holds "$dir/out" "instance 1: Varn.EmbedSound, extent 480 x 480 twips
+  sndfile: text \"$dir/missing.wav\"
+  syncsnd: boolean True
+  memwav: bytes 10263 elements, CRC-32 6a023e49
+instance 2: Varn.EmbedSound, extent 480 x 480 twips
+  sndfile: text \"$dir/q\\\"\\\\\\x09.wav\"
+  stopsnd: boolean True
+  memwav: bytes 10 elements, CRC-32 00c49e49
+instance 4: Varn.EmbedSound, extent 480 x 480 twips
+  memwav: bytes 0 elements, CRC-32 00000000
+"
+
+# Auditioning: the clip reaches the device (two seconds of the 22.05 kHz mono clip take 40712
+# bytes at the 44.1 kHz stereo device), and what cannot be played is said in one line.
+run 0 "$form" player 3 --file "$clip"
+SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$dir/device.raw" run 0 "$form" play 3
+[ "$(tr -d '\000' <"$dir/device.raw" | wc -c)" -gt 20000 ] && [ "$(wc -c <"$dir/device.raw")" -ge 40712 ] ||
+    fail "the clip did not reach the device"
+export SDL_AUDIODRIVER=dummy
+run 1 "$form" play 4
+holds "$dir/err" "varn-design: player 4 has no clip
+"
+run 1 "$form" play 2
+holds "$dir/err" "varn-design: player 2: not a RIFF/WAVE image
+"
+SDL_AUDIODRIVER=none run 1 "$form" play 3
+grep -q '^varn-design: player 3: no sound device' "$dir/err" || fail "no reason without a device"
+run 2 "$form" play 5
+
+while read -r args; do
+    eval "run 2 \"\$dir/none.design\" $args"
+    grep -q usage "$dir/err" || fail "no usage for: $args"
+done <<'CASES'
+
+player
+player x
+player -1
+player 40000
+player 1 --file
+player 1 --shout
+show more
+play
+play x
+play 1 2
+CASES
+[ ! -e "$dir/none.design" ] || fail "bad usage wrote a design"
+run 2 "$dir/none.design" show
+
+head -c -10 "$form" >"$dir/cut.design"
+cp "$dir/cut.design" "$dir/before"
+for command in "player 1 --sync" "show" "play 3"; do
+    run 2 "$dir/cut.design" $command
+    grep -q "damaged design data" "$dir/err" || fail "$command: $(cat "$dir/err")"
+done
+cmp -s "$dir/cut.design" "$dir/before" || fail "a damaged design was overwritten"
+
+[ "$failures" = 0 ]
