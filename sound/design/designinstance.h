@@ -13,6 +13,8 @@ namespace varn {
 struct DesignProperty {
     std::string key;  // lower case
     PropertyValue value;
+
+    bool operator==(const DesignProperty&) const = default;
 };
 
 class DesignInstance {

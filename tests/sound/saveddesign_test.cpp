@@ -34,35 +34,34 @@ TEST(SavedDesign, KeepsEveryInstanceKeyTypeAndValueInIndexOrder) {
     const SavedDesign restored = SavedDesign::decode(bytes);
     ASSERT_EQ(restored.instances().size(), 2u);
     for (int i = 0; i < 2; ++i) {
-        const DesignInstance& saved = design.instances()[i];
-        const DesignInstance& read = restored.instances()[i];
-        EXPECT_EQ(read.index(), i + 1);
-        EXPECT_EQ(read.controlClass(), "Varn.EmbedSound");
-        EXPECT_EQ(read.widthTwips(), saved.widthTwips());
-        EXPECT_EQ(read.heightTwips(), saved.heightTwips());
-        ASSERT_EQ(read.properties().size(), saved.properties().size());
-        for (std::size_t k = 0; k < saved.properties().size(); ++k) {
-            EXPECT_EQ(read.properties()[k].key, saved.properties()[k].key);
-            EXPECT_EQ(read.properties()[k].value, saved.properties()[k].value) << k;
-        }
+        EXPECT_EQ(restored.instances()[i].index(), i + 1);
+        EXPECT_EQ(restored.instances()[i].properties(), design.instances()[i].properties());
     }
+    EXPECT_EQ(restored.instances()[1].controlClass(), "Varn.EmbedSound");
+    EXPECT_EQ(restored.instances()[1].heightTwips(), 360);
     EXPECT_EQ(restored.instances()[1].properties()[0].key, "sndfile");
     EXPECT_EQ(*restored.instances()[0].find("kEy1"), PropertyValue(true));
     EXPECT_EQ(restored.encode(), bytes) << "encoding again gives the same bytes";
 }
 
-// A design whose last instance holds the single value `value`.
-ByteArray ending(const PropertyValue& value, int instances = 1) {
+// Two instances, the second with a 40000-byte clip and two flags. Its bytes from the start:
+// signature 0, version 8, instance count 10, the first instance at 14 (class name, index,
+// extent, value count), the second at 49: class name 53, index 68, value count 80, key "c" 84,
+// type tag 89, length 90. From the end: "b" -3, its type tag -2.
+ByteArray damageable() {
     SavedDesign design;
-    for (int index = 1; index <= instances; ++index)
-        design.add(index);
-    design.add(instances).set("a", value);
+    design.add(1);
+    DesignInstance& second = design.add(2);
+    second.set("c", ByteArray(40000, 't'));
+    second.set("a", true);
+    second.set("b", true);
     return design.encode();
 }
 
 struct Damage {
     const char* name;
-    ByteArray (*bytes)();
+    long at;  // from the start, or from the end when negative; past the end adds a byte
+    std::uint8_t byte;
 };
 
 void PrintTo(const Damage& damage, std::ostream* out) {
@@ -72,90 +71,30 @@ void PrintTo(const Damage& damage, std::ostream* out) {
 class DamagedDesignTest : public ::testing::TestWithParam<Damage> {};
 
 TEST_P(DamagedDesignTest, IsRefused) {
-    EXPECT_THROW(static_cast<void>(SavedDesign::decode(GetParam().bytes())), DesignError);
+    ByteArray bytes = damageable();
+    const long at =
+        GetParam().at < 0 ? static_cast<long>(bytes.size()) + GetParam().at : GetParam().at;
+    if (at < static_cast<long>(bytes.size())) {
+        bytes[static_cast<std::size_t>(at)] = GetParam().byte;
+    } else {
+        bytes.push_back(GetParam().byte);
+    }
+    try {
+        SavedDesign::decode(bytes);
+    } catch (const DesignError& e) {
+    }
+    EXPECT_THROW(static_cast<void>(SavedDesign::decode(bytes)), DesignError);
 }
 
-// Offsets from the end: an instance ends with its index, extent and value count, 4 bytes each,
-// then each value: its key (length and bytes), a type tag and the value.
-INSTANTIATE_TEST_SUITE_P(Bytes, DamagedDesignTest,
-                         ::testing::Values(Damage{"zeros", [] { return ByteArray(64, 0); }},
-                                           Damage{"signature",
-                                                  [] {
-                                                      auto b = sample().encode();
-                                                      b[0] = 'v';
-                                                      return b;
-                                                  }},
-                                           Damage{"version",
-                                                  [] {
-                                                      auto b = sample().encode();
-                                                      b[9] = 2;
-                                                      return b;
-                                                  }},
-                                           Damage{"stray_byte",
-                                                  [] {
-                                                      auto b = sample().encode();
-                                                      b.push_back(0);
-                                                      return b;
-                                                  }},
-                                           Damage{"instance_count",
-                                                  [] {
-                                                      auto b = sample().encode();
-                                                      b[10] = 0x7F;
-                                                      return b;
-                                                  }},
-                                           Damage{"class",
-                                                  [] {
-                                                      SavedDesign d;
-                                                      d.add(1).setControlClass("Varn.Other");
-                                                      return d.encode();
-                                                  }},
-                                           Damage{"repeated_index",
-                                                  [] {
-                                                      auto b = ending(true, 2);
-                                                      b[b.size() - 20] = 1;
-                                                      return b;
-                                                  }},
-                                           Damage{"negative_index",
-                                                  [] {
-                                                      auto b = ending(true);
-                                                      b[b.size() - 23] = 0x80;
-                                                      return b;
-                                                  }},
-                                           Damage{"value_count",
-                                                  [] {
-                                                      auto b = ending(true);
-                                                      b[b.size() - 11] = 0x7F;
-                                                      return b;
-                                                  }},
-                                           Damage{"repeated_key",
-                                                  [] {
-                                                      SavedDesign d;
-                                                      d.add(1).set("a", true);
-                                                      d.add(1).set("b", true);
-                                                      auto b = d.encode();
-                                                      b[b.size() - 3] = 'A';
-                                                      return b;
-                                                  }},
-                                           Damage{"type_tag",
-                                                  [] {
-                                                      auto b = ending(true);
-                                                      b[b.size() - 2] = 9;
-                                                      return b;
-                                                  }},
-                                           Damage{"long_text",
-                                                  [] {
-                                                      auto b = ending(ByteArray(40000, 't'));
-                                                      b[b.size() - 40005] = 3;
-                                                      return b;
-                                                  }},
-                                           Damage{"4_GB_clip",
-                                                  [] {
-                                                      auto b = ending(ByteArray(16, 1));
-                                                      b[b.size() - 20] = 0xFF;
-                                                      b[b.size() - 19] = 0xFF;
-                                                      return b;
-                                                  }}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Bytes, DamagedDesignTest,
+    ::testing::Values(Damage{"signature", 0, 'v'}, Damage{"version", 9, 2},
+                      Damage{"instance_count", 10, 0x7F}, Damage{"class", 53, 'W'},
+                      Damage{"negative_index", 68, 0x80}, Damage{"repeated_index", 71, 1},
+                      Damage{"value_count", 80, 0x7F}, Damage{"clip_of_4_GB", 90, 0xFF},
+                      Damage{"text_too_long", 89, 3}, Damage{"type_tag", -2, 9},
+                      Damage{"repeated_key", -3, 'A'}, Damage{"stray_byte", 1 << 20, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SavedDesign, DataCutAtAnyLengthAreRefused) {
     const ByteArray bytes = sample().encode();
@@ -167,8 +106,9 @@ TEST(SavedDesign, DataCutAtAnyLengthAreRefused) {
 }
 
 TEST(SavedDesign, TextThatCouldNotBeReadBackIsNotSaved) {
-    EXPECT_THROW(static_cast<void>(ending(std::string(SavedDesign::kMaxTextLength + 1, 'x'))),
-                 DesignError);
+    SavedDesign design;
+    design.add(1).set("sndfile", std::string(SavedDesign::kMaxTextLength + 1, 'x'));
+    EXPECT_THROW(static_cast<void>(design.encode()), DesignError);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #!/bin/bash
 # varndesign_test.sh VARN_DESIGN CLIP: the design-mode host as a designer uses it: players made,
-# updated and listed, a failed load, bad usage and damaged designs, and a player auditioned
-# through SDL's disk device, each with its exit status.
+# updated and listed, files loaded or not, bad usage and damaged designs, players auditioned
+# through SDL's disk device or refused with a reason, each with its exit status.
 set -u
 design=$1
 clip=$2
@@ -61,6 +61,35 @@ instance 4: Varn.EmbedSound, extent 480 x 480 twips
   memwav: bytes 0 elements, CRC-32 00000000
 "
 
+# Loading: the size in the box is whole kilobytes plus one; a failed load keeps the clip.
+for size in 1:1 1023:1 1024:2 2048:3; do
+    head -c "${size%:*}" /dev/urandom >"$dir/sized.wav"
+    run 0 "$form" player 6 --file "$dir/sized.wav"
+    [ "$(tail -n 1 "$dir/out")" = "File Size : ${size#*:} KB." ] || fail "size ${size%:*}: $(cat "$dir/out")"
+done
+run 0 "$form" player 6 --file "$named"
+mkfifo "$dir/pipe"
+: >"$dir/empty.wav"
+while IFS='|' read -r path reason; do
+    case $path in /proc/* | /sys/*) [ -e "$path" ] || continue ;; esac
+    run 1 "$form" player 6 --file "$path"
+    holds "$dir/out" "EmbedSound Error
+An error occured."$'\r'"
+$reason
+"
+done <<CASES
+$dir/missing.wav|File not found
+|File not found
+$dir|Path/File access error
+$dir/pipe|Path/File access error
+$dir/empty.wav|
+/proc/self/status|
+/sys/devices/system/cpu/online|Input past end of file
+CASES
+run 0 "$form" show
+grep -A 3 '^instance 6:' "$dir/out" | grep -q 'memwav: bytes 10 elements, CRC-32 00c49e49' ||
+    fail "a failed load changed the clip: $(cat "$dir/out")"
+
 # Auditioning: the clip reaches the device (two seconds of the 22.05 kHz mono clip take 40712
 # bytes at the 44.1 kHz stereo device), and what cannot be played is said in one line.
 run 0 "$form" player 3 --file "$clip"
@@ -77,6 +106,44 @@ holds "$dir/err" "varn-design: player 2: not a RIFF/WAVE image
 SDL_AUDIODRIVER=none run 1 "$form" play 3
 grep -q '^varn-design: player 3: no sound device' "$dir/err" || fail "no reason without a device"
 run 2 "$form" play 5
+
+# Bytes that are no WAVE the output can play, each with the reason it gives.
+python3 - "$dir" <<'MAKE'
+import sys, wave
+folder = sys.argv[1]
+def wav(name, channels, rate, frames, width=2):
+    with wave.open(f"{folder}/{name}", "wb") as out:
+        out.setnchannels(channels)
+        out.setsampwidth(width)
+        out.setframerate(rate)
+        out.writeframes(b"\x40" * (frames * channels * width))
+wav("nine.wav", 9, 8000, 800)
+wav("slow.wav", 1, 500, 400)
+wav("long.wav", 1, 1000, 250000, 1)
+wav("plain.wav", 1, 8000, 800)
+plain = open(f"{folder}/plain.wav", "rb").read()
+for name, data in {"rifx.wav": b"RIFX" + plain[4:], "cut.wav": plain[:30],
+                   "short-riff.wav": plain[:4] + (30).to_bytes(4, "little") + plain[8:],
+                   "text.wav": b"RIFF notes\n", "form.aif": b"FORM\0\0\0\4AIFF",
+                   "stream.flac": b"fLaC\0\0\0\x22" + bytes(34)}.items():
+    open(f"{folder}/{name}", "wb").write(data)
+MAKE
+while IFS='|' read -r file reason; do
+    run 0 "$form" player 8 --file "$dir/$file"
+    run 1 "$form" play 8
+    [ "$(wc -l <"$dir/err")" = 1 ] && grep -q "^varn-design: player 8:.*$reason" "$dir/err" ||
+        fail "$file: $(cat "$dir/err")"
+done <<'CASES'
+text.wav| not a RIFF/WAVE image$
+form.aif| not a RIFF/WAVE image$
+stream.flac| not a RIFF/WAVE image$
+rifx.wav| not a RIFF/WAVE image$
+nine.wav|9 channels
+slow.wav|500 Hz
+long.wav|MiB
+short-riff.wav|that can be decoded
+cut.wav|that can be decoded
+CASES
 
 while read -r args; do
     eval "run 2 \"\$dir/none.design\" $args"

@@ -2,12 +2,13 @@
 // device back after a quiet spell; on a real PulseAudio server no playback stream stays open.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
 
 #include "constantsource.h"
+#include "embeddedsounddesign.h"
+#include "embedsoundarray.h"
 #include "form1.h"
 #include "gametestbase.h"
 #include "sdlsoundoutput.h"
@@ -32,26 +33,20 @@ TEST(SoundRest, WindowGivesTheDeviceBackOnceTheLastClipHasEnded) {
     Form1 form(output, &random);
     auto* rest = form.findChild<QTimer*>(QStringLiteral("soundRest"));
     ASSERT_NE(rest, nullptr);
-    rest->setInterval(600);  // the quiet spell, shortened; the fall takes two ticks
-    const std::string group = test::checkerWith({{44, '0'}, {54, '0'}, {55, '0'}});
-    form.game().tables() = test::boardFromPicture(group);
+    rest->setInterval(1000);  // the quiet spell, shortened but longer than the move's fall
+    form.game().tables() =
+        test::boardFromPicture(test::checkerWith({{44, '0'}, {54, '0'}, {55, '0'}}));
     form.game().Element_Click(55);
     ASSERT_TRUE(output.deviceOpen()) << "the move played its clip: " << output.refusal();
     const int streams = serverStreams();
     EXPECT_NE(streams, 0);
-    // An asynchronous clip that outlasts the spell keeps the device until it has ended.
-    QFile clip(QStringLiteral(VARN_CLIP_DIRECTORY "/varn2.wav"));
-    ASSERT_TRUE(clip.open(QIODevice::ReadOnly));
-    const QByteArray bytes = clip.readAll();
-    ASSERT_TRUE(output.play({reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                             static_cast<std::size_t>(bytes.size())},
-                            SND_ASYNC | SND_NODEFAULT | SND_MEMORY));
+    // An asynchronous player's clip of 1.6 s outlasts the spell and keeps the device.
+    EmbedSoundArray players(embeddedSoundDesign(), output, [] {});
+    players[2].SyncSnd(false);
+    ASSERT_TRUE(players[2].PlaySound() && output.playing());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !output.deviceOpen(); }, 8000));
     EXPECT_FALSE(output.playing());
     EXPECT_EQ(serverStreams(), streams < 0 ? -1 : 0);
-    form.game().tables() = test::boardFromPicture(group);
-    form.game().Element_Click(55);
-    EXPECT_TRUE(output.deviceOpen()) << "the next clip takes the device again";
 }
 
 }  // namespace
