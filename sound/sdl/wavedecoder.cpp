@@ -1,5 +1,5 @@
-// wavedecoder.cpp: libsndfile over the bytes in memory, a mixdown to the device's channels and
-// SDL's audio stream for its rate and format.
+// wavedecoder.cpp: libsndfile over the bytes in memory, and SDL's audio stream for the device's
+// channels, rate and format.
 #include "wavedecoder.h"
 
 #include <sndfile.h>
@@ -157,50 +157,6 @@ struct StreamDeleter {
     void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
 };
 
-// How much each channel of a file goes to the left and the right of the device, for the
-// channel orders a WAVE file has when its header names none: L left, R right, C centre, N the
-// low-frequency channel, which a small mix leaves out.
-constexpr const char* kLayouts[WaveDecoder::kMaxChannels + 1] = {
-    "", "C", "LR", "LRC", "LRLR", "LRCLR", "LRCNLR", "LRCNCLR", "LRCNLRLR"};
-
-float sideWeight(char position, int side) {
-    constexpr float kCentre = 0.70710678f;
-    switch (position) {
-        case 'L':
-            return side == 0 ? 1.0f : 0.0f;
-        case 'R':
-            return side == 1 ? 1.0f : 0.0f;
-        case 'C':
-            return kCentre;
-        default:
-            return 0.0f;
-    }
-}
-
-// The share of each file channel in each device channel, row by device channel. A device of
-// one channel hears the average of left and right; channels past the second stay silent.
-std::vector<float> mixMatrix(int from, int to) {
-    std::vector<float> matrix(static_cast<std::size_t>(from * to), 0.0f);
-    if (from == to) {
-        for (int channel = 0; channel < to; ++channel)
-            matrix[static_cast<std::size_t>(channel * from + channel)] = 1.0f;
-        return matrix;
-    }
-    for (int out = 0; out < std::min(to, 2); ++out) {
-        float* row = matrix.data() + out * from;
-        float total = 0.0f;
-        for (int in = 0; in < from; ++in) {
-            const char position = kLayouts[from][in];
-            row[in] = to == 1 ? (sideWeight(position, 0) + sideWeight(position, 1)) / 2
-                              : sideWeight(position, out);
-            total += row[in];
-        }
-        for (int in = 0; in < from; ++in)
-            row[in] /= total;
-    }
-    return matrix;
-}
-
 // Full scale maps onto the 16-bit range exactly, so 16-bit clips come out sample for sample.
 Sint16 toSample(float value) {
     const float scaled = value * 32768.0f;
@@ -222,7 +178,6 @@ class Decoding {
           m_info(info),
           m_device(device),
           m_frameBytes(SDL_AUDIO_BITSIZE(device.format) / 8 * device.channels),
-          m_matrix(mixMatrix(info.channels, device.channels)),
           m_padFrames(
               std::max<sf_count_t>(kPadFrames, kPadFrames * info.samplerate / device.freq)) {}
 
@@ -231,9 +186,9 @@ class Decoding {
         return std::ceil(frames * m_device.freq / m_info.samplerate) * m_frameBytes;
     }
 
-    // The larger of the clip mixed at its own rate and the clip in the device's format.
+    // The larger of the clip as 16-bit samples of its own and in the device's format.
     double decodedBytes(double frames) const {
-        return std::max(deviceBytes(frames), frames * m_device.channels * sizeof(Sint16));
+        return std::max(deviceBytes(frames), frames * m_info.channels * sizeof(Sint16));
     }
 
     DecodedWave tooLarge() const {
@@ -245,10 +200,11 @@ class Decoding {
 
     DecodedWave run() {
         // SDL's resampler starts afresh, a fraction of a frame off, at every put: the clip goes
-        // in whole, or its pitch would waver.
-        std::vector<Sint16> mixed;
-        mixed.reserve(static_cast<std::size_t>((m_info.frames + m_padFrames) * m_device.channels));
-        std::vector<float> block(static_cast<std::size_t>(kBlockFrames * m_info.channels));
+        // in whole, or its pitch would waver. SDL also mixes its channels to the device's.
+        const auto channels = static_cast<std::size_t>(m_info.channels);
+        std::vector<Sint16> samples;
+        samples.reserve(static_cast<std::size_t>(m_info.frames + m_padFrames) * channels);
+        std::vector<float> block(static_cast<std::size_t>(kBlockFrames) * channels);
         sf_count_t frames = 0;
         // No more frames than the header's count, whose size has been checked.
         while (frames < m_info.frames) {
@@ -256,56 +212,41 @@ class Decoding {
                                                   std::min(kBlockFrames, m_info.frames - frames));
             if (got <= 0) break;
             frames += got;
-            mix(block, got, mixed);
+            std::transform(block.begin(), block.begin() + got * m_info.channels,
+                           std::back_inserter(samples), toSample);
         }
         if (frames == 0 && sf_error(m_file) != SF_ERR_NO_ERROR) {
             return refused("cannot decode the samples: " + std::string(sf_strerror(m_file)));
         }
-        mixed.resize(mixed.size() + static_cast<std::size_t>(m_padFrames * m_device.channels));
+        samples.resize(samples.size() + static_cast<std::size_t>(m_padFrames) * channels);
         const std::unique_ptr<SDL_AudioStream, StreamDeleter> stream(
-            SDL_NewAudioStream(AUDIO_S16SYS, m_device.channels, m_info.samplerate, m_device.format,
+            SDL_NewAudioStream(AUDIO_S16SYS, m_info.channels, m_info.samplerate, m_device.format,
                                m_device.channels, m_device.freq));
         if (!stream ||
-            SDL_AudioStreamPut(stream.get(), mixed.data(),
-                               static_cast<int>(mixed.size() * sizeof(Sint16))) != 0 ||
+            SDL_AudioStreamPut(stream.get(), samples.data(),
+                               static_cast<int>(samples.size() * sizeof(Sint16))) != 0 ||
             SDL_AudioStreamFlush(stream.get()) != 0) {
             return refused("cannot convert the clip for the device: " +
                            std::string(SDL_GetError()));
         }
-        mixed = {};
-        std::vector<std::uint8_t> samples(
+        samples = {};
+        std::vector<std::uint8_t> converted(
             static_cast<std::size_t>(SDL_AudioStreamAvailable(stream.get())));
         const int got =
-            SDL_AudioStreamGet(stream.get(), samples.data(), static_cast<int>(samples.size()));
-        samples.resize(
+            SDL_AudioStreamGet(stream.get(), converted.data(), static_cast<int>(converted.size()));
+        converted.resize(
             std::min(static_cast<std::size_t>(std::max(got, 0)),
                      static_cast<std::size_t>(deviceBytes(static_cast<double>(frames)))));
-        return {std::move(samples), {}};
+        return {std::move(converted), {}};
     }
 
   private:
     static DecodedWave refused(std::string reason) { return {{}, std::move(reason)}; }
 
-    void mix(const std::vector<float>& block, sf_count_t frames, std::vector<Sint16>& mixed) const {
-        const int from = m_info.channels;
-        const int to = m_device.channels;
-        for (sf_count_t frame = 0; frame < frames; ++frame) {
-            const float* in = block.data() + frame * from;
-            for (int out = 0; out < to; ++out) {
-                const float* weights = m_matrix.data() + out * from;
-                float sum = 0.0f;
-                for (int channel = 0; channel < from; ++channel)
-                    sum += weights[channel] * in[channel];
-                mixed.push_back(toSample(sum));
-            }
-        }
-    }
-
     SNDFILE* m_file;
     SF_INFO m_info;
     SDL_AudioSpec m_device;
     int m_frameBytes;
-    std::vector<float> m_matrix;
     sf_count_t m_padFrames;
 };
 

@@ -23,12 +23,12 @@ struct DecodedWave {
 // after the RIFF chunk (the zero byte that ends a player's clip) are never played.
 class WaveDecoder {
   public:
-    static constexpr int kMaxChannels = 8;
+    static constexpr int kMaxChannels = 8;  // as many as SDL 2 mixes to a device's channels
     static constexpr int kMinRate = 1000;
     static constexpr int kMaxRate = 384000;
-    // A clip whose samples would take more than this, mixed to the device's channels at either
-    // rate, is refused: a short compressed file must not claim a lot of memory. At the game's
-    // 44.1 kHz stereo that is over three minutes.
+    // A clip whose samples would take more than this, as 16-bit samples of its own or in the
+    // device's format, is refused: a short compressed file must not claim a lot of memory. At
+    // the game's 44.1 kHz stereo that is over three minutes.
     static constexpr std::size_t kMaxDecodedBytes = std::size_t{32} << 20;
 
     // The samples of `image` mixed to the device's channels and converted to its rate and
