@@ -202,12 +202,5 @@ TEST_F(OutputTest, RestGivesTheDeviceBackOnlyWhenNothingPlays) {
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "the output's end lets SDL's audio go";
 }
 
-TEST_F(OutputTest, WithoutADeviceNothingPlaysAndTheReasonSaysSo) {
-    ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    EXPECT_FALSE(output().play(pcm(22050, 1000), kSync));
-    EXPECT_EQ(output().refusal().rfind("no sound device", 0), 0u) << output().refusal();
-    EXPECT_TRUE(output().rest());
-}
-
 }  // namespace
 }  // namespace varn
