@@ -79,7 +79,6 @@ bool SdlSoundOutput::play(std::span<const std::uint8_t> image, std::uint32_t fla
     m_position = 0;
     m_loop = (flags & SND_LOOP) != 0;
     m_active = true;
-    m_lastBufferOut = false;
     m_passes = 0;
     const std::uint64_t clip = ++m_clipId;
     if (!(flags & SND_ASYNC)) {

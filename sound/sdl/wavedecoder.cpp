@@ -76,7 +76,7 @@ class WaveView {
     WaveView(const WaveView&) = delete;
     WaveView& operator=(const WaveView&) = delete;
 
-    bool empty() const { return m_parts.empty(); }
+    bool empty() const { return m_size == 0; }
     sf_count_t size() const { return m_size; }
 
     sf_count_t read(void* buffer, sf_count_t position, sf_count_t count) const {
