@@ -1,5 +1,6 @@
-# checkinstall.cmake: installs the build into a scratch prefix and checks that the desktop
-# entry, the AppStream file and the icons land where desktops look for them.
+# checkinstall.cmake: installs the build into a scratch prefix and checks that the game, its
+# manual page, the desktop entry, the AppStream file and the icons land where desktops and man
+# look for them, and that nothing else is installed.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -8,20 +9,23 @@ if(NOT result EQUAL 0)
 endif()
 
 set(expected
-    share/applications/org.varngame.Varn.desktop
-    share/metainfo/org.varngame.Varn.metainfo.xml
-    share/icons/hicolor/scalable/apps/varn.svg
-    share/icons/hicolor/32x32/apps/varn.png
-    share/icons/hicolor/64x64/apps/varn.png
+    ${BINDIR}/varn
+    ${MANDIR}/man6/varn.6
+    ${DATADIR}/applications/org.varngame.Varn.desktop
+    ${DATADIR}/metainfo/org.varngame.Varn.metainfo.xml
+    ${DATADIR}/icons/hicolor/scalable/apps/varn.svg
+    ${DATADIR}/icons/hicolor/32x32/apps/varn.png
+    ${DATADIR}/icons/hicolor/64x64/apps/varn.png
 )
-foreach(file IN LISTS expected)
-    if(NOT EXISTS "${PREFIX}/${file}")
-        message(FATAL_ERROR "not installed: ${file}")
-    endif()
-endforeach()
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${PREFIX}" "${PREFIX}/*")
+list(SORT installed)
+list(SORT expected)
+if(NOT installed STREQUAL expected)
+    message(FATAL_ERROR "installed: ${installed}\nexpected: ${expected}")
+endif()
 
 # The entry names the icon and the program by the names they are installed under.
-file(READ "${PREFIX}/share/applications/org.varngame.Varn.desktop" entry)
+file(READ "${PREFIX}/${DATADIR}/applications/org.varngame.Varn.desktop" entry)
 foreach(line "Icon=varn" "Exec=varn" "Categories=Game;LogicGame;")
     string(FIND "${entry}" "\n${line}\n" at)
     if(at EQUAL -1)
