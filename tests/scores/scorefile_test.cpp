@@ -7,7 +7,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <optional>
 
 #include "scorekeeper.h"
 #include "scriptedwindow.h"
@@ -16,16 +15,7 @@
 namespace varn {
 namespace {
 
-enum class Setup {
-    None,
-    Directory,
-    Fifo,
-    NoDirectory,
-    ReadOnlyDirectory,
-    Unreadable,
-    Huge,
-    FullDisk
-};
+enum class Setup { None, Directory, Fifo, NoDirectory, ReadOnlyDir, Unreadable, Huge, FullDisk };
 
 struct FileCase {
     const char* name;
@@ -48,29 +38,10 @@ const FileCase kCases[] = {
     {"DirectoryInTheWayBeepsAndStays", Setup::Directory, "0", 5, "5", 1, nullptr},
     {"FifoIsReadWithoutWaitingAndReplaced", Setup::Fifo, "0", 5, "5", 0, "5\r\n"},
     {"MissingDirectoryBeeps", Setup::NoDirectory, "0", 5, "5", 1, nullptr},
-    {"ReadOnlyDirectoryKeepsTheOldFile", Setup::ReadOnlyDirectory, "50", 80, "80", 1, "50\r\n"},
+    {"ReadOnlyDirectoryKeepsTheOldFile", Setup::ReadOnlyDir, "50", 80, "80", 1, "50\r\n"},
     {"UnreadableFileShowsZero", Setup::Unreadable, "0", 5, "5", 0, "5\r\n"},
     {"HugeFileIsReadOnlyToTheBound", Setup::Huge, kHugeLine, 5, kHugeLine, 1, nullptr},
     {"FullDiskKeepsTheOldFile", Setup::FullDisk, "50", 80, "80", 1, "50\r\n"},
-};
-
-// Files may grow to `bytes` only while it lives, as on a disk that is full.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN)) {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-  private:
-    void (*m_handler)(int);
-    rlimit m_old{};
 };
 
 void prepare(Setup setup, const std::filesystem::path& directory, const std::string& path) {
@@ -81,7 +52,7 @@ void prepare(Setup setup, const std::filesystem::path& directory, const std::str
         case Setup::Fifo:
             ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
             break;
-        case Setup::ReadOnlyDirectory:
+        case Setup::ReadOnlyDir:
             test::writeWhole(path, "50\r\n");
             ::chmod(directory.c_str(), 0555);
             break;
@@ -105,8 +76,7 @@ class ScoreFileTest : public ::testing::TestWithParam<FileCase> {};
 
 TEST_P(ScoreFileTest, GameGoesOnWithAHighScoreOnDisplay) {
     const FileCase& c = GetParam();
-    const bool needsPermissions =
-        c.setup == Setup::ReadOnlyDirectory || c.setup == Setup::Unreadable;
+    const bool needsPermissions = c.setup == Setup::ReadOnlyDir || c.setup == Setup::Unreadable;
     if (needsPermissions && ::geteuid() == 0) GTEST_SKIP() << "root reads and writes every file";
     const test::TemporaryDirectory dir;
     const std::string path =
@@ -119,11 +89,16 @@ TEST_P(ScoreFileTest, GameGoesOnWithAHighScoreOnDisplay) {
     EXPECT_EQ(window.labelText(ScoreLabel::Label8), c.shown);
     keeper.addPoints(c.points);
     keeper.showScore();
-    {
-        std::optional<FileSizeLimit> full;
-        if (c.setup == Setup::FullDisk) full.emplace(2);
-        keeper.Command1_Click();
+    rlimit files{};
+    ::getrlimit(RLIMIT_FSIZE, &files);
+    if (c.setup == Setup::FullDisk) {
+        // Files may grow to two bytes only, as on a disk that is full.
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit full{2, files.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &full);
     }
+    keeper.Command1_Click();
+    ::setrlimit(RLIMIT_FSIZE, &files);
     ::umask(mask);
     EXPECT_EQ(window.labelText(ScoreLabel::Label8), c.shownAfter);
     EXPECT_EQ(window.beeps(), c.beeps);
