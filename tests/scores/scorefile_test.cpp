@@ -15,7 +15,17 @@
 namespace varn {
 namespace {
 
-enum class Setup { None, Directory, Fifo, NoDirectory, ReadOnlyDir, Unreadable, Huge, FullDisk };
+enum class Setup {
+    None,
+    Directory,
+    Fifo,
+    Device,
+    NoDirectory,
+    ReadOnlyDir,
+    Unreadable,
+    Huge,
+    FullDisk
+};
 
 struct FileCase {
     const char* name;
@@ -37,6 +47,7 @@ const FileCase kCases[] = {
     {"MissingFileIsCreatedThenReplaced", Setup::None, "0", 5, "5", 0, "5\r\n"},
     {"DirectoryInTheWayBeepsAndStays", Setup::Directory, "0", 5, "5", 1, nullptr},
     {"FifoIsReadWithoutWaitingAndReplaced", Setup::Fifo, "0", 5, "5", 0, "5\r\n"},
+    {"DeviceIsNoFileAndIsReplaced", Setup::Device, "0", 5, "5", 0, "5\r\n"},
     {"MissingDirectoryBeeps", Setup::NoDirectory, "0", 5, "5", 1, nullptr},
     {"ReadOnlyDirectoryKeepsTheOldFile", Setup::ReadOnlyDir, "50", 80, "80", 1, "50\r\n"},
     {"UnreadableFileShowsZero", Setup::Unreadable, "0", 5, "5", 0, "5\r\n"},
@@ -51,6 +62,9 @@ void prepare(Setup setup, const std::filesystem::path& directory, const std::str
             break;
         case Setup::Fifo:
             ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+            break;
+        case Setup::Device:
+            std::filesystem::create_symlink("/dev/zero", path);
             break;
         case Setup::ReadOnlyDir:
             test::writeWhole(path, "50\r\n");
@@ -83,6 +97,7 @@ TEST_P(ScoreFileTest, GameGoesOnWithAHighScoreOnDisplay) {
         dir.file(c.setup == Setup::NoDirectory ? "gone/Varn_hsc.nrz" : kHighScoreFileName);
     prepare(c.setup, dir.path(), path);
     const mode_t mask = ::umask(022);
+    const int descriptors = test::entryCount("/proc/self/fd");
     ScriptedWindow window;
     ScoreKeeper keeper(window, HighScoreFile(path));
     keeper.LoadHiScore();
@@ -110,6 +125,7 @@ TEST_P(ScoreFileTest, GameGoesOnWithAHighScoreOnDisplay) {
         ASSERT_EQ(::stat(path.c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 0777, 0644u) << "the usual mode, also for a second write";
     }
+    EXPECT_EQ(test::entryCount("/proc/self/fd"), descriptors) << "every file is closed again";
     EXPECT_EQ(test::entryCount(dir.path()), c.setup == Setup::NoDirectory ? 0 : 1)
         << "no temporary file is left behind";
 }
