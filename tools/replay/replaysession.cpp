@@ -116,6 +116,10 @@ int ReplaySession::run(std::istream& in) {
     } catch (const RandomNumbersExhausted& error) {
         m_out << "error: line " << m_lineNumber << ": " << error.what() << '\n';
         return 2;
+    } catch (const std::out_of_range& fault) {
+        // The rules asked the window for a cell or a picture that it does not have.
+        m_out << "fault: line " << m_lineNumber << ": " << fault.what() << '\n';
+        return 3;
     }
     return 0;
 }

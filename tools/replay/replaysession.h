@@ -21,8 +21,8 @@ class ReplaySession {
   public:
     explicit ReplaySession(std::ostream& out);
 
-    // Runs the whole script; returns the exit status: 0, or 2 after bad input or when the deal
-    // runs out of random numbers.
+    // Runs the whole script; returns the exit status: 0, 2 after bad input or when the deal
+    // runs out of random numbers, 3 when the rules ask for a cell or picture that is not there.
     int run(std::istream& in);
 
   private:
