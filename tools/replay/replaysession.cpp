@@ -97,6 +97,7 @@ ReplaySession::ReplaySession(std::ostream& out)
                        parseInteger(words[1], 0, kCellCount - 1, "cell"));
          }},
     };
+    // Every other player command takes no argument.
     for (const auto& [name, action] : kPlayerCommands) {
         m_commands.try_emplace(name, [this, action](const Words& words) {
             expectCount(words, 1);
