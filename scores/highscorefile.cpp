@@ -5,45 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
-#include <cerrno>
-#include <utility>
+#include <filesystem>
 
 namespace varn {
 
 namespace {
-
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor() { close(); }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int get() const { return m_fd; }
-    bool valid() const { return m_fd >= 0; }
-    bool close() { return m_fd < 0 || ::close(std::exchange(m_fd, -1)) == 0; }
-
-  private:
-    int m_fd;
-};
-
-bool writeAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-std::string directoryOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 // A file made by mkstemp is private to its owner; the high-score file gets the usual mode.
 mode_t modeForNewFiles() {
@@ -52,9 +20,13 @@ mode_t modeForNewFiles() {
     return 0666 & ~mask;
 }
 
-void syncDirectory(const std::string& directory) {
-    FileDescriptor dir(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.valid()) ::fsync(dir.get());
+// Makes a rename in the directory of `path` survive a crash.
+void syncDirectoryOf(const std::string& path) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    const int directory =
+        ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ::fsync(directory);
+    ::close(directory);
 }
 
 }  // namespace
@@ -66,39 +38,36 @@ bool HighScoreFile::exists() const {
     return ::lstat(m_path.c_str(), &info) == 0;
 }
 
-std::optional<std::string> HighScoreFile::readFirstLine() const {
+std::string HighScoreFile::readFirstLine() const {
     // O_NONBLOCK keeps a FIFO of that name from stalling the game; only regular files count.
-    FileDescriptor file(::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    const int file = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     struct stat info {};
-    if (!file.valid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return std::nullopt;
+    std::string line;
+    if (::fstat(file, &info) == 0 && S_ISREG(info.st_mode)) {
+        // A regular file gives what it holds, up to the bound, in one read.
+        std::array<char, kMaxLineLength> buffer{};
+        const ssize_t n = ::read(file, buffer.data(), buffer.size());
+        line.assign(buffer.data(), static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
     }
-    std::array<char, kMaxLineLength> buffer{};
-    std::size_t filled = 0;
-    while (filled < buffer.size()) {
-        const ssize_t n = ::read(file.get(), buffer.data() + filled, buffer.size() - filled);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return std::nullopt;
-        if (n == 0) break;
-        filled += static_cast<std::size_t>(n);
-    }
-    std::string line(buffer.data(), filled);
-    const auto end = line.find_first_of("\r\n");
-    if (end != std::string::npos) line.resize(end);
+    ::close(file);
+    line.resize(std::min(line.find_first_of("\r\n"), line.size()));
     return line;
 }
 
 bool HighScoreFile::writeLine(const std::string& line) const {
     std::string temporary = m_path + ".XXXXXX";
-    FileDescriptor file(::mkstemp(temporary.data()));
-    if (!file.valid()) return false;
-    const bool written = ::fchmod(file.get(), modeForNewFiles()) == 0 &&
-                         writeAll(file.get(), line + "\r\n") && ::fsync(file.get()) == 0;
-    if (!file.close() || !written || ::rename(temporary.c_str(), m_path.c_str()) != 0) {
+    const int file = ::mkstemp(temporary.data());
+    if (file == -1) return false;
+    // A short write means a full disk or a size limit: the old file must stay.
+    const std::string text = line + "\r\n";
+    const bool written = ::fchmod(file, modeForNewFiles()) == 0 &&
+                         ::write(file, text.data(), text.size()) == std::ssize(text) &&
+                         ::fsync(file) == 0;
+    if (::close(file) != 0 || !written || ::rename(temporary.c_str(), m_path.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
     }
-    syncDirectory(directoryOf(m_path));
+    syncDirectoryOf(m_path);
     return true;
 }
 

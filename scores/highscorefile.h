@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 
 namespace varn {
@@ -23,9 +22,9 @@ class HighScoreFile {
     bool exists() const;
 
     // The characters before the first CR or LF, or before the end of the file, cut at
-    // kMaxLineLength. Empty when the file can be read but holds no line; nothing when it is
-    // missing, unreadable or not a regular file.
-    std::optional<std::string> readFirstLine() const;
+    // kMaxLineLength. Empty when the file holds no line, and when it is missing, unreadable or
+    // not a regular file.
+    std::string readFirstLine() const;
 
     // Replaces the whole file by `line` and CR LF. The content goes to a temporary file in the
     // same directory first and is renamed over the old file, so a crash leaves either the old

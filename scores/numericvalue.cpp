@@ -20,31 +20,33 @@ bool isDigit(char c) {
 std::string leadingNumber(std::string_view text) {
     std::string number;
     std::size_t i = 0;
+    // The character under the cursor; past the end, one that continues nothing.
+    auto at = [&] { return i < text.size() ? text[i] : '\0'; };
+    auto take = [&] { number += text[i++]; };
     auto skipBlanks = [&] {
-        while (i < text.size() && isBlank(text[i]))
+        while (isBlank(at()))
             ++i;
     };
     auto takeDigits = [&] {
         bool any = false;
-        for (skipBlanks(); i < text.size() && isDigit(text[i]); skipBlanks()) {
-            number += text[i++];
+        for (skipBlanks(); isDigit(at()); skipBlanks()) {
+            take();
             any = true;
         }
         return any;
     };
     skipBlanks();
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) number += text[i++];
+    if (at() == '+' || at() == '-') take();
     bool digits = takeDigits();
-    if (i < text.size() && text[i] == '.') {
-        number += text[i++];
+    if (at() == '.') {
+        take();
         digits = takeDigits() || digits;
     }
     if (!digits) return {};
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::string mantissa = number;
-        number += 'e';
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) number += text[i++];
+    if (at() == 'e' || at() == 'E') {
+        const std::string mantissa = number;
+        take();
+        if (at() == '+' || at() == '-') take();
         if (!takeDigits()) return mantissa;
     }
     return number;

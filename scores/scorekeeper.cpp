@@ -1,7 +1,8 @@
 // scorekeeper.cpp: keeping, showing and storing the scores.
 #include "scorekeeper.h"
 
-#include <cstdio>
+#include <iomanip>
+#include <sstream>
 #include <utility>
 
 #include "numericvalue.h"
@@ -24,9 +25,9 @@ std::string printable(std::string text) {
 }
 
 std::string wholeNumberText(double value) {
-    char text[400];
-    std::snprintf(text, sizeof text, "%.0f", value);
-    return text;
+    std::ostringstream text;
+    text << std::fixed << std::setprecision(0) << value;
+    return text.str();
 }
 
 }  // namespace
@@ -45,9 +46,9 @@ void ScoreKeeper::showScore() {
 
 void ScoreKeeper::LoadHiScore() {
     if (!m_file.exists()) m_file.writeLine(kNoHighScore);
-    const auto line = m_file.readFirstLine();
+    const std::string line = m_file.readFirstLine();
     // A missing, unreadable or empty file still leaves a high score on display.
-    m_hiScore = line && !line->empty() ? printable(*line) : kNoHighScore;
+    m_hiScore = line.empty() ? kNoHighScore : printable(line);
     m_view.setLabelText(ScoreLabel::Label8, m_hiScore);
 }
 

@@ -27,6 +27,7 @@ class Soak {
 
     void run(int actions) {
         m_headless.window.stopTimer();
+        m_headless.window.setBoardPosition(kBoardLeft, kBoardTop);
         perform(Action::NewGame);
         for (int i = 0; i < actions && !::testing::Test::HasFatalFailure(); ++i) {
             const auto action = randomAction();
@@ -104,8 +105,17 @@ class Soak {
             ASSERT_TRUE(isBoardCode(code)) << "cell " << cell;
             ASSERT_EQ(window.shownPattern(cell), code) << "cell " << cell << " shows another piece";
             ASSERT_TRUE(window.cellVisible(cell));
+            const auto& placed = window.placement(cell);
+            ASSERT_EQ(placed.left, 480 * columnOf(cell) + kBoardLeft);
+            ASSERT_EQ(placed.top, 480 * rowOf(cell) + kBoardTop);
+            ASSERT_EQ(placed.width, 480);
+            ASSERT_EQ(placed.height, 480);
         }
     }
+
+    // Where the frame of the cells stands in the window, in twips.
+    static constexpr int kBoardLeft = 30;
+    static constexpr int kBoardTop = 45;
 
     std::mt19937 m_choices;
     TwisterSource m_deal;

@@ -1,7 +1,9 @@
 // boardpicture.h: boards written as ten rows of characters, one per cell.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "boardtables.h"
 
@@ -11,10 +13,8 @@ namespace varn::test {
 // ladder, 'G' gem. Blanks and line breaks are ignored, so a board reads as a picture.
 BoardTables boardFromPicture(const std::string& picture);
 
-// The same board as ten lines of ten characters, each ended by a line break.
-std::string pictureOf(const BoardTables& tables);
-
-// Ten lines of ten characters: 'x' for a marked cell, '.' for an unmarked one.
-std::string marksOf(const BoardTables& tables);
+// A checkerboard of 1s and 2s, on which no two like pieces touch, with the given cells
+// replaced, e.g. {{55, 'B'}}: only the pieces put in can form a group.
+std::string checkerWith(std::initializer_list<std::pair<int, char>> pieces);
 
 }  // namespace varn::test

@@ -9,15 +9,10 @@ namespace varn::test {
 class ConstantSource : public UniformSource {
   public:
     explicit ConstantSource(float u = 0.0f) : m_u(u) {}
-    float next() override {
-        ++m_draws;
-        return m_u;
-    }
-    int draws() const { return m_draws; }
+    float next() override { return m_u; }
 
   private:
     float m_u;
-    int m_draws = 0;
 };
 
 }  // namespace varn::test

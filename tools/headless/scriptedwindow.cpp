@@ -1,6 +1,8 @@
 // scriptedwindow.cpp: the recording stand-in for the window.
 #include "scriptedwindow.h"
 
+#include <stdexcept>
+
 namespace varn {
 
 ScriptedWindow::ScriptedWindow() {
@@ -30,12 +32,14 @@ void ScriptedWindow::setLabelText(ScoreLabel label, const std::string& text) {
 }
 
 void ScriptedWindow::showPattern(int cell, int pattern) {
-    m_patterns[cell] = pattern;
+    if (!isPatternIndex(pattern))
+        throw std::out_of_range("there is no picture " + std::to_string(pattern));
+    m_patterns.at(cell) = pattern;
     if (m_recordEffects && !isBoardCode(pattern)) m_effects.push_back({cell, pattern});
 }
 
 void ScriptedWindow::placeCell(int cell, int left, int top, int width, int height) {
-    m_placements[cell] = {left, top, width, height};
+    m_placements.at(cell) = {left, top, width, height};
 }
 
 void ScriptedWindow::doEvents() {

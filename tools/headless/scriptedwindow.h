@@ -13,7 +13,8 @@ namespace varn {
 
 // Stands in for the real window in tests, the replay driver and the benchmarks. Each call of
 // doEvents first runs the hook given for it, then fires a timer tick when the timer runs, so
-// a script decides exactly what happens inside a long operation.
+// a script decides exactly what happens inside a long operation. A cell or picture that the
+// real window does not have throws std::out_of_range.
 class ScriptedWindow : public GameWindow {
   public:
     // The label text of a freshly created window.
@@ -59,7 +60,7 @@ class ScriptedWindow : public GameWindow {
     void beep() override { ++m_beeps; }
 
     void showPattern(int cell, int pattern) override;
-    void setCellVisible(int cell, bool visible) override { m_visible[cell] = visible; }
+    void setCellVisible(int cell, bool visible) override { m_visible.at(cell) = visible; }
     void placeCell(int cell, int left, int top, int width, int height) override;
     int boardLeft() const override { return m_boardLeft; }
     int boardTop() const override { return m_boardTop; }

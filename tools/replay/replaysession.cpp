@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cstdlib>
+#include <iomanip>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -16,12 +17,30 @@ class BadInput : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The commands a player gives, by the names a script uses for them.
+const std::map<std::string, PlayerAction> kPlayerCommands = {
+    {"click", PlayerAction::Click},     {"mirror", PlayerAction::Mirror},
+    {"left", PlayerAction::Left},       {"right", PlayerAction::Right},
+    {"newgame", PlayerAction::NewGame}, {"enter", PlayerAction::Enter},
+};
+
 std::vector<std::string> splitWords(const std::string& line) {
     std::istringstream stream(line);
     std::vector<std::string> words;
     for (std::string word; stream >> word;)
         words.push_back(word);
     return words;
+}
+
+// The items joined by `separator`, or `none` when there are none.
+std::string joined(const std::vector<std::string>& items, char separator, const char* none) {
+    if (items.empty()) return none;
+    std::string text = items[0];
+    for (std::size_t i = 1; i < items.size(); ++i) {
+        text += separator;
+        text += items[i];
+    }
+    return text;
 }
 
 int parseInteger(const std::string& word, int low, int high, const char* what) {
@@ -51,14 +70,15 @@ void expectCount(const std::vector<std::string>& words, std::size_t count) {
     }
 }
 
-std::string joined(const std::vector<int>& values, std::size_t from, const char* none) {
-    if (from >= values.size()) return none;
-    std::string text;
-    for (std::size_t i = from; i < values.size(); ++i) {
-        if (i > from) text += ',';
-        text += std::to_string(values[i]);
-    }
-    return text;
+// A cell as a script writes it and as the driver prints it: the piece code, then '*' when the
+// cell is marked.
+void setCell(BoardTables& tables, int cell, const std::string& word) {
+    const bool marked = word.size() > 1 && word.back() == '*';
+    const std::string digits = marked ? word.substr(0, word.size() - 1) : word;
+    const int code = parseInteger(digits, 0, piece::Gem, "code");
+    if (!isBoardCode(code)) throw BadInput("code '" + digits + "' is no piece");
+    tables.Board[cell] = static_cast<Code>(code);
+    tables.Marked[cell] = marked ? kTrue : kFalse;
 }
 
 }  // namespace
@@ -66,108 +86,182 @@ std::string joined(const std::vector<int>& values, std::size_t from, const char*
 ReplaySession::ReplaySession(std::ostream& out)
     : m_out(out), m_headless(m_random), m_window(m_headless.window), m_game(m_headless.game) {
     m_window.setEventHook([this](int call) { onEvents(call); });
+    m_commands = {
+        {"board", [this](const Words& words) { setBoard(words); }},
+        {"random", [this](const Words& words) { queueNumbers(words); }},
+        {"nest", [this](const Words& words) { nest(words); }},
+        {"click",
+         [this](const Words& words) {
+             expectCount(words, 2);
+             runAction(words, PlayerAction::Click,
+                       parseInteger(words[1], 0, kCellCount - 1, "cell"));
+         }},
+    };
+    // Every other player command takes no argument.
+    for (const auto& [name, action] : kPlayerCommands) {
+        m_commands.try_emplace(name, [this, action](const Words& words) {
+            expectCount(words, 1);
+            runAction(words, action, 0);
+        });
+    }
 }
 
 int ReplaySession::run(std::istream& in) {
+    m_in = &in;
     try {
-        for (std::string line; std::getline(in, line);) {
-            ++m_lineNumber;
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            const auto words = splitWords(line);
-            if (words.empty() || words[0][0] == '#') continue;
+        for (Words words; readWords(words);)
             execute(words);
-        }
     } catch (const BadInput& error) {
         m_out << "error: line " << m_lineNumber << ": " << error.what() << '\n';
         return 2;
     } catch (const RandomNumbersExhausted& error) {
-        m_out << "error: " << error.what() << '\n';
+        m_out << "error: line " << m_lineNumber << ": " << error.what() << '\n';
         return 2;
+    } catch (const std::out_of_range& fault) {
+        // The rules asked the window for a cell or a picture that it does not have.
+        m_out << "fault: line " << m_lineNumber << ": " << fault.what() << '\n';
+        return 3;
     }
     return 0;
 }
 
-void ReplaySession::execute(const std::vector<std::string>& words) {
-    const std::string& command = words[0];
-    static const std::pair<const char*, PlayerAction> kSimple[] = {
-        {"mirror", PlayerAction::Mirror},
-        {"left", PlayerAction::Left},
-        {"right", PlayerAction::Right},
-        {"newgame", PlayerAction::NewGame},
-        {"enter", PlayerAction::Enter}};
-    for (const auto& [name, action] : kSimple) {
-        if (command == name) {
-            expectCount(words, 1);
-            runAction(action, 0);
-            return;
-        }
+// The words of the next line that is neither blank nor a comment; false at the end.
+bool ReplaySession::readWords(Words& words) {
+    for (std::string line; std::getline(*m_in, line);) {
+        ++m_lineNumber;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        words = splitWords(line);
+        if (!words.empty() && words[0][0] != '#') return true;
     }
-    if (command == "click") {
-        expectCount(words, 2);
-        runAction(PlayerAction::Click, parseInteger(words[1], 0, kCellCount - 1, "cell"));
-    } else if (command == "nest") {
-        expectCount(words, 3);
-        const int call = parseInteger(words[1], 1, 1'000'000'000, "call number");
-        for (const auto& [name, action] : kSimple) {
-            if (words[2] == name) {
-                m_nextNests.push_back({call, action});
-                return;
-            }
+    return false;
+}
+
+void ReplaySession::execute(const Words& words) {
+    const auto command = m_commands.find(words[0]);
+    if (command == m_commands.end()) throw BadInput("unknown command '" + words[0] + "'");
+    command->second(words);
+}
+
+// `board` followed by the 100 cells on its own line, or alone and followed by ten rows of ten.
+void ReplaySession::setBoard(const Words& words) {
+    BoardTables& tables = m_game.tables();
+    if (words.size() == kCellCount + 1) {
+        for (int cell = 0; cell < kCellCount; ++cell)
+            setCell(tables, cell, words[cell + 1]);
+        showBoard();
+        return;
+    }
+    if (words.size() != 1) {
+        throw BadInput("'board' takes 100 cells, or ten rows of ten on the lines below, not " +
+                       std::to_string(words.size() - 1));
+    }
+    Words row;
+    for (int r = 0; r < kBoardSide; ++r) {
+        if (!readWords(row)) throw BadInput("the board ends after " + std::to_string(r) + " rows");
+        if (row.size() != kBoardSide) {
+            throw BadInput("a board row holds ten cells, not " + std::to_string(row.size()));
         }
-        throw BadInput("'" + words[2] + "' cannot run nested");
-    } else if (command == "board") {
-        expectCount(words, kCellCount + 1);
-        for (int cell = 0; cell < kCellCount; ++cell) {
-            const int code = parseInteger(words[cell + 1], 0, piece::Gem, "code");
-            if (!isBoardCode(code)) throw BadInput("code '" + words[cell + 1] + "' is no piece");
-            m_game.tables().Board[cell] = static_cast<Code>(code);
-        }
-        m_game.tables().clearMarks();
-        m_out << "ok\n";
-    } else if (command == "random") {
-        if (words.size() < 2) throw BadInput("'random' needs at least one number");
-        for (std::size_t i = 1; i < words.size(); ++i)
-            m_random.append(parseUniform(words[i]));
-        m_out << "ok\n";
-    } else {
-        throw BadInput("unknown command '" + command + "'");
+        for (int column = 0; column < kBoardSide; ++column)
+            setCell(tables, cellAt(r, column), row[column]);
+    }
+    showBoard();
+}
+
+// The board in place as a dealt board is: every cell shown with its piece.
+void ReplaySession::showBoard() {
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        m_window.showPattern(cell, m_game.tables().Board[cell]);
+        m_window.setCellVisible(cell, true);
     }
 }
 
-void ReplaySession::runAction(PlayerAction action, int cell) {
+// `random u1 u2 ...`, optionally ended by `*N`: the numbers of the line, N times over.
+void ReplaySession::queueNumbers(const Words& words) {
+    std::size_t end = words.size();
+    int times = 1;
+    if (end > 2 && words.back()[0] == '*') {
+        times = parseInteger(words.back().substr(1), 1, 10'000, "repeat count");
+        --end;
+    }
+    if (end < 2) throw BadInput("'random' needs at least one number");
+    std::vector<float> numbers;
+    for (std::size_t i = 1; i < end; ++i)
+        numbers.push_back(parseUniform(words[i]));
+    for (int i = 0; i < times; ++i) {
+        for (float u : numbers)
+            m_random.append(u);
+    }
+}
+
+void ReplaySession::nest(const Words& words) {
+    expectCount(words, 3);
+    const int call = parseInteger(words[1], 1, 1'000'000'000, "call number");
+    const auto action = kPlayerCommands.find(words[2]);
+    if (words[2] == "show") {
+        m_nextNests.push_back({call, std::nullopt, joined(words, ' ', "")});
+    } else if (action != kPlayerCommands.end() && action->second != PlayerAction::Click) {
+        m_nextNests.push_back({call, action->second, joined(words, ' ', "")});
+    } else {
+        throw BadInput("'" + words[2] + "' cannot run nested");
+    }
+}
+
+void ReplaySession::runAction(const Words& words, PlayerAction action, int cell) {
     m_window.resetCounters();
     m_activeNests = std::move(m_nextNests);
     m_nextNests.clear();
     perform(m_game, action, cell);
-    report(0, 0, 0);
+    report(joined(words, ' ', ""), 0, 0, 0);
     m_activeNests.clear();
 }
 
 void ReplaySession::onEvents(int call) {
     for (const Nested& nested : m_activeNests) {
         if (nested.call != call) continue;
+        if (!nested.action) {
+            // The outer command's counts so far, as a player would see them at this moment.
+            report(nested.text, 0, 0, 0);
+            continue;
+        }
         const auto firstClip = static_cast<int>(m_window.clips().size());
         const int ticksBefore = m_window.ticks();
         const int beepsBefore = m_window.beeps();
-        perform(m_game, nested.action);
-        report(firstClip, ticksBefore, beepsBefore);
+        perform(m_game, *nested.action);
+        report(nested.text, firstClip, ticksBefore, beepsBefore);
     }
 }
 
-void ReplaySession::report(int firstClip, int ticksBefore, int beepsBefore) {
-    const auto& tables = m_game.tables();
-    m_out << "score=" << m_game.scores().Score()
+void ReplaySession::report(const std::string& title, int firstClip, int ticksBefore,
+                           int beepsBefore) {
+    const BoardTables& tables = m_game.tables();
+    std::vector<std::string> clips;
+    for (std::size_t i = static_cast<std::size_t>(firstClip); i < m_window.clips().size(); ++i)
+        clips.push_back(std::to_string(m_window.clips()[i]));
+    // Cells whose picture is not their piece: effect pictures, and anything left undrawn.
+    std::vector<std::string> shown;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (m_window.shownPattern(cell) == tables.Board[cell]) continue;
+        shown.push_back(std::to_string(cell) + ':' + std::to_string(m_window.shownPattern(cell)));
+    }
+    m_out << title << ": score=" << m_game.scores().Score()
           << " label4=" << m_window.labelText(ScoreLabel::Label4)
           << " label8=" << m_window.labelText(ScoreLabel::Label8)
-          << " ticks=" << m_window.ticks() - ticksBefore
-          << " clips=" << joined(m_window.clips(), static_cast<std::size_t>(firstClip), "-")
+          << " ticks=" << m_window.ticks() - ticksBefore << " clips=" << joined(clips, ',', "-")
           << " beeps=" << m_window.beeps() - beepsBefore
-          << " enabled=" << (m_window.boardEnabled() ? 1 : 0) << " marked=" << tables.markedCount()
-          << " board=";
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        m_out << (cell ? "," : "") << tables.Board[cell];
-    }
+          << " enabled=" << (m_window.boardEnabled() ? 1 : 0)
+          << " pointer=" << (m_window.pointer() == Pointer::Busy ? "busy" : "custom")
+          << " focus=" << m_window.focusCount() << " random=" << m_random.remaining();
+    if (!shown.empty()) m_out << " shown=" << joined(shown, ',', "");
     m_out << '\n';
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const std::string text =
+            std::to_string(tables.Board[cell]) + (tables.isMarked(cell) ? "*" : "");
+        if (columnOf(cell) == kBoardSide - 1) {
+            m_out << text << '\n';
+        } else {
+            m_out << std::left << std::setw(3) << text;
+        }
+    }
 }
 
 }  // namespace varn

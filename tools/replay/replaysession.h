@@ -1,7 +1,10 @@
 // replaysession.h: runs a script of player commands against the real rules, headless.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,32 +14,45 @@
 
 namespace varn {
 
-// Reads one command a line and prints one line for each. The game starts as a freshly created
-// window does, before its start-up runs: every code 0, no marks, score 0, design label texts.
+// Reads one command a line and prints what each player command left behind. The game starts
+// as a freshly created window does, before its start-up runs: every code 0, no marks, score 0,
+// design label texts, the timer running.
 class ReplaySession {
   public:
     explicit ReplaySession(std::ostream& out);
 
-    // Runs the whole script; returns the exit status: 0, or 2 after bad input or when the deal
-    // runs out of random numbers.
+    // Runs the whole script; returns the exit status: 0, 2 after bad input or when the deal
+    // runs out of random numbers, 3 when the rules ask for a cell or picture that is not there.
     int run(std::istream& in);
 
   private:
+    using Words = std::vector<std::string>;
+
+    // A command to run inside the K-th pass of window events of the next player command; no
+    // action means that it only prints the state at that moment.
     struct Nested {
         int call;
-        PlayerAction action;
+        std::optional<PlayerAction> action;
+        std::string text;
     };
 
-    void execute(const std::vector<std::string>& words);
-    void runAction(PlayerAction action, int cell);
+    bool readWords(Words& words);
+    void execute(const Words& words);
+    void setBoard(const Words& words);
+    void showBoard();
+    void queueNumbers(const Words& words);
+    void nest(const Words& words);
+    void runAction(const Words& words, PlayerAction action, int cell);
     void onEvents(int call);
-    void report(int firstClip, int ticksBefore, int beepsBefore);
+    void report(const std::string& title, int firstClip, int ticksBefore, int beepsBefore);
 
     std::ostream& m_out;
+    std::istream* m_in = nullptr;
     QueuedSource m_random;
     HeadlessGame m_headless;
     ScriptedWindow& m_window;
     Game& m_game;
+    std::map<std::string, std::function<void(const Words&)>> m_commands;
     std::vector<Nested> m_nextNests;
     std::vector<Nested> m_activeNests;
     int m_lineNumber = 0;
