@@ -343,12 +343,10 @@ void Form1::repaintBoard() {
 }
 
 void Form1::setBoardEnabled(bool enabled) {
-    if (!enabled && boardEnabled() && focusWidget() == m_boardFrame) {
-        // Qt would hand the keyboard of a disabled board to the next control, where a key
-        // meant for the board would press a picture button; the keys wait on the window.
-        m_keysWaitForBoard = true;
-        m_boardFrame->clearFocus();
-    }
+    // The frame inside the backing holds the board's keys. Disabling the backing leaves no
+    // control with the focus (Qt would pass it on only from the backing itself, and a key meant
+    // for the board would press a picture button), so the keys wait on the window.
+    if (!enabled && focusWidget() == m_boardFrame) m_keysWaitForBoard = true;
     m_board->setEnabled(enabled);
     if (enabled && m_keysWaitForBoard) {
         m_keysWaitForBoard = false;
