@@ -125,8 +125,7 @@ void Form1::buildBoard(QWidget* surface) {
     m_boardFrame->setBorder(true);
     m_boardFrame->setAccessibleName(QStringLiteral("Board"));
     m_boardFrame->setFocusPolicy(Qt::StrongFocus);
-    m_cursor = new BoardCursor(m_boardFrame, m_cells);
-    connect(m_cursor, &BoardCursor::play, this, &Form1::playCell);
+    connect(new BoardCursor(m_boardFrame, m_cells), &BoardCursor::play, this, &Form1::playCell);
     m_cellArea = new QWidget(m_boardFrame);
     m_cellArea->setObjectName(QStringLiteral("picture1Inside"));
     m_cellArea->setGeometry(m_boardFrame->rect().adjusted(1, 1, -1, -1));
@@ -342,16 +341,13 @@ void Form1::repaintBoard() {
     m_boardFrame->repaint();
 }
 
+// The frame inside the backing holds the board's keys. Disabling the backing takes the focus
+// from it and gives it to no other control (Qt would pass it on to the next one only from the
+// backing itself, where a key meant for the board would press a picture button), so the
+// board's keys arrive at the window while it is busy, and the board takes them back after.
 void Form1::setBoardEnabled(bool enabled) {
-    // The frame inside the backing holds the board's keys. Disabling the backing leaves no
-    // control with the focus (Qt would pass it on only from the backing itself, and a key meant
-    // for the board would press a picture button), so the keys wait on the window.
-    if (!enabled && focusWidget() == m_boardFrame) m_keysWaitForBoard = true;
     m_board->setEnabled(enabled);
-    if (enabled && m_keysWaitForBoard) {
-        m_keysWaitForBoard = false;
-        if (!focusWidget()) focusBoard();
-    }
+    if (enabled && !focusWidget()) focusBoard();
 }
 bool Form1::boardEnabled() const {
     return m_board->isEnabled();
@@ -369,8 +365,9 @@ void Form1::playCell(int cell) {
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
-    // While the board is busy its keys arrive here: a play is refused the way a click is.
-    if (m_keysWaitForBoard && !focusWidget() && PictureBox::isPressKey(*event)) {
+    // With no control holding the keys, those of the busy board arrive here: a play is
+    // refused the way a click is.
+    if (!focusWidget() && PictureBox::isPressKey(*event)) {
         form_click();
         return;
     }

@@ -102,12 +102,9 @@ class Form1 : public QMainWindow, public GameWindow {
     QLabel* m_scoreLabel = nullptr;      // Label4
     QLabel* m_highScoreLabel = nullptr;  // Label8
     std::array<PictureBox*, kCellCount> m_cells{};  // Element
-    BoardCursor* m_cursor = nullptr;
     std::string m_scoreText;
     std::string m_highScoreText;
     int m_beeps = 0;
-    // The board held the keyboard when it went busy: its keys wait on the window till then.
-    bool m_keysWaitForBoard = false;
     QPointer<QWidget> m_focusBeforeHelp;
 };
 

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """atspi_check.py: plays the real varn executable through the desktop's accessibility bus, the
-way a screen reader sees it: the named cells and buttons, a move scored through a cell's press
-action, the announced score, a mirror and the stored high score.
+way a screen reader sees it: the named cells and buttons, the cursor's cell announced as an
+arrow key moves it, a move scored through a cell's press action, the announced score, a mirror
+and the stored high score.
 
     dbus-run-session -- /usr/bin/python3 atspi_check.py PATH/TO/varn
 
@@ -119,18 +120,27 @@ def play(varn, scratch, display):
         import pyatspi
         from gi.repository import Atspi
         Atspi.set_timeout(30000, 30000)  # a press returns when its move has ended
-        renamed = []
+        renamed, focused = [], []
         pyatspi.Registry.registerEventListener(lambda event: renamed.append(event.source.name),
                                                "object:property-change:accessible-name")
+        pyatspi.Registry.registerEventListener(
+            lambda event: event.detail1 and focused.append(event.source.name),
+            "object:state-changed:focused")
         app = wait_for("the program on the accessibility bus", lambda: find_app(pyatspi))
         kinds, cells = wait_for("100 named cells", lambda: read_cells(app, pyatspi))
         named = {node.name: node for node in descendants(app) if node.name}
-        for name in ("Board", "Mirror", "Turn left", "Turn right", "Enter score", "Score 0",
+        for name in ("Board", "Help", "Mirror", "Turn left", "Turn right", "Enter score", "Score 0",
                      "High score 0"):
             check(name in named, f"nothing named {name!r}")
         check(any(name.startswith("  Welcome to Varn,") for name in named), "no help text")
         for name in ("Mirror", "Turn left", "Turn right"):
             check(named[name].getRole() == pyatspi.ROLE_PUSH_BUTTON, f"{name} is no button")
+
+        # A keyboard player's arrow moves the board's cursor, and a screen reader hears where.
+        subprocess.run(["xdotool", "search", "--sync", "--name", "^Varn v3.00$", "windowfocus",
+                        "--sync", "key", "Down"], env=env, timeout=20, check=True)
+        wait_for("the cursor's cell announced", lambda: any(
+            name.endswith(", row 2, column 1") for name in focused))
 
         groups = ((place, group_at(kinds, place)) for place in sorted(kinds)
                   if kinds[place] in KINDS)

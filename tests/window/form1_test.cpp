@@ -36,17 +36,22 @@ TEST_F(Form1Test, StartUpDealsAFullBoardAndCreatesTheScoreFile) {
     }
     EXPECT_EQ(label("Label3").find("  Welcome to Varn,\n"), 0u);
     EXPECT_NE(label("Label3").find(" you are.\n  Good luck. Have a fun."), std::string::npos);
+    EXPECT_LE(control("Label3")->minimumSizeHint().width(), 297) << "the help text wraps";
 }
 
-// What a control looks like: its font as the system resolves it, and its text colour.
+// What a control with text looks like: its font as the system resolves it, its text colour,
+// and where a label puts its text.
 std::string look(const QWidget* widget) {
     const QFont font = widget->font();
-    return QStringLiteral("%1 %2%3%4 %5")
+    const bool topLeft =
+        widget->property("alignment").value<Qt::Alignment>() == (Qt::AlignLeft | Qt::AlignTop);
+    return QStringLiteral("%1 %2%3%4 %5%6")
         .arg(QFontInfo(font).family())
         .arg(font.pointSizeF())
         .arg(font.bold() ? QStringLiteral(" bold") : QString())
         .arg(font.italic() ? QStringLiteral(" italic") : QString())
         .arg(widget->palette().color(QPalette::WindowText).name())
+        .arg(topLeft ? QStringLiteral(" top-left") : QString())
         .toStdString();
 }
 
@@ -65,16 +70,24 @@ TEST_F(Form1Test, ControlsStandAndLookAsDesigned) {
         {"picture1", "Podloga", {0, 0, 321, 323}, nullptr, "Board"},
         {"Picture10", "Podloga", {0, 328, 161, 49}},
         {"lova", "Picture10", {0, 0, 161, 49}},
-        {"Label2", "lova", {7, 5, 49, 25}, "DejaVu Sans Condensed 9 bold #000080"},
-        {"Label4", "lova", {56, 0, 93, 25}, "Comic Neue 12 bold italic #c00000", "Score 0"},
-        {"Label7", "lova", {8, 26, 57, 25}, "DejaVu Sans Condensed 9 bold #400000"},
-        {"Label8", "lova", {56, 22, 93, 25}, "Comic Neue 12 bold italic #c000c0", "High score 0"},
+        {"Label2", "lova", {7, 5, 49, 25}, "DejaVu Sans Condensed 9 bold #000080 top-left"},
+        {"Label4",
+         "lova",
+         {56, 0, 93, 25},
+         "Comic Neue 12 bold italic #c00000 top-left",
+         "Score 0"},
+        {"Label7", "lova", {8, 26, 57, 25}, "DejaVu Sans Condensed 9 bold #400000 top-left"},
+        {"Label8",
+         "lova",
+         {56, 22, 93, 25},
+         "Comic Neue 12 bold italic #c000c0 top-left",
+         "High score 0"},
         {"Picture6", "Form1", {176, 328, 43, 36}, nullptr, "Mirror"},
         {"Picture7", "Form1", {216, 328, 43, 36}, nullptr, "Turn left"},
         {"Picture8", "Form1", {256, 328, 43, 36}, nullptr, "Turn right"},
         {"Command1", "Form1", {0, 376, 161, 25}, "Liberation Sans 8.25 bold #000000"},
         {"Picture12", "Form1", {0, 0, 321, 329}, nullptr, "Help"},
-        {"Label3", "Picture12", {8, 96, 297, 177}, "Liberation Sans 8.25 bold #000000"},
+        {"Label3", "Picture12", {8, 96, 297, 177}, "Liberation Sans 8.25 bold #000000 top-left"},
         {"Command5", "Picture12", {248, 288, 57, 23}, "Comic Neue 12 bold #000000"},
     };
     for (const Place& place : places) {
@@ -106,7 +119,7 @@ TEST_F(Form1Test, PicturesFillTheirBoxes) {
         {cell(0), {29, 29}, "pattern-6.svg", {29, 29}},
         {cell(0), {31, 10}, nullptr, {}, face},
         {control("Picture6"), {0, 0}, nullptr, {}, frame},
-        {control("Picture6"), {1, 1}, nullptr, {}, face},
+        {control("Picture6"), {1, 16}, nullptr, {}, face},
         {control("Picture6"), {2, 2}, "button-mirror.svg", {0, 0}},
         {control("lova"), {160, 48}, "paper.png", {160, 2}},
         {control("Picture12"), {320, 328}, "wood.png", {320, 3}},
