@@ -4,10 +4,12 @@ way a screen reader sees it: the named cells and buttons, the cursor's cell anno
 arrow key moves it, a move scored through a cell's press action, the announced score, a mirror
 and the stored high score.
 
-    dbus-run-session -- /usr/bin/python3 atspi_check.py PATH/TO/varn
+    /usr/bin/python3 atspi_check.py PATH/TO/varn
 
-It starts a private Xvfb and the program in a scratch folder, and ends both however it ends.
-It first checks that without a display the program says so in one line and fails.
+It runs itself again inside a private session bus, whose accessibility bus keeps its socket
+in a private runtime folder, so that runs side by side never meet. There it starts a private
+Xvfb and the program in a scratch folder, and ends them however it ends. It first checks that
+without a display the program says so in one line and fails.
 """
 
 import os
@@ -44,7 +46,8 @@ def check_without_display(varn, scratch):
 def start_xvfb():
     read, write = os.pipe()
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "640x480x24",
-                             "-nolisten", "tcp"], pass_fds=(write,), stderr=subprocess.DEVNULL)
+                             "-nolisten", "tcp"], pass_fds=(write,), stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
     os.close(write)
     with os.fdopen(read) as pipe:
         number = pipe.readline().strip()
@@ -52,13 +55,14 @@ def start_xvfb():
     return xvfb, ":" + number
 
 
-def wait_for(what, probe, seconds=20):
+def wait_for(game, what, probe, seconds=20):
     """Runs the accessibility events and probes until the probe gives a true value."""
     from gi.repository import GLib
     deadline = time.monotonic() + seconds
     while True:
         while GLib.MainContext.default().iteration(False):
             pass
+        check(game.poll() is None, f"the program ended with status {game.returncode}")
         value = probe()
         if value:
             return value
@@ -112,22 +116,25 @@ def group_at(kinds, start):
 
 
 def play(varn, scratch, display):
+    # Qt's own remarks while it starts (here those about the screen) must not stop the game.
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy",
-               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_LOGGING_RULES="qt.qpa.screen.debug=true")
+    os.environ["DISPLAY"] = display
+    import pyatspi
+    from gi.repository import Atspi
+    Atspi.set_timeout(30000, 30000)  # a press returns when its move has ended
+    # Listening before the program starts, as a running screen reader does, so that it learns
+    # at once which events to send.
+    renamed, focused = [], []
+    pyatspi.Registry.registerEventListener(lambda event: renamed.append(event.source.name),
+                                           "object:property-change:accessible-name")
+    pyatspi.Registry.registerEventListener(
+        lambda event: event.detail1 and focused.append(event.source.name),
+        "object:state-changed:focused")
     game = subprocess.Popen([varn], cwd=scratch, env=env)
     try:
-        os.environ["DISPLAY"] = display
-        import pyatspi
-        from gi.repository import Atspi
-        Atspi.set_timeout(30000, 30000)  # a press returns when its move has ended
-        renamed, focused = [], []
-        pyatspi.Registry.registerEventListener(lambda event: renamed.append(event.source.name),
-                                               "object:property-change:accessible-name")
-        pyatspi.Registry.registerEventListener(
-            lambda event: event.detail1 and focused.append(event.source.name),
-            "object:state-changed:focused")
-        app = wait_for("the program on the accessibility bus", lambda: find_app(pyatspi))
-        kinds, cells = wait_for("100 named cells", lambda: read_cells(app, pyatspi))
+        app = wait_for(game, "the program on the accessibility bus", lambda: find_app(pyatspi))
+        kinds, cells = wait_for(game, "100 named cells", lambda: read_cells(app, pyatspi))
         named = {node.name: node for node in descendants(app) if node.name}
         for name in ("Board", "Help", "Mirror", "Turn left", "Turn right", "Enter score", "Score 0",
                      "High score 0"):
@@ -137,9 +144,9 @@ def play(varn, scratch, display):
             check(named[name].getRole() == pyatspi.ROLE_PUSH_BUTTON, f"{name} is no button")
 
         # A keyboard player's arrow moves the board's cursor, and a screen reader hears where.
-        subprocess.run(["xdotool", "search", "--sync", "--name", "^Varn v3.00$", "windowfocus",
-                        "--sync", "key", "Down"], env=env, timeout=20, check=True)
-        wait_for("the cursor's cell announced", lambda: any(
+        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Varn v3.00$",
+                        "windowfocus", "--sync", "key", "Down"], env=env, timeout=20, check=True)
+        wait_for(game, "the cursor's cell announced", lambda: any(
             name.endswith(", row 2, column 1") for name in focused))
 
         groups = ((place, group_at(kinds, place)) for place in sorted(kinds)
@@ -148,19 +155,18 @@ def play(varn, scratch, display):
         check(group, "the dealt board holds no group")
         press(cells[place])
         score = f"Score {len(group)}"
-        wait_for(f"{score!r} announced", lambda: score in renamed)
-        kinds, cells = wait_for("the board dealt again", lambda: read_cells(app, pyatspi))
+        wait_for(game, f"{score!r} announced", lambda: score in renamed)
+        kinds, cells = wait_for(game, "the board dealt again", lambda: read_cells(app, pyatspi))
 
         press(named["Mirror"])
-        mirrored = wait_for("the mirrored board", lambda: read_cells(app, pyatspi))[0]
+        mirrored = wait_for(game, "the mirrored board", lambda: read_cells(app, pyatspi))[0]
         check(all(mirrored[(row, column)] == kinds[(9 - row, column)] for row, column in kinds),
               "Mirror did not turn the board upside down")
 
         press(named["Enter score"])
-        wait_for("the high score", lambda: f"High score {len(group)}" in renamed)
+        wait_for(game, "the high score", lambda: f"High score {len(group)}" in renamed)
         with open(os.path.join(scratch, "Varn_hsc.nrz"), "rb") as stored:
             check(stored.read() == f"{len(group)}\r\n".encode(), "high-score file not written")
-        check(game.poll() is None, f"the program ended with status {game.returncode}")
     finally:
         game.terminate()
         try:
@@ -170,24 +176,40 @@ def play(varn, scratch, display):
             game.wait()
 
 
+def in_private_session(varn):
+    with tempfile.TemporaryDirectory() as scratch:
+        runtime = os.path.join(scratch, "runtime")
+        os.mkdir(runtime, 0o700)
+        env = dict(os.environ, XDG_RUNTIME_DIR=runtime, VARN_ATSPI_SCRATCH=scratch)
+        try:
+            run = subprocess.run(["dbus-run-session", "--", sys.executable, __file__, varn],
+                                 env=env, timeout=100)
+        except subprocess.TimeoutExpired:
+            sys.exit("atspi_check: the private session did not end")
+        sys.exit(run.returncode)
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
     varn = os.path.abspath(sys.argv[1])
-    # Ends the run, and with it Xvfb and the program, before the test runner's own time-out.
+    scratch = os.environ.get("VARN_ATSPI_SCRATCH")
+    if not scratch:
+        in_private_session(varn)
+    # Ends the run, and with it Xvfb and the program, before the session's own time-out.
     signal.signal(signal.SIGALRM, lambda *_: sys.exit("atspi_check: out of time"))
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("atspi_check: stopped"))
     signal.alarm(90)
-    with tempfile.TemporaryDirectory() as scratch:
-        check_without_display(varn, scratch)
-        xvfb, display = start_xvfb()
-        try:
-            play(varn, scratch, display)
-        except Failure as failure:
-            sys.exit(f"atspi_check: {failure}")
-        finally:
-            xvfb.terminate()
-            xvfb.wait()
-    print("atspi_check: cells, buttons, a move, a mirror and the high score through AT-SPI")
+    check_without_display(varn, scratch)
+    xvfb, display = start_xvfb()
+    try:
+        play(varn, scratch, display)
+    except Failure as failure:
+        sys.exit(f"atspi_check: {failure}")
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+    print("atspi_check: cells, buttons, the cursor, a move, a mirror and the high score")
 
 
 if __name__ == "__main__":
