@@ -155,19 +155,19 @@ void Form1::buildScorePanel(QWidget* surface) {
     m_scorePanel = new PictureBox(QStringLiteral("Picture10"), surface);
     m_scorePanel->setGeometry(twipRect(0, 4920, 2415, 735));
     m_scorePanel->setBackground(Qt::white);
-    auto* lova = new PictureBox(QStringLiteral("lova"), m_scorePanel);
-    lova->setGeometry(twipRect(0, 0, 2415, 735));
-    lova->setPicture(pixmapOf(QStringLiteral("paper.png"), ratio), PictureBox::Fill::Tiled);
+    auto* paper = new PictureBox(QStringLiteral("lova"), m_scorePanel);
+    paper->setGeometry(twipRect(0, 0, 2415, 735));
+    paper->setPicture(pixmapOf(QStringLiteral("paper.png"), ratio), PictureBox::Fill::Tiled);
 
     const QFont caption = designFont("Tahoma", 9, true);
     const QFont value = designFont("Comic Sans MS", 12, true, true);
-    addLabel(lova, "Label2", twipRect(100, 80, 735, 375), QColor(0, 0, 128), caption)
+    addLabel(paper, "Label2", twipRect(100, 80, 735, 375), QColor(0, 0, 128), caption)
         ->setText(QStringLiteral("Score:"));
-    addLabel(lova, "Label7", twipRect(120, 390, 855, 375), QColor(64, 0, 0), caption)
+    addLabel(paper, "Label7", twipRect(120, 390, 855, 375), QColor(64, 0, 0), caption)
         ->setText(QStringLiteral("Hiscore:"));
-    m_scoreLabel = addLabel(lova, "Label4", twipRect(840, 0, 1395, 375), QColor(192, 0, 0), value);
+    m_scoreLabel = addLabel(paper, "Label4", twipRect(840, 0, 1395, 375), QColor(192, 0, 0), value);
     m_highScoreLabel =
-        addLabel(lova, "Label8", twipRect(840, 330, 1395, 375), QColor(192, 0, 192), value);
+        addLabel(paper, "Label8", twipRect(840, 330, 1395, 375), QColor(192, 0, 192), value);
     setLabelText(ScoreLabel::Label4, "0000000000000000");
     setLabelText(ScoreLabel::Label8, "0000000000000000");
 }

@@ -68,6 +68,7 @@ TEST_F(Form1Test, WhileTheBoardIsBusyAPlayOnlyBeepsAndCloseIsRefusedButStopsTheC
     bool closed = true;
     duringNextMove([&] {
         type(Qt::Key_Space);
+        type(Qt::Key_Left);  // moves nothing, plays nothing, says nothing
         QTest::mouseClick(cell(33), Qt::LeftButton);
         press(cell(33));
         closed = m_form->close();
