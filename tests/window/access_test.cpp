@@ -1,5 +1,4 @@
 // access_test.cpp: the window played with keys alone and read through Qt's accessibility.
-#include <QDir>
 #include <QPainter>
 #include <algorithm>
 
@@ -114,8 +113,7 @@ TEST_F(Form1Test, EveryPictureIsNamedAndShowsTheKeyboardCursor) {
         x += 32;
     }
     EXPECT_EQ(spoken(cell(57)), "Elephant, row 6, column 8");
-    QDir().mkpath(QStringLiteral(VARN_SCREENSHOT_DIR));
-    EXPECT_TRUE(strip.save(QStringLiteral(VARN_SCREENSHOT_DIR "/varn-cursor.png")));
+    saveScreenshot(strip, "varn-cursor.png");
 }
 
 }  // namespace

@@ -1,6 +1,4 @@
 // form1_test.cpp: the real window with the real rules: start-up, look, commands and closing.
-#include <QDir>
-
 #include "artwork.h"
 #include "form1fixture.h"
 
@@ -15,13 +13,9 @@ QByteArray scoreFile() {
     QFile file(QStringLiteral("Varn_hsc.nrz"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
 }
-void saveScreenshot(QWidget* window, const char* name) {
-    QDir().mkpath(QStringLiteral(VARN_SCREENSHOT_DIR));
-    EXPECT_TRUE(window->grab().save(QStringLiteral(VARN_SCREENSHOT_DIR "/") + name));
-}
 
 TEST_F(Form1Test, StartUpDealsAFullBoardAndCreatesTheScoreFile) {
-    saveScreenshot(m_form.get(), "varn-start.png");
+    saveScreenshot(m_form->grab().toImage(), "varn-start.png");
     EXPECT_EQ(label("Label4") + " " + label("Label8"), "0 0");
     EXPECT_EQ(scoreFile(), QByteArray("0\r\n"));
     EXPECT_FALSE(control("Picture12")->isVisible());
@@ -45,13 +39,11 @@ std::string look(const QWidget* widget) {
     const QFont font = widget->font();
     const bool topLeft =
         widget->property("alignment").value<Qt::Alignment>() == (Qt::AlignLeft | Qt::AlignTop);
-    return QStringLiteral("%1 %2%3%4 %5%6")
-        .arg(QFontInfo(font).family())
-        .arg(font.pointSizeF())
-        .arg(font.bold() ? QStringLiteral(" bold") : QString())
-        .arg(font.italic() ? QStringLiteral(" italic") : QString())
-        .arg(widget->palette().color(QPalette::WindowText).name())
-        .arg(topLeft ? QStringLiteral(" top-left") : QString())
+    return QString::asprintf("%s %g%s%s %s%s", qPrintable(QFontInfo(font).family()),
+                             font.pointSizeF(), font.bold() ? " bold" : "",
+                             font.italic() ? " italic" : "",
+                             qPrintable(widget->palette().color(QPalette::WindowText).name()),
+                             topLeft ? " top-left" : "")
         .toStdString();
 }
 
@@ -172,7 +164,7 @@ TEST_F(Form1Test, EachMovePlaysItsClipAndShowsTheScore) {
         EXPECT_EQ(m_output.played.back().flags, SND_NODEFAULT | SND_MEMORY | SND_NOSTOP);
         EXPECT_EQ(m_form->cursor().shape(), Qt::BitmapCursor) << "the window's own pointer";
         EXPECT_FALSE(tables().hasEmptyCell()) << "the pieces fell, new came";
-        if (move.piece == '0') saveScreenshot(m_form.get(), "varn-after-move.png");
+        if (move.piece == '0') saveScreenshot(m_form->grab().toImage(), "varn-after-move.png");
     }
 }
 
