@@ -66,6 +66,7 @@ TEST_F(Form1Test, WhileTheBoardIsBusyAPlayOnlyBeepsAndCloseIsRefusedButStopsTheC
     setBoard(checkerWith({{0, 'B'}}));
     bool closed = true;
     duringNextMove([&] {
+        EXPECT_EQ(m_form->cursor().shape(), Qt::WaitCursor);
         type(Qt::Key_Space);
         type(Qt::Key_Left);  // moves nothing, plays nothing, says nothing
         QTest::mouseClick(cell(33), Qt::LeftButton);

@@ -116,9 +116,11 @@ def group_at(kinds, start):
 
 
 def play(varn, scratch, display):
-    # Qt's own remarks while it starts (here those about the screen) must not stop the game.
+    # Qt's remarks while it starts (here those about the screen) must not stop the game, and
+    # those after (about drag and drop, when the window is shown) reach the terminal.
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy",
-               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_LOGGING_RULES="qt.qpa.screen.debug=true")
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+               QT_LOGGING_RULES="qt.qpa.screen.debug=true;qt.qpa.xdnd.debug=true")
     os.environ["DISPLAY"] = display
     import pyatspi
     from gi.repository import Atspi
@@ -131,7 +133,8 @@ def play(varn, scratch, display):
     pyatspi.Registry.registerEventListener(
         lambda event: event.detail1 and focused.append(event.source.name),
         "object:state-changed:focused")
-    game = subprocess.Popen([varn], cwd=scratch, env=env)
+    remarks = open(os.path.join(scratch, "remarks"), "w+")
+    game = subprocess.Popen([varn], cwd=scratch, env=env, stderr=remarks)
     try:
         app = wait_for(game, "the program on the accessibility bus", lambda: find_app(pyatspi))
         kinds, cells = wait_for(game, "100 named cells", lambda: read_cells(app, pyatspi))
@@ -168,6 +171,8 @@ def play(varn, scratch, display):
         wait_for(game, "the high score", lambda: f"High score {len(group)}" in renamed)
         with open(os.path.join(scratch, "Varn_hsc.nrz"), "rb") as stored:
             check(stored.read() == f"{len(group)}\r\n".encode(), "high-score file not written")
+        remarks.seek(0)
+        check("qt.qpa.xdnd" in remarks.read(), "Qt's remarks after start-up were swallowed")
     finally:
         game.terminate()
         try:
