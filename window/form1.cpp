@@ -1,15 +1,21 @@
 // form1.cpp: building the window from its design, start-up, and the window operations.
 #include "form1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStringDecoder>
 
+#include "accessiblepicturebox.h"
 #include "artwork.h"
+#include "boardcursor.h"
+#include "cellname.h"
 #include "embeddedsounddesign.h"
 #include "fonts.h"
 #include "helptext.h"
@@ -44,7 +50,8 @@ Form1::Form1(SoundOutput& output, UniformSource* random)
     : m_injectedRandom(random),
       m_game(*this, random ? *random : m_twister),
       m_output(output),
-      EmbedSound1(embeddedSoundDesign(), output, [this] { doEvents(); }) {
+      m_soundPlayers(embeddedSoundDesign(), output, [this] { doEvents(); }) {
+    QAccessible::installFactory(AccessiblePictureBox::factory);
     setWindowTitle(QStringLiteral("Varn v3.00"));
     loadPictures();
     setWindowIcon(QIcon(artwork::picturePath(QStringLiteral("icon.svg"))));
@@ -64,10 +71,10 @@ Form1::Form1(SoundOutput& output, UniformSource* random)
     buildButtons(surface);
 
     // The timer is enabled in the design: it ticks once soon after start-up and stops itself.
-    m_timer1.setInterval(50);
-    m_timer1.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer1, &QTimer::timeout, this, [this] { m_game.Timer1_Timer(); });
-    m_timer1.start();
+    m_fallTimer.setInterval(50);
+    m_fallTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_fallTimer, &QTimer::timeout, this, [this] { m_game.Timer1_Timer(); });
+    m_fallTimer.start();
 
     // Started by every clip. A clip that still plays (asynchronous or looped) keeps the device,
     // and the rest is tried again a spell later.
@@ -101,10 +108,12 @@ void Form1::buildMenu() {
     gameMenu->setObjectName(QStringLiteral("a2"));
     QAction* newGame = gameMenu->addAction(QStringLiteral("New game"));
     newGame->setObjectName(QStringLiteral("ng"));
+    newGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(newGame, &QAction::triggered, this, [this] { m_game.ng_click(); });
     // "Help" acts straight from the bar, without a menu of its own.
     QAction* help = menuBar()->addAction(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("pomoc"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
     connect(help, &QAction::triggered, this, &Form1::pomoc_Click);
 }
 
@@ -114,21 +123,25 @@ void Form1::buildBoard(QWidget* surface) {
         m_cells[cell] = new PictureBox(QStringLiteral("Element"), surface);
         // A piece smaller than its cell leaves the face colour showing at its edges.
         m_cells[cell]->setBackground(palette().color(QPalette::Button));
-        connect(m_cells[cell], &PictureBox::clicked, this,
-                [this, cell] { m_game.Element_Click(cell); });
+        m_cells[cell]->setButton(true);
+        connect(m_cells[cell], &PictureBox::clicked, this, [this, cell] { playCell(cell); });
     }
-    m_picture1 = new PictureBox(QStringLiteral("picture1"), surface);
-    m_picture1->setGeometry(twipRect(0, 0, 4816, 4848));
-    m_picture1->setBackground(kBoardYellow);
-    m_picture1->setBorder(true);
-    m_cellArea = new QWidget(m_picture1);
+    m_boardFrame = new PictureBox(QStringLiteral("picture1"), surface);
+    m_boardFrame->setGeometry(twipRect(0, 0, 4816, 4848));
+    m_boardFrame->setBackground(kBoardYellow);
+    m_boardFrame->setBorder(true);
+    m_boardFrame->setAccessibleName(QStringLiteral("Board"));
+    m_boardFrame->setFocusPolicy(Qt::StrongFocus);
+    connect(new BoardCursor(m_boardFrame, m_cells), &BoardCursor::play, this, &Form1::playCell);
+    m_cellArea = new QWidget(m_boardFrame);
     m_cellArea->setObjectName(QStringLiteral("picture1Inside"));
-    m_cellArea->setGeometry(m_picture1->rect().adjusted(1, 1, -1, -1));
+    m_cellArea->setGeometry(m_boardFrame->rect().adjusted(1, 1, -1, -1));
 
-    m_podloga = new PictureBox(QStringLiteral("Podloga"), surface);
-    m_podloga->setGeometry(twipRect(1320, 1680, 1575, 975));
-    m_podloga->setBackground(kTeal);
-    m_podloga->setFocusPolicy(Qt::ClickFocus);
+    m_board = new PictureBox(QStringLiteral("Podloga"), surface);
+    m_board->setGeometry(twipRect(1320, 1680, 1575, 975));
+    m_board->setBackground(kTeal);
+    // The rules give the backing the focus; the frame with the cells takes the keys.
+    m_board->setFocusProxy(m_boardFrame);
 }
 
 QLabel* Form1::addLabel(QWidget* parent, const char* name, const QRect& place, const QColor& colour,
@@ -146,39 +159,45 @@ QLabel* Form1::addLabel(QWidget* parent, const char* name, const QRect& place, c
 
 void Form1::buildScorePanel(QWidget* surface) {
     const qreal ratio = qApp->devicePixelRatio();
-    m_picture10 = new PictureBox(QStringLiteral("Picture10"), surface);
-    m_picture10->setGeometry(twipRect(0, 4920, 2415, 735));
-    m_picture10->setBackground(Qt::white);
-    auto* lova = new PictureBox(QStringLiteral("lova"), m_picture10);
-    lova->setGeometry(twipRect(0, 0, 2415, 735));
-    lova->setPicture(pixmapOf(QStringLiteral("paper.png"), ratio), PictureBox::Fill::Tiled);
+    m_scorePanel = new PictureBox(QStringLiteral("Picture10"), surface);
+    m_scorePanel->setGeometry(twipRect(0, 4920, 2415, 735));
+    m_scorePanel->setBackground(Qt::white);
+    auto* paper = new PictureBox(QStringLiteral("lova"), m_scorePanel);
+    paper->setGeometry(twipRect(0, 0, 2415, 735));
+    paper->setPicture(pixmapOf(QStringLiteral("paper.png"), ratio), PictureBox::Fill::Tiled);
 
     const QFont caption = designFont("Tahoma", 9, true);
     const QFont value = designFont("Comic Sans MS", 12, true, true);
-    addLabel(lova, "Label2", twipRect(100, 80, 735, 375), QColor(0, 0, 128), caption)
+    addLabel(paper, "Label2", twipRect(100, 80, 735, 375), QColor(0, 0, 128), caption)
         ->setText(QStringLiteral("Score:"));
-    addLabel(lova, "Label7", twipRect(120, 390, 855, 375), QColor(64, 0, 0), caption)
+    addLabel(paper, "Label7", twipRect(120, 390, 855, 375), QColor(64, 0, 0), caption)
         ->setText(QStringLiteral("Hiscore:"));
-    m_label4 = addLabel(lova, "Label4", twipRect(840, 0, 1395, 375), QColor(192, 0, 0), value);
-    m_label8 = addLabel(lova, "Label8", twipRect(840, 330, 1395, 375), QColor(192, 0, 192), value);
+    m_scoreLabel = addLabel(paper, "Label4", twipRect(840, 0, 1395, 375), QColor(192, 0, 0), value);
+    m_highScoreLabel =
+        addLabel(paper, "Label8", twipRect(840, 330, 1395, 375), QColor(192, 0, 192), value);
     setLabelText(ScoreLabel::Label4, "0000000000000000");
     setLabelText(ScoreLabel::Label8, "0000000000000000");
 }
 
 void Form1::buildHelpPanel(QWidget* surface) {
-    m_picture12 = new PictureBox(QStringLiteral("Picture12"), surface);
-    m_picture12->setGeometry(twipRect(0, 0, 4815, 4935));
-    m_picture12->setPicture(pixmapOf(QStringLiteral("wood.png"), qApp->devicePixelRatio()),
+    m_helpPanel = new PictureBox(QStringLiteral("Picture12"), surface);
+    m_helpPanel->setGeometry(twipRect(0, 0, 4815, 4935));
+    m_helpPanel->setPicture(pixmapOf(QStringLiteral("wood.png"), qApp->devicePixelRatio()),
                             PictureBox::Fill::Tiled);
-    m_label3 = addLabel(m_picture12, "Label3", twipRect(120, 1440, 4455, 2655), Qt::black,
-                        designFont("MS Sans Serif", 8.25, true));
-    m_label3->setWordWrap(true);
-    m_label3->setText(QStringLiteral("Label1"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), m_picture12);
-    ok->setObjectName(QStringLiteral("Command5"));
-    ok->setGeometry(twipRect(3720, 4320, 855, 345));
-    ok->setFont(designFont("Comic Sans MS", 12, true));
-    connect(ok, &QPushButton::clicked, this, &Form1::Command5_Click);
+    m_helpPanel->setAccessibleName(QStringLiteral("Help"));
+    m_helpText = addLabel(m_helpPanel, "Label3", twipRect(120, 1440, 4455, 2655), Qt::black,
+                          designFont("MS Sans Serif", 8.25, true));
+    m_helpText->setWordWrap(true);
+    m_helpText->setText(QStringLiteral("Label1"));
+    m_helpOk = new QPushButton(QStringLiteral("OK"), m_helpPanel);
+    m_helpOk->setObjectName(QStringLiteral("Command5"));
+    m_helpOk->setGeometry(twipRect(3720, 4320, 855, 345));
+    m_helpOk->setFont(designFont("Comic Sans MS", 12, true));
+    connect(m_helpOk, &QPushButton::clicked, this, &Form1::Command5_Click);
+    for (const int key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+        new QShortcut(QKeySequence(key), m_helpPanel, this, &Form1::Command5_Click,
+                      Qt::WidgetWithChildrenShortcut);
+    }
 }
 
 void Form1::buildButtons(QWidget* surface) {
@@ -190,18 +209,21 @@ void Form1::buildButtons(QWidget* surface) {
 
     struct Button {
         const char* name;
+        const char* spoken;
         QRect place;
         const char* picture;
         void (*press)(Game&);
     };
     const Button buttons[] = {
-        {"Picture6", twipRect(2640, 4920, 640, 544), "button-mirror.svg",
+        {"Picture6", "Mirror", twipRect(2640, 4920, 640, 544), "button-mirror.svg",
          [](Game& game) { game.Picture6_Click(); }},
-        {"Picture7", twipRect(3240, 4920, 649, 544), "button-left.svg",
+        {"Picture7", "Turn left", twipRect(3240, 4920, 649, 544), "button-left.svg",
          [](Game& game) { game.Picture7_Click(); }},
-        {"Picture8", twipRect(3840, 4920, 640, 544), "button-right.svg",
+        {"Picture8", "Turn right", twipRect(3840, 4920, 640, 544), "button-right.svg",
          [](Game& game) { game.picture8_click(); }},
     };
+    // The keyboard goes round the board, the picture buttons and "Enter score".
+    QWidget* previous = m_boardFrame;
     for (const Button& each : buttons) {
         auto* button = new PictureBox(QString::fromLatin1(each.name), surface);
         button->setGeometry(each.place);
@@ -209,25 +231,33 @@ void Form1::buildButtons(QWidget* surface) {
         button->setBackground(palette().color(QPalette::Button));
         button->setPicture(pixmapOf(QString::fromLatin1(each.picture), qApp->devicePixelRatio()),
                            PictureBox::Fill::Centred);
+        button->setButton(true);
+        button->setAccessibleName(QString::fromLatin1(each.spoken));
+        // Only keys bring the focus here, so a mouse player never sees it.
+        button->setFocusPolicy(Qt::TabFocus);
         connect(button, &PictureBox::clicked, this, [this, press = each.press] { press(m_game); });
+        setTabOrder(previous, button);
+        previous = button;
     }
+    setTabOrder(previous, enter);
 }
 
 // Start-up: the help text, the cells into the board frame, the board's backing in place and
 // the first game, all before the window is first shown.
 void Form1::form_load() {
     if (!m_injectedRandom) m_twister.seedFromClock();
-    m_picture12->hide();
-    m_label3->setText(
+    m_helpPanel->hide();
+    m_helpText->setText(
         QString::fromStdString(helpText()).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     // The pattern pictures are held as pixmaps, never as widgets, so there is nothing to hide.
     for (PictureBox* cell : m_cells) {
         cell->hide();
         cell->setParent(m_cellArea);
     }
-    m_podloga->setGeometry(0, 0, toPixels(7681), toPixels(5620));
-    for (QWidget* board : {static_cast<QWidget*>(m_picture1), static_cast<QWidget*>(m_picture10)}) {
-        board->setParent(m_podloga);
+    m_board->setGeometry(0, 0, toPixels(7681), toPixels(5620));
+    for (QWidget* board :
+         {static_cast<QWidget*>(m_boardFrame), static_cast<QWidget*>(m_scorePanel)}) {
+        board->setParent(m_board);
         board->show();
     }
     setLabelText(ScoreLabel::Label8, "0");
@@ -242,7 +272,7 @@ void Form1::Form_QueryUnload(std::int16_t& cancel, std::int16_t) {
     if (!boardEnabled()) cancel = kTrue;
     // A clip that plays stops even when the window stays open.
     for (int clip = 1; clip <= kClipCount; ++clip)
-        EmbedSound1[clip].StopSound();
+        m_soundPlayers[clip].StopSound();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -255,27 +285,36 @@ void Form1::closeEvent(QCloseEvent* event) {
     }
 }
 
+// The keyboard follows the panel while it is shown, so Escape or Return close it, and then
+// goes back where it was.
 void Form1::pomoc_Click() {
-    m_picture12->show();
+    if (m_helpPanel->isHidden()) m_focusBeforeHelp = focusWidget();
+    m_helpPanel->show();
+    m_helpOk->setFocus();
 }
 
 void Form1::Command5_Click() {
-    m_picture12->hide();
+    m_helpPanel->hide();
+    if (m_focusBeforeHelp) m_focusBeforeHelp->setFocus();
 }
 
 void Form1::PlayClip(int clip) {
-    EmbedSound1[clip].PlaySound();
+    m_soundPlayers[clip].PlaySound();
     m_soundRest.start();
 }
 
 std::string Form1::labelText(ScoreLabel label) const {
-    return label == ScoreLabel::Label4 ? m_label4Text : m_label8Text;
+    return label == ScoreLabel::Label4 ? m_scoreText : m_highScoreText;
 }
 
 void Form1::setLabelText(ScoreLabel label, const std::string& text) {
     const bool score = label == ScoreLabel::Label4;
-    (score ? m_label4Text : m_label8Text) = text;
-    (score ? m_label4 : m_label8)->setText(fromCodePage(text));
+    (score ? m_scoreText : m_highScoreText) = text;
+    QLabel* shown = score ? m_scoreLabel : m_highScoreLabel;
+    shown->setText(fromCodePage(text));
+    // Read out alone, a number needs to say which score it is.
+    shown->setAccessibleName((score ? QStringLiteral("Score ") : QStringLiteral("High score ")) +
+                             shown->text());
 }
 
 void Form1::beep() {
@@ -285,6 +324,7 @@ void Form1::beep() {
 
 void Form1::showPattern(int cell, int pattern) {
     m_cells[cell]->setPicture(m_patterns[pattern]);
+    m_cells[cell]->setAccessibleName(cellName(pattern, cell));
 }
 
 void Form1::setCellVisible(int cell, bool visible) {
@@ -296,27 +336,50 @@ void Form1::placeCell(int cell, int left, int top, int width, int height) {
 }
 
 int Form1::boardLeft() const {
-    return toTwips(m_picture1->x());
+    return toTwips(m_boardFrame->x());
 }
 int Form1::boardTop() const {
-    return toTwips(m_picture1->y());
+    return toTwips(m_boardFrame->y());
 }
 
 void Form1::repaintCell(int cell) {
     m_cells[cell]->repaint();
 }
 void Form1::repaintBoard() {
-    m_picture1->repaint();
+    m_boardFrame->repaint();
 }
 
+// The frame inside the backing holds the board's keys. Disabling the backing takes the focus
+// from it and gives it to no other control (Qt would pass it on to the next one only from the
+// backing itself, where a key meant for the board would press a picture button), so the
+// board's keys arrive at the window while it is busy, and the board takes them back after.
 void Form1::setBoardEnabled(bool enabled) {
-    m_podloga->setEnabled(enabled);
+    m_board->setEnabled(enabled);
+    if (enabled && !focusWidget()) focusBoard();
 }
 bool Form1::boardEnabled() const {
-    return m_podloga->isEnabled();
+    return m_board->isEnabled();
 }
 void Form1::focusBoard() {
-    m_podloga->setFocus();
+    m_board->setFocus();
+}
+
+void Form1::playCell(int cell) {
+    if (boardEnabled()) {
+        m_game.Element_Click(cell);
+    } else {
+        form_click();
+    }
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    // With no control holding the keys, those of the busy board arrive here: a play is
+    // refused the way a click is.
+    if (!focusWidget() && PictureBox::isPressKey(*event)) {
+        form_click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void Form1::setPointer(Pointer pointer) {
@@ -326,8 +389,8 @@ void Form1::setPointer(Pointer pointer) {
 void Form1::doEvents() {
     // While the timer runs a tick is due within 50 ms, so the wait blocks until an event
     // arrives instead of spinning; otherwise only what is pending runs.
-    QCoreApplication::processEvents(m_timer1.isActive() ? QEventLoop::WaitForMoreEvents
-                                                        : QEventLoop::AllEvents);
+    QCoreApplication::processEvents(m_fallTimer.isActive() ? QEventLoop::WaitForMoreEvents
+                                                           : QEventLoop::AllEvents);
 }
 
 }  // namespace varn

@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <cstdint>
@@ -20,6 +21,7 @@ class QPushButton;
 
 namespace varn {
 
+class BoardCursor;
 class PictureBox;
 
 class Form1 : public QMainWindow, public GameWindow {
@@ -58,14 +60,15 @@ class Form1 : public QMainWindow, public GameWindow {
     bool boardEnabled() const override;
     void focusBoard() override;
     void setPointer(Pointer pointer) override;
-    void startTimer() override { m_timer1.start(); }
-    void stopTimer() override { m_timer1.stop(); }
-    bool timerRunning() const override { return m_timer1.isActive(); }
+    void startTimer() override { m_fallTimer.start(); }
+    void stopTimer() override { m_fallTimer.stop(); }
+    bool timerRunning() const override { return m_fallTimer.isActive(); }
     void doEvents() override;
     void playClip(int clip) override { PlayClip(clip); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void loadPictures();
@@ -76,29 +79,33 @@ class Form1 : public QMainWindow, public GameWindow {
     void buildButtons(QWidget* surface);
     QLabel* addLabel(QWidget* parent, const char* name, const QRect& place, const QColor& colour,
                      const QFont& font);
+    // A click, a key or an assistive tool's press on a cell: a move, or a beep while busy.
+    void playCell(int cell);
 
     TwisterSource m_twister;
     UniformSource* m_injectedRandom;
     Game m_game;
     SoundOutput& m_output;
-    EmbedSoundArray EmbedSound1;
-    QTimer m_timer1;
-    QTimer m_soundRest;  // gives the sound device back after a quiet spell
+    EmbedSoundArray m_soundPlayers;  // EmbedSound1
+    QTimer m_fallTimer;              // Timer1
+    QTimer m_soundRest;              // gives the sound device back after a quiet spell
     QCursor m_ownPointer;
     std::array<QPixmap, 15> m_patterns;  // Uzorak: index 9 stays empty
 
-    PictureBox* m_podloga = nullptr;
-    PictureBox* m_picture1 = nullptr;
-    QWidget* m_cellArea = nullptr;  // picture1's inside, where the cells lie
-    PictureBox* m_picture10 = nullptr;
-    PictureBox* m_picture12 = nullptr;
-    QLabel* m_label3 = nullptr;
-    QLabel* m_label4 = nullptr;
-    QLabel* m_label8 = nullptr;
+    PictureBox* m_board = nullptr;       // Podloga, the backing whose state is board input
+    PictureBox* m_boardFrame = nullptr;  // picture1, which holds the cells and the keyboard
+    QWidget* m_cellArea = nullptr;       // picture1's inside, where the cells lie
+    PictureBox* m_scorePanel = nullptr;  // Picture10
+    PictureBox* m_helpPanel = nullptr;   // Picture12
+    QLabel* m_helpText = nullptr;        // Label3
+    QPushButton* m_helpOk = nullptr;     // Command5
+    QLabel* m_scoreLabel = nullptr;      // Label4
+    QLabel* m_highScoreLabel = nullptr;  // Label8
     std::array<PictureBox*, kCellCount> m_cells{};  // Element
-    std::string m_label4Text;
-    std::string m_label8Text;
+    std::string m_scoreText;
+    std::string m_highScoreText;
     int m_beeps = 0;
+    QPointer<QWidget> m_focusBeforeHelp;
 };
 
 }  // namespace varn

@@ -1,6 +1,7 @@
 // picturebox.cpp: painting a picture box and turning a press and release on it into a click.
 #include "picturebox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -22,6 +23,17 @@ void PictureBox::setBackground(const QColor& colour) {
     colours.setColor(QPalette::Window, colour);
     setPalette(colours);
     setAutoFillBackground(true);
+}
+
+void PictureBox::setCursorShown(bool shown) {
+    if (shown == m_cursorShown) return;
+    m_cursorShown = shown;
+    update();
+}
+
+bool PictureBox::isPressKey(const QKeyEvent& event) {
+    const int key = event.key();
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
@@ -46,6 +58,16 @@ void PictureBox::paintEvent(QPaintEvent*) {
         painter.setPen(palette().color(QPalette::Dark));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    if (m_cursorShown || (m_button && hasFocus())) {
+        // A dark ring and a light ring inside it: one of them stands out on any picture, in
+        // colour or in grey. Drawn as lines, it stays sharp at any pixel ratio.
+        const QRectF outer = QRectF(rect()).adjusted(1, 1, -1, -1);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::black, 2));
+        painter.drawRect(outer);
+        painter.setPen(QPen(Qt::white, 2));
+        painter.drawRect(outer.adjusted(2, 2, -2, -2));
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
@@ -57,6 +79,14 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click) emit clicked();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (m_button && isPressKey(*event)) {
+        emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace varn

@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QKeyEvent;
+
 namespace varn {
 
 // The board cells, the picture buttons, the help panel and the score panel: a picture on a
@@ -22,6 +24,18 @@ class PictureBox : public QWidget {
     void setBackground(const QColor& colour);
     void setBorder(bool border) { m_border = border; }
 
+    // A box that acts as a button offers assistive tools a press, and takes Space and Return
+    // as one while it holds the keyboard focus, which it then shows.
+    void setButton(bool button) { m_button = button; }
+    bool isButton() const { return m_button; }
+    // The board's keyboard cursor, drawn over the picture.
+    void setCursorShown(bool shown);
+    bool cursorShown() const { return m_cursorShown; }
+    void click() { emit clicked(); }
+
+    // Space, Return and Enter press whatever holds the keyboard.
+    static bool isPressKey(const QKeyEvent& event);
+
   signals:
     void clicked();
 
@@ -29,12 +43,15 @@ class PictureBox : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QPixmap m_picture;
     Fill m_fill = Fill::TopLeft;
     bool m_border = false;
     bool m_pressed = false;
+    bool m_button = false;
+    bool m_cursorShown = false;
 };
 
 }  // namespace varn

@@ -1,0 +1,121 @@
+// access_test.cpp: the window played with keys alone and read through Qt's accessibility.
+#include <QPainter>
+#include <algorithm>
+
+#include "form1fixture.h"
+
+namespace varn::test {
+namespace {
+
+// The keyboard's mark: a dark ring round the edge with a light one inside it, which stand
+// out in grey too, whatever the picture.
+bool ringed(QWidget* box) {
+    const QImage shot = box->grab().toImage();
+    const int right = box->width() - 2;
+    const int bottom = box->height() - 2;
+    const QPoint rings[][2] = {{{1, 16}, {2, 16}},  // dark, light: left, top, right, bottom
+                               {{16, 1}, {16, 2}},
+                               {{right, 16}, {right - 1, 16}},
+                               {{16, bottom}, {16, bottom - 1}}};
+    return std::all_of(std::begin(rings), std::end(rings), [&](const auto& ring) {
+        return qGray(shot.pixel(ring[0] * shot.devicePixelRatio())) < 64 &&
+               qGray(shot.pixel(ring[1] * shot.devicePixelRatio())) > 192;
+    });
+}
+
+TEST_F(Form1Test, KeysAloneGoRoundTheControlsAndPlayAMove) {
+    setBoard(kLShape);
+    ASSERT_EQ(QApplication::focusWidget(), control("picture1"));
+    EXPECT_FALSE(ringed(cell(0))) << "no cursor before a key is used";
+    for (const char* name : {"Picture6", "Picture7", "Picture8", "Command1", "picture1"}) {
+        type(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), control(name)) << name;
+    }
+    type(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), control("Command1"));
+    type(Qt::Key_Tab);
+    EXPECT_TRUE(ringed(cell(0)));
+    // The cursor stops at every edge on its way to row 6, column 6.
+    const std::pair<Qt::Key, int> walk[] = {{Qt::Key_Up, 1},    {Qt::Key_Left, 1},
+                                            {Qt::Key_Down, 10}, {Qt::Key_Right, 10},
+                                            {Qt::Key_Up, 4},    {Qt::Key_Left, 4}};
+    for (const auto& [key, times] : walk) {
+        for (int i = 0; i < times; ++i)
+            type(key);
+    }
+    EXPECT_FALSE(ringed(cell(0)));
+    const QAccessible::State state = QAccessible::queryAccessibleInterface(cell(55))->state();
+    EXPECT_TRUE(state.focusable && state.focused) << "a screen reader follows the cursor";
+    type(Qt::Key_Space);
+    waitUntilIdle();
+    EXPECT_EQ(label("Label4"), "3");
+    EXPECT_EQ(QApplication::focusWidget(), control("picture1"));
+    EXPECT_TRUE(ringed(cell(55)));
+
+    const auto before = tables().Board;
+    type(Qt::Key_Tab);
+    EXPECT_FALSE(ringed(cell(55))) << "the cursor leaves with the keyboard";
+    EXPECT_TRUE(ringed(control("Picture6")));
+    type(Qt::Key_Down);  // no key of a picture button
+    type(Qt::Key_Return);
+    EXPECT_EQ(tables().Board[94], before[4]) << "Return pressed Mirror once";
+}
+
+// The disabled board's keys must not slip to the next control, where Space would press Mirror.
+TEST_F(Form1Test, WhileTheBoardIsBusyAPlayOnlyBeepsAndCloseIsRefusedButStopsTheClips) {
+    setBoard(checkerWith({{0, 'B'}}));
+    bool closed = true;
+    duringNextMove([&] {
+        EXPECT_EQ(m_form->cursor().shape(), Qt::WaitCursor);
+        type(Qt::Key_Space);
+        type(Qt::Key_Left);  // moves nothing, plays nothing, says nothing
+        QTest::mouseClick(cell(33), Qt::LeftButton);
+        press(cell(33));
+        closed = m_form->close();
+    });
+    type(Qt::Key_Return);
+    waitUntilIdle();
+    EXPECT_EQ(m_form->beepCount(), 3);
+    EXPECT_EQ(tables().Board,
+              boardFromPicture(checkerWith({{0, '0'}, {1, '0'}, {10, '0'}, {11, '0'}})).Board);
+    EXPECT_EQ(QApplication::focusWidget(), control("picture1")) << "the keys are back";
+    QTest::mouseClick(m_form->centralWidget(), Qt::LeftButton, {}, QPoint(310, 395));
+    EXPECT_EQ(m_form->beepCount(), 3) << "a click on the idle window's surface is silent";
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(m_output.stops, 3);
+    EXPECT_TRUE(m_form->close());
+    EXPECT_EQ(m_output.stops, 6);
+    EXPECT_FALSE(m_form->isVisible());
+}
+
+// Every picture a cell can show, named and under the cursor, written side by side with the
+// other screenshots.
+TEST_F(Form1Test, EveryPictureIsNamedAndShowsTheKeyboardCursor) {
+    setBoard(kCheckerBoard);
+    type(Qt::Key_Up);
+    type(Qt::Key_Tab);
+    QTest::mouseClick(cell(0), Qt::LeftButton);
+    EXPECT_EQ(m_form->beepCount(), 1);
+    EXPECT_FALSE(ringed(cell(0))) << "a mouse player never sees the cursor";
+    type(Qt::Key_Up);
+    const char* const names[] = {
+        "Fish",           "Elephant", "Crab",       "Bird",          "Panda",
+        "Gift box",       "Empty",    "Flames",     "Money bag",     nullptr,
+        "Falling weight", "Bomb",     "Row ladder", "Column ladder", "Gem"};
+    QImage strip(14 * 32, 32, QImage::Format_RGB32);
+    QPainter painter(&strip);
+    int x = 0;
+    for (int pattern = 0; pattern < 15; ++pattern) {
+        if (!names[pattern]) continue;
+        m_form->showPattern(0, pattern);
+        EXPECT_EQ(spoken(cell(0)), names[pattern] + std::string(", row 1, column 1"));
+        EXPECT_TRUE(ringed(cell(0))) << names[pattern];
+        painter.drawImage(QRect(x, 0, 32, 32), cell(0)->grab().toImage());
+        x += 32;
+    }
+    EXPECT_EQ(spoken(cell(57)), "Elephant, row 6, column 8");
+    saveScreenshot(strip, "varn-cursor.png");
+}
+
+}  // namespace
+}  // namespace varn::test

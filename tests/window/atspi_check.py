@@ -1,0 +1,222 @@
+#!/usr/bin/python3
+"""atspi_check.py: plays the real varn executable through the desktop's accessibility bus, the
+way a screen reader sees it: the named cells and buttons, the cursor's cell announced as an
+arrow key moves it, a move scored through a cell's press action, the announced score, a mirror
+and the stored high score.
+
+    /usr/bin/python3 atspi_check.py PATH/TO/varn
+
+It runs itself again inside a private session bus, whose accessibility bus keeps its socket
+in a private runtime folder, so that runs side by side never meet. There it starts a private
+Xvfb and the program in a scratch folder, and ends them however it ends. It first checks that
+without a display the program says so in one line and fails.
+"""
+
+import os
+import re
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+KINDS = ("Fish", "Elephant", "Crab", "Bird", "Panda")
+CELL = re.compile(r"^(Fish|Elephant|Crab|Bird|Panda|Gift box|Bomb|Row ladder|Column ladder|Gem),"
+                  r" row (\d+), column (\d+)$")
+NO_DISPLAY = b"varn: cannot open a display; start Varn from a graphical desktop session\n"
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def check_without_display(varn, scratch):
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    env["QT_QPA_PLATFORM"] = "xcb"
+    run = subprocess.run([varn], cwd=scratch, env=env, capture_output=True, timeout=30)
+    check(run.returncode == 1 and run.stderr == NO_DISPLAY,
+          f"without a display: status {run.returncode}, said {run.stderr!r}")
+
+
+def start_xvfb():
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "640x480x24",
+                             "-nolisten", "tcp"], pass_fds=(write,), stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as pipe:
+        number = pipe.readline().strip()
+    check(number, "Xvfb did not start")
+    return xvfb, ":" + number
+
+
+def wait_for(game, what, probe, seconds=20):
+    """Runs the accessibility events and probes until the probe gives a true value."""
+    from gi.repository import GLib
+    deadline = time.monotonic() + seconds
+    while True:
+        while GLib.MainContext.default().iteration(False):
+            pass
+        check(game.poll() is None, f"the program ended with status {game.returncode}")
+        value = probe()
+        if value:
+            return value
+        check(time.monotonic() < deadline, f"timed out waiting for {what}")
+        time.sleep(0.05)
+
+
+def descendants(node):
+    for child in node:
+        if child is not None:
+            yield child
+            yield from descendants(child)
+
+
+def press(node):
+    actions = node.queryAction()
+    check(actions.nActions > 0 and actions.getName(0) == "Press", f"{node.name}: no press action")
+    actions.doAction(0)
+
+
+def find_app(pyatspi):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "varn" and app.childCount:
+            return app
+    return None
+
+
+def read_cells(app, pyatspi):
+    """The kinds on the board by (row, column), or None while it is busy or not yet dealt."""
+    kinds, nodes = {}, {}
+    for node in descendants(app):
+        match = CELL.match(node.name or "")
+        if match and node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
+            place = (int(match[2]) - 1, int(match[3]) - 1)
+            kinds[place], nodes[place] = match[1], node
+            if not node.getState().contains(pyatspi.STATE_SENSITIVE):
+                return None
+    return (kinds, nodes) if len(kinds) == 100 else None
+
+
+def group_at(kinds, start):
+    """The cells a press on `start` removes: its kind and gift boxes, joined edge to edge."""
+    kind, group, todo = kinds[start], {start}, [start]
+    while todo:
+        row, column = todo.pop()
+        for near in ((row - 1, column), (row + 1, column), (row, column - 1), (row, column + 1)):
+            if near not in group and kinds.get(near) in (kind, "Gift box"):
+                group.add(near)
+                todo.append(near)
+    return group
+
+
+def play(varn, scratch, display):
+    # Qt's remarks while it starts (here those about the screen) must not stop the game, and
+    # those after (about drag and drop, when the window is shown) reach the terminal.
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy",
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+               QT_LOGGING_RULES="qt.qpa.screen.debug=true;qt.qpa.xdnd.debug=true")
+    os.environ["DISPLAY"] = display
+    import pyatspi
+    from gi.repository import Atspi
+    Atspi.set_timeout(30000, 30000)  # a press returns when its move has ended
+    # Listening before the program starts, as a running screen reader does, so that it learns
+    # at once which events to send.
+    renamed, focused = [], []
+    pyatspi.Registry.registerEventListener(lambda event: renamed.append(event.source.name),
+                                           "object:property-change:accessible-name")
+    pyatspi.Registry.registerEventListener(
+        lambda event: event.detail1 and focused.append(event.source.name),
+        "object:state-changed:focused")
+    remarks = open(os.path.join(scratch, "remarks"), "w+")
+    game = subprocess.Popen([varn], cwd=scratch, env=env, stderr=remarks)
+    try:
+        app = wait_for(game, "the program on the accessibility bus", lambda: find_app(pyatspi))
+        kinds, cells = wait_for(game, "100 named cells", lambda: read_cells(app, pyatspi))
+        named = {node.name: node for node in descendants(app) if node.name}
+        for name in ("Board", "Help", "Mirror", "Turn left", "Turn right", "Enter score", "Score 0",
+                     "High score 0"):
+            check(name in named, f"nothing named {name!r}")
+        check(any(name.startswith("  Welcome to Varn,") for name in named), "no help text")
+        for name in ("Mirror", "Turn left", "Turn right"):
+            check(named[name].getRole() == pyatspi.ROLE_PUSH_BUTTON, f"{name} is no button")
+
+        # A keyboard player's arrow moves the board's cursor, and a screen reader hears where.
+        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Varn v3.00$",
+                        "windowfocus", "--sync", "key", "Down"], env=env, timeout=20, check=True)
+        wait_for(game, "the cursor's cell announced", lambda: any(
+            name.endswith(", row 2, column 1") for name in focused))
+
+        groups = ((place, group_at(kinds, place)) for place in sorted(kinds)
+                  if kinds[place] in KINDS)
+        place, group = next(((p, g) for p, g in groups if len(g) >= 3), (None, ()))
+        check(group, "the dealt board holds no group")
+        press(cells[place])
+        score = f"Score {len(group)}"
+        wait_for(game, f"{score!r} announced", lambda: score in renamed)
+        kinds, cells = wait_for(game, "the board dealt again", lambda: read_cells(app, pyatspi))
+        check(cells[place].name in renamed, "the pressed cell's new piece was not announced")
+
+        press(named["Mirror"])
+        mirrored = wait_for(game, "the mirrored board", lambda: read_cells(app, pyatspi))[0]
+        check(all(mirrored[(row, column)] == kinds[(9 - row, column)] for row, column in kinds),
+              "Mirror did not turn the board upside down")
+
+        press(named["Enter score"])
+        wait_for(game, "the high score", lambda: f"High score {len(group)}" in renamed)
+        with open(os.path.join(scratch, "Varn_hsc.nrz"), "rb") as stored:
+            check(stored.read() == f"{len(group)}\r\n".encode(), "high-score file not written")
+        remarks.seek(0)
+        check("qt.qpa.xdnd" in remarks.read(), "Qt's remarks after start-up were swallowed")
+    finally:
+        game.terminate()
+        try:
+            game.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            game.kill()
+            game.wait()
+
+
+def in_private_session(varn):
+    with tempfile.TemporaryDirectory() as scratch:
+        runtime = os.path.join(scratch, "runtime")
+        os.mkdir(runtime, 0o700)
+        env = dict(os.environ, XDG_RUNTIME_DIR=runtime, VARN_ATSPI_SCRATCH=scratch)
+        try:
+            run = subprocess.run(["dbus-run-session", "--", sys.executable, __file__, varn],
+                                 env=env, timeout=100)
+        except subprocess.TimeoutExpired:
+            sys.exit("atspi_check: the private session did not end")
+        sys.exit(run.returncode)
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    varn = os.path.abspath(sys.argv[1])
+    scratch = os.environ.get("VARN_ATSPI_SCRATCH")
+    if not scratch:
+        in_private_session(varn)
+    # Ends the run, and with it Xvfb and the program, before the session's own time-out.
+    signal.signal(signal.SIGALRM, lambda *_: sys.exit("atspi_check: out of time"))
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("atspi_check: stopped"))
+    signal.alarm(90)
+    check_without_display(varn, scratch)
+    xvfb, display = start_xvfb()
+    try:
+        play(varn, scratch, display)
+    except Failure as failure:
+        sys.exit(f"atspi_check: {failure}")
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+    print("atspi_check: cells, buttons, the cursor, a move, a mirror and the high score")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,84 @@
+// form1fixture.h: the real window with the real rules, shown and active, in a scratch folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "form1.h"
+#include "gametestbase.h"
+#include "picturebox.h"
+#include "recordingoutput.h"
+
+namespace varn::test {
+
+class Form1Test : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QFile::remove(QStringLiteral("Varn_hsc.nrz"));
+        m_form = std::make_unique<Form1>(m_output, &m_random);
+        m_form->show();
+        m_form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+    }
+    void TearDown() override { waitUntilIdle(); }
+
+    QWidget* control(const char* name) const {
+        return m_form->findChild<QWidget*>(QString::fromLatin1(name));
+    }
+    PictureBox* cell(int index) const {
+        return m_form->findChildren<PictureBox*>(QStringLiteral("Element")).at(index);
+    }
+    const BoardTables& tables() { return m_form->game().tables(); }
+    std::string label(const char* name) const {
+        return qobject_cast<QLabel*>(control(name))->text().toStdString();
+    }
+    // What a screen reader reads.
+    static std::string spoken(QObject* object) {
+        return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name).toStdString();
+    }
+    static void press(QObject* object) {
+        QAccessible::queryAccessibleInterface(object)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+    }
+    static void saveScreenshot(const QImage& picture, const char* name) {
+        QDir().mkpath(QStringLiteral(VARN_SCREENSHOT_DIR));
+        EXPECT_TRUE(picture.save(QStringLiteral(VARN_SCREENSHOT_DIR "/") + name));
+    }
+    // Puts a known board in place of the dealt one and shows it.
+    void setBoard(const std::string& picture) {
+        m_form->game().tables() = boardFromPicture(picture);
+        for (int i = 0; i < kCellCount; ++i)
+            m_form->showPattern(i, tables().Board[i]);
+    }
+    // A key as the player types it: to whatever holds the keyboard, shortcuts first.
+    void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(m_form->windowHandle(), key, modifiers);
+    }
+    void waitUntilIdle() {
+        QElapsedTimer clock;
+        clock.start();
+        while ((!m_form->boardEnabled() || m_form->timerRunning()) && clock.elapsed() < 5000)
+            QTest::qWait(10);
+    }
+    // Runs `during` inside the move that the caller starts next, once pieces are falling.
+    void duringNextMove(const std::function<void()>& during) {
+        QTimer::singleShot(60, m_form.get(), during);
+    }
+
+    RecordingOutput m_output;
+    ConstantSource m_random;
+    std::unique_ptr<Form1> m_form;
+};
+
+// A group of three fish on a board without any other group.
+inline const std::string kLShape = checkerWith({{44, '0'}, {54, '0'}, {55, '0'}});
+
+}  // namespace varn::test
