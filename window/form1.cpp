@@ -360,8 +360,14 @@ void Form1::setBoardEnabled(bool enabled) {
 bool Form1::boardEnabled() const {
     return m_board->isEnabled();
 }
+// While the help panel covers the board its keys stay on the panel, or a Space meant for OK
+// would play a covered cell; closing the panel gives them to the board.
 void Form1::focusBoard() {
-    m_board->setFocus();
+    if (m_helpPanel->isVisible()) {
+        m_focusBeforeHelp = m_board;
+    } else {
+        m_board->setFocus();
+    }
 }
 
 void Form1::playCell(int cell) {

@@ -91,7 +91,7 @@ TEST_F(Form1Test, WhileTheBoardIsBusyAPlayOnlyBeepsAndCloseIsRefusedButStopsTheC
 // Every picture a cell can show, named and under the cursor, written side by side with the
 // other screenshots.
 TEST_F(Form1Test, EveryPictureIsNamedAndShowsTheKeyboardCursor) {
-    setBoard(kCheckerBoard);
+    setBoard(checkerWith({}));
     type(Qt::Key_Up);
     type(Qt::Key_Tab);
     QTest::mouseClick(cell(0), Qt::LeftButton);

@@ -144,6 +144,15 @@ TEST_F(Form1Test, HelpShowsThePanelAndOkEscapeOrReturnHideIt) {
     EXPECT_EQ(tables().Board, board);
     EXPECT_EQ(label("Label4"), "0");
     EXPECT_EQ(QApplication::focusWidget(), control("Picture6")) << "the keys went back";
+    // Help opened while pieces fall keeps the keys when the move ends, and OK gives them to
+    // the board that the move asked for.
+    setBoard(kLShape);
+    duringNextMove([this] { type(Qt::Key_F1); });
+    QTest::mouseClick(cell(55), Qt::LeftButton);
+    waitUntilIdle();
+    EXPECT_EQ(QApplication::focusWidget(), control("Command5"));
+    type(Qt::Key_Space);
+    EXPECT_EQ(QApplication::focusWidget(), control("Podloga")->findChild<QWidget*>("picture1"));
 }
 
 TEST_F(Form1Test, EachMovePlaysItsClipAndShowsTheScore) {

@@ -12,8 +12,9 @@
 #include <QTimer>
 #include <functional>
 
+#include "boardpicture.h"
+#include "constantsource.h"
 #include "form1.h"
-#include "gametestbase.h"
 #include "picturebox.h"
 #include "recordingoutput.h"
 

@@ -6,11 +6,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include "boardpicture.h"
 #include "constantsource.h"
 #include "embeddedsounddesign.h"
 #include "embedsoundarray.h"
 #include "form1.h"
-#include "gametestbase.h"
 #include "sdlsoundoutput.h"
 
 namespace varn {
