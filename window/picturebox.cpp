@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 namespace varn {
 
@@ -75,9 +76,8 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+    const bool click = std::exchange(m_pressed, false) && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
-    m_pressed = false;
     if (click) emit clicked();
 }
 

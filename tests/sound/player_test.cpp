@@ -59,7 +59,8 @@ TEST_F(PlayerTest, PlaysWithTheFlagsOfItsSettingsAfterLettingEventsRun) {
         EXPECT_EQ(m_output.played.back().flags, flags);
         EXPECT_EQ(m_output.played.back().bytes, 12u);
     }
-    EXPECT_TRUE(m_host.modified("LoopSnd") && m_host.modified("SyncSnd"));
+    for (const char* flag : {"LoopSnd", "SyncSnd", "StopSnd"})
+        EXPECT_TRUE(m_host.modified(flag)) << flag;
     EXPECT_FALSE(m_host.modified("SndFile"));
 }
 

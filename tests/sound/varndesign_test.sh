@@ -63,9 +63,13 @@ instance 4: Varn.EmbedSound, extent 480 x 480 twips
 
 # Loading: the size in the box is whole kilobytes plus one; a failed load keeps the clip.
 for size in 1:1 1023:1 1024:2 2048:3; do
-    head -c "${size%:*}" /dev/urandom >"$dir/sized.wav"
+    bytes=${size%:*}
+    head -c "$bytes" /dev/urandom >"$dir/sized.wav"
     run 0 "$form" player 6 --file "$dir/sized.wav"
-    [ "$(tail -n 1 "$dir/out")" = "File Size : ${size#*:} KB." ] || fail "size ${size%:*}: $(cat "$dir/out")"
+    [ "$(tail -n 1 "$dir/out")" = "File Size : ${size#*:} KB." ] || fail "size $bytes: $(cat "$dir/out")"
+    run 0 "$form" show
+    grep -A 3 '^instance 6:' "$dir/out" | grep -q "memwav: bytes $((bytes + 1)) elements" ||
+        fail "a file of $bytes bytes was not loaded whole: $(cat "$dir/out")"
 done
 run 0 "$form" player 6 --file "$named"
 mkfifo "$dir/pipe"
@@ -140,7 +144,7 @@ stream.flac| not a RIFF/WAVE image$
 rifx.wav| not a RIFF/WAVE image$
 nine.wav|9 channels
 slow.wav|500 Hz
-long.wav|MiB
+long.wav| decoded, the clip would take 42.1 MiB, more than the 32.0 MiB a clip may take$
 short-riff.wav|that can be decoded
 cut.wav|that can be decoded
 CASES
