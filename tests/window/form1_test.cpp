@@ -165,6 +165,10 @@ TEST_F(Form1Test, EachMovePlaysItsClipAndShowsTheScore) {
         setBoard(move.piece == '0' ? kLShape : checkerWith({{55, move.piece}}));
         QTest::mousePress(cell(55), Qt::LeftButton);
         QTest::mouseRelease(cell(55), Qt::LeftButton, {}, QPoint(40, 16));  // dragged off
+        QTest::mousePress(cell(55), Qt::LeftButton);  // a second button takes the click back
+        QTest::mousePress(cell(55), Qt::RightButton);
+        QTest::mouseRelease(cell(55), Qt::RightButton);
+        QTest::mouseRelease(cell(55), Qt::LeftButton);
         QTest::mouseClick(cell(55), Qt::LeftButton);
         waitUntilIdle();
         EXPECT_EQ(label("Label4"), "3");
