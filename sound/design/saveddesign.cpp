@@ -39,7 +39,9 @@ void writeValue(QDataStream& out, const PropertyValue& value) {
         if (text->size() > SavedDesign::kMaxTextLength) throw DesignError("a text is too long");
         out << quint8{kText} << toQt(*text);
     } else {
-        out << quint8{kBytes} << toQt(std::get<ByteArray>(value));
+        const ByteArray& bytes = std::get<ByteArray>(value);
+        if (bytes.size() > ClipFile::kMaxClipBytes + 1) throw DesignError("a clip is too long");
+        out << quint8{kBytes} << toQt(bytes);
     }
 }
 
@@ -149,6 +151,7 @@ ByteArray SavedDesign::encode() const {
     QByteArray data;
     QDataStream out(&data, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_6_0);
+    if (m_instances.size() > kMaxInstances) throw DesignError("there are too many instances");
     out.writeRawData(kSignature, sizeof kSignature);
     out << kFormatVersion << static_cast<quint32>(m_instances.size());
     for (const DesignInstance& instance : m_instances) {

@@ -22,6 +22,7 @@ class SavedDesign {
     static constexpr std::size_t kMaxTextLength = 32768;
 
     static SavedDesign decode(std::span<const std::uint8_t> bytes);
+    // Throws DesignError for what decode() would refuse: nothing is saved that cannot be read.
     ByteArray encode() const;
 
     // Instances in the order of their indexes.

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <numbers>
 #include <optional>
 
@@ -69,6 +70,13 @@ class OutputTest : public ::testing::Test {
     long heard(std::int16_t value) {
         if (m_output) m_played = played();
         return std::count(m_played.begin(), m_played.end(), value);
+    }
+    // How many samples it played that are neither silence nor one of `values`.
+    long heardBesides(std::initializer_list<std::int16_t> values) {
+        heard(0);
+        return std::count_if(m_played.begin(), m_played.end(), [&](std::int16_t sample) {
+            return sample != 0 && std::find(values.begin(), values.end(), sample) == values.end();
+        });
     }
 
     test::TemporaryDirectory m_dir;
@@ -151,19 +159,22 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(OutputTest, SynchronousPlayReturnsAfterTheLastSampleAndAsynchronousAtOnce) {
-    ASSERT_TRUE(output().play(pcm(4410, 1000), kSync));
+    // Longer than the time a stalled device is given after a clip's end.
+    ASSERT_TRUE(output().play(pcm(48510, 1000), kSync));
     EXPECT_FALSE(output().playing());
     ASSERT_TRUE(output().play(pcm(4410, 2000), kSync)) << "cuts off nothing: the first has ended";
     ASSERT_TRUE(output().play(pcm(22050, 3000), kAsync));
     EXPECT_TRUE(output().playing());
-    // Full scale down in float: the lowest 16-bit sample, not silence.
-    const ByteArray lowest =
-        wave(SF_FORMAT_WAV | SF_FORMAT_FLOAT, 1, 22050, std::vector<float>(2205, -1.0f));
-    ASSERT_TRUE(output().play(lowest, kSync)) << "cuts the asynchronous clip off";
-    EXPECT_EQ(heard(1000), 4410);
+    // Full scale down in float is the lowest 16-bit sample, not silence; NaN is silence.
+    std::vector<float> lowest(2205, -1.0f);
+    lowest.resize(4410, std::numeric_limits<float>::quiet_NaN());
+    ASSERT_TRUE(output().play(wave(SF_FORMAT_WAV | SF_FORMAT_FLOAT, 1, 22050, lowest), kSync))
+        << "cuts the asynchronous clip off";
+    EXPECT_EQ(heard(1000), 48510);
     EXPECT_EQ(heard(2000), 4410);
     EXPECT_LT(heard(3000), 22050);
     EXPECT_EQ(heard(-32768), 2205);
+    EXPECT_EQ(heardBesides({1000, 2000, 3000, -32768}), 0);
 }
 
 TEST_F(OutputTest, GivingWayDropsTheNewClipAndCuttingOffOrStopEndsTheOldOne) {
@@ -189,6 +200,7 @@ TEST_F(OutputTest, LoopedSynchronousPlayReturnsAfterAWholePassAndLoopsOn) {
     EXPECT_TRUE(output().playing()) << "loops on in the background";
     ASSERT_TRUE(output().play(pcm(441, 2000), kSync));
     EXPECT_GE(heard(1000), 2205);
+    EXPECT_EQ(heardBesides({1000, 2000}), 0) << "every pass starts at the clip's start";
 }
 
 TEST_F(OutputTest, RestGivesTheDeviceBackOnlyWhenNothingPlays) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "clipfile.h"
 #include "designerror.h"
 
 namespace varn {
@@ -79,10 +80,6 @@ TEST_P(DamagedDesignTest, IsRefused) {
     } else {
         bytes.push_back(GetParam().byte);
     }
-    try {
-        SavedDesign::decode(bytes);
-    } catch (const DesignError& e) {
-    }
     EXPECT_THROW(static_cast<void>(SavedDesign::decode(bytes)), DesignError);
 }
 
@@ -105,10 +102,20 @@ TEST(SavedDesign, DataCutAtAnyLengthAreRefused) {
     }
 }
 
-TEST(SavedDesign, TextThatCouldNotBeReadBackIsNotSaved) {
-    SavedDesign design;
-    design.add(1).set("sndfile", std::string(SavedDesign::kMaxTextLength + 1, 'x'));
-    EXPECT_THROW(static_cast<void>(design.encode()), DesignError);
+TEST(SavedDesign, AsMuchAsCanBeReadBackIsSavedAndNoMore) {
+    SavedDesign full;
+    for (int i = 0; i < static_cast<int>(SavedDesign::kMaxInstances); ++i)
+        full.add(i);
+    full.add(0).set("memwav", ByteArray(ClipFile::kMaxClipBytes + 1));  // with its zero byte
+    EXPECT_EQ(SavedDesign::decode(full.encode()).instances().size(), SavedDesign::kMaxInstances);
+    SavedDesign tooMany = full;
+    tooMany.add(SavedDesign::kMaxInstances);
+    SavedDesign longClip;
+    longClip.add(1).set("memwav", ByteArray(ClipFile::kMaxClipBytes + 2));
+    SavedDesign longText;
+    longText.add(1).set("sndfile", std::string(SavedDesign::kMaxTextLength + 1, 'x'));
+    for (const SavedDesign* refused : {&tooMany, &longClip, &longText})
+        EXPECT_THROW(static_cast<void>(refused->encode()), DesignError);
 }
 
 }  // namespace

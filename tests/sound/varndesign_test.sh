@@ -109,6 +109,8 @@ holds "$dir/err" "varn-design: player 2: not a RIFF/WAVE image
 "
 SDL_AUDIODRIVER=none run 1 "$form" play 3
 grep -q '^varn-design: player 3: no sound device' "$dir/err" || fail "no reason without a device"
+SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$dir/missing/device.raw" run 1 "$form" play 3
+grep -q '^varn-design: player 3: no sound device' "$dir/err" || fail "a device that fails to open"
 run 2 "$form" play 5
 
 # Bytes that are no WAVE the output can play, each with the reason it gives.
