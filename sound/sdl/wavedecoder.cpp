@@ -5,13 +5,13 @@
 #include <sndfile.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <memory>
+#include <optional>
 
 namespace varn {
 
@@ -29,90 +29,54 @@ std::uint32_t le32(std::span<const std::uint8_t> bytes, std::size_t at) {
            static_cast<std::uint32_t>(bytes[at + 3]) << 24;
 }
 
-// What libsndfile is shown of an image: its RIFF/WAVE header and its "fmt ", "fact" and "data"
-// chunks, in that order, each as far as the RIFF chunk reaches, read straight from the image.
-// The other chunks (names, cue points, peaks) play no part in the sound, and libsndfile 1.2
-// hangs on some of them when their size is damaged. Bytes after the RIFF chunk, like the zero
-// that ends a player's clip, are never read.
-class WaveView {
-  public:
-    explicit WaveView(std::span<const std::uint8_t> image) {
-        if (image.size() < 12 || std::memcmp(image.data(), "RIFF", 4) != 0 ||
-            std::memcmp(image.data() + 8, "WAVE", 4) != 0) {
-            return;
-        }
-        const std::uint64_t end =
-            std::min<std::uint64_t>(image.size(), std::uint64_t{8} + le32(image, 4));
-        std::span<const std::uint8_t> bodies[std::size(kChunks)];
-        bool found[std::size(kChunks)] = {};
-        for (std::uint64_t at = 12; at + 8 <= end;) {
-            const std::uint64_t size = le32(image, at + 4);
-            for (std::size_t kind = 0; kind < std::size(kChunks); ++kind) {
-                if (found[kind] || std::memcmp(image.data() + at, kChunks[kind], 4) != 0) continue;
-                found[kind] = true;
-                bodies[kind] = image.subspan(at + 8, std::min(size, end - at - 8));
-            }
-            at += 8 + size + (size & 1);
-        }
-        std::uint64_t riffSize = 4;
-        m_parts.push_back(std::span(m_headers).first(12));
+void putLe32(std::vector<std::uint8_t>& bytes, std::uint64_t value) {
+    const auto clamped = static_cast<std::uint32_t>(std::min<std::uint64_t>(value, UINT32_MAX));
+    for (int byte = 0; byte < 4; ++byte)
+        bytes.push_back(static_cast<std::uint8_t>(clamped >> 8 * byte));
+}
+
+// What libsndfile is shown of an image: a copy of its RIFF/WAVE header and of its "fmt ",
+// "fact" and "data" chunks, in that order, each as far as the RIFF chunk reaches. The other
+// chunks (names, cue points, peaks) play no part in the sound, and libsndfile 1.2 hangs on
+// some of them when their size is damaged. Bytes after the RIFF chunk, like the zero that ends
+// a player's clip, are never read. Empty for an image that is no RIFF/WAVE.
+std::vector<std::uint8_t> soundChunks(std::span<const std::uint8_t> image) {
+    if (image.size() < 12 || std::memcmp(image.data(), "RIFF", 4) != 0 ||
+        std::memcmp(image.data() + 8, "WAVE", 4) != 0) {
+        return {};
+    }
+    const std::uint64_t end =
+        std::min<std::uint64_t>(image.size(), std::uint64_t{8} + le32(image, 4));
+    constexpr const char* kChunks[] = {"fmt ", "fact", "data"};
+    std::optional<std::span<const std::uint8_t>> bodies[std::size(kChunks)];
+    for (std::uint64_t at = 12; at + 8 <= end;) {
+        const std::uint64_t size = le32(image, at + 4);
         for (std::size_t kind = 0; kind < std::size(kChunks); ++kind) {
-            if (!found[kind]) continue;
-            const std::uint64_t size = bodies[kind].size();
-            const std::span<std::uint8_t> header = std::span(m_headers).subspan(12 + 9 * kind, 9);
-            std::memcpy(header.data(), kChunks[kind], 4);
-            putLe32(header.data() + 4, static_cast<std::uint32_t>(size));
-            m_parts.push_back(header.first(8));
-            m_parts.push_back(bodies[kind]);
-            if (size & 1) m_parts.push_back(header.last(1));  // the pad byte, 0
-            riffSize += 8 + size + (size & 1);
+            if (!bodies[kind] && std::memcmp(image.data() + at, kChunks[kind], 4) == 0)
+                bodies[kind] = image.subspan(at + 8, std::min(size, end - at - 8));
         }
-        std::memcpy(m_headers.data(), "RIFF", 4);
-        putLe32(m_headers.data() + 4,
-                static_cast<std::uint32_t>(std::min<std::uint64_t>(riffSize, UINT32_MAX)));
-        std::memcpy(m_headers.data() + 8, "WAVE", 4);
-        m_size = static_cast<sf_count_t>(8 + riffSize);
+        at += 8 + size + (size & 1);
     }
-    WaveView(const WaveView&) = delete;
-    WaveView& operator=(const WaveView&) = delete;
-
-    bool empty() const { return m_size == 0; }
-    sf_count_t size() const { return m_size; }
-
-    sf_count_t read(void* buffer, sf_count_t position, sf_count_t count) const {
-        auto* out = static_cast<std::uint8_t*>(buffer);
-        sf_count_t done = 0;
-        sf_count_t start = 0;  // of the part
-        for (const std::span<const std::uint8_t> part : m_parts) {
-            const auto length = static_cast<sf_count_t>(part.size());
-            if (position + done < start + length && done < count) {
-                const sf_count_t from = position + done - start;
-                const sf_count_t take = std::min(count - done, length - from);
-                std::memcpy(out + done, part.data() + from, static_cast<std::size_t>(take));
-                done += take;
-            }
-            start += length;
-        }
-        return done;
+    std::vector<std::uint8_t> chunks{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
+    for (std::size_t kind = 0; kind < std::size(kChunks); ++kind) {
+        if (!bodies[kind]) continue;
+        chunks.insert(chunks.end(), kChunks[kind], kChunks[kind] + 4);
+        putLe32(chunks, bodies[kind]->size());
+        chunks.insert(chunks.end(), bodies[kind]->begin(), bodies[kind]->end());
+        if (bodies[kind]->size() & 1) chunks.push_back(0);  // the pad byte
     }
+    std::vector<std::uint8_t> riffSize;
+    putLe32(riffSize, chunks.size() - 8);
+    std::copy(riffSize.begin(), riffSize.end(), chunks.begin() + 4);
+    return chunks;
+}
 
-  private:
-    static constexpr const char* kChunks[] = {"fmt ", "fact", "data"};
-
-    static void putLe32(std::uint8_t* at, std::uint32_t value) {
-        for (int byte = 0; byte < 4; ++byte)
-            at[byte] = static_cast<std::uint8_t>(value >> 8 * byte);
-    }
-
-    std::array<std::uint8_t, 12 + 9 * std::size(kChunks)> m_headers{};
-    std::vector<std::span<const std::uint8_t>> m_parts;
-    sf_count_t m_size = 0;
-};
-
-// libsndfile reads the view through these as if it were a file.
+// libsndfile reads the chunks through these as if they were a file.
 struct MemoryFile {
-    const WaveView& view;
+    std::span<const std::uint8_t> bytes;
     sf_count_t position = 0;
+
+    sf_count_t size() const { return static_cast<sf_count_t>(bytes.size()); }
 };
 
 MemoryFile& fileOf(void* user) {
@@ -120,13 +84,13 @@ MemoryFile& fileOf(void* user) {
 }
 
 sf_count_t fileLength(void* user) {
-    return fileOf(user).view.size();
+    return fileOf(user).size();
 }
 
 sf_count_t fileSeek(sf_count_t offset, int whence, void* user) {
     MemoryFile& file = fileOf(user);
     const sf_count_t base = whence == SEEK_CUR   ? file.position
-                            : whence == SEEK_END ? file.view.size()
+                            : whence == SEEK_END ? file.size()
                                                  : 0;
     sf_count_t target = 0;
     if (__builtin_add_overflow(base, offset, &target) || target < 0) return -1;
@@ -136,13 +100,10 @@ sf_count_t fileSeek(sf_count_t offset, int whence, void* user) {
 
 sf_count_t fileRead(void* buffer, sf_count_t count, void* user) {
     MemoryFile& file = fileOf(user);
-    const sf_count_t done = file.view.read(buffer, file.position, count);
+    const sf_count_t done = std::clamp<sf_count_t>(file.size() - file.position, 0, count);
+    if (done > 0) std::memcpy(buffer, file.bytes.data() + file.position, std::size_t(done));
     file.position += done;
     return done;
-}
-
-sf_count_t fileWrite(const void*, sf_count_t, void*) {
-    return 0;
 }
 
 sf_count_t fileTell(void* user) {
@@ -253,10 +214,11 @@ class Decoding {
 }  // namespace
 
 DecodedWave WaveDecoder::decode(std::span<const std::uint8_t> image, const SDL_AudioSpec& device) {
-    const WaveView view(image);
-    if (view.empty()) return {{}, "not a RIFF/WAVE image"};
-    MemoryFile memory{view};
-    SF_VIRTUAL_IO io{&fileLength, &fileSeek, &fileRead, &fileWrite, &fileTell};
+    const std::vector<std::uint8_t> chunks = soundChunks(image);
+    if (chunks.empty()) return {{}, "not a RIFF/WAVE image"};
+    MemoryFile memory{chunks};
+    // Only read: libsndfile asks for no write function then.
+    SF_VIRTUAL_IO io{&fileLength, &fileSeek, &fileRead, nullptr, &fileTell};
     SF_INFO info{};
     const std::unique_ptr<SNDFILE, SoundFileCloser> file(
         sf_open_virtual(&io, SFM_READ, &info, &memory));
