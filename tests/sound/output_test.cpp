@@ -218,5 +218,15 @@ TEST_F(OutputTest, RestGivesTheDeviceBackOnlyWhenNothingPlays) {
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "the output's end lets SDL's audio go";
 }
 
+TEST_F(OutputTest, AClipPlaysUpToThirtyTwoMebibytesAtTheDevice) {
+    // 2^22 frames at half the device's rate take 2^23 stereo 16-bit frames there.
+    std::vector<float> silence(std::size_t{1} << 22);
+    const int format = SF_FORMAT_WAV | SF_FORMAT_PCM_U8;
+    ASSERT_TRUE(output(2).play(wave(format, 1, 11025, silence), kAsync)) << output().refusal();
+    silence.push_back(0);
+    EXPECT_FALSE(output().play(wave(format, 1, 11025, silence), kAsync));
+    EXPECT_NE(output().refusal().find("32.0 MiB a clip may take"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace varn

@@ -113,7 +113,8 @@ SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$dir/missing/device.raw" run 1 "$form" p
 grep -q '^varn-design: player 3: no sound device' "$dir/err" || fail "a device that fails to open"
 run 2 "$form" play 5
 
-# Bytes that are no WAVE the output can play, each with the reason it gives.
+# Bytes that are no WAVE the output can play, each with the reason it gives; and two that play:
+# a WAVE without samples, and one whose "fmt " chunk has an odd size and its pad byte.
 python3 - "$dir" <<'MAKE'
 import sys, wave
 folder = sys.argv[1]
@@ -127,7 +128,10 @@ wav("nine.wav", 9, 8000, 800)
 wav("slow.wav", 1, 500, 400)
 wav("long.wav", 1, 1000, 250000, 1)
 wav("plain.wav", 1, 8000, 800)
+wav("silent.wav", 1, 8000, 0)
 plain = open(f"{folder}/plain.wav", "rb").read()
+odd = plain[12:16] + (17).to_bytes(4, "little") + plain[20:36] + b"+\0" + plain[36:]
+open(f"{folder}/odd-fmt.wav", "wb").write(b"RIFF" + (len(odd) + 4).to_bytes(4, "little") + b"WAVE" + odd)
 for name, data in {"rifx.wav": b"RIFX" + plain[4:], "cut.wav": plain[:30],
                    "short-riff.wav": plain[:4] + (30).to_bytes(4, "little") + plain[8:],
                    "text.wav": b"RIFF notes\n", "form.aif": b"FORM\0\0\0\4AIFF",
@@ -150,6 +154,10 @@ long.wav| decoded, the clip would take 42.1 MiB, more than the 32.0 MiB a clip m
 short-riff.wav|that can be decoded
 cut.wav|that can be decoded
 CASES
+for file in silent.wav odd-fmt.wav; do
+    run 0 "$form" player 8 --file "$dir/$file"
+    run 0 "$form" play 8
+done
 
 while read -r args; do
     eval "run 2 \"\$dir/none.design\" $args"
