@@ -109,8 +109,8 @@ TEST_P(EncodingTest, PlaysTheToneAtTheDeviceRateOnEveryChannel) {
         // Two chunks of odd size, each with its pad byte, between "fmt " and "data", and a
         // RIFF size as a program writing a stream leaves it.
         ASSERT_EQ(std::string(clip.begin() + 36, clip.begin() + 40), "data");
-        ByteArray chunks{'j', 'u', 'n', 'k', 3, 1, 0, 0};  // 259 bytes
-        chunks.resize(chunks.size() + 260, 'j');
+        ByteArray chunks{'j', 'u', 'n', 'k', 3, 1, 1, 0};  // 65795 bytes
+        chunks.resize(chunks.size() + 65796, 'j');
         chunks.insert(chunks.end(), {'L', 'I', 'S', 'T', 5, 0, 0, 0, 'I', 'N', 'F', 'O', '!', 0});
         clip.insert(clip.begin() + 36, chunks.begin(), chunks.end());
         std::fill(clip.begin() + 4, clip.begin() + 8, 0xFF);  // a RIFF size past the end

@@ -102,12 +102,16 @@ TEST_F(PlayerTest, IsAlways32PixelsSquare) {
 }
 
 TEST_F(PlayerTest, RestoreConvertsSavedValuesAndAWrongTypeChangesNothing) {
-    restore({{"MemWav", kClip}, {"SndFile", std::int16_t{7}}, {"SyncSnd", std::int16_t{-1}}});
+    restore({{"MemWav", kClip},
+             {"SndFile", std::int16_t{7}},
+             {"SyncSnd", std::int16_t{-1}},
+             {"LoopSnd", std::int16_t{0}}});
     DesignHost designer(m_instance, DesignHost::Mode::Design);
     EmbedSound designed(designer, m_output);
     designed.UserControl_ReadProperties();
     EXPECT_EQ(designed.SndFile(), "7");
     EXPECT_TRUE(m_player.SyncSnd());
+    EXPECT_FALSE(m_player.LoopSnd());
     const std::pair<const char*, PropertyValue> wrong[] = {{"LoopSnd", std::string("yes")},
                                                            {"SndFile", ByteArray{1, 2}},
                                                            {"MemWav", std::string("RIFF")},

@@ -40,6 +40,10 @@ File $dir/zeros.wav was successfully embed."$'\r'"
 File Size : 11 KB.
 "
 run 0 "$form" player 2 --loop --stop --file "$named"
+# A design's bytes as every version has written them, and so must read them.
+run 0 "$dir/one.design" player 4
+[ "$(od -An -tx1 -v "$dir/one.design" | tr -d ' \n')" = 5661726e4473676e0001000000010000000f5661726e2e456d626564536f756e6400000004000001e0000001e000000001000000066d656d77617604ffffffff ] ||
+    fail "the saved format changed: $(od -An -tx1 -v "$dir/one.design")"
 run 0 "$form" player 2 --no-loop
 run 0 "$form" player 4
 holds "$dir/out" ""
