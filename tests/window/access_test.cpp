@@ -34,11 +34,12 @@ TEST_F(Form1Test, KeysAloneGoRoundTheControlsAndPlayAMove) {
     type(Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget(), control("Command1"));
     type(Qt::Key_Tab);
-    EXPECT_TRUE(ringed(cell(0)));
-    // The cursor stops at every edge on its way to row 6, column 6.
-    const std::pair<Qt::Key, int> walk[] = {{Qt::Key_Up, 1},    {Qt::Key_Left, 1},
-                                            {Qt::Key_Down, 10}, {Qt::Key_Right, 10},
-                                            {Qt::Key_Up, 4},    {Qt::Key_Left, 4}};
+    type(Qt::Key_Up);
+    type(Qt::Key_Left);
+    EXPECT_TRUE(ringed(cell(0))) << "the cursor stops at the top and left edges";
+    // And at the bottom and right ones on its way to row 6, column 6.
+    const std::pair<Qt::Key, int> walk[] = {
+        {Qt::Key_Down, 10}, {Qt::Key_Right, 10}, {Qt::Key_Up, 4}, {Qt::Key_Left, 4}};
     for (const auto& [key, times] : walk) {
         for (int i = 0; i < times; ++i)
             type(key);
@@ -59,6 +60,7 @@ TEST_F(Form1Test, KeysAloneGoRoundTheControlsAndPlayAMove) {
     type(Qt::Key_Down);  // no key of a picture button
     type(Qt::Key_Return);
     EXPECT_EQ(tables().Board[94], before[4]) << "Return pressed Mirror once";
+    EXPECT_EQ(QApplication::focusWidget(), control("Picture6")) << "the keys stay on Mirror";
 }
 
 // The disabled board's keys must not slip to the next control, where Space would press Mirror.

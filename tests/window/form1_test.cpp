@@ -50,6 +50,7 @@ std::string look(const QWidget* widget) {
 TEST_F(Form1Test, ControlsStandAndLookAsDesigned) {
     EXPECT_EQ(m_form->centralWidget()->size(), QSize(319, 402));
     EXPECT_EQ(m_form->minimumSize(), m_form->maximumSize()) << "the window keeps its size";
+    EXPECT_FALSE(m_form->windowIcon().isNull()) << "the desktop shows the game's icon";
     struct Place {
         const char* name;
         const char* parent;
