@@ -3,7 +3,6 @@
 
 #include <charconv>
 #include <cstdlib>
-#include <iomanip>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -12,6 +11,9 @@
 namespace varn {
 
 namespace {
+
+// The width of a printed cell: a code of two digits and its mark.
+constexpr std::size_t kCellWidth = 3;
 
 class BadInput : public std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -212,6 +214,8 @@ void ReplaySession::runAction(const Words& words, PlayerAction action, int cell)
     m_nextNests.clear();
     perform(m_game, action, cell);
     report(joined(words, ' ', ""), 0, 0, 0);
+    // A script fed through a pipe may wait for this report before it sends the next command.
+    m_out.flush();
     m_activeNests.clear();
 }
 
@@ -259,7 +263,10 @@ void ReplaySession::report(const std::string& title, int firstClip, int ticksBef
         if (columnOf(cell) == kBoardSide - 1) {
             m_out << text << '\n';
         } else {
-            m_out << std::left << std::setw(3) << text;
+            // Columns three wide, but never without a blank: a marked "13*" must still read
+            // back as its own cell.
+            const std::size_t pad = text.size() < kCellWidth ? kCellWidth - text.size() : 1;
+            m_out << text << std::string(pad, ' ');
         }
     }
 }
