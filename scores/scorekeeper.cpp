@@ -5,6 +5,7 @@
 #include <sstream>
 #include <utility>
 
+#include "directorylock.h"
 #include "numericvalue.h"
 
 namespace varn {
@@ -22,6 +23,12 @@ std::string printable(std::string text) {
         if (byte < 0x20 || byte == 0x7f) c = '?';
     }
     return text;
+}
+
+// What the label shows of the file's line: a missing, unreadable or empty file still leaves a
+// high score on display.
+std::string shownLine(const std::string& line) {
+    return line.empty() ? kNoHighScore : printable(line);
 }
 
 std::string wholeNumberText(double value) {
@@ -45,24 +52,40 @@ void ScoreKeeper::showScore() {
 }
 
 void ScoreKeeper::LoadHiScore() {
-    if (!m_file.exists()) m_file.writeLine(kNoHighScore);
-    const std::string line = m_file.readFirstLine();
-    // A missing, unreadable or empty file still leaves a high score on display.
-    m_hiScore = line.empty() ? kNoHighScore : printable(line);
+    if (!m_file.exists()) {
+        // Another game here may create the file at the same moment and store its score in it.
+        const DirectoryLock lock(m_file.path());
+        if (!lock.heldElsewhere() && !m_file.exists()) m_file.writeLine(kNoHighScore);
+    }
+    m_hiScore = shownLine(m_file.readFirstLine());
     m_view.setLabelText(ScoreLabel::Label8, m_hiScore);
 }
 
 void ScoreKeeper::Command1_Click() {
-    const double high = numericValue(m_view.labelText(ScoreLabel::Label8));
-    const double current = numericValue(m_view.labelText(ScoreLabel::Label4));
-    if (high >= current) {
+    const std::string entered = m_view.labelText(ScoreLabel::Label4);
+    const double current = numericValue(entered);
+    if (numericValue(m_view.labelText(ScoreLabel::Label8)) >= current) {
         m_view.beep();
         return;
     }
-    m_view.setLabelText(ScoreLabel::Label8, m_view.labelText(ScoreLabel::Label4));
+    // Another game in this directory may have stored a better score since this one read the
+    // file; the lock keeps any other from storing between the reading here and the writing.
+    const DirectoryLock lock(m_file.path());
+    if (!lock.heldElsewhere() && refusedForStored(current)) return;
+    m_view.setLabelText(ScoreLabel::Label8, entered);
     m_hiScore = wholeNumberText(current);
     // The score stays on display for this run; the beep tells the player it was not stored.
-    if (!m_file.writeLine(m_hiScore)) m_view.beep();
+    if (lock.heldElsewhere() || !m_file.writeLine(m_hiScore)) m_view.beep();
+}
+
+bool ScoreKeeper::refusedForStored(double current) {
+    const std::string stored = m_file.readFirstLine();
+    if (numericValue(stored) < current) return false;
+    // The player now sees the score that beat theirs, as a new game would show it.
+    m_hiScore = shownLine(stored);
+    m_view.setLabelText(ScoreLabel::Label8, m_hiScore);
+    m_view.beep();
+    return true;
 }
 
 }  // namespace varn

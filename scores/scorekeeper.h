@@ -26,10 +26,15 @@ class ScoreKeeper {
 
     // Makes sure the file exists, reads the high score from it and shows it.
     void LoadHiScore();
-    // The "Enter score" button: stores the running score when it beats the shown high score.
+    // The "Enter score" button: stores the running score when it beats both the shown high
+    // score and the one in the file, which another game in the same directory may have stored.
     void Command1_Click();
 
   private:
+    // Under the lock: refuses the entry, with the beep, when the file already holds a score as
+    // good as `current`, and shows that one.
+    bool refusedForStored(double current);
+
     ScoreView& m_view;
     HighScoreFile m_file;
     std::int64_t m_score = 0;
