@@ -1,8 +1,10 @@
 #!/bin/sh
 # twogames_test.sh VARN_REPLAY: two games in one directory, each a real varn-replay fed through a
 # FIFO, both showing the stored high score before either enters its own. In either order the
-# better score stays in the file and the game that lost sees it; while a third program holds the
-# directory's lock, an entry is refused and the file kept. Nothing else is left in the directory.
+# better score stays in the file, and a game whose score is no better than the stored one beeps,
+# shows the stored one and leaves the file untouched. A third program holding the directory's
+# lock for a moment delays an entry; holding it for longer makes the entry fail and keeps the
+# file. Nothing else is ever left in the directory.
 set -eu
 replay=$1
 dir=$(mktemp -d)
@@ -16,8 +18,8 @@ fail() {
     exit 1
 }
 
-# The moves of each game: 120 points for "high", 40 for "low", then "Enter score".
-play_high() {
+# The moves of a game that scores 120 or 40 points, then "Enter score".
+play_120() {
     cat <<'MOVES'
 board
 1  2  1  2  1  2  1  2  1  2
@@ -35,7 +37,7 @@ click 40
 enter
 MOVES
 }
-play_low() {
+play_40() {
     cat <<'MOVES'
 board
 1  2  1  2  1  2  1  2  1  2
@@ -79,22 +81,27 @@ expect_file() {
     [ "$(ls -A "$game")" = "Varn_hsc.nrz" ] || fail "left in the directory: $(ls -A "$game")"
 }
 
-# Starts games "high" and "low" on a stored 10 and lets both show it; the FIFOs stay open on
+# A stored file is replaced by a new one, so the same inode means that it was left untouched.
+inode() {
+    stat -c %i "$game/Varn_hsc.nrz"
+}
+
+# Starts games a and b on a stored 10 and lets both show it; their FIFOs stay open on the
 # descriptors 3 and 4.
 start_both() {
     printf '10\r\n' >"$game/Varn_hsc.nrz"
     rm -f "$dir"/*.in "$dir"/*.out
-    for name in high low; do
+    for name in a b; do
         mkfifo "$dir/$name.in"
         : >"$dir/$name.out"
         (cd "$game" && exec "$replay" <"$dir/$name.in" >"$dir/$name.out") &
     done
-    exec 3>"$dir/high.in" 4>"$dir/low.in"
+    exec 3>"$dir/a.in" 4>"$dir/b.in"
     printf 'random 0 0.41 *100\nnewgame\n' >&3
     printf 'random 0 0.41 *100\nnewgame\n' >&4
-    await high 11
-    await low 11
-    grep -q '^newgame: .* label8=10 ' "$dir/high.out" "$dir/low.out"
+    await a 11
+    await b 11
+    grep -q '^newgame: .* label8=10 ' "$dir/a.out" "$dir/b.out"
 }
 
 finish_both() {
@@ -102,41 +109,58 @@ finish_both() {
     wait
 }
 
-# The better score first: the other game's entry is refused and it shows the 120.
-start_both
-play_high >&3
-await high 33
-play_low >&4
-await low 33
-finish_both
-expect_entry high 120 0
-expect_entry low 120 1
+# Game a plays with $1 points, then game b with $2; a stores its score.
+play_in_turn() {
+    start_both
+    "play_$1" >&3
+    await a 33
+    stored=$(inode)
+    "play_$2" >&4
+    await b 33
+    finish_both
+    expect_entry a "$1" 0
+}
+
+# The better score first: the other game's entry is refused and shows the 120.
+play_in_turn 120 40
+expect_entry b 120 1
+[ "$(inode)" = "$stored" ] || fail "the refused entry replaced the file"
 expect_file ' 1 2 0 \r \n'
 
 # The lower score first: the better one still beats the stored 40 and replaces it.
-start_both
-play_low >&4
-await low 33
-play_high >&3
-await high 33
-finish_both
-expect_entry low 40 0
-expect_entry high 120 0
+play_in_turn 40 120
+expect_entry b 120 0
 expect_file ' 1 2 0 \r \n'
 
-# A third program holds the lock past the game's patience: the entry fails, as a full disk does.
-start_both
-flock "$game" sleep 3 </dev/null >/dev/null 2>&1 &
-holder=$!
-tries=0
-while flock -n "$game" true; do
-    tries=$((tries + 1))
-    [ "$tries" -le 400 ] || fail "the third program did not take the lock"
-    sleep 0.01
-done
-play_low >&4
-await low 33
-expect_entry low 40 1
-wait "$holder"
-finish_both
+# Two equal scores: the second is no better than the stored one.
+play_in_turn 40 40
+expect_entry b 40 1
+[ "$(inode)" = "$stored" ] || fail "the refused entry replaced the file"
+expect_file ' 4 0 \r \n'
+
+# A third program holds the directory's lock for $1 seconds; game a enters 40 meanwhile.
+enter_while_held() {
+    start_both
+    flock "$game" sleep "$1" </dev/null >/dev/null 2>&1 &
+    holder=$!
+    tries=0
+    while flock -n "$game" true; do
+        tries=$((tries + 1))
+        [ "$tries" -le 400 ] || fail "the third program did not take the lock"
+        sleep 0.01
+    done
+    play_40 >&3
+    await a 33
+    wait "$holder"
+    finish_both
+}
+
+# Held for a moment: the entry waits for it and is stored.
+enter_while_held 0.2
+expect_entry a 40 0
+expect_file ' 4 0 \r \n'
+
+# Held past the game's patience: the entry fails, as on a full disk, and the file stays.
+enter_while_held 3
+expect_entry a 40 1
 expect_file ' 1 0 \r \n'
