@@ -138,6 +138,17 @@ expect_entry b 40 1
 [ "$(inode)" = "$stored" ] || fail "the refused entry replaced the file"
 expect_file ' 4 0 \r \n'
 
+# A line changed by hand meanwhile counts by its leading number, blanks skipped, and is shown
+# as a new game would show it, its control bytes cleaned.
+start_both
+printf '1 2\t0x\r\n' >"$game/Varn_hsc.nrz"
+stored=$(inode)
+play_40 >&3
+await a 33
+finish_both
+expect_entry a '1 2?0x' 1
+[ "$(inode)" = "$stored" ] || fail "the refused entry replaced the file"
+
 # A third program holds the directory's lock for $1 seconds; game a enters 40 meanwhile.
 enter_while_held() {
     start_both
