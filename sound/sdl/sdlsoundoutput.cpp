@@ -13,9 +13,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// A clip that does not end on time (a stalled device or server) is cut off after its length,
-// a quarter of it more for a device that plays a little slow, and this.
-constexpr auto kEndSlack = std::chrono::milliseconds(250);
+// A clip that does not end on time (a stalled device or server) is cut off after its length and
+// this. A fresh PulseAudio stream may take nearly two seconds to play its first clip out.
+constexpr auto kEndSlack = std::chrono::seconds(2);
 
 }  // namespace
 
@@ -135,10 +135,13 @@ bool SdlSoundOutput::refuse(std::string reason) {
 
 void SdlSoundOutput::waitForEnd(std::unique_lock<std::mutex>& lock, std::uint64_t clip,
                                 Clock::duration length) {
-    const auto deadline = Clock::now() + length + length / 4 + kEndSlack;
+    const auto deadline = Clock::now() + length + kEndSlack;
     const bool ended = m_changed.wait_until(
         lock, deadline, [&] { return m_clipId != clip || !m_active || (m_loop && m_passes > 0); });
-    if (!ended) endClip();
+    if (!ended) {
+        m_stalled = true;
+        endClip();
+    }
 }
 
 void SdlSoundOutput::stop() {
@@ -147,7 +150,12 @@ void SdlSoundOutput::stop() {
 }
 
 bool SdlSoundOutput::rest() {
-    if (playing()) return false;
+    {
+        // Closing waits for SDL's audio thread, which a stalled server holds inside its driver:
+        // the window would hang with it. The device is given back once it plays on.
+        const std::lock_guard lock(m_mutex);
+        if (m_active || m_stalled) return false;
+    }
     if (m_device == Device::Open) closeDevice();
     return true;
 }
@@ -175,6 +183,7 @@ void SDLCALL SdlSoundOutput::fillCallback(void* output, Uint8* stream, int lengt
 
 void SdlSoundOutput::fill(Uint8* stream, int length) {
     const std::lock_guard lock(m_mutex);
+    m_stalled = false;
     // SDL goes on calling at the device's pace once the device has gone, so that is noticed
     // here, and the clip, which no one hears any more, ends at once.
     if (m_active && SDL_GetAudioDeviceStatus(m_deviceId) == SDL_AUDIO_STOPPED) {

@@ -29,7 +29,9 @@ namespace varn {
 // Synchronous play blocks the caller on a condition variable that the audio callback signals
 // once the buffer with the clip's last sample has been played out. A looped synchronous play
 // returns after the first pass has been played; the clip then loops on in the background until
-// a stop or another clip, like an asynchronous loop, so it never holds the window for good.
+// a stop or another clip, like an asynchronous loop, so it never holds the window for good. A
+// clip that the device does not play out on time (a stalled server) is ended a little after its
+// length.
 // Without a device (none, or one that fails to open) and for images that are no playable WAVE,
 // nothing plays and play() returns false at once; refusal() tells why.
 class SdlSoundOutput : public SoundOutput {
@@ -60,7 +62,8 @@ class SdlSoundOutput : public SoundOutput {
 
     bool play(std::span<const std::uint8_t> image, std::uint32_t flags) override;
     void stop() override;
-    // Closes the device when no clip plays; the next clip opens it again.
+    // Closes the device when no clip plays; the next clip opens it again. Also false while the
+    // device stalls (a clip did not end on time, and it has not asked for more since).
     bool rest() override;
 
     // True from the start of a clip until its last buffer has been played, or while it loops.
@@ -102,6 +105,7 @@ class SdlSoundOutput : public SoundOutput {
     bool m_active = false;
     bool m_lastBufferOut = false;  // the clip's end is in the device's buffer
     bool m_lost = false;           // the device went away during the clip
+    bool m_stalled = false;        // a clip timed out, and the device has not called since
     std::uint64_t m_clipId = 0;
     std::uint64_t m_passes = 0;
 };
