@@ -30,8 +30,8 @@ namespace varn {
 // once the buffer with the clip's last sample has been played out. A looped synchronous play
 // returns after the first pass has been played; the clip then loops on in the background until
 // a stop or another clip, like an asynchronous loop, so it never holds the window for good. A
-// clip that the device does not play out on time (a stalled server) is ended a little after its
-// length.
+// clip that the device does not play out on time (a stalled server) is ended two seconds after
+// its length.
 // Without a device (none, or one that fails to open) and for images that are no playable WAVE,
 // nothing plays and play() returns false at once; refusal() tells why.
 class SdlSoundOutput : public SoundOutput {
@@ -62,8 +62,9 @@ class SdlSoundOutput : public SoundOutput {
 
     bool play(std::span<const std::uint8_t> image, std::uint32_t flags) override;
     void stop() override;
-    // Closes the device when no clip plays; the next clip opens it again. Also false while the
-    // device stalls (a clip did not end on time, and it has not asked for more since).
+    // Closes the device when no clip plays; the next clip opens it again. False, keeping the
+    // device, while a clip plays or while the device stalls (a clip did not end on time, and it
+    // has not asked for more since).
     bool rest() override;
 
     // True from the start of a clip until its last buffer has been played, or while it loops.
