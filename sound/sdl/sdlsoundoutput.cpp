@@ -36,16 +36,9 @@ bool SdlSoundOutput::open() {
     if (m_device == Device::Failed && m_options.clock() - m_failedAt < kRetryInterval) {
         return false;
     }
-    const bool wasStarted = m_subsystemStarted;
     if (openDevice()) return true;
-    // SDL's driver may still hold a server that went away while the device rested; started
-    // anew, it finds the server that runs now.
-    if (wasStarted) {
-        stopAudio();
-        if (openDevice()) return true;
-    }
-    // Started anew at the next try, so that it looks for a server again, and for the driver to
-    // use: the sound server may come up after the program.
+    // Started anew at the next try, so that SDL chooses its driver again: one that found no
+    // server (PulseAudio) has left it on another (ALSA), and the server may come up later.
     stopAudio();
     m_device = Device::Failed;
     m_failedAt = m_options.clock();
@@ -82,14 +75,11 @@ bool SdlSoundOutput::openDevice() {
 }
 
 void SdlSoundOutput::closeDevice() {
-    // A device that went away leaves SDL's driver with a connection to a server that is gone.
-    const bool lost = SDL_GetAudioDeviceStatus(m_deviceId) == SDL_AUDIO_STOPPED;
     // Closing waits for the audio thread, which takes m_mutex: it must not be held here; and no
     // callback runs once it returns.
     SDL_CloseAudioDevice(m_deviceId);
     m_deviceId = 0;
     m_device = Device::Closed;
-    if (lost) stopAudio();
 }
 
 void SdlSoundOutput::stopAudio() {

@@ -20,9 +20,9 @@ namespace varn {
 // a program that starts plays no part in it; once open it stays open until rest() or the end of
 // the output. An open device keeps SDL's audio thread feeding it silence between clips.
 // A sound server may start after the program, die or restart at any time. A device that failed
-// to open is tried again by a clip a second later or more; a device that went away (SDL reports
-// it stopped) ends the clip in hand at once and is opened afresh by the next clip. Either way
-// SDL's audio is started anew, because its driver keeps the connection it made at its start.
+// to open is tried again, with SDL's audio started anew, by a clip a second later or more; a
+// device that went away (SDL reports it stopped) ends the clip in hand at once and is opened
+// afresh by the next clip.
 // A clip is decoded (WaveDecoder) and converted whole to the device's format when it starts, so
 // the caller's image is not read after play() returns.
 //

@@ -60,8 +60,11 @@ start_server
 # Under the address sanitizer: libpulse keeps a few small blocks to the end, which are not ours.
 echo "leak:libpulse.so" >"$dir/leaks.supp"
 export LSAN_OPTIONS="suppressions=$dir/leaks.supp"
+# SDL chooses its driver as in the game, so that a failed open leaves it on another one (ALSA).
+VARN_PULSE_DIR="$dir" VARN_PULSE_CONTROL="$0" SDL_AUDIODRIVER= "$tests" \
+    --gtest_filter='SoundRest.MovesAreHeard*'
 export SDL_AUDIODRIVER=pulseaudio
-VARN_PULSE_DIR="$dir" VARN_PULSE_CONTROL="$0" "$tests" --gtest_filter='SoundRest.*'
+"$tests" --gtest_filter='SoundRest.WindowGives*'
 
 # A clip of a minute, far longer than this test may take, is cut short by the server's death.
 pactl info >/dev/null 2>&1 || start_server

@@ -57,7 +57,9 @@ TEST(SoundRest, MovesAreHeardOnceAServerThatStartedLateOrDiedRuns) {
     now += SdlSoundOutput::kRetryInterval;
     EXPECT_EQ(moveStreams(form, output), 1) << output.refusal();
     for (const bool rested : {false, true}) {
-        if (rested) output.rest();
+        if (rested) {
+            ASSERT_TRUE(output.rest());
+        }
         ASSERT_TRUE(server("stop") && server("start"));
         EXPECT_EQ(moveStreams(form, output), 1) << "rested " << rested << ": " << output.refusal();
     }
