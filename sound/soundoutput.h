@@ -28,8 +28,8 @@ class SoundOutput {
     virtual void stop() = 0;
 
     // Gives the sound device back while nothing plays, so that the sound system and the card can
-    // rest; the next clip takes it again. False while a clip plays: the device is kept, and the
-    // caller asks again later.
+    // rest; the next clip takes it again. False while a clip plays, or while the device cannot be
+    // given back yet: it is kept, and the caller asks again later.
     virtual bool rest() { return true; }
 };
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "wavedecoder.h"
 
@@ -12,24 +13,39 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// A clip that does not end on time (a stalled device) is cut off after its length and this.
+// A clip that does not end on time (a stalled device or server) is cut off after its length and
+// this. A fresh PulseAudio stream may take nearly two seconds to play its first clip out.
 constexpr auto kEndSlack = std::chrono::seconds(2);
 
 }  // namespace
 
 SdlSoundOutput::SdlSoundOutput() : SdlSoundOutput(Options{}) {}
 
-SdlSoundOutput::SdlSoundOutput(Options options) : m_options(options) {}
+SdlSoundOutput::SdlSoundOutput(Options options) : m_options(std::move(options)) {}
 
 SdlSoundOutput::~SdlSoundOutput() {
-    // Closing waits for the audio thread, so no callback runs once the members go.
-    if (m_deviceId != 0) SDL_CloseAudioDevice(m_deviceId);
-    if (m_subsystemStarted) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (m_device == Device::Open) closeDevice();
+    stopAudio();
 }
 
 bool SdlSoundOutput::open() {
-    if (m_device != Device::Closed) return m_device == Device::Open;
+    if (m_device == Device::Open) {
+        if (SDL_GetAudioDeviceStatus(m_deviceId) != SDL_AUDIO_STOPPED) return true;
+        closeDevice();  // it went away, and a fresh one is opened now
+    }
+    if (m_device == Device::Failed && m_options.clock() - m_failedAt < kRetryInterval) {
+        return false;
+    }
+    if (openDevice()) return true;
+    // Started anew at the next try, so that SDL chooses its driver again: one that found no
+    // server (PulseAudio) has left it on another (ALSA), and the server may come up later.
+    stopAudio();
     m_device = Device::Failed;
+    m_failedAt = m_options.clock();
+    return false;
+}
+
+bool SdlSoundOutput::openDevice() {
     if (!m_subsystemStarted) {
         // The window's toolkit handles Ctrl+C and termination; SDL must not take them over.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -58,10 +74,25 @@ bool SdlSoundOutput::open() {
     return true;
 }
 
+void SdlSoundOutput::closeDevice() {
+    // Closing waits for the audio thread, which takes m_mutex: it must not be held here; and no
+    // callback runs once it returns.
+    SDL_CloseAudioDevice(m_deviceId);
+    m_deviceId = 0;
+    m_device = Device::Closed;
+}
+
+void SdlSoundOutput::stopAudio() {
+    if (!m_subsystemStarted) return;
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    m_subsystemStarted = false;
+}
+
 bool SdlSoundOutput::play(std::span<const std::uint8_t> image, std::uint32_t flags) {
     m_refusal.clear();
     if (!open()) return refuse("no sound device: " + m_deviceError);
     std::unique_lock lock(m_mutex);
+    m_lost = false;
     if (m_active) {
         if (flags & SND_NOSTOP) return refuse("another clip plays, and this one gives way");
         endClip();
@@ -94,10 +125,13 @@ bool SdlSoundOutput::refuse(std::string reason) {
 
 void SdlSoundOutput::waitForEnd(std::unique_lock<std::mutex>& lock, std::uint64_t clip,
                                 Clock::duration length) {
-    const bool ended = m_changed.wait_until(lock, Clock::now() + length + kEndSlack, [&] {
-        return m_clipId != clip || !m_active || (m_loop && m_passes > 0);
-    });
-    if (!ended) endClip();
+    const auto deadline = Clock::now() + length + kEndSlack;
+    const bool ended = m_changed.wait_until(
+        lock, deadline, [&] { return m_clipId != clip || !m_active || (m_loop && m_passes > 0); });
+    if (!ended) {
+        m_stalled = true;
+        endClip();
+    }
 }
 
 void SdlSoundOutput::stop() {
@@ -106,18 +140,24 @@ void SdlSoundOutput::stop() {
 }
 
 bool SdlSoundOutput::rest() {
-    if (playing()) return false;
-    if (m_device != Device::Open) return true;
-    // Closing waits for the audio thread, which takes m_mutex: it must not be held here.
-    SDL_CloseAudioDevice(m_deviceId);
-    m_deviceId = 0;
-    m_device = Device::Closed;
+    {
+        // Closing waits for SDL's audio thread, which a stalled server holds inside its driver:
+        // the window would hang with it. The device is given back once it plays on.
+        const std::lock_guard lock(m_mutex);
+        if (m_active || m_stalled) return false;
+    }
+    if (m_device == Device::Open) closeDevice();
     return true;
 }
 
 bool SdlSoundOutput::playing() const {
     const std::lock_guard lock(m_mutex);
     return m_active;
+}
+
+bool SdlSoundOutput::deviceLost() const {
+    const std::lock_guard lock(m_mutex);
+    return m_lost;
 }
 
 void SdlSoundOutput::endClip() {
@@ -133,6 +173,13 @@ void SDLCALL SdlSoundOutput::fillCallback(void* output, Uint8* stream, int lengt
 
 void SdlSoundOutput::fill(Uint8* stream, int length) {
     const std::lock_guard lock(m_mutex);
+    m_stalled = false;
+    // SDL goes on calling at the device's pace once the device has gone, so that is noticed
+    // here, and the clip, which no one hears any more, ends at once.
+    if (m_active && SDL_GetAudioDeviceStatus(m_deviceId) == SDL_AUDIO_STOPPED) {
+        m_lost = true;
+        endClip();
+    }
     // This call comes when the device wants more: the buffer with the clip's end is played.
     if (m_active && m_lastBufferOut) endClip();
     const auto total = static_cast<std::size_t>(length);

@@ -1,15 +1,51 @@
 #!/bin/sh
-# pulserest_test.sh WINDOW_TESTS: runs the window's sound-rest test against a PulseAudio server of
-# its own (own runtime directory, a null sink, no exit when idle, no autospawn), which checks with
-# pactl that a playback stream is open after the move's clip and gone once the output rests.
+# pulserest_test.sh WINDOW_TESTS VARN_DESIGN: runs the window's sound tests against a PulseAudio
+# server of its own (own runtime directory, a null sink, no exit when idle, no autospawn), which
+# check with pactl that a move's clip opens a playback stream and that it is gone once the output
+# rests. The tests kill the server and start it again through this script (`pulserest_test.sh
+# stop|start`, with VARN_PULSE_DIR set). Then varn-design auditions a long clip while the server
+# is killed, and must say that the device went away.
 set -eu
+
+start_server() {
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+        -L "module-native-protocol-unix socket=$dir/native auth-anonymous=1" \
+        -L "module-null-sink sink_name=varn" </dev/null >>"$dir/server.log" 2>&1 &
+    echo $! >"$dir/server.pid"
+    tries=0
+    until pactl info >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        if [ "$tries" -gt 100 ] || ! kill -0 "$(cat "$dir/server.pid")" 2>/dev/null; then
+            echo "the PulseAudio server did not start:" >&2
+            cat "$dir/server.log" >&2
+            exit 1
+        fi
+        sleep 0.1
+    done
+    pactl list short sinks | grep -q varn
+}
+
+# Killed as by a crash; it is gone once it answers no more (the process may stay a zombie of the
+# script that started it).
+stop_server() {
+    kill -KILL "$(cat "$dir/server.pid")" 2>/dev/null || true
+    while pactl info >/dev/null 2>&1; do sleep 0.05; done
+}
+
+case $1 in
+start | stop)
+    dir=$VARN_PULSE_DIR
+    "${1}_server"
+    exit 0
+    ;;
+esac
+
 tests=$1
+design=$2
 dir=$(mktemp -d)
-server=
 cleanup() {
-    if [ -n "$server" ]; then
-        kill "$server" 2>/dev/null || true
-        wait "$server" 2>/dev/null || true
+    if [ -f "$dir/server.pid" ]; then
+        kill "$(cat "$dir/server.pid")" 2>/dev/null || true
     fi
     rm -rf "$dir"
 }
@@ -19,24 +55,38 @@ trap 'exit 1' INT TERM
 export HOME="$dir" XDG_RUNTIME_DIR="$dir" PULSE_RUNTIME_PATH="$dir"
 export PULSE_SERVER="unix:$dir/native" PULSE_CLIENTCONFIG="$dir/client.conf"
 echo "autospawn = no" >"$PULSE_CLIENTCONFIG"
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
-    -L "module-native-protocol-unix socket=$dir/native auth-anonymous=1" \
-    -L "module-null-sink sink_name=varn" >"$dir/server.log" 2>&1 &
-server=$!
-
-tries=0
-until pactl info >/dev/null 2>&1; do
-    tries=$((tries + 1))
-    if [ "$tries" -gt 100 ] || ! kill -0 "$server" 2>/dev/null; then
-        echo "the PulseAudio server did not start:" >&2
-        cat "$dir/server.log" >&2
-        exit 1
-    fi
-    sleep 0.1
-done
-pactl list short sinks | grep -q varn
+start_server
 
 # Under the address sanitizer: libpulse keeps a few small blocks to the end, which are not ours.
 echo "leak:libpulse.so" >"$dir/leaks.supp"
 export LSAN_OPTIONS="suppressions=$dir/leaks.supp"
-SDL_AUDIODRIVER=pulseaudio "$tests" --gtest_filter='SoundRest.*'
+# SDL chooses its driver as in the game, so that a failed open leaves it on another one (ALSA).
+VARN_PULSE_DIR="$dir" VARN_PULSE_CONTROL="$0" SDL_AUDIODRIVER= "$tests" \
+    --gtest_filter='SoundRest.MovesAreHeard*'
+export SDL_AUDIODRIVER=pulseaudio
+"$tests" --gtest_filter='SoundRest.WindowGives*'
+
+# A clip of a minute, far longer than this test may take, is cut short by the server's death.
+pactl info >/dev/null 2>&1 || start_server
+python3 - "$dir/long.wav" <<'MAKE'
+import sys, wave
+with wave.open(sys.argv[1], "wb") as out:
+    out.setnchannels(1)
+    out.setsampwidth(1)
+    out.setframerate(8000)
+    out.writeframes(b"\x90" * 8000 * 60)
+MAKE
+"$design" "$dir/form.design" player 1 --file "$dir/long.wav" >/dev/null
+status=0
+"$design" "$dir/form.design" play 1 2>"$dir/err" &
+player=$!
+until pactl list short sink-inputs | grep -q . || ! kill -0 "$player" 2>/dev/null; do
+    sleep 0.05
+done
+stop_server
+wait "$player" || status=$?
+if [ "$status" != 1 ] || [ "$(cat "$dir/err")" != \
+    "varn-design: player 1: the sound device went away during the clip" ]; then
+    echo "varn-design played on after the server died: status $status, $(cat "$dir/err")" >&2
+    exit 1
+fi

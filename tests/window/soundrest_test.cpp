@@ -1,10 +1,12 @@
 // soundrest_test.cpp: the window plays a move's clip through the real output and gives the sound
-// device back after a quiet spell; on a real PulseAudio server no playback stream stays open.
+// device back after a quiet spell; on a real PulseAudio server no playback stream stays open, and
+// moves are heard again once a server that started late, or died, runs.
 #include <gtest/gtest.h>
 
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 
 #include "boardpicture.h"
 #include "constantsource.h"
@@ -25,6 +27,42 @@ int serverStreams() {
                 {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
     EXPECT_TRUE(pactl.waitForFinished());
     return static_cast<int>(pactl.readAllStandardOutput().count('\n'));
+}
+
+// Plays a move in the form; the server's playback streams afterwards, 0 without a device.
+int moveStreams(Form1& form, const SdlSoundOutput& output) {
+    form.game().tables() =
+        test::boardFromPicture(test::checkerWith({{44, '0'}, {54, '0'}, {55, '0'}}));
+    form.game().Element_Click(55);
+    return output.deviceOpen() ? serverStreams() : 0;
+}
+
+// Kills or starts the private server of pulserest_test.sh, which runs this test.
+bool server(const char* command) {
+    const QString script = qEnvironmentVariable("VARN_PULSE_CONTROL");
+    return QProcess::execute(QStringLiteral("sh"), {script, QString::fromLatin1(command)}) == 0;
+}
+
+TEST(SoundRest, MovesAreHeardOnceAServerThatStartedLateOrDiedRuns) {
+    if (qEnvironmentVariableIsEmpty("VARN_PULSE_CONTROL")) GTEST_SKIP() << "pulserest_test.sh";
+    auto now = std::chrono::steady_clock::now();
+    SdlSoundOutput output(SdlSoundOutput::Options{.clock = [&] { return now; }});
+    test::ConstantSource random;
+    Form1 form(output, &random);
+    form.findChild<QTimer*>(QStringLiteral("soundRest"))->setInterval(600'000);
+    ASSERT_TRUE(server("stop"));
+    EXPECT_EQ(moveStreams(form, output), 0);
+    ASSERT_TRUE(server("start"));
+    EXPECT_EQ(moveStreams(form, output), 0) << "a failed open is tried again a second later";
+    now += SdlSoundOutput::kRetryInterval;
+    EXPECT_EQ(moveStreams(form, output), 1) << output.refusal();
+    for (const bool rested : {false, true}) {
+        if (rested) {
+            ASSERT_TRUE(output.rest());
+        }
+        ASSERT_TRUE(server("stop") && server("start"));
+        EXPECT_EQ(moveStreams(form, output), 1) << "rested " << rested << ": " << output.refusal();
+    }
 }
 
 TEST(SoundRest, WindowGivesTheDeviceBackOnceTheLastClipHasEnded) {

@@ -139,7 +139,10 @@ int DesignCommand::usage() {
     m_err << "usage: varn-design FILE player N [--sync|--no-sync] [--loop|--no-loop]"
              " [--stop|--no-stop] [--file PATH]\n"
              "       varn-design FILE play N\n"
-             "       varn-design FILE show\n";
+             "       varn-design FILE show\n"
+             "play waits for the clip's end; status 0 when it played, 1 with the reason when it\n"
+             "cannot be played or the sound device went away during it, 2 for bad usage or\n"
+             "damaged design data\n";
     return kBadUsageOrData;
 }
 
@@ -205,6 +208,9 @@ int DesignCommand::play(const std::string& file, const std::string& number) {
             refusal = "player " + number + " has no clip";
         } else if (!m_output.refusal().empty()) {
             refusal = "player " + number + ": " + m_output.refusal();
+        } else if (m_output.deviceLost()) {
+            // The clip was cut short where no one heard it: that is no audition.
+            refusal = "player " + number + ": the sound device went away during the clip";
         }
         if (refusal.empty()) return kSuccess;
         m_err << "varn-design: " << refusal << '\n';

@@ -18,7 +18,8 @@ class DesignCommand {
   public:
     static constexpr int kSuccess = 0;
     static constexpr int kEmbedFailed = 1;  // the file was not embedded
-    static constexpr int kCannotPlay = 1;   // no clip, or one the output cannot play
+    static constexpr int kCannotPlay = 1;   // no clip, one the output cannot play, or the
+                                            // device went away during the clip
     static constexpr int kBadUsageOrData = 2;
 
     DesignCommand(std::ostream& out, std::ostream& err);
