@@ -13,15 +13,31 @@ std::uint32_t timeOfDaySeed() {
 }
 }  // namespace
 
-TwisterSource::TwisterSource() : m_engine(timeOfDaySeed()) {}
+TwisterSource::TwisterSource() {
+    reseed(timeOfDaySeed());
+}
 
 void TwisterSource::seedFromClock() {
-    m_engine.seed(timeOfDaySeed());
+    reseed(timeOfDaySeed());
+}
+
+void TwisterSource::reseed(std::uint32_t seed) {
+    m_engine.seed(seed);
+    m_seed = seed;
+    m_drawn = 0;
 }
 
 float TwisterSource::next() {
+    ++m_drawn;
     // The top 24 bits fill a float's mantissa exactly, so the result can never round up to 1.
     return static_cast<float>(m_engine() >> 8) * 0x1p-24f;
+}
+
+void TwisterSource::restore(const SourceState& state) {
+    // The engine cannot step back, so going back means starting the sequence over.
+    if (state.seed != m_seed || state.drawn < m_drawn) reseed(state.seed);
+    m_engine.discard(state.drawn - m_drawn);
+    m_drawn = state.drawn;
 }
 
 }  // namespace varn

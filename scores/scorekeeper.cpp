@@ -44,6 +44,11 @@ void ScoreKeeper::showScore() {
     m_view.setLabelText(ScoreLabel::Label4, std::to_string(m_score));
 }
 
+void ScoreKeeper::restoreScore(std::int64_t score, const std::string& label4) {
+    m_score = score;
+    m_view.setLabelText(ScoreLabel::Label4, label4);
+}
+
 void ScoreKeeper::LoadHiScore() {
     if (!m_file.exists()) m_file.writeLine(kNoHighScore);
     const std::string line = m_file.readFirstLine();
