@@ -8,24 +8,26 @@
 
 namespace varn {
 
+// The sequence comes in blocks, each drawn from the engine seeded anew by the run's seed and
+// the block's number. An engine cannot step back, so an undo starts the block of its position
+// over and skips to it: however long the game, that costs at most one block.
 class TwisterSource : public UniformSource {
   public:
     // Seeded once from the time of day, as the game does at start-up.
     TwisterSource();
     // A repeatable sequence, for tests and benchmarks.
-    explicit TwisterSource(std::uint32_t seed) { reseed(seed); }
+    explicit TwisterSource(std::uint32_t seed) { startBlock(seed, 0); }
 
     // Starts a fresh sequence from the time of day.
     void seedFromClock();
 
     float next() override;
     SourceState state() const override { return {m_seed, m_drawn}; }
-    // Reseeds and skips the numbers already drawn; a state further on in the same sequence
-    // (a redo) only skips ahead from here.
     void restore(const SourceState& state) override;
 
   private:
-    void reseed(std::uint32_t seed);
+    // Puts the engine at number `drawn` of the sequence of `seed`.
+    void startBlock(std::uint32_t seed, std::uint64_t drawn);
 
     std::mt19937 m_engine;
     std::uint32_t m_seed = 0;
