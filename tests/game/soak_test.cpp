@@ -136,13 +136,15 @@ class Soak {
     }
 
     // Undoing every entry, redoing them all and undoing again those that were undone before
-    // comes back to the same board, score and deal, without a beep; any step clears the marks.
+    // comes back to the same board, score and deal, without a beep; any step clears the marks,
+    // and the window offers undo and redo just when there is something to undo or redo.
     void checkHistoryRoundTrip() {
         Game& game = m_headless.game;
+        const ScriptedWindow& window = m_headless.window;
         const History& history = game.history();
         const GameState now = game.state();
         const TwisterSource deal = m_deal;
-        const int beeps = m_headless.window.beeps();
+        const int beeps = window.beeps();
         if (history.canUndo() || history.canRedo()) m_leftoverMarks.fill(kFalse);
         const std::size_t undone = history.undoCount();
         while (history.canUndo())
@@ -154,8 +156,10 @@ class Soak {
             game.undo_Click();
         ASSERT_EQ(game.state(), now);
         ASSERT_EQ(TwisterSource(m_deal).next(), TwisterSource(deal).next()) << "another deal";
-        ASSERT_EQ(m_headless.window.beeps(), beeps);
+        ASSERT_EQ(window.beeps(), beeps);
         ASSERT_EQ(game.tables().Marked, m_leftoverMarks);
+        ASSERT_EQ(std::pair(window.undoOffered(), window.redoOffered()),
+                  std::pair(history.canUndo(), history.canRedo()));
     }
 
     // Where the frame of the cells stands in the window, in twips.
