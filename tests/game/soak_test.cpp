@@ -5,6 +5,7 @@
 #include <array>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "headlessgame.h"
 #include "playeraction.h"
@@ -17,18 +18,14 @@ namespace {
 using Action = PlayerAction;
 
 // How often a player gives each command: mostly clicks.
-struct WeightedAction {
-    Action action;
-    int weight;
-};
-constexpr WeightedAction kActions[] = {
+constexpr std::pair<Action, int> kActions[] = {
     {Action::Click, 15},  {Action::Mirror, 1}, {Action::Left, 1}, {Action::Right, 1},
     {Action::NewGame, 1}, {Action::Enter, 1},  {Action::Undo, 2}, {Action::Redo, 1},
 };
 constexpr int kTotalWeight = [] {
     int total = 0;
-    for (const auto& row : kActions)
-        total += row.weight;
+    for (const auto& [action, weight] : kActions)
+        total += weight;
     return total;
 }();
 
@@ -63,7 +60,7 @@ class Soak {
 
     // A nested action is never the click of the first row: the busy board takes none.
     Action randomAction(bool nested) {
-        int roll = pick(nested ? kActions[0].weight : 0, kTotalWeight - 1);
+        int roll = pick(nested ? kActions[0].second : 0, kTotalWeight - 1);
         for (const auto& [action, weight] : kActions) {
             if ((roll -= weight) < 0) return action;
         }
