@@ -30,8 +30,9 @@ class History {
   public:
     bool canUndo() const { return m_position > 0; }
     bool canRedo() const { return m_position < m_entries.size(); }
-    // Entries behind the position, which undo can take back.
+    // Entries behind the position, which undo can take back, and ahead of it, for redo.
     std::size_t undoCount() const { return m_position; }
+    std::size_t redoCount() const { return m_entries.size() - m_position; }
 
     void record(GameState before, GameState after);
     void clear();

@@ -39,7 +39,6 @@ bool Settler::scanForGaps() {
 }
 
 void Settler::SettleBoard() {
-    m_tables.GapRow.fill(kBoardSide - 1);
     while (scanForGaps()) {
         // A new game or a transform may run inside this wait. A transform settles the board
         // itself and stops the timer; the next scan then finds no gap.

@@ -144,12 +144,12 @@ class Soak {
         const int beeps = window.beeps();
         if (history.canUndo() || history.canRedo()) m_leftoverMarks.fill(kFalse);
         const std::size_t undone = history.undoCount();
-        while (history.canUndo())
+        const std::size_t entries = undone + history.redoCount();
+        for (std::size_t i = 0; i < undone; ++i)
             game.undo_Click();
-        std::size_t redone = 0;
-        for (; history.canRedo(); ++redone)
+        for (std::size_t i = 0; i < entries; ++i)
             game.redo_Click();
-        for (; redone > undone; --redone)
+        for (std::size_t i = undone; i < entries; ++i)
             game.undo_Click();
         ASSERT_EQ(game.state(), now);
         ASSERT_EQ(TwisterSource(m_deal).next(), TwisterSource(deal).next()) << "another deal";
