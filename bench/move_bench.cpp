@@ -1,6 +1,8 @@
 // move_bench.cpp: whole moves (click, clearing, every tick, refill) on the scripted window.
 #include <benchmark/benchmark.h>
 
+#include <optional>
+
 #include "headlessgame.h"
 #include "twistersource.h"
 
@@ -18,14 +20,27 @@ BoardTables preparedBoard(std::initializer_list<std::pair<int, Code>> pieces) {
     return tables;
 }
 
+// Every move adds an entry to the history, which a game never cuts short; a fresh game every
+// so many moves keeps a long run from filling the memory.
+HeadlessGame& gameFor(benchmark::State& state, std::optional<HeadlessGame>& headless,
+                      UniformSource& random) {
+    constexpr benchmark::IterationCount kMovesPerGame = 10'000;
+    if (headless && state.iterations() % kMovesPerGame != 0) return *headless;
+    state.PauseTiming();
+    headless.emplace(random);
+    headless->window.stopTimer();
+    state.ResumeTiming();
+    return *headless;
+}
+
 void runMoves(benchmark::State& state, const BoardTables& start, int cell) {
     TwisterSource random(7);
-    HeadlessGame headless(random);
-    headless.window.stopTimer();
+    std::optional<HeadlessGame> headless;
     for (auto _ : state) {
-        headless.game.tables() = start;
-        headless.game.Element_Click(cell);
-        benchmark::DoNotOptimize(headless.game.tables().Board.data());
+        Game& game = gameFor(state, headless, random).game;
+        game.tables() = start;
+        game.Element_Click(cell);
+        benchmark::DoNotOptimize(game.tables().Board.data());
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -51,11 +66,14 @@ void RefusedPair(benchmark::State& state) {
 
 void Transform(benchmark::State& state) {
     TwisterSource random(7);
-    HeadlessGame headless(random);
-    headless.window.stopTimer();
-    headless.game.tables() = preparedBoard({{0, piece::Empty}, {1, piece::Empty}});
-    for (auto _ : state)
-        headless.game.picture8_click();
+    std::optional<HeadlessGame> headless;
+    for (auto _ : state) {
+        Game& game = gameFor(state, headless, random).game;
+        if (game.history().undoCount() == 0) {
+            game.tables() = preparedBoard({{0, piece::Empty}, {1, piece::Empty}});
+        }
+        game.picture8_click();
+    }
     state.SetItemsProcessed(state.iterations());
 }
 

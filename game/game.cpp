@@ -1,4 +1,4 @@
-// game.cpp: new game and the three transform buttons.
+// game.cpp: new game, the three transform buttons, and the history of the actions.
 #include "game.h"
 
 #include <utility>
@@ -7,32 +7,91 @@
 
 namespace varn {
 
+namespace {
+
+// Counts a handler as running for as long as it runs, however it ends.
+class Running {
+  public:
+    explicit Running(int& count) : m_count(count) { ++m_count; }
+    ~Running() { --m_count; }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+
+  private:
+    int& m_count;
+};
+
+}  // namespace
+
 Game::Game(GameWindow& window, UniformSource& random, HighScoreFile scoreFile)
     : m_window(window),
+      m_random(random),
       m_scores(window, std::move(scoreFile)),
       m_dealer(m_tables, window, random),
       m_settler(m_tables, window, m_dealer),
       m_move(m_tables, window, m_scores, m_settler) {}
 
+GameState Game::state() const {
+    return {m_tables.Board, m_scores.Score(), m_window.labelText(ScoreLabel::Label4),
+            m_random.state()};
+}
+
+// Board input alone cannot tell a top-level action: a transform nested in a move enables the
+// board again before the move has finished. The count of running handlers can.
+template <typename Handler>
+void Game::act(Handler handler) {
+    const bool topLevel = m_running == 0;
+    GameState before;
+    if (topLevel) {
+        before = state();
+        m_newGameRan = false;
+    }
+    {
+        const Running running(m_running);
+        handler();
+    }
+    // A new game emptied the history, and what the action did before it belongs to no game.
+    if (!topLevel || m_newGameRan) return;
+    GameState after = state();
+    if (after == before) return;  // a beep, an entered score
+    m_history.record(std::move(before), std::move(after));
+    offerHistoryCommands();
+}
+
+void Game::Element_Click(int cell) {
+    act([this, cell] { m_move.Element_Click(cell); });
+}
+
+void Game::Command1_Click() {
+    act([this] { m_scores.Command1_Click(); });
+}
+
 void Game::ng_click() {
-    m_scores.resetScore();
-    m_scores.LoadHiScore();
-    m_window.setBoardEnabled(false);
-    // The marks stay: a settle interrupted by this new game closes them like gaps.
-    m_tables.Board.fill(piece::Empty);
-    m_dealer.DealBoard();
+    act([this] {
+        m_newGameRan = true;
+        m_history.clear();
+        offerHistoryCommands();
+        m_scores.resetScore();
+        m_scores.LoadHiScore();
+        m_window.setBoardEnabled(false);
+        // The marks stay: a settle interrupted by this new game closes them like gaps.
+        m_tables.Board.fill(piece::Empty);
+        m_dealer.DealBoard();
+    });
 }
 
 // A transform may run at any moment, inside a move or another transform included: it works
 // on the board as it stands, treats every empty cell as a gap and leaves the board settled.
 void Game::transformBoard(void (*permute)(BoardTables&)) {
-    m_window.setBoardEnabled(false);
-    m_window.setPointer(Pointer::Busy);
-    m_tables.clearMarks();
-    permute(m_tables);
-    m_settler.RedrawAndSettle();
-    m_window.setBoardEnabled(true);
-    m_window.setPointer(Pointer::Custom);
+    act([this, permute] {
+        m_window.setBoardEnabled(false);
+        m_window.setPointer(Pointer::Busy);
+        m_tables.clearMarks();
+        permute(m_tables);
+        m_settler.RedrawAndSettle();
+        m_window.setBoardEnabled(true);
+        m_window.setPointer(Pointer::Custom);
+    });
 }
 
 void Game::Picture6_Click() {
@@ -43,6 +102,36 @@ void Game::Picture7_Click() {
 }
 void Game::picture8_click() {
     transformBoard(RotateBoardClockwise);
+}
+
+void Game::undo_Click() {
+    if (!refuseHistoryStep(m_history.canUndo())) restore(m_history.undo());
+}
+
+void Game::redo_Click() {
+    if (!refuseHistoryStep(m_history.canRedo())) restore(m_history.redo());
+}
+
+bool Game::refuseHistoryStep(bool possible) {
+    if (possible && m_running == 0 && m_window.boardEnabled()) return false;
+    m_window.beep();
+    return true;
+}
+
+// Every cell is drawn and the score label set, so screen readers hear the new names and the
+// score as after a move; nothing falls, no clip plays, and the high score stays as it is.
+void Game::restore(const GameState& state) {
+    m_tables.Board = state.board;
+    m_tables.clearMarks();
+    for (int cell = 0; cell < kCellCount; ++cell)
+        m_settler.DrawCell(cell);
+    m_scores.restoreScore(state.score, state.label4);
+    m_random.restore(state.random);
+    offerHistoryCommands();
+}
+
+void Game::offerHistoryCommands() {
+    m_window.enableHistoryCommands(m_history.canUndo(), m_history.canRedo());
 }
 
 }  // namespace varn

@@ -4,6 +4,7 @@
 #include "boardtables.h"
 #include "dealer.h"
 #include "gamewindow.h"
+#include "history.h"
 #include "move.h"
 #include "scorekeeper.h"
 #include "settler.h"
@@ -20,29 +21,49 @@ class Game {
     BoardTables& tables() { return m_tables; }
     const BoardTables& tables() const { return m_tables; }
     const ScoreKeeper& scores() const { return m_scores; }
+    const History& history() const { return m_history; }
+    // What the history keeps: the board, the score and its label, the random position.
+    GameState state() const;
 
     // A click on cell 0..99.
-    void Element_Click(int cell) { m_move.Element_Click(cell); }
+    void Element_Click(int cell);
     // A tick of the falling timer.
     void Timer1_Timer() { m_settler.Timer1_Timer(); }
     // The three picture buttons: mirror, a quarter turn left, a quarter turn right.
     void Picture6_Click();
     void Picture7_Click();
     void picture8_click();
-    // "New game": score 0, high score from the file, a whole new board.
+    // "New game": score 0, high score from the file, a whole new board, an empty history.
     void ng_click();
     // "Enter score".
-    void Command1_Click() { m_scores.Command1_Click(); }
+    void Command1_Click();
+    // "Undo" and "Redo": put back the state before the last entry, or after the entry undone
+    // last. Refused with the beep while an action runs or the board is disabled, and when
+    // there is nothing to undo or to redo.
+    void undo_Click();
+    void redo_Click();
 
   private:
+    // Runs a handler as one action. Only a top-level action, begun while no other ran, makes
+    // an entry, and only when it changed the state; whatever runs inside it belongs to it.
+    template <typename Handler>
+    void act(Handler handler);
     void transformBoard(void (*permute)(BoardTables&));
+    // A history step is taken only between actions, with board input enabled.
+    bool refuseHistoryStep(bool possible);
+    void restore(const GameState& state);
+    void offerHistoryCommands();
 
     GameWindow& m_window;
+    UniformSource& m_random;
     BoardTables m_tables;
     ScoreKeeper m_scores;
     Dealer m_dealer;
     Settler m_settler;
     Move m_move;
+    History m_history;
+    int m_running = 0;          // handlers of actions in progress, nested ones included
+    bool m_newGameRan = false;  // inside the current top-level action
 };
 
 }  // namespace varn

@@ -42,6 +42,9 @@ class GameWindow : public ScoreView {
 
     // Plays clip n (1 to 3) with its player's own settings.
     virtual void playClip(int clip) = 0;
+
+    // Offers the commands "Undo" and "Redo" only while there is something to undo or redo.
+    virtual void enableHistoryCommands(bool undo, bool redo) = 0;
 };
 
 }  // namespace varn

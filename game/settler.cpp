@@ -23,8 +23,10 @@ bool Settler::scanForGaps() {
     bool gap = false;
     for (int column = 0; column < kBoardSide; ++column) {
         m_tables.ColumnFalling[column] = kFalse;
-        // No mark is ever left below the lowest gap, so the scan resumes where it last was.
-        for (int row = m_tables.GapRow[column]; row >= 0; --row) {
+        // Each scan starts at the bottom. Once a new game inside the wait has dealt, the board
+        // takes clicks again, and a click there marks cells wherever they are, below the gap
+        // that the last scan found too; a scan that resumed at that gap would leave them open.
+        for (int row = kBoardSide - 1; row >= 0; --row) {
             if (m_tables.isMarked(cellAt(row, column))) {
                 m_tables.GapRow[column] = static_cast<std::int16_t>(row);
                 m_tables.ColumnFalling[column] = kTrue;
@@ -37,7 +39,6 @@ bool Settler::scanForGaps() {
 }
 
 void Settler::SettleBoard() {
-    m_tables.GapRow.fill(kBoardSide - 1);
     while (scanForGaps()) {
         // A new game or a transform may run inside this wait. A transform settles the board
         // itself and stops the timer; the next scan then finds no gap.

@@ -1,13 +1,28 @@
 // uniformsource.h: the source of the uniform random numbers that the deal draws.
 #pragma once
 
+#include <cstdint>
+
 namespace varn {
+
+// Where a source stands in its sequence: the seed it started from and how many numbers it has
+// handed out since. Small enough for the history to keep two with every entry.
+struct SourceState {
+    std::uint32_t seed = 0;
+    std::uint64_t drawn = 0;
+    bool operator==(const SourceState&) const = default;
+};
 
 class UniformSource {
   public:
     virtual ~UniformSource() = default;
     // A single-precision number u with 0 <= u < 1.
     virtual float next() = 0;
+
+    // An undo puts the source back where it stood, so the same move made again deals the same
+    // pieces; restoring a state taken earlier hands out the same numbers from there on.
+    virtual SourceState state() const = 0;
+    virtual void restore(const SourceState& state) = 0;
 };
 
 }  // namespace varn

@@ -51,6 +51,11 @@ void ScoreKeeper::showScore() {
     m_view.setLabelText(ScoreLabel::Label4, std::to_string(m_score));
 }
 
+void ScoreKeeper::restoreScore(std::int64_t score, const std::string& label4) {
+    m_score = score;
+    m_view.setLabelText(ScoreLabel::Label4, label4);
+}
+
 void ScoreKeeper::LoadHiScore() {
     if (!m_file.exists()) {
         // Another game here may create the file at the same moment and store its score in it.

@@ -23,6 +23,8 @@ class ScoreKeeper {
     void addPoints(int points) { m_score += points; }
     // Shows Score in the score label as plain decimal digits.
     void showScore();
+    // An undo or a redo: the score and the text that showed it, as they were then.
+    void restoreScore(std::int64_t score, const std::string& label4);
 
     // Makes sure the file exists, reads the high score from it and shows it.
     void LoadHiScore();

@@ -110,6 +110,16 @@ void Form1::buildMenu() {
     newGame->setObjectName(QStringLiteral("ng"));
     newGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(newGame, &QAction::triggered, this, [this] { m_game.ng_click(); });
+    m_undo = gameMenu->addAction(tr("Undo"));
+    m_undo->setObjectName(QStringLiteral("undo"));
+    m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(m_undo, &QAction::triggered, this, [this] { m_game.undo_Click(); });
+    m_redo = gameMenu->addAction(tr("Redo"));
+    m_redo->setObjectName(QStringLiteral("redo"));
+    m_redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(m_redo, &QAction::triggered, this, [this] { m_game.redo_Click(); });
+    enableHistoryCommands(false, false);
     // "Help" acts straight from the bar, without a menu of its own.
     QAction* help = menuBar()->addAction(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("pomoc"));
@@ -262,6 +272,13 @@ void Form1::form_load() {
     }
     setLabelText(ScoreLabel::Label8, "0");
     m_game.ng_click();
+}
+
+// The rules tell whether there is anything to take back; while a move runs the commands stay
+// offered, and the rules answer them with the beep.
+void Form1::enableHistoryCommands(bool undo, bool redo) {
+    m_undo->setEnabled(undo);
+    m_redo->setEnabled(redo);
 }
 
 void Form1::form_click() {

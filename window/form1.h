@@ -16,6 +16,7 @@
 #include "gamewindow.h"
 #include "twistersource.h"
 
+class QAction;
 class QLabel;
 class QPushButton;
 
@@ -65,6 +66,7 @@ class Form1 : public QMainWindow, public GameWindow {
     bool timerRunning() const override { return m_fallTimer.isActive(); }
     void doEvents() override;
     void playClip(int clip) override { PlayClip(clip); }
+    void enableHistoryCommands(bool undo, bool redo) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -106,6 +108,8 @@ class Form1 : public QMainWindow, public GameWindow {
     std::string m_highScoreText;
     int m_beeps = 0;
     QPointer<QWidget> m_focusBeforeHelp;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
 };
 
 }  // namespace varn

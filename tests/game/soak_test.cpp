@@ -1,10 +1,11 @@
 // soak_test.cpp: thousands of random actions, some run inside others, and the board always
-// comes back whole.
+// comes back whole; undoing everything and doing it again always comes back to the same game.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "headlessgame.h"
 #include "playeraction.h"
@@ -15,6 +16,18 @@ namespace varn {
 namespace {
 
 using Action = PlayerAction;
+
+// How often a player gives each command: mostly clicks.
+constexpr std::pair<Action, int> kActions[] = {
+    {Action::Click, 15},  {Action::Mirror, 1}, {Action::Left, 1}, {Action::Right, 1},
+    {Action::NewGame, 1}, {Action::Enter, 1},  {Action::Undo, 2}, {Action::Redo, 1},
+};
+constexpr int kTotalWeight = [] {
+    int total = 0;
+    for (const auto& [action, weight] : kActions)
+        total += weight;
+    return total;
+}();
 
 class Soak {
   public:
@@ -30,12 +43,13 @@ class Soak {
         m_headless.window.setBoardPosition(kBoardLeft, kBoardTop);
         perform(Action::NewGame);
         for (int i = 0; i < actions && !::testing::Test::HasFatalFailure(); ++i) {
-            const auto action = randomAction();
+            const auto action = randomAction(false);
             m_headless.window.resetCounters();
             m_nestBudget = pick(0, 3);
             m_clickedCell = -1;
             perform(action);
             checkSettled(i, action);
+            checkHistoryRoundTrip();
         }
     }
 
@@ -44,10 +58,13 @@ class Soak {
   private:
     int pick(int low, int high) { return std::uniform_int_distribution(low, high)(m_choices); }
 
-    Action randomAction() {
-        // Mostly clicks, as a player plays.
-        const int roll = pick(0, 19);
-        return roll < 15 ? Action::Click : static_cast<Action>(roll - 14);
+    // A nested action is never the click of the first row: the busy board takes none.
+    Action randomAction(bool nested) {
+        int roll = pick(nested ? kActions[0].second : 0, kTotalWeight - 1);
+        for (const auto& [action, weight] : kActions) {
+            if ((roll -= weight) < 0) return action;
+        }
+        return Action::Click;
     }
 
     // Inside a long action the player may press a button, choose a menu entry or, when board
@@ -56,14 +73,15 @@ class Soak {
         if (m_nestBudget == 0 || pick(0, 3) != 0) return;
         --m_nestBudget;
         ++m_nestedActions;
-        Action action = static_cast<Action>(pick(1, 5));
+        Action action = randomAction(true);
         if (m_headless.window.boardEnabled() && pick(0, 1) == 0) action = Action::Click;
         perform(action);
     }
 
     void perform(Action action) {
         if (action == Action::Click) m_clickedCell = pick(0, kCellCount - 1);
-        if (action == Action::NewGame) m_lowestScore = 0;
+        // A new game starts from 0, and an undo takes points back.
+        if (action == Action::NewGame || action == Action::Undo) m_lowestScore = 0;
         varn::perform(m_headless.game, action, m_clickedCell);
         checkScoreNeverFalls();
     }
@@ -75,8 +93,9 @@ class Soak {
     }
 
     // A refused pair stays marked until the next click or transform clears the marks; nothing
-    // reads them in between, and a new game or an entered score leaves them. Any other mark is
-    // a gap left open.
+    // reads them in between, and a new game or an entered score leaves them. An undo or a redo
+    // finds them cleared by the last round trip, or is refused. Any other mark is a gap left
+    // open.
     void checkMarks(Action action) {
         const BoardTables& tables = m_headless.game.tables();
         if (action == Action::Click && tables.markedCount() == 2) {
@@ -111,6 +130,33 @@ class Soak {
             ASSERT_EQ(placed.width, 480);
             ASSERT_EQ(placed.height, 480);
         }
+    }
+
+    // Undoing every entry, redoing them all and undoing again those that were undone before
+    // comes back to the same board, score and deal, without a beep; any step clears the marks,
+    // and the window offers undo and redo just when there is something to undo or redo.
+    void checkHistoryRoundTrip() {
+        Game& game = m_headless.game;
+        const ScriptedWindow& window = m_headless.window;
+        const History& history = game.history();
+        const GameState now = game.state();
+        const TwisterSource deal = m_deal;
+        const int beeps = window.beeps();
+        if (history.canUndo() || history.canRedo()) m_leftoverMarks.fill(kFalse);
+        const std::size_t undone = history.undoCount();
+        const std::size_t entries = undone + history.redoCount();
+        for (std::size_t i = 0; i < undone; ++i)
+            game.undo_Click();
+        for (std::size_t i = 0; i < entries; ++i)
+            game.redo_Click();
+        for (std::size_t i = undone; i < entries; ++i)
+            game.undo_Click();
+        ASSERT_EQ(game.state(), now);
+        ASSERT_EQ(TwisterSource(m_deal).next(), TwisterSource(deal).next()) << "another deal";
+        ASSERT_EQ(window.beeps(), beeps);
+        ASSERT_EQ(game.tables().Marked, m_leftoverMarks);
+        ASSERT_EQ(std::pair(window.undoOffered(), window.redoOffered()),
+                  std::pair(history.canUndo(), history.canRedo()));
     }
 
     // Where the frame of the cells stands in the window, in twips.

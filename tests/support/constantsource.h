@@ -10,6 +10,8 @@ class ConstantSource : public UniformSource {
   public:
     explicit ConstantSource(float u = 0.0f) : m_u(u) {}
     float next() override { return m_u; }
+    SourceState state() const override { return {}; }
+    void restore(const SourceState&) override {}
 
   private:
     float m_u;

@@ -1,4 +1,6 @@
 // form1_test.cpp: the real window with the real rules: start-up, look, commands and closing.
+#include <QAction>
+
 #include "artwork.h"
 #include "form1fixture.h"
 
@@ -197,6 +199,30 @@ TEST_F(Form1Test, EnterScoreStoresABetterScoreAndNewGameShowsTheStoredOne) {
     file.close();
     type(Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(label("Label4") + " " + label("Label8"), "0 Šč");
+}
+
+// The commands are offered only while there is something to undo or to redo; screen readers
+// hear the restored cells and score.
+TEST_F(Form1Test, CtrlZUndoesAMoveAndCtrlShiftZRedoesIt) {
+    auto* undo = m_form->findChild<QAction*>(QStringLiteral("undo"));
+    auto* redo = m_form->findChild<QAction*>(QStringLiteral("redo"));
+    auto offered = [&] { return std::pair(undo->isEnabled(), redo->isEnabled()); };
+    EXPECT_EQ(offered(), std::pair(false, false));
+    setBoard(kLShape);
+    const auto before = tables().Board;
+    QTest::mouseClick(cell(55), Qt::LeftButton);
+    waitUntilIdle();
+    const auto after = tables().Board;
+    EXPECT_EQ(offered(), std::pair(true, false));
+    type(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(tables().Board, before);
+    EXPECT_EQ(spoken(cell(55)) + ", " + spoken(control("Label4")),
+              "Fish, row 6, column 6, Score 0");
+    EXPECT_EQ(offered(), std::pair(false, true));
+    type(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(tables().Board, after);
+    EXPECT_EQ(label("Label4"), "3");
+    EXPECT_EQ(offered(), std::pair(true, false));
 }
 
 }  // namespace

@@ -23,6 +23,12 @@ void perform(Game& game, PlayerAction action, int cell) {
         case PlayerAction::Enter:
             game.Command1_Click();
             break;
+        case PlayerAction::Undo:
+            game.undo_Click();
+            break;
+        case PlayerAction::Redo:
+            game.redo_Click();
+            break;
     }
 }
 

@@ -5,7 +5,7 @@
 
 namespace varn {
 
-enum class PlayerAction { Click, Mirror, Left, Right, NewGame, Enter };
+enum class PlayerAction { Click, Mirror, Left, Right, NewGame, Enter, Undo, Redo };
 
 // Runs the handler of the command; `cell` counts for a click only.
 void perform(Game& game, PlayerAction action, int cell = 0);

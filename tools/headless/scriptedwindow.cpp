@@ -60,4 +60,9 @@ void ScriptedWindow::playClip(int clip) {
     m_clips.push_back(clip);
 }
 
+void ScriptedWindow::enableHistoryCommands(bool undo, bool redo) {
+    m_undoOffered = undo;
+    m_redoOffered = redo;
+}
+
 }  // namespace varn

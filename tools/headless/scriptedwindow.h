@@ -76,6 +76,9 @@ class ScriptedWindow : public GameWindow {
     void doEvents() override;
     // Lets events run once, as the sound player does before it plays, then plays at once.
     void playClip(int clip) override;
+    void enableHistoryCommands(bool undo, bool redo) override;
+    bool undoOffered() const { return m_undoOffered; }
+    bool redoOffered() const { return m_redoOffered; }
 
   private:
     std::function<void()> m_tick;
@@ -98,6 +101,8 @@ class ScriptedWindow : public GameWindow {
     int m_beeps = 0;
     int m_eventCalls = 0;
     int m_focusCount = 0;
+    bool m_undoOffered = false;
+    bool m_redoOffered = false;
 };
 
 }  // namespace varn

@@ -24,6 +24,7 @@ const std::map<std::string, PlayerAction> kPlayerCommands = {
     {"click", PlayerAction::Click},     {"mirror", PlayerAction::Mirror},
     {"left", PlayerAction::Left},       {"right", PlayerAction::Right},
     {"newgame", PlayerAction::NewGame}, {"enter", PlayerAction::Enter},
+    {"undo", PlayerAction::Undo},       {"redo", PlayerAction::Redo},
 };
 
 std::vector<std::string> splitWords(const std::string& line) {
