@@ -16,11 +16,6 @@ Translations::Translations(const QLocale& locale) {
     }
 }
 
-Translations::~Translations() {
-    QCoreApplication::removeTranslator(&m_game);
-    QCoreApplication::removeTranslator(&m_qt);
-}
-
 bool Translations::load(const QLocale& language) {
     // The translations are built into the program under :/i18n as varn_<language>.qm.
     if (!m_game.load(language, QStringLiteral("varn"), QStringLiteral("_"),

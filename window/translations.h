@@ -14,10 +14,9 @@ class Translations {
     // speaks, with Qt's own for the same language. English, or a language the game lacks,
     // ahead of any other keeps the game's own English texts, and so does the C locale even
     // when LANGUAGE names others, as gettext does.
+    // Qt's translators take themselves out of the application as they go, so the game's
+    // texts return to English when the object does.
     explicit Translations(const QLocale& locale = QLocale::system());
-    ~Translations();
-    Translations(const Translations&) = delete;
-    Translations& operator=(const Translations&) = delete;
 
     // The translation in use, as its file names it ("de", "pt_BR"); empty for English.
     QString language() const { return m_language; }
