@@ -13,9 +13,8 @@ class Translations {
     // Installs the game's translation for the first of `locale`'s languages that the game
     // speaks, with Qt's own for the same language. English, or a language the game lacks,
     // ahead of any other keeps the game's own English texts, and so does the C locale even
-    // when LANGUAGE names others, as gettext does.
-    // Qt's translators take themselves out of the application as they go, so the game's
-    // texts return to English when the object does.
+    // when LANGUAGE names others, as gettext does. Qt's translators take themselves out of
+    // the application as they go, so the texts return to English when the object does.
     explicit Translations(const QLocale& locale = QLocale::system());
 
     // The translation in use, as its file names it ("de", "pt_BR"); empty for English.
