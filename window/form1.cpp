@@ -17,9 +17,11 @@
 #include "boardcursor.h"
 #include "cellname.h"
 #include "embeddedsounddesign.h"
+#include "fittedfont.h"
 #include "fonts.h"
 #include "helptext.h"
 #include "picturebox.h"
+#include "scorename.h"
 #include "twips.h"
 
 namespace varn {
@@ -104,9 +106,9 @@ void Form1::loadPictures() {
 }
 
 void Form1::buildMenu() {
-    QMenu* gameMenu = menuBar()->addMenu(QStringLiteral("Game"));
+    QMenu* gameMenu = menuBar()->addMenu(tr("Game"));
     gameMenu->setObjectName(QStringLiteral("a2"));
-    QAction* newGame = gameMenu->addAction(QStringLiteral("New game"));
+    QAction* newGame = gameMenu->addAction(tr("New game"));
     newGame->setObjectName(QStringLiteral("ng"));
     newGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(newGame, &QAction::triggered, this, [this] { m_game.ng_click(); });
@@ -121,7 +123,7 @@ void Form1::buildMenu() {
     connect(m_redo, &QAction::triggered, this, [this] { m_game.redo_Click(); });
     enableHistoryCommands(false, false);
     // "Help" acts straight from the bar, without a menu of its own.
-    QAction* help = menuBar()->addAction(QStringLiteral("Help"));
+    QAction* help = menuBar()->addAction(tr("Help"));
     help->setObjectName(QStringLiteral("pomoc"));
     help->setShortcut(QKeySequence(Qt::Key_F1));
     connect(help, &QAction::triggered, this, &Form1::pomoc_Click);
@@ -140,7 +142,7 @@ void Form1::buildBoard(QWidget* surface) {
     m_boardFrame->setGeometry(twipRect(0, 0, 4816, 4848));
     m_boardFrame->setBackground(kBoardYellow);
     m_boardFrame->setBorder(true);
-    m_boardFrame->setAccessibleName(QStringLiteral("Board"));
+    m_boardFrame->setAccessibleName(tr("Board"));
     m_boardFrame->setFocusPolicy(Qt::StrongFocus);
     connect(new BoardCursor(m_boardFrame, m_cells), &BoardCursor::play, this, &Form1::playCell);
     m_cellArea = new QWidget(m_boardFrame);
@@ -178,13 +180,18 @@ void Form1::buildScorePanel(QWidget* surface) {
 
     const QFont caption = designFont("Tahoma", 9, true);
     const QFont value = designFont("Comic Sans MS", 12, true, true);
-    addLabel(paper, "Label2", twipRect(100, 80, 735, 375), QColor(0, 0, 128), caption)
-        ->setText(QStringLiteral("Score:"));
-    addLabel(paper, "Label7", twipRect(120, 390, 855, 375), QColor(64, 0, 0), caption)
-        ->setText(QStringLiteral("Hiscore:"));
+    QLabel* scoreCaption =
+        addLabel(paper, "Label2", twipRect(100, 80, 735, 375), QColor(0, 0, 128), caption);
+    scoreCaption->setText(tr("Score:"));
+    QLabel* highScoreCaption =
+        addLabel(paper, "Label7", twipRect(120, 390, 855, 375), QColor(64, 0, 0), caption);
+    highScoreCaption->setText(tr("Hiscore:"));
     m_scoreLabel = addLabel(paper, "Label4", twipRect(840, 0, 1395, 375), QColor(192, 0, 0), value);
     m_highScoreLabel =
         addLabel(paper, "Label8", twipRect(840, 330, 1395, 375), QColor(192, 0, 192), value);
+    // Fitted once the values stand beside them: a long caption must not run under a value.
+    fitText(*scoreCaption, caption);
+    fitText(*highScoreCaption, caption);
     setLabelText(ScoreLabel::Label4, "0000000000000000");
     setLabelText(ScoreLabel::Label8, "0000000000000000");
 }
@@ -194,15 +201,16 @@ void Form1::buildHelpPanel(QWidget* surface) {
     m_helpPanel->setGeometry(twipRect(0, 0, 4815, 4935));
     m_helpPanel->setPicture(pixmapOf(QStringLiteral("wood.png"), qApp->devicePixelRatio()),
                             PictureBox::Fill::Tiled);
-    m_helpPanel->setAccessibleName(QStringLiteral("Help"));
+    m_helpPanel->setAccessibleName(tr("Help"));
     m_helpText = addLabel(m_helpPanel, "Label3", twipRect(120, 1440, 4455, 2655), Qt::black,
                           designFont("MS Sans Serif", 8.25, true));
     m_helpText->setWordWrap(true);
     m_helpText->setText(QStringLiteral("Label1"));
-    m_helpOk = new QPushButton(QStringLiteral("OK"), m_helpPanel);
+    m_helpOk = new QPushButton(tr("OK"), m_helpPanel);
     m_helpOk->setObjectName(QStringLiteral("Command5"));
     m_helpOk->setGeometry(twipRect(3720, 4320, 855, 345));
     m_helpOk->setFont(designFont("Comic Sans MS", 12, true));
+    fitText(*m_helpOk, m_helpOk->font());
     connect(m_helpOk, &QPushButton::clicked, this, &Form1::Command5_Click);
     for (const int key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
         new QShortcut(QKeySequence(key), m_helpPanel, this, &Form1::Command5_Click,
@@ -211,10 +219,11 @@ void Form1::buildHelpPanel(QWidget* surface) {
 }
 
 void Form1::buildButtons(QWidget* surface) {
-    auto* enter = new QPushButton(QStringLiteral("Enter score"), surface);
+    auto* enter = new QPushButton(tr("Enter score"), surface);
     enter->setObjectName(QStringLiteral("Command1"));
     enter->setGeometry(twipRect(0, 5640, 2415, 375));
     enter->setFont(designFont("MS Sans Serif", 8.25, true));
+    fitText(*enter, enter->font());
     connect(enter, &QPushButton::clicked, this, [this] { m_game.Command1_Click(); });
 
     struct Button {
@@ -225,11 +234,11 @@ void Form1::buildButtons(QWidget* surface) {
         void (*press)(Game&);
     };
     const Button buttons[] = {
-        {"Picture6", "Mirror", twipRect(2640, 4920, 640, 544), "button-mirror.svg",
+        {"Picture6", QT_TR_NOOP("Mirror"), twipRect(2640, 4920, 640, 544), "button-mirror.svg",
          [](Game& game) { game.Picture6_Click(); }},
-        {"Picture7", "Turn left", twipRect(3240, 4920, 649, 544), "button-left.svg",
+        {"Picture7", QT_TR_NOOP("Turn left"), twipRect(3240, 4920, 649, 544), "button-left.svg",
          [](Game& game) { game.Picture7_Click(); }},
-        {"Picture8", "Turn right", twipRect(3840, 4920, 640, 544), "button-right.svg",
+        {"Picture8", QT_TR_NOOP("Turn right"), twipRect(3840, 4920, 640, 544), "button-right.svg",
          [](Game& game) { game.picture8_click(); }},
     };
     // The keyboard goes round the board, the picture buttons and "Enter score".
@@ -242,7 +251,7 @@ void Form1::buildButtons(QWidget* surface) {
         button->setPicture(pixmapOf(QString::fromLatin1(each.picture), qApp->devicePixelRatio()),
                            PictureBox::Fill::Centred);
         button->setButton(true);
-        button->setAccessibleName(QString::fromLatin1(each.spoken));
+        button->setAccessibleName(tr(each.spoken));
         // Only keys bring the focus here, so a mouse player never sees it.
         button->setFocusPolicy(Qt::TabFocus);
         connect(button, &PictureBox::clicked, this, [this, press = each.press] { press(m_game); });
@@ -259,6 +268,7 @@ void Form1::form_load() {
     m_helpPanel->hide();
     m_helpText->setText(
         QString::fromStdString(helpText()).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    fitText(*m_helpText, m_helpText->font());
     // The pattern pictures are held as pixmaps, never as widgets, so there is nothing to hide.
     for (PictureBox* cell : m_cells) {
         cell->hide();
@@ -330,8 +340,7 @@ void Form1::setLabelText(ScoreLabel label, const std::string& text) {
     QLabel* shown = score ? m_scoreLabel : m_highScoreLabel;
     shown->setText(fromCodePage(text));
     // Read out alone, a number needs to say which score it is.
-    shown->setAccessibleName((score ? QStringLiteral("Score ") : QStringLiteral("High score ")) +
-                             shown->text());
+    shown->setAccessibleName(scoreName(!score, shown->text()));
 }
 
 void Form1::beep() {

@@ -6,7 +6,7 @@
 namespace varn {
 
 // The welcome line, the rules with our credit in front, and the farewell, joined by carriage
-// returns.
+// returns, in the player's language, as UTF-8.
 std::string helpText();
 
 }  // namespace varn

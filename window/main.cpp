@@ -6,6 +6,7 @@
 #include "fonts.h"
 #include "form1.h"
 #include "sdlsoundoutput.h"
+#include "translations.h"
 
 namespace {
 
@@ -27,6 +28,8 @@ int main(int, char** argv) {
     qInstallMessageHandler(nullptr);
 
     varn::installFontSubstitutes();
+    // The desktop's language, from LANGUAGE, LC_ALL, LC_MESSAGES and LANG.
+    const varn::Translations translations;
     varn::SdlSoundOutput output;
     varn::Form1 form(output);
     form.show();

@@ -1,0 +1,86 @@
+// translation_test.cpp: the window in each language the game speaks: its texts fit their
+// controls at the design size and have their glyphs, and it reads in that language.
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QToolButton>
+
+#include "fittedfont.h"
+#include "form1fixture.h"
+#include "translations.h"
+
+namespace varn::test {
+namespace {
+
+// Every translation in the language's source file, those kept for texts on their way in too.
+QStringList translationsOf(const std::string& language) {
+    QFile file(QStringLiteral(VARN_TRANSLATIONS_DIR "/varn_%1.ts").arg(language.c_str()));
+    const QString xml = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "";
+    static const QRegularExpression kText(
+        QStringLiteral("<(?:translation|numerusform)[^>]*>([^<]+)<"));
+    QStringList texts;
+    for (const auto& match : kText.globalMatch(xml))
+        texts << match.captured(1);
+    return texts;
+}
+
+// The window built once the translation of the parameter's language is in place.
+class LanguageTest : public Form1Test, public ::testing::WithParamInterface<std::string> {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(m_translations.language().toStdString(), GetParam());
+        Form1Test::SetUp();
+    }
+    Translations m_translations{QLocale(QString::fromStdString(GetParam()))};
+};
+
+TEST_P(LanguageTest, EveryTextFitsItsControlAtTheDesignSizeAndHasItsGlyphs) {
+    saveScreenshot(m_form->grab().toImage(), ("varn-" + GetParam() + ".png").c_str());
+    m_form->pomoc_Click();
+    saveScreenshot(m_form->grab().toImage(), ("varn-help-" + GetParam() + ".png").c_str());
+    for (const char* name : {"Label2", "Label7", "Label3", "Command1", "Command5"}) {
+        const QWidget& shown = *control(name);
+        const QString text = shown.property("text").toString();
+        EXPECT_TRUE(
+            textFits(shown.font(), text, textBox(shown), shown.property("wordWrap").toBool()) &&
+            shown.font().pointSizeF() >= kMinimumPoints)
+            << name;
+    }
+    // The menu bar shows every title, with no overflow button.
+    EXPECT_TRUE(m_form->menuBar()->findChild<QToolButton*>()->isHidden());
+    // Every character has a glyph in the fonts installed, which Qt falls back on.
+    const QString texts = translationsOf(GetParam()).join(QLatin1Char(' '));
+    EXPECT_GT(texts.size(), 200);
+    const QFontMetrics metrics(control("Label3")->font());
+    for (const char32_t c : texts.toUcs4())
+        EXPECT_TRUE(QChar::isSpace(c) || metrics.inFontUcs4(c)) << "U+" << std::hex << unsigned(c);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageTest, ::testing::Values(VARN_LANGUAGES),
+                         [](const auto& language) { return language.param; });
+
+class ReadingTest : public LanguageTest {};
+
+TEST_P(ReadingTest, MenuButtonsScoresAndCellsReadInTheLanguage) {
+    const std::map<std::string, std::vector<std::string>> expected = {
+        {"de",
+         {"Spiel", "Neues Spiel", "Hilfe", "Punkte eintragen", "Spiegeln", "Punktestand: 0 Punkte",
+          "Fisch, Reihe 6, Spalte 8"}},
+        {"ja",
+         {"ゲーム", "新しいゲーム", "ヘルプ", "得点を記録", "上下反転", "得点：0点",
+          "魚、6行目、8列目"}}};
+    const std::vector<std::string> read = {
+        m_form->findChild<QMenu*>("a2")->title().toStdString(),
+        m_form->findChild<QAction*>("ng")->text().toStdString(),
+        m_form->findChild<QAction*>("pomoc")->text().toStdString(),
+        control("Command1")->property("text").toString().toStdString(),
+        spoken(control("Picture6")),
+        spoken(control("Label4")),
+        spoken(cell(57))};
+    EXPECT_EQ(read, expected.at(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(GermanAndJapanese, ReadingTest, ::testing::Values("de", "ja"),
+                         [](const auto& language) { return language.param; });
+
+}  // namespace
+}  // namespace varn::test

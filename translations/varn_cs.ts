@@ -1,0 +1,187 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs">
+<context>
+    <name>varn::CellName</name>
+    <message>
+        <source>Fish</source>
+        <translation>Ryba</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Slon</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Krab</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Pták</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Gift box</source>
+        <translation>Dárek</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Prázdné pole</translation>
+    </message>
+    <message>
+        <source>Flames</source>
+        <translation>Plameny</translation>
+    </message>
+    <message>
+        <source>Money bag</source>
+        <translation>Pytel peněz</translation>
+    </message>
+    <message>
+        <source>Falling weight</source>
+        <translation>Padající závaží</translation>
+    </message>
+    <message>
+        <source>Bomb</source>
+        <translation>Bomba</translation>
+    </message>
+    <message>
+        <source>Row ladder</source>
+        <translation>Vodorovný žebřík</translation>
+    </message>
+    <message>
+        <source>Column ladder</source>
+        <translation>Svislý žebřík</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Drahokam</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <extracomment>A board cell as a screen reader reads it: the piece, then its row and column from 1.</extracomment>
+        <translation>%1, řádek %2, sloupec %3</translation>
+    </message>
+</context>
+<context>
+    <name>varn::Form1</name>
+    <message>
+        <source>Game</source>
+        <translation>Hra</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nová hra</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Nápověda</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Hrací plocha</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Skóre:</translation>
+    </message>
+    <message>
+        <source>Hiscore:</source>
+        <translation>Rekord:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter score</source>
+        <translation>Zapsat skóre</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Zrcadlit</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Otočit doleva</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Otočit doprava</translation>
+    </message>
+    <message numerus="yes">
+        <source>High score %1</source>
+        <translation>
+            <numerusform>Rekord: %1 bod</numerusform>
+            <numerusform>Rekord: %1 body</numerusform>
+            <numerusform>Rekord: %1 bodů</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Score %1</source>
+        <translation>
+            <numerusform>Skóre: %1 bod</numerusform>
+            <numerusform>Skóre: %1 body</numerusform>
+            <numerusform>Skóre: %1 bodů</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation type="vanished">Zobrazení</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation type="vanished">Přiblížit</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation type="vanished">Oddálit</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation type="vanished">Skutečná velikost</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="vanished">Celá obrazovka</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="vanished">Zvuk</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Zpět</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Znovu</translation>
+    </message>
+</context>
+<context>
+    <name>varn::HelpText</name>
+    <message>
+        <source>Welcome to Varn,</source>
+        <translation>Vítej ve hře Varn!</translation>
+    </message>
+    <message>
+        <source>Varn is drawn, composed and programmed by the Varn team for everyone who likes a quick game.</source>
+        <translation>Varn nakreslil, ozvučil a naprogramoval tým Varn pro všechny, kdo si rádi dají rychlou hru.</translation>
+    </message>
+    <message>
+        <source>Your goal is to remove at least the three same images. Keep your helpful jokers. The ladders and a bomb will sometime help you. Earn extra points by connecting the gems, 10 points per a gem. You can freely rotate and use mirror at any time. The more images you have the better player you are.</source>
+        <translation>Tvým cílem je odstranit najednou aspoň tři stejné obrázky. Šetři si užitečné žolíky! Žebříky a bomby ti občas pomohou z nouze. Spojuj drahokamy a získáš body navíc: 10 bodů za každý drahokam. Hrací plochu můžeš kdykoli otočit nebo zrcadlit. Čím víc obrázků odstraníš, tím lepší jsi hráč!</translation>
+    </message>
+    <message>
+        <source>Good luck. Have a fun.</source>
+        <translation>Hodně štěstí a dobrou zábavu!</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+</TS>

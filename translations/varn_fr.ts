@@ -1,0 +1,185 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>varn::CellName</name>
+    <message>
+        <source>Fish</source>
+        <translation>Poisson</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Éléphant</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Crabe</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Oiseau</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Gift box</source>
+        <translation>Paquet cadeau</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vide</translation>
+    </message>
+    <message>
+        <source>Flames</source>
+        <translation>Flammes</translation>
+    </message>
+    <message>
+        <source>Money bag</source>
+        <translation>Sac d’or</translation>
+    </message>
+    <message>
+        <source>Falling weight</source>
+        <translation>Poids qui tombe</translation>
+    </message>
+    <message>
+        <source>Bomb</source>
+        <translation>Bombe</translation>
+    </message>
+    <message>
+        <source>Row ladder</source>
+        <translation>Échelle de ligne</translation>
+    </message>
+    <message>
+        <source>Column ladder</source>
+        <translation>Échelle de colonne</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Gemme</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <extracomment>A board cell as a screen reader reads it: the piece, then its row and column from 1.</extracomment>
+        <translation>%1, ligne %2, colonne %3</translation>
+    </message>
+</context>
+<context>
+    <name>varn::Form1</name>
+    <message>
+        <source>Game</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Score&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Hiscore:</source>
+        <translation>Record&#xa0;:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter score</source>
+        <translation>Enregistrer le score</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Miroir</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Tourner à gauche</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Tourner à droite</translation>
+    </message>
+    <message numerus="yes">
+        <source>High score %1</source>
+        <translation>
+            <numerusform>Record&#xa0;: %1 point</numerusform>
+            <numerusform>Record&#xa0;: %1 points</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Score %1</source>
+        <translation>
+            <numerusform>Score&#xa0;: %1 point</numerusform>
+            <numerusform>Score&#xa0;: %1 points</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation type="vanished">Affichage</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation type="vanished">Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation type="vanished">Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation type="vanished">Taille réelle</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="vanished">Plein écran</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="vanished">Son</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+</context>
+<context>
+    <name>varn::HelpText</name>
+    <message>
+        <source>Welcome to Varn,</source>
+        <translation>Bienvenue dans Varn&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Varn is drawn, composed and programmed by the Varn team for everyone who likes a quick game.</source>
+        <translation>Varn a été dessiné, mis en musique et programmé par l’équipe Varn pour tous ceux qui aiment les parties rapides.</translation>
+    </message>
+    <message>
+        <source>Your goal is to remove at least the three same images. Keep your helpful jokers. The ladders and a bomb will sometime help you. Earn extra points by connecting the gems, 10 points per a gem. You can freely rotate and use mirror at any time. The more images you have the better player you are.</source>
+        <translation>Le but&#xa0;: faire disparaître d’un coup au moins trois images identiques. Gardez bien vos jokers, ils sont précieux&#xa0;! Les échelles et les bombes vous donneront parfois un coup de main. Reliez les gemmes pour gagner des points en plus&#xa0;: 10 points par gemme. Vous pouvez tourner le plateau ou le retourner à tout moment. Plus vous enlevez d’images, meilleur vous êtes&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Good luck. Have a fun.</source>
+        <translation>Bonne chance et amusez-vous bien&#xa0;!</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,187 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hr">
+<context>
+    <name>varn::CellName</name>
+    <message>
+        <source>Fish</source>
+        <translation>Riba</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Slon</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Rak</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Ptica</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Gift box</source>
+        <translation>Poklon</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Prazno polje</translation>
+    </message>
+    <message>
+        <source>Flames</source>
+        <translation>Plamen</translation>
+    </message>
+    <message>
+        <source>Money bag</source>
+        <translation>Vreća novca</translation>
+    </message>
+    <message>
+        <source>Falling weight</source>
+        <translation>Uteg koji pada</translation>
+    </message>
+    <message>
+        <source>Bomb</source>
+        <translation>Bomba</translation>
+    </message>
+    <message>
+        <source>Row ladder</source>
+        <translation>Vodoravne ljestve</translation>
+    </message>
+    <message>
+        <source>Column ladder</source>
+        <translation>Okomite ljestve</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Dragulj</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <extracomment>A board cell as a screen reader reads it: the piece, then its row and column from 1.</extracomment>
+        <translation>%1, redak %2, stupac %3</translation>
+    </message>
+</context>
+<context>
+    <name>varn::Form1</name>
+    <message>
+        <source>Game</source>
+        <translation>Igra</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nova igra</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoć</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Ploča</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Bodovi:</translation>
+    </message>
+    <message>
+        <source>Hiscore:</source>
+        <translation>Rekord:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter score</source>
+        <translation>Upiši rezultat</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Zrcali</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Okreni ulijevo</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Okreni udesno</translation>
+    </message>
+    <message numerus="yes">
+        <source>High score %1</source>
+        <translation>
+            <numerusform>Rekord: %1 bod</numerusform>
+            <numerusform>Rekord: %1 boda</numerusform>
+            <numerusform>Rekord: %1 bodova</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Score %1</source>
+        <translation>
+            <numerusform>Rezultat: %1 bod</numerusform>
+            <numerusform>Rezultat: %1 boda</numerusform>
+            <numerusform>Rezultat: %1 bodova</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation type="vanished">Prikaz</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation type="vanished">Povećaj</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation type="vanished">Smanji</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation type="vanished">Stvarna veličina</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="vanished">Cijeli zaslon</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="vanished">Zvuk</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Poništi</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ponovi</translation>
+    </message>
+</context>
+<context>
+    <name>varn::HelpText</name>
+    <message>
+        <source>Welcome to Varn,</source>
+        <translation>Dobro došli u Varn!</translation>
+    </message>
+    <message>
+        <source>Varn is drawn, composed and programmed by the Varn team for everyone who likes a quick game.</source>
+        <translation>Varn je nacrtao, ozvučio i programirao tim Varn za sve koji vole brzu partiju.</translation>
+    </message>
+    <message>
+        <source>Your goal is to remove at least the three same images. Keep your helpful jokers. The ladders and a bomb will sometime help you. Earn extra points by connecting the gems, 10 points per a gem. You can freely rotate and use mirror at any time. The more images you have the better player you are.</source>
+        <translation>Cilj je ukloniti barem tri jednake sličice odjednom. Čuvajte svoje korisne džokere! Ljestve i bombe ponekad će vas izvući iz škripca. Spajajte dragulje za dodatne bodove: 10 bodova po dragulju. Ploču možete okretati i zrcaliti kad god želite. Što više sličica uklonite, to ste bolji igrač!</translation>
+    </message>
+    <message>
+        <source>Good luck. Have a fun.</source>
+        <translation>Sretno i dobro se zabavite!</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+</TS>

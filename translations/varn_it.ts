@@ -1,0 +1,185 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>varn::CellName</name>
+    <message>
+        <source>Fish</source>
+        <translation>Pesce</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Elefante</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Granchio</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Uccello</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Gift box</source>
+        <translation>Pacco regalo</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vuoto</translation>
+    </message>
+    <message>
+        <source>Flames</source>
+        <translation>Fiamme</translation>
+    </message>
+    <message>
+        <source>Money bag</source>
+        <translation>Sacco di soldi</translation>
+    </message>
+    <message>
+        <source>Falling weight</source>
+        <translation>Peso che cade</translation>
+    </message>
+    <message>
+        <source>Bomb</source>
+        <translation>Bomba</translation>
+    </message>
+    <message>
+        <source>Row ladder</source>
+        <translation>Scala di riga</translation>
+    </message>
+    <message>
+        <source>Column ladder</source>
+        <translation>Scala di colonna</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Gemma</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <extracomment>A board cell as a screen reader reads it: the piece, then its row and column from 1.</extracomment>
+        <translation>%1, riga %2, colonna %3</translation>
+    </message>
+</context>
+<context>
+    <name>varn::Form1</name>
+    <message>
+        <source>Game</source>
+        <translation>Gioco</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nuova partita</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tabellone</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Punti:</translation>
+    </message>
+    <message>
+        <source>Hiscore:</source>
+        <translation>Record:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter score</source>
+        <translation>Salva punteggio</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Specchia</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Ruota a sinistra</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Ruota a destra</translation>
+    </message>
+    <message numerus="yes">
+        <source>High score %1</source>
+        <translation>
+            <numerusform>Record: %1 punto</numerusform>
+            <numerusform>Record: %1 punti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Score %1</source>
+        <translation>
+            <numerusform>Punteggio: %1 punto</numerusform>
+            <numerusform>Punteggio: %1 punti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation type="vanished">Visualizza</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation type="vanished">Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation type="vanished">Riduci</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation type="vanished">Dimensione reale</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="vanished">Schermo intero</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="vanished">Suono</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+</context>
+<context>
+    <name>varn::HelpText</name>
+    <message>
+        <source>Welcome to Varn,</source>
+        <translation>Benvenuto in Varn!</translation>
+    </message>
+    <message>
+        <source>Varn is drawn, composed and programmed by the Varn team for everyone who likes a quick game.</source>
+        <translation>Varn è stato disegnato, musicato e programmato dal team di Varn per chiunque ami una partita al volo.</translation>
+    </message>
+    <message>
+        <source>Your goal is to remove at least the three same images. Keep your helpful jokers. The ladders and a bomb will sometime help you. Earn extra points by connecting the gems, 10 points per a gem. You can freely rotate and use mirror at any time. The more images you have the better player you are.</source>
+        <translation>Lo scopo è eliminare almeno tre immagini uguali alla volta. Tieni da parte i tuoi preziosi jolly! Le scale e le bombe a volte ti daranno una mano. Collega le gemme per guadagnare punti extra: 10 punti per gemma. Puoi ruotare e capovolgere il tabellone quando vuoi. Più immagini elimini, più sei bravo!</translation>
+    </message>
+    <message>
+        <source>Good luck. Have a fun.</source>
+        <translation>Buona fortuna e buon divertimento!</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+</TS>

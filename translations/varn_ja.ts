@@ -1,0 +1,183 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>varn::CellName</name>
+    <message>
+        <source>Fish</source>
+        <translation>魚</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>ゾウ</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>カニ</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>鳥</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>パンダ</translation>
+    </message>
+    <message>
+        <source>Gift box</source>
+        <translation>プレゼント箱</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>空きマス</translation>
+    </message>
+    <message>
+        <source>Flames</source>
+        <translation>炎</translation>
+    </message>
+    <message>
+        <source>Money bag</source>
+        <translation>お金の袋</translation>
+    </message>
+    <message>
+        <source>Falling weight</source>
+        <translation>落ちるおもり</translation>
+    </message>
+    <message>
+        <source>Bomb</source>
+        <translation>爆弾</translation>
+    </message>
+    <message>
+        <source>Row ladder</source>
+        <translation>横のはしご</translation>
+    </message>
+    <message>
+        <source>Column ladder</source>
+        <translation>縦のはしご</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>宝石</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <extracomment>A board cell as a screen reader reads it: the piece, then its row and column from 1.</extracomment>
+        <translation>%1、%2行目、%3列目</translation>
+    </message>
+</context>
+<context>
+    <name>varn::Form1</name>
+    <message>
+        <source>Game</source>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>新しいゲーム</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>盤面</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>得点：</translation>
+    </message>
+    <message>
+        <source>Hiscore:</source>
+        <translation>最高点：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter score</source>
+        <translation>得点を記録</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>上下反転</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>左に回す</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>右に回す</translation>
+    </message>
+    <message numerus="yes">
+        <source>High score %1</source>
+        <translation>
+            <numerusform>最高点：%1点</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Score %1</source>
+        <translation>
+            <numerusform>得点：%1点</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation type="vanished">表示</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation type="vanished">拡大</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation type="vanished">縮小</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation type="vanished">実際のサイズ</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="vanished">全画面表示</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="vanished">サウンド</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+</context>
+<context>
+    <name>varn::HelpText</name>
+    <message>
+        <source>Welcome to Varn,</source>
+        <translation>Varn へようこそ！</translation>
+    </message>
+    <message>
+        <source>Varn is drawn, composed and programmed by the Varn team for everyone who likes a quick game.</source>
+        <translation>Varn の絵と音とプログラムは、ちょっとした息抜きを楽しみたいみなさんのために Varn チームが作りました。</translation>
+    </message>
+    <message>
+        <source>Your goal is to remove at least the three same images. Keep your helpful jokers. The ladders and a bomb will sometime help you. Earn extra points by connecting the gems, 10 points per a gem. You can freely rotate and use mirror at any time. The more images you have the better player you are.</source>
+        <translation>同じ絵が3つ以上つながったところを消していきましょう。頼れるジョーカーは大事に取っておいてね。はしごや爆弾が助けてくれることもあります。宝石をつなげるとボーナス点、宝石1つにつき10点です。盤面はいつでも回したり反転したりできます。たくさん消せるほど腕前アップ！</translation>
+    </message>
+    <message>
+        <source>Good luck. Have a fun.</source>
+        <translation>幸運を祈ります。楽しんでね！</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
+        <translation>%1%2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,185 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>varn::CellName</name>
+    <message>
+        <source>Fish</source>
+        <translation>Vis</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Olifant</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Krab</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Vogel</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Gift box</source>
+        <translation>Cadeaudoos</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Leeg</translation>
+    </message>
+    <message>
+        <source>Flames</source>
+        <translation>Vlammen</translation>
+    </message>
+    <message>
+        <source>Money bag</source>
+        <translation>Geldzak</translation>
+    </message>
+    <message>
+        <source>Falling weight</source>
+        <translation>Vallend gewicht</translation>
+    </message>
+    <message>
+        <source>Bomb</source>
+        <translation>Bom</translation>
+    </message>
+    <message>
+        <source>Row ladder</source>
+        <translation>Rijladder</translation>
+    </message>
+    <message>
+        <source>Column ladder</source>
+        <translation>Kolomladder</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Edelsteen</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <extracomment>A board cell as a screen reader reads it: the piece, then its row and column from 1.</extracomment>
+        <translation>%1, rij %2, kolom %3</translation>
+    </message>
+</context>
+<context>
+    <name>varn::Form1</name>
+    <message>
+        <source>Game</source>
+        <translation>Spel</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nieuw spel</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Speelbord</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Score:</translation>
+    </message>
+    <message>
+        <source>Hiscore:</source>
+        <translation>Record:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter score</source>
+        <translation>Score opslaan</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegelen</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Linksom draaien</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Rechtsom draaien</translation>
+    </message>
+    <message numerus="yes">
+        <source>High score %1</source>
+        <translation>
+            <numerusform>Record: %1 punt</numerusform>
+            <numerusform>Record: %1 punten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Score %1</source>
+        <translation>
+            <numerusform>Score: %1 punt</numerusform>
+            <numerusform>Score: %1 punten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation type="vanished">Beeld</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation type="vanished">Inzoomen</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation type="vanished">Uitzoomen</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation type="vanished">Ware grootte</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="vanished">Volledig scherm</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="vanished">Geluid</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Opnieuw</translation>
+    </message>
+</context>
+<context>
+    <name>varn::HelpText</name>
+    <message>
+        <source>Welcome to Varn,</source>
+        <translation>Welkom bij Varn!</translation>
+    </message>
+    <message>
+        <source>Varn is drawn, composed and programmed by the Varn team for everyone who likes a quick game.</source>
+        <translation>Varn is getekend, op muziek gezet en geprogrammeerd door het Varn-team, voor iedereen die van een snel spelletje houdt.</translation>
+    </message>
+    <message>
+        <source>Your goal is to remove at least the three same images. Keep your helpful jokers. The ladders and a bomb will sometime help you. Earn extra points by connecting the gems, 10 points per a gem. You can freely rotate and use mirror at any time. The more images you have the better player you are.</source>
+        <translation>Het doel: haal telkens minstens drie dezelfde plaatjes tegelijk weg. Bewaar je handige jokers goed! De ladders en een bom helpen je soms een handje. Verbind de edelstenen voor extra punten: 10 punten per steen. Je kunt het bord altijd draaien en spiegelen. Hoe meer plaatjes je weghaalt, hoe beter je speelt!</translation>
+    </message>
+    <message>
+        <source>Good luck. Have a fun.</source>
+        <translation>Veel succes en veel plezier!</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+</TS>

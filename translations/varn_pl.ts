@@ -1,0 +1,187 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>varn::CellName</name>
+    <message>
+        <source>Fish</source>
+        <translation>Ryba</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Słoń</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Krab</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Ptak</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Gift box</source>
+        <translation>Prezent</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Puste pole</translation>
+    </message>
+    <message>
+        <source>Flames</source>
+        <translation>Płomienie</translation>
+    </message>
+    <message>
+        <source>Money bag</source>
+        <translation>Worek pieniędzy</translation>
+    </message>
+    <message>
+        <source>Falling weight</source>
+        <translation>Spadający ciężarek</translation>
+    </message>
+    <message>
+        <source>Bomb</source>
+        <translation>Bomba</translation>
+    </message>
+    <message>
+        <source>Row ladder</source>
+        <translation>Drabinka pozioma</translation>
+    </message>
+    <message>
+        <source>Column ladder</source>
+        <translation>Drabinka pionowa</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Klejnot</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <extracomment>A board cell as a screen reader reads it: the piece, then its row and column from 1.</extracomment>
+        <translation>%1, wiersz %2, kolumna %3</translation>
+    </message>
+</context>
+<context>
+    <name>varn::Form1</name>
+    <message>
+        <source>Game</source>
+        <translation>Gra</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nowa gra</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plansza</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Wynik:</translation>
+    </message>
+    <message>
+        <source>Hiscore:</source>
+        <translation>Rekord:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter score</source>
+        <translation>Zapisz wynik</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Odbij lustrzanie</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Obróć w lewo</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Obróć w prawo</translation>
+    </message>
+    <message numerus="yes">
+        <source>High score %1</source>
+        <translation>
+            <numerusform>Rekord: %1 punkt</numerusform>
+            <numerusform>Rekord: %1 punkty</numerusform>
+            <numerusform>Rekord: %1 punktów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Score %1</source>
+        <translation>
+            <numerusform>Wynik: %1 punkt</numerusform>
+            <numerusform>Wynik: %1 punkty</numerusform>
+            <numerusform>Wynik: %1 punktów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation type="vanished">Widok</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation type="vanished">Powiększ</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation type="vanished">Pomniejsz</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation type="vanished">Rzeczywisty rozmiar</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="vanished">Pełny ekran</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="vanished">Dźwięk</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ponów</translation>
+    </message>
+</context>
+<context>
+    <name>varn::HelpText</name>
+    <message>
+        <source>Welcome to Varn,</source>
+        <translation>Witaj w grze Varn!</translation>
+    </message>
+    <message>
+        <source>Varn is drawn, composed and programmed by the Varn team for everyone who likes a quick game.</source>
+        <translation>Varn narysował, udźwiękowił i zaprogramował zespół Varn dla wszystkich, którzy lubią szybką partyjkę.</translation>
+    </message>
+    <message>
+        <source>Your goal is to remove at least the three same images. Keep your helpful jokers. The ladders and a bomb will sometime help you. Earn extra points by connecting the gems, 10 points per a gem. You can freely rotate and use mirror at any time. The more images you have the better player you are.</source>
+        <translation>Twoim celem jest usuwanie naraz co najmniej trzech takich samych obrazków. Oszczędzaj pomocne jokery! Drabinki i bomby czasem wyciągną cię z opresji. Łącz klejnoty, a zdobędziesz dodatkowe punkty: 10 za każdy klejnot. Planszę możesz w każdej chwili obracać i odbijać. Im więcej obrazków zbierzesz, tym lepszy z ciebie gracz!</translation>
+    </message>
+    <message>
+        <source>Good luck. Have a fun.</source>
+        <translation>Powodzenia i dobrej zabawy!</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+</TS>

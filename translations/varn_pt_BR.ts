@@ -1,0 +1,185 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>varn::CellName</name>
+    <message>
+        <source>Fish</source>
+        <translation>Peixe</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Elefante</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Caranguejo</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Pássaro</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Gift box</source>
+        <translation>Caixa de presente</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vazio</translation>
+    </message>
+    <message>
+        <source>Flames</source>
+        <translation>Chamas</translation>
+    </message>
+    <message>
+        <source>Money bag</source>
+        <translation>Saco de dinheiro</translation>
+    </message>
+    <message>
+        <source>Falling weight</source>
+        <translation>Peso caindo</translation>
+    </message>
+    <message>
+        <source>Bomb</source>
+        <translation>Bomba</translation>
+    </message>
+    <message>
+        <source>Row ladder</source>
+        <translation>Escada de linha</translation>
+    </message>
+    <message>
+        <source>Column ladder</source>
+        <translation>Escada de coluna</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Joia</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <extracomment>A board cell as a screen reader reads it: the piece, then its row and column from 1.</extracomment>
+        <translation>%1, linha %2, coluna %3</translation>
+    </message>
+</context>
+<context>
+    <name>varn::Form1</name>
+    <message>
+        <source>Game</source>
+        <translation>Jogo</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Novo jogo</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tabuleiro</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Pontos:</translation>
+    </message>
+    <message>
+        <source>Hiscore:</source>
+        <translation>Recorde:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter score</source>
+        <translation>Salvar pontuação</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Espelhar</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Girar para a esquerda</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Girar para a direita</translation>
+    </message>
+    <message numerus="yes">
+        <source>High score %1</source>
+        <translation>
+            <numerusform>Recorde: %1 ponto</numerusform>
+            <numerusform>Recorde: %1 pontos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Score %1</source>
+        <translation>
+            <numerusform>Pontuação: %1 ponto</numerusform>
+            <numerusform>Pontuação: %1 pontos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation type="vanished">Exibir</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation type="vanished">Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation type="vanished">Reduzir</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation type="vanished">Tamanho real</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="vanished">Tela cheia</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="vanished">Som</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+</context>
+<context>
+    <name>varn::HelpText</name>
+    <message>
+        <source>Welcome to Varn,</source>
+        <translation>Bem-vindo ao Varn!</translation>
+    </message>
+    <message>
+        <source>Varn is drawn, composed and programmed by the Varn team for everyone who likes a quick game.</source>
+        <translation>Varn foi desenhado, musicado e programado pela equipe do Varn para todo mundo que curte uma partidinha rápida.</translation>
+    </message>
+    <message>
+        <source>Your goal is to remove at least the three same images. Keep your helpful jokers. The ladders and a bomb will sometime help you. Earn extra points by connecting the gems, 10 points per a gem. You can freely rotate and use mirror at any time. The more images you have the better player you are.</source>
+        <translation>Seu objetivo é tirar pelo menos três figuras iguais de uma vez. Guarde bem seus curingas! As escadas e as bombas às vezes dão uma ajudinha. Junte as joias para ganhar pontos extras: 10 pontos por joia. Você pode girar e espelhar o tabuleiro quando quiser. Quanto mais figuras você tirar, melhor você joga!</translation>
+    </message>
+    <message>
+        <source>Good luck. Have a fun.</source>
+        <translation>Boa sorte e divirta-se!</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,187 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk">
+<context>
+    <name>varn::CellName</name>
+    <message>
+        <source>Fish</source>
+        <translation>Риба</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Слон</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>Краб</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Птах</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Панда</translation>
+    </message>
+    <message>
+        <source>Gift box</source>
+        <translation>Подарунок</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Порожня клітинка</translation>
+    </message>
+    <message>
+        <source>Flames</source>
+        <translation>Полум’я</translation>
+    </message>
+    <message>
+        <source>Money bag</source>
+        <translation>Мішок грошей</translation>
+    </message>
+    <message>
+        <source>Falling weight</source>
+        <translation>Гиря</translation>
+    </message>
+    <message>
+        <source>Bomb</source>
+        <translation>Бомба</translation>
+    </message>
+    <message>
+        <source>Row ladder</source>
+        <translation>Горизонтальна драбина</translation>
+    </message>
+    <message>
+        <source>Column ladder</source>
+        <translation>Вертикальна драбина</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>Самоцвіт</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <extracomment>A board cell as a screen reader reads it: the piece, then its row and column from 1.</extracomment>
+        <translation>%1, рядок %2, стовпець %3</translation>
+    </message>
+</context>
+<context>
+    <name>varn::Form1</name>
+    <message>
+        <source>Game</source>
+        <translation>Гра</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Нова гра</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Ігрове поле</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Очки:</translation>
+    </message>
+    <message>
+        <source>Hiscore:</source>
+        <translation>Рекорд:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Enter score</source>
+        <translation>Записати результат</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Віддзеркалити</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Повернути ліворуч</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Повернути праворуч</translation>
+    </message>
+    <message numerus="yes">
+        <source>High score %1</source>
+        <translation>
+            <numerusform>Рекорд: %1 очко</numerusform>
+            <numerusform>Рекорд: %1 очки</numerusform>
+            <numerusform>Рекорд: %1 очок</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Score %1</source>
+        <translation>
+            <numerusform>Рахунок: %1 очко</numerusform>
+            <numerusform>Рахунок: %1 очки</numerusform>
+            <numerusform>Рахунок: %1 очок</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation type="vanished">Вигляд</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation type="vanished">Збільшити</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation type="vanished">Зменшити</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation type="vanished">Справжній розмір</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="vanished">Повний екран</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="vanished">Звук</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторити</translation>
+    </message>
+</context>
+<context>
+    <name>varn::HelpText</name>
+    <message>
+        <source>Welcome to Varn,</source>
+        <translation>Ласкаво просимо до Varn!</translation>
+    </message>
+    <message>
+        <source>Varn is drawn, composed and programmed by the Varn team for everyone who likes a quick game.</source>
+        <translation>Varn намалювала, озвучила й запрограмувала команда Varn для всіх, хто любить швидко зіграти партію-другу.</translation>
+    </message>
+    <message>
+        <source>Your goal is to remove at least the three same images. Keep your helpful jokers. The ladders and a bomb will sometime help you. Earn extra points by connecting the gems, 10 points per a gem. You can freely rotate and use mirror at any time. The more images you have the better player you are.</source>
+        <translation>Ваша мета — прибирати за раз щонайменше три однакові картинки. Бережіть корисних джокерів! Драбини й бомби часом стануть у пригоді. З’єднуйте самоцвіти, щоб отримати додаткові очки: по 10 очок за кожен. Поле можна будь-коли повернути чи віддзеркалити. Що більше картинок ви приберете, то краще граєте!</translation>
+    </message>
+    <message>
+        <source>Good luck. Have a fun.</source>
+        <translation>Щасти вам і приємної гри!</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,183 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>varn::CellName</name>
+    <message>
+        <source>Fish</source>
+        <translation>鱼</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>大象</translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation>螃蟹</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>小鸟</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>熊猫</translation>
+    </message>
+    <message>
+        <source>Gift box</source>
+        <translation>礼盒</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>空格</translation>
+    </message>
+    <message>
+        <source>Flames</source>
+        <translation>火焰</translation>
+    </message>
+    <message>
+        <source>Money bag</source>
+        <translation>钱袋</translation>
+    </message>
+    <message>
+        <source>Falling weight</source>
+        <translation>下落的秤砣</translation>
+    </message>
+    <message>
+        <source>Bomb</source>
+        <translation>炸弹</translation>
+    </message>
+    <message>
+        <source>Row ladder</source>
+        <translation>横向梯子</translation>
+    </message>
+    <message>
+        <source>Column ladder</source>
+        <translation>纵向梯子</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <translation>宝石</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <extracomment>A board cell as a screen reader reads it: the piece, then its row and column from 1.</extracomment>
+        <translation>%1，第%2行，第%3列</translation>
+    </message>
+</context>
+<context>
+    <name>varn::Form1</name>
+    <message>
+        <source>Game</source>
+        <translation>游戏</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>新游戏</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>棋盘</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>得分：</translation>
+    </message>
+    <message>
+        <source>Hiscore:</source>
+        <translation>最高分：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Enter score</source>
+        <translation>记录得分</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>上下翻转</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>向左转</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>向右转</translation>
+    </message>
+    <message numerus="yes">
+        <source>High score %1</source>
+        <translation>
+            <numerusform>最高分：%1分</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Score %1</source>
+        <translation>
+            <numerusform>得分：%1分</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation type="vanished">视图</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation type="vanished">放大</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation type="vanished">缩小</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation type="vanished">实际大小</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="vanished">全屏</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="vanished">声音</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+</context>
+<context>
+    <name>varn::HelpText</name>
+    <message>
+        <source>Welcome to Varn,</source>
+        <translation>欢迎来到 Varn！</translation>
+    </message>
+    <message>
+        <source>Varn is drawn, composed and programmed by the Varn team for everyone who likes a quick game.</source>
+        <translation>Varn 的画面、音乐和程序均由 Varn 团队打造，献给所有喜欢来上一局的玩家。</translation>
+    </message>
+    <message>
+        <source>Your goal is to remove at least the three same images. Keep your helpful jokers. The ladders and a bomb will sometime help you. Earn extra points by connecting the gems, 10 points per a gem. You can freely rotate and use mirror at any time. The more images you have the better player you are.</source>
+        <translation>你的目标是一次消除至少三个相同的图案。好好留着你的万能礼盒吧！梯子和炸弹有时能帮你大忙。连起宝石可以获得额外加分：每颗宝石10分。你随时可以旋转或翻转棋盘。消除的图案越多，你就越厉害！</translation>
+    </message>
+    <message>
+        <source>Good luck. Have a fun.</source>
+        <translation>祝你好运，玩得开心！</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
+        <translation>%1%2</translation>
+    </message>
+</context>
+</TS>
