@@ -4,7 +4,10 @@ way a screen reader sees it: the named cells and buttons, the cursor's cell anno
 arrow key moves it, a move scored through a cell's press action, the announced score, a mirror
 and the stored high score.
 
-    /usr/bin/python3 atspi_check.py PATH/TO/varn
+    /usr/bin/python3 atspi_check.py PATH/TO/varn [LANGUAGE TRANSLATION.ts]
+
+With a language the game runs in it (LANGUAGE and LANG set as a desktop sets them), and the
+names it must read are taken from that language's translation file.
 
 It runs itself again inside a private session bus, whose accessibility bus keeps its socket
 in a private runtime folder, so that runs side by side never meet. There it starts a private
@@ -19,15 +22,48 @@ import subprocess
 import sys
 import tempfile
 import time
+import xml.etree.ElementTree
 
-KINDS = ("Fish", "Elephant", "Crab", "Bird", "Panda")
-CELL = re.compile(r"^(Fish|Elephant|Crab|Bird|Panda|Gift box|Bomb|Row ladder|Column ladder|Gem),"
-                  r" row (\d+), column (\d+)$")
 NO_DISPLAY = b"varn: cannot open a display; start Varn from a graphical desktop session\n"
 
 
 class Failure(Exception):
     pass
+
+
+class Texts:
+    """The game's texts in one language: English as written in the code, or those of a
+    translation file, with the plural form of German and English (one, other)."""
+
+    def __init__(self, ts_file=None):
+        self.table = {}
+        if ts_file:
+            for context in xml.etree.ElementTree.parse(ts_file).getroot().iter("context"):
+                name = context.findtext("name")
+                for message in context.iter("message"):
+                    translation = message.find("translation")
+                    forms = [form.text for form in translation.iter("numerusform")]
+                    self.table[(name, message.findtext("source"))] = forms or translation.text
+
+    def __call__(self, context, source, count=None):
+        text = self.table.get(("varn::" + context, source), source)
+        if isinstance(text, list):
+            text = text[0 if count == 1 else 1]
+        return text.replace("%1", str(count)) if count is not None else text
+
+    def kinds(self):
+        return [self("CellName", kind) for kind in ("Fish", "Elephant", "Crab", "Bird", "Panda")]
+
+    def cell_pattern(self):
+        pieces = self.kinds() + [self("CellName", kind) for kind in
+                                 ("Gift box", "Bomb", "Row ladder", "Column ladder", "Gem")]
+        form = re.escape(self("CellName", "%1, row %2, column %3"))
+        form = form.replace("%1", "(" + "|".join(map(re.escape, pieces)) + ")")
+        return re.compile("^" + form.replace("%2", r"(\d+)").replace("%3", r"(\d+)") + "$")
+
+    def cell_suffix(self, row, column):
+        form = self("CellName", "%1, row %2, column %3")
+        return form[form.index("%1") + 2:].replace("%2", str(row)).replace("%3", str(column))
 
 
 def check(condition, message):
@@ -90,11 +126,11 @@ def find_app(pyatspi):
     return None
 
 
-def read_cells(app, pyatspi):
+def read_cells(app, pyatspi, cell):
     """The kinds on the board by (row, column), or None while it is busy or not yet dealt."""
     kinds, nodes = {}, {}
     for node in descendants(app):
-        match = CELL.match(node.name or "")
+        match = cell.match(node.name or "")
         if match and node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
             place = (int(match[2]) - 1, int(match[3]) - 1)
             kinds[place], nodes[place] = match[1], node
@@ -103,24 +139,25 @@ def read_cells(app, pyatspi):
     return (kinds, nodes) if len(kinds) == 100 else None
 
 
-def group_at(kinds, start):
+def group_at(kinds, start, joker):
     """The cells a press on `start` removes: its kind and gift boxes, joined edge to edge."""
     kind, group, todo = kinds[start], {start}, [start]
     while todo:
         row, column = todo.pop()
         for near in ((row - 1, column), (row + 1, column), (row, column - 1), (row, column + 1)):
-            if near not in group and kinds.get(near) in (kind, "Gift box"):
+            if near not in group and kinds.get(near) in (kind, joker):
                 group.add(near)
                 todo.append(near)
     return group
 
 
-def play(varn, scratch, display):
+def play(varn, scratch, display, language, texts):
     # Qt's remarks while it starts (here those about the screen) must not stop the game, and
     # those after (about drag and drop, when the window is shown) reach the terminal.
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy",
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-               QT_LOGGING_RULES="qt.qpa.screen.debug=true;qt.qpa.xdnd.debug=true")
+               QT_LOGGING_RULES="qt.qpa.screen.debug=true;qt.qpa.xdnd.debug=true",
+               LANGUAGE=language, LANG=language + ".UTF-8", LC_ALL="")
     os.environ["DISPLAY"] = display
     import pyatspi
     from gi.repository import Atspi
@@ -137,38 +174,43 @@ def play(varn, scratch, display):
     game = subprocess.Popen([varn], cwd=scratch, env=env, stderr=remarks)
     try:
         app = wait_for(game, "the program on the accessibility bus", lambda: find_app(pyatspi))
-        kinds, cells = wait_for(game, "100 named cells", lambda: read_cells(app, pyatspi))
+        cell, joker = texts.cell_pattern(), texts("CellName", "Gift box")
+        kinds, cells = wait_for(game, "100 named cells", lambda: read_cells(app, pyatspi, cell))
         named = {node.name: node for node in descendants(app) if node.name}
-        for name in ("Board", "Help", "Mirror", "Turn left", "Turn right", "Enter score", "Score 0",
-                     "High score 0"):
+        buttons = [texts("Form1", name) for name in ("Mirror", "Turn left", "Turn right")]
+        for name in [texts("Form1", "Board"), texts("Form1", "Help"), texts("Form1", "Enter score"),
+                     texts("Form1", "Score %1", 0), texts("Form1", "High score %1", 0)] + buttons:
             check(name in named, f"nothing named {name!r}")
-        check(any(name.startswith("  Welcome to Varn,") for name in named), "no help text")
-        for name in ("Mirror", "Turn left", "Turn right"):
+        welcome = "  " + texts("HelpText", "Welcome to Varn,")
+        check(any(name.startswith(welcome) for name in named), "no help text")
+        for name in buttons:
             check(named[name].getRole() == pyatspi.ROLE_PUSH_BUTTON, f"{name} is no button")
 
         # A keyboard player's arrow moves the board's cursor, and a screen reader hears where.
         subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Varn v3.00$",
                         "windowfocus", "--sync", "key", "Down"], env=env, timeout=20, check=True)
         wait_for(game, "the cursor's cell announced", lambda: any(
-            name.endswith(", row 2, column 1") for name in focused))
+            name.endswith(texts.cell_suffix(2, 1)) for name in focused))
 
-        groups = ((place, group_at(kinds, place)) for place in sorted(kinds)
-                  if kinds[place] in KINDS)
+        groups = ((place, group_at(kinds, place, joker)) for place in sorted(kinds)
+                  if kinds[place] in texts.kinds())
         place, group = next(((p, g) for p, g in groups if len(g) >= 3), (None, ()))
         check(group, "the dealt board holds no group")
         press(cells[place])
-        score = f"Score {len(group)}"
+        score = texts("Form1", "Score %1", len(group))
         wait_for(game, f"{score!r} announced", lambda: score in renamed)
-        kinds, cells = wait_for(game, "the board dealt again", lambda: read_cells(app, pyatspi))
+        kinds, cells = wait_for(game, "the board dealt again",
+                                lambda: read_cells(app, pyatspi, cell))
         check(cells[place].name in renamed, "the pressed cell's new piece was not announced")
 
-        press(named["Mirror"])
-        mirrored = wait_for(game, "the mirrored board", lambda: read_cells(app, pyatspi))[0]
+        press(named[buttons[0]])
+        mirrored = wait_for(game, "the mirrored board", lambda: read_cells(app, pyatspi, cell))[0]
         check(all(mirrored[(row, column)] == kinds[(9 - row, column)] for row, column in kinds),
               "Mirror did not turn the board upside down")
 
-        press(named["Enter score"])
-        wait_for(game, "the high score", lambda: f"High score {len(group)}" in renamed)
+        press(named[texts("Form1", "Enter score")])
+        high = texts("Form1", "High score %1", len(group))
+        wait_for(game, "the high score", lambda: high in renamed)
         with open(os.path.join(scratch, "Varn_hsc.nrz"), "rb") as stored:
             check(stored.read() == f"{len(group)}\r\n".encode(), "high-score file not written")
         remarks.seek(0)
@@ -182,13 +224,13 @@ def play(varn, scratch, display):
             game.wait()
 
 
-def in_private_session(varn):
+def in_private_session(arguments):
     with tempfile.TemporaryDirectory() as scratch:
         runtime = os.path.join(scratch, "runtime")
         os.mkdir(runtime, 0o700)
         env = dict(os.environ, XDG_RUNTIME_DIR=runtime, VARN_ATSPI_SCRATCH=scratch)
         try:
-            run = subprocess.run(["dbus-run-session", "--", sys.executable, __file__, varn],
+            run = subprocess.run(["dbus-run-session", "--", sys.executable, __file__, *arguments],
                                  env=env, timeout=100)
         except subprocess.TimeoutExpired:
             sys.exit("atspi_check: the private session did not end")
@@ -196,12 +238,15 @@ def in_private_session(varn):
 
 
 def main():
-    if len(sys.argv) != 2:
+    if len(sys.argv) not in (2, 4):
         sys.exit(__doc__)
     varn = os.path.abspath(sys.argv[1])
+    language, texts = "en_US", Texts()
+    if len(sys.argv) == 4:
+        language, texts = sys.argv[2], Texts(sys.argv[3])
     scratch = os.environ.get("VARN_ATSPI_SCRATCH")
     if not scratch:
-        in_private_session(varn)
+        in_private_session([varn] + sys.argv[2:])
     # Ends the run, and with it Xvfb and the program, before the session's own time-out.
     signal.signal(signal.SIGALRM, lambda *_: sys.exit("atspi_check: out of time"))
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("atspi_check: stopped"))
@@ -209,13 +254,14 @@ def main():
     check_without_display(varn, scratch)
     xvfb, display = start_xvfb()
     try:
-        play(varn, scratch, display)
+        play(varn, scratch, display, language, texts)
     except Failure as failure:
         sys.exit(f"atspi_check: {failure}")
     finally:
         xvfb.terminate()
         xvfb.wait()
-    print("atspi_check: cells, buttons, the cursor, a move, a mirror and the high score")
+    print(f"atspi_check: {language}: cells, buttons, the cursor, a move, a mirror and the high "
+          "score")
 
 
 if __name__ == "__main__":
