@@ -119,6 +119,7 @@ def play(varn, scratch, display):
     # Qt's remarks while it starts (here those about the screen) must not stop the game, and
     # those after (about drag and drop, when the window is shown) reach the terminal.
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy",
+               XDG_CONFIG_HOME=scratch,
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                QT_LOGGING_RULES="qt.qpa.screen.debug=true;qt.qpa.xdnd.debug=true")
     os.environ["DISPLAY"] = display

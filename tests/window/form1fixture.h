@@ -25,12 +25,16 @@ class Form1Test : public ::testing::Test {
     void SetUp() override {
         QFile::remove(QStringLiteral("Varn_hsc.nrz"));
         m_form = std::make_unique<Form1>(m_output, &m_random);
+        item("actualSize")->trigger();
         m_form->show();
         m_form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
     }
     void TearDown() override { waitUntilIdle(); }
 
+    QAction* item(const char* name) const {
+        return m_form->findChild<QAction*>(QString::fromLatin1(name));
+    }
     QWidget* control(const char* name) const {
         return m_form->findChild<QWidget*>(QString::fromLatin1(name));
     }
