@@ -145,8 +145,15 @@ void Form1::buildViewMenu() {
     m_fullScreenItem->setObjectName(QStringLiteral("fullScreen"));
     m_fullScreenItem->setShortcut(QKeySequence(Qt::Key_F11));
     m_fullScreenItem->setCheckable(true);
-    connect(m_fullScreenItem, &QAction::triggered, this,
-            [this](bool on) { on ? showFullScreen() : showNormal(); });
+    connect(m_fullScreenItem, &QAction::triggered, this, [this](bool on) {
+        if (on) {
+            showFullScreen();
+        } else {
+            // A window that started in full screen has no size of its own to go back to.
+            showNormal();
+            resize(m_normalSize);
+        }
+    });
 }
 
 void Form1::buildControls() {
@@ -255,6 +262,7 @@ void Form1::restoreSettings() {
     QSize size = settings.windowSize();
     if (size.isEmpty()) size = windowSizeFor(DesignScale(DesignScale::firstStart(room, menu)));
     resize(size);
+    m_normalSize = size;
     applyScale(DesignScale::fitting(size - QSize(0, menu)));
     if (settings.fullScreen()) setWindowState(windowState() | Qt::WindowFullScreen);
 }
@@ -316,8 +324,10 @@ void Form1::zoomTo(double factor) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_surface && event->type() == QEvent::Resize)
+    if (watched == m_surface && event->type() == QEvent::Resize) {
+        if (windowState() == Qt::WindowNoState) m_normalSize = size();
         applyScale(DesignScale::fitting(m_surface->size()));
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -361,9 +371,7 @@ void Form1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    const QSize normal = normalGeometry().size();
-    Settings::save(isFullScreen() && !normal.isEmpty() ? normal : size(), isFullScreen(),
-                   m_sound->isOn());
+    Settings::save(m_normalSize, isFullScreen(), m_sound->isOn());
     event->accept();
 }
 

@@ -108,6 +108,7 @@ class Form1 : public QMainWindow, public GameWindow {
     SoundPlayers* m_sound;  // EmbedSound1
     QTimer m_fallTimer;     // Timer1
     DesignScale m_scale;
+    QSize m_normalSize;  // the window's size out of full screen, which the settings keep
     QCursor m_ownPointer;
     Pointer m_pointer = Pointer::Custom;
     std::array<QPixmap, 15> m_patterns;  // Uzorak: index 9 stays empty

@@ -22,10 +22,11 @@ namespace varn::test {
 
 class Form1Test : public ::testing::Test {
   protected:
-    void SetUp() override {
+    void SetUp() override { startWindow(true); }
+    void startWindow(bool atActualSize) {
         QFile::remove(QStringLiteral("Varn_hsc.nrz"));
         m_form = std::make_unique<Form1>(m_output, &m_random);
-        item("actualSize")->trigger();
+        if (atActualSize) item("actualSize")->trigger();
         m_form->show();
         m_form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
