@@ -113,6 +113,9 @@ TEST_F(Form1Test, TheDesignScalesWithTheWindowAndItsCommands) {
                           m_form->mapFromGlobal(onScreen(cell(55)).center()));
         waitUntilIdle();
         EXPECT_EQ(std::stoi(label("Label4")), score + 3) << "the click played cell 55";
+        cell(0)->setCursorShown(true);
+        EXPECT_TRUE(ringed(cell(0))) << "the keyboard cursor grows with the scale";
+        cell(0)->setCursorShown(false);
         const int fish = tables().Board[0];
         EXPECT_EQ(
             cell(0)->picture().toImage(),
