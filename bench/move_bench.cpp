@@ -1,6 +1,7 @@
 // move_bench.cpp: whole moves (click, clearing, every tick, refill) on the scripted window.
 #include <benchmark/benchmark.h>
 
+#include "boardpicture.h"
 #include "headlessgame.h"
 #include "twistersource.h"
 
@@ -8,14 +9,8 @@ namespace varn {
 namespace {
 
 // A board without two like pieces side by side, with `pieces` put in.
-BoardTables preparedBoard(std::initializer_list<std::pair<int, Code>> pieces) {
-    BoardTables tables;
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        tables.Board[cell] = static_cast<Code>(1 + (rowOf(cell) + columnOf(cell)) % 2);
-    }
-    for (const auto& [cell, code] : pieces)
-        tables.Board[cell] = code;
-    return tables;
+BoardTables preparedBoard(std::initializer_list<std::pair<int, char>> pieces) {
+    return test::boardFromPicture(test::checkerWith(pieces));
 }
 
 void runMoves(benchmark::State& state, const BoardTables& start, int cell) {
@@ -31,7 +26,7 @@ void runMoves(benchmark::State& state, const BoardTables& start, int cell) {
 }
 
 void GroupOfThree(benchmark::State& state) {
-    runMoves(state, preparedBoard({{44, 0}, {54, 0}, {55, 0}}), 55);
+    runMoves(state, preparedBoard({{44, '0'}, {54, '0'}, {55, '0'}}), 55);
 }
 void GroupOfTenInAColumn(benchmark::State& state) {
     BoardTables start = preparedBoard({});
@@ -40,20 +35,20 @@ void GroupOfTenInAColumn(benchmark::State& state) {
     runMoves(state, start, 33);
 }
 void Bomb(benchmark::State& state) {
-    runMoves(state, preparedBoard({{55, piece::Bomb}}), 55);
+    runMoves(state, preparedBoard({{55, 'B'}}), 55);
 }
 void RowLadder(benchmark::State& state) {
-    runMoves(state, preparedBoard({{57, piece::RowLadder}}), 57);
+    runMoves(state, preparedBoard({{57, 'R'}}), 57);
 }
 void RefusedPair(benchmark::State& state) {
-    runMoves(state, preparedBoard({{44, 0}, {45, 0}}), 44);
+    runMoves(state, preparedBoard({{44, '0'}, {45, '0'}}), 44);
 }
 
 void Transform(benchmark::State& state) {
     TwisterSource random(7);
     HeadlessGame headless(random);
     headless.window.stopTimer();
-    headless.game.tables() = preparedBoard({{0, piece::Empty}, {1, piece::Empty}});
+    headless.game.tables() = preparedBoard({{0, '.'}, {1, '.'}});
     for (auto _ : state)
         headless.game.picture8_click();
     state.SetItemsProcessed(state.iterations());
