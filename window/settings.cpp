@@ -21,14 +21,10 @@ int readInt(const QSettings& file, const QString& key, int low, int high, int fa
     return ok ? int(std::clamp<qlonglong>(value, low, high)) : fallback;
 }
 
-// Only "true" and "false" count; the player's hand-edited "1" or "yes" is taken as meant.
+// "true" or "false", as the game writes them; anything else is the default.
 bool readBool(const QSettings& file, const QString& key, bool fallback) {
     const QString text = file.value(key).toString().trimmed().toLower();
-    if (text == QLatin1String("true") || text == QLatin1String("1") || text == QLatin1String("yes"))
-        return true;
-    if (text == QLatin1String("false") || text == QLatin1String("0") || text == QLatin1String("no"))
-        return false;
-    return fallback;
+    return text == QLatin1String("true") || (fallback && text != QLatin1String("false"));
 }
 
 }  // namespace

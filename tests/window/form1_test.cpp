@@ -37,7 +37,7 @@ TEST_F(Form1Test, StartUpDealsAFullBoardAndCreatesTheScoreFile) {
     EXPECT_LE(control("Label3")->minimumSizeHint().width(), 297) << "the help text wraps";
 }
 
-// What a screen reader reads of a control of the table, and where it puts it on the screen.
+// Where a widget lies on the screen, as assistive tools should report it.
 QRect onScreen(QWidget* widget) {
     return QRect(widget->mapToGlobal(QPoint()), widget->size());
 }
@@ -82,7 +82,9 @@ TEST_F(Form1Test, TheDesignScalesWithTheWindowAndItsCommands) {
             EXPECT_EQ(surface->size(),
                       m_form->screen()->size() - QSize(0, m_form->menuBar()->height()));
             EXPECT_EQ(scale, DesignScale::fitting(surface->size()));
-            saveScreenshot(m_form->grab().toImage(), "varn-full-screen.png");
+            const QImage shot = m_form->grab().toImage();
+            EXPECT_EQ(QColor(shot.pixel(1, shot.height() - 2)), QColor(0, 192, 192)) << "teal";
+            saveScreenshot(shot, "varn-full-screen.png");
         }
         const QPoint offCentre = control("Form1")->geometry().center() - surface->rect().center();
         EXPECT_LE(offCentre.manhattanLength(), 1) << "centred";
@@ -96,6 +98,9 @@ TEST_F(Form1Test, TheDesignScalesWithTheWindowAndItsCommands) {
                 EXPECT_EQ(QFontInfo(widget->font()).family(), faces.at(design.font.family));
             }
             EXPECT_EQ(spoken(widget), design.spoken ? design.spoken : spoken(widget));
+            if (design.kind == Control::Kind::Label) {
+                EXPECT_EQ(widget->palette().color(QPalette::WindowText).rgb(), design.colour);
+            }
         }
         for (int i = 0; i < kCellCount; ++i) {
             const QRect place = cell(i)->geometry();

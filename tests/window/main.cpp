@@ -28,5 +28,6 @@ int main(int argc, char** argv) {
     QTemporaryDir scratch;
     QDir::setCurrent(scratch.path());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(scratch.path()));
+    qputenv("HOME", QFile::encodeName(scratch.path()));
     return RUN_ALL_TESTS();
 }

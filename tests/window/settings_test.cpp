@@ -59,6 +59,7 @@ TEST_F(SettingsTest, ADamagedFileOrFolderGivesASaneWindowAndTheGamePlaysOn) {
         {"huge", [] { write("[window]\nwidth=99999999999\nheight=2147483647\n"); }},
         {"negative", [] { write("[window]\nwidth=-400\nheight=-1\nfullScreen=-1\n"); }},
         {"zero", [] { write("[window]\nwidth=0\nheight=0\n[sound]\non=0\n"); }},
+        {"no folder named", [] { qputenv("XDG_CONFIG_HOME", "relative"); }},
         {"NaN", [] { write("[window]\nwidth=nan\nheight=NaN\nfullScreen=nan\n"); }},
         {"directory", [&] { QDir().mkpath(file); }},
         {"unreadable",
@@ -73,6 +74,9 @@ TEST_F(SettingsTest, ADamagedFileOrFolderGivesASaneWindowAndTheGamePlaysOn) {
         SCOPED_TRACE(name);
         SetUp();
         damage();
+        if (qgetenv("XDG_CONFIG_HOME") == "relative") {
+            EXPECT_EQ(Settings::path(), QDir::homePath() + "/.config/varn/varn.conf");
+        }
         start();
         expectSaneAndPlaying();
         QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
