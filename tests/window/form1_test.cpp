@@ -62,6 +62,7 @@ TEST_F(Form1Test, TheDesignScalesWithTheWindowAndItsCommands) {
         {[this] { type(Qt::Key_Plus, Qt::ControlModifier); }, 1.75, {559, 704}},
         {[this] { type(Qt::Key_Plus, Qt::ControlModifier); }, 1.75, {559, 704}},  // no room for 2
         {[this] { type(Qt::Key_Minus, Qt::ControlModifier); }, 1.5, {479, 603}},
+        {[this] { m_form->resize(638, 804 + m_form->menuBar()->height()); }, 2, {638, 804}},
         {[this] { m_form->resize(700, 560); }, 1.34375, {700, 541}},
         {[this] { type(Qt::Key_F11); }, 0, {}},
         {[this] { item("fullScreen")->trigger(); }, 1.34375, {700, 541}},
@@ -73,7 +74,10 @@ TEST_F(Form1Test, TheDesignScalesWithTheWindowAndItsCommands) {
         const DesignScale scale = m_form->scale();
         const QWidget* surface = m_form->centralWidget();
         SCOPED_TRACE(scale.factor());
-        if (scale.factor() == 1.75) saveScreenshot(m_form->grab().toImage(), "varn-1.75.png");
+        if (scale.factor() == 1.75 || scale.factor() == 2) {
+            saveScreenshot(m_form->grab().toImage(),
+                           scale.factor() == 2 ? "varn-scale-2.png" : "varn-scale-1.75.png");
+        }
         if (step.scale) {
             EXPECT_EQ(scale.factor(), step.scale);
             EXPECT_EQ(surface->size(), step.inside);
