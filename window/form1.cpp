@@ -219,7 +219,6 @@ void Form1::buildBoard() {
 }
 
 void Form1::wireControls() {
-    m_scorePanel = control<PictureBox>("Picture10");
     m_scoreLabel = control<QLabel>("Label4");
     m_highScoreLabel = control<QLabel>("Label8");
     setLabelText(ScoreLabel::Label4, "0000000000000000");

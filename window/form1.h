@@ -120,7 +120,6 @@ class Form1 : public QMainWindow, public GameWindow {
     PictureBox* m_board = nullptr;       // Podloga, the backing whose state is board input
     PictureBox* m_boardFrame = nullptr;  // picture1, which holds the cells and the keyboard
     QWidget* m_cellArea = nullptr;       // picture1's inside, where the cells lie
-    PictureBox* m_scorePanel = nullptr;  // Picture10
     PictureBox* m_helpPanel = nullptr;   // Picture12
     QLabel* m_helpText = nullptr;        // Label3
     QPushButton* m_helpOk = nullptr;     // Command5
