@@ -20,10 +20,11 @@ QSize scaled(QSize size, qreal ratio) {
                  static_cast<int>(std::lround(size.height() * ratio)));
 }
 
-QImage renderVector(const QString& path, qreal ratio) {
+QImage renderVector(const QString& path, qreal ratio, qreal scale) {
     QSvgRenderer renderer(path);
     if (!renderer.isValid()) return {};
-    QImage image(scaled(renderer.defaultSize(), ratio), QImage::Format_ARGB32_Premultiplied);
+    QImage image(scaled(renderer.defaultSize(), ratio * scale),
+                 QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     renderer.render(&painter, QRectF(QPointF(0, 0), image.size()));
@@ -32,11 +33,11 @@ QImage renderVector(const QString& path, qreal ratio) {
     return image;
 }
 
-QImage renderRaster(const QString& path, qreal ratio) {
+QImage renderRaster(const QString& path, qreal ratio, qreal scale) {
     QImage image(path);
     if (image.isNull()) return {};
-    if (ratio != 1.0) {
-        image = image.scaled(scaled(image.size(), ratio), Qt::IgnoreAspectRatio,
+    if (ratio * scale != 1.0) {
+        image = image.scaled(scaled(image.size(), ratio * scale), Qt::IgnoreAspectRatio,
                              Qt::SmoothTransformation);
     }
     image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -63,10 +64,10 @@ QSize nominalSize(const QString& path) {
     return reader.size().isValid() ? reader.size() : QSize();
 }
 
-QImage render(const QString& path, qreal devicePixelRatio) {
-    if (devicePixelRatio <= 0) return {};
-    return isVector(path) ? renderVector(path, devicePixelRatio)
-                          : renderRaster(path, devicePixelRatio);
+QImage render(const QString& path, qreal devicePixelRatio, qreal scale) {
+    if (devicePixelRatio <= 0 || scale <= 0) return {};
+    return isVector(path) ? renderVector(path, devicePixelRatio, scale)
+                          : renderRaster(path, devicePixelRatio, scale);
 }
 
 }  // namespace varn::artwork

@@ -19,7 +19,9 @@ QSize nominalSize(const QString& path);
 
 // Draws a picture at its nominal size times `devicePixelRatio`, on a transparent ground, with
 // that ratio recorded in the image, so a 32 by 32 piece stays 32 by 32 logical pixels but gets
-// 64 by 64 real ones on a doubled screen. A null image when the picture cannot be read.
-QImage render(const QString& path, qreal devicePixelRatio = 1.0);
+// 64 by 64 real ones on a doubled screen. A larger `scale` draws it that much larger in
+// logical pixels: a vector picture is drawn afresh at that size, a raster one is smoothed. A
+// null image when the picture cannot be read.
+QImage render(const QString& path, qreal devicePixelRatio = 1.0, qreal scale = 1.0);
 
 }  // namespace varn::artwork

@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "boardpicture.h"
 #include "headlessgame.h"
 #include "twistersource.h"
 
@@ -10,14 +11,8 @@ namespace varn {
 namespace {
 
 // A board without two like pieces side by side, with `pieces` put in.
-BoardTables preparedBoard(std::initializer_list<std::pair<int, Code>> pieces) {
-    BoardTables tables;
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        tables.Board[cell] = static_cast<Code>(1 + (rowOf(cell) + columnOf(cell)) % 2);
-    }
-    for (const auto& [cell, code] : pieces)
-        tables.Board[cell] = code;
-    return tables;
+BoardTables preparedBoard(std::initializer_list<std::pair<int, char>> pieces) {
+    return test::boardFromPicture(test::checkerWith(pieces));
 }
 
 // Every move adds an entry to the history, which a game never cuts short; a fresh game every
@@ -46,7 +41,7 @@ void runMoves(benchmark::State& state, const BoardTables& start, int cell) {
 }
 
 void GroupOfThree(benchmark::State& state) {
-    runMoves(state, preparedBoard({{44, 0}, {54, 0}, {55, 0}}), 55);
+    runMoves(state, preparedBoard({{44, '0'}, {54, '0'}, {55, '0'}}), 55);
 }
 void GroupOfTenInAColumn(benchmark::State& state) {
     BoardTables start = preparedBoard({});
@@ -55,13 +50,13 @@ void GroupOfTenInAColumn(benchmark::State& state) {
     runMoves(state, start, 33);
 }
 void Bomb(benchmark::State& state) {
-    runMoves(state, preparedBoard({{55, piece::Bomb}}), 55);
+    runMoves(state, preparedBoard({{55, 'B'}}), 55);
 }
 void RowLadder(benchmark::State& state) {
-    runMoves(state, preparedBoard({{57, piece::RowLadder}}), 57);
+    runMoves(state, preparedBoard({{57, 'R'}}), 57);
 }
 void RefusedPair(benchmark::State& state) {
-    runMoves(state, preparedBoard({{44, 0}, {45, 0}}), 44);
+    runMoves(state, preparedBoard({{44, '0'}, {45, '0'}}), 44);
 }
 
 void Transform(benchmark::State& state) {
@@ -69,9 +64,7 @@ void Transform(benchmark::State& state) {
     std::optional<HeadlessGame> headless;
     for (auto _ : state) {
         Game& game = gameFor(state, headless, random).game;
-        if (game.history().undoCount() == 0) {
-            game.tables() = preparedBoard({{0, piece::Empty}, {1, piece::Empty}});
-        }
+        if (game.history().undoCount() == 0) game.tables() = preparedBoard({{0, '.'}, {1, '.'}});
         game.picture8_click();
     }
     state.SetItemsProcessed(state.iterations());

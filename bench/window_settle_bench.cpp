@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <cstdio>
 
+#include "boardpicture.h"
 #include "form1.h"
 #include "recordingoutput.h"
 #include "twistersource.h"
@@ -22,11 +23,10 @@ double processorMilliseconds() {
 
 // A column of ten like pieces in a board without other groups: a move of ten ticks.
 void prepareColumn(varn::Game& game) {
-    auto& board = game.tables().Board;
-    for (int cell = 0; cell < varn::kCellCount; ++cell) {
-        board[cell] = static_cast<varn::Code>(1 + (varn::rowOf(cell) + varn::columnOf(cell)) % 2);
-        if (varn::columnOf(cell) == 3) board[cell] = 0;
-    }
+    std::string picture = varn::test::checkerWith({});
+    for (int row = 0; row < varn::kBoardSide; ++row)
+        picture[static_cast<std::size_t>(varn::cellAt(row, 3))] = '0';
+    game.tables() = varn::test::boardFromPicture(picture);
 }
 
 }  // namespace

@@ -129,27 +129,27 @@
     </message>
     <message>
         <source>View</source>
-        <translation type="vanished">Zobrazení</translation>
+        <translation>Zobrazení</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="vanished">Přiblížit</translation>
+        <translation>Přiblížit</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="vanished">Oddálit</translation>
+        <translation>Oddálit</translation>
     </message>
     <message>
         <source>Actual size</source>
-        <translation type="vanished">Skutečná velikost</translation>
+        <translation>Skutečná velikost</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="vanished">Celá obrazovka</translation>
+        <translation>Celá obrazovka</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="vanished">Zvuk</translation>
+        <translation>Zvuk</translation>
     </message>
     <message>
         <source>Undo</source>

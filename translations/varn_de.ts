@@ -127,27 +127,27 @@
     </message>
     <message>
         <source>View</source>
-        <translation type="vanished">Ansicht</translation>
+        <translation>Ansicht</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="vanished">Vergrößern</translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="vanished">Verkleinern</translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Actual size</source>
-        <translation type="vanished">Originalgröße</translation>
+        <translation>Originalgröße</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="vanished">Vollbild</translation>
+        <translation>Vollbild</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="vanished">Ton</translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>Undo</source>

@@ -127,27 +127,27 @@
     </message>
     <message>
         <source>View</source>
-        <translation type="vanished">Ver</translation>
+        <translation>Ver</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="vanished">Ampliar</translation>
+        <translation>Ampliar</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="vanished">Reducir</translation>
+        <translation>Reducir</translation>
     </message>
     <message>
         <source>Actual size</source>
-        <translation type="vanished">Tamaño real</translation>
+        <translation>Tamaño real</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="vanished">Pantalla completa</translation>
+        <translation>Pantalla completa</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="vanished">Sonido</translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>Undo</source>

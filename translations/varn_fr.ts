@@ -127,27 +127,27 @@
     </message>
     <message>
         <source>View</source>
-        <translation type="vanished">Affichage</translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="vanished">Zoom avant</translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="vanished">Zoom arrière</translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>Actual size</source>
-        <translation type="vanished">Taille réelle</translation>
+        <translation>Taille réelle</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="vanished">Plein écran</translation>
+        <translation>Plein écran</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="vanished">Son</translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Undo</source>

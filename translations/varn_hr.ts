@@ -129,27 +129,27 @@
     </message>
     <message>
         <source>View</source>
-        <translation type="vanished">Prikaz</translation>
+        <translation>Prikaz</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="vanished">Povećaj</translation>
+        <translation>Povećaj</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="vanished">Smanji</translation>
+        <translation>Smanji</translation>
     </message>
     <message>
         <source>Actual size</source>
-        <translation type="vanished">Stvarna veličina</translation>
+        <translation>Stvarna veličina</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="vanished">Cijeli zaslon</translation>
+        <translation>Cijeli zaslon</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="vanished">Zvuk</translation>
+        <translation>Zvuk</translation>
     </message>
     <message>
         <source>Undo</source>

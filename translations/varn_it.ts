@@ -127,27 +127,27 @@
     </message>
     <message>
         <source>View</source>
-        <translation type="vanished">Visualizza</translation>
+        <translation>Visualizza</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="vanished">Ingrandisci</translation>
+        <translation>Ingrandisci</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="vanished">Riduci</translation>
+        <translation>Riduci</translation>
     </message>
     <message>
         <source>Actual size</source>
-        <translation type="vanished">Dimensione reale</translation>
+        <translation>Dimensione reale</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="vanished">Schermo intero</translation>
+        <translation>Schermo intero</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="vanished">Suono</translation>
+        <translation>Suono</translation>
     </message>
     <message>
         <source>Undo</source>

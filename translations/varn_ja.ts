@@ -125,27 +125,27 @@
     </message>
     <message>
         <source>View</source>
-        <translation type="vanished">表示</translation>
+        <translation>表示</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="vanished">拡大</translation>
+        <translation>拡大</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="vanished">縮小</translation>
+        <translation>縮小</translation>
     </message>
     <message>
         <source>Actual size</source>
-        <translation type="vanished">実際のサイズ</translation>
+        <translation>実際のサイズ</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="vanished">全画面表示</translation>
+        <translation>全画面表示</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="vanished">サウンド</translation>
+        <translation>サウンド</translation>
     </message>
     <message>
         <source>Undo</source>

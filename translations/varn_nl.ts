@@ -127,27 +127,27 @@
     </message>
     <message>
         <source>View</source>
-        <translation type="vanished">Beeld</translation>
+        <translation>Beeld</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="vanished">Inzoomen</translation>
+        <translation>Inzoomen</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="vanished">Uitzoomen</translation>
+        <translation>Uitzoomen</translation>
     </message>
     <message>
         <source>Actual size</source>
-        <translation type="vanished">Ware grootte</translation>
+        <translation>Ware grootte</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="vanished">Volledig scherm</translation>
+        <translation>Volledig scherm</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="vanished">Geluid</translation>
+        <translation>Geluid</translation>
     </message>
     <message>
         <source>Undo</source>

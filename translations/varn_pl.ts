@@ -129,27 +129,27 @@
     </message>
     <message>
         <source>View</source>
-        <translation type="vanished">Widok</translation>
+        <translation>Widok</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="vanished">Powiększ</translation>
+        <translation>Powiększ</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="vanished">Pomniejsz</translation>
+        <translation>Pomniejsz</translation>
     </message>
     <message>
         <source>Actual size</source>
-        <translation type="vanished">Rzeczywisty rozmiar</translation>
+        <translation>Rzeczywisty rozmiar</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="vanished">Pełny ekran</translation>
+        <translation>Pełny ekran</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="vanished">Dźwięk</translation>
+        <translation>Dźwięk</translation>
     </message>
     <message>
         <source>Undo</source>

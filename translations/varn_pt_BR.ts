@@ -127,27 +127,27 @@
     </message>
     <message>
         <source>View</source>
-        <translation type="vanished">Exibir</translation>
+        <translation>Exibir</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="vanished">Ampliar</translation>
+        <translation>Ampliar</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="vanished">Reduzir</translation>
+        <translation>Reduzir</translation>
     </message>
     <message>
         <source>Actual size</source>
-        <translation type="vanished">Tamanho real</translation>
+        <translation>Tamanho real</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="vanished">Tela cheia</translation>
+        <translation>Tela cheia</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="vanished">Som</translation>
+        <translation>Som</translation>
     </message>
     <message>
         <source>Undo</source>

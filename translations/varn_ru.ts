@@ -129,27 +129,27 @@
     </message>
     <message>
         <source>View</source>
-        <translation type="vanished">Вид</translation>
+        <translation>Вид</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="vanished">Увеличить</translation>
+        <translation>Увеличить</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="vanished">Уменьшить</translation>
+        <translation>Уменьшить</translation>
     </message>
     <message>
         <source>Actual size</source>
-        <translation type="vanished">Исходный размер</translation>
+        <translation>Исходный размер</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="vanished">Полный экран</translation>
+        <translation>Полный экран</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="vanished">Звук</translation>
+        <translation>Звук</translation>
     </message>
     <message>
         <source>Undo</source>

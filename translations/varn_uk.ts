@@ -129,27 +129,27 @@
     </message>
     <message>
         <source>View</source>
-        <translation type="vanished">Вигляд</translation>
+        <translation>Вигляд</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="vanished">Збільшити</translation>
+        <translation>Збільшити</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="vanished">Зменшити</translation>
+        <translation>Зменшити</translation>
     </message>
     <message>
         <source>Actual size</source>
-        <translation type="vanished">Справжній розмір</translation>
+        <translation>Справжній розмір</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="vanished">Повний екран</translation>
+        <translation>Повний екран</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="vanished">Звук</translation>
+        <translation>Звук</translation>
     </message>
     <message>
         <source>Undo</source>

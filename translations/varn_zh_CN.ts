@@ -125,27 +125,27 @@
     </message>
     <message>
         <source>View</source>
-        <translation type="vanished">视图</translation>
+        <translation>视图</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="vanished">放大</translation>
+        <translation>放大</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="vanished">缩小</translation>
+        <translation>缩小</translation>
     </message>
     <message>
         <source>Actual size</source>
-        <translation type="vanished">实际大小</translation>
+        <translation>实际大小</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="vanished">全屏</translation>
+        <translation>全屏</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="vanished">声音</translation>
+        <translation>声音</translation>
     </message>
     <message>
         <source>Undo</source>

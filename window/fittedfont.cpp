@@ -46,7 +46,7 @@ QFont fittedFont(const QFont& font, const QString& text, const QSize& box, bool 
     return fitted;
 }
 
-QSize textBox(const QWidget& control) {
+QSize textBox(const QWidget& control, qreal scale) {
     if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
         // The style frames a button's text; only what lies inside the frame holds it.
         QStyleOptionButton option;
@@ -66,14 +66,16 @@ QSize textBox(const QWidget& control) {
         const int middle = other.center().y();
         if (other.left() > own.left() && other.left() <= own.right() && middle >= own.top() &&
             middle <= own.bottom()) {
-            room.setWidth(std::min(room.width(), other.left() - own.left() + kNeighbourOverhang));
+            const int overhang = qRound(kNeighbourOverhang * scale);
+            room.setWidth(std::min(room.width(), other.left() - own.left() + overhang));
         }
     }
     return room;
 }
 
-void fitText(QWidget& control, const QFont& design) {
-    control.setFont(fittedFont(design, textOf(control), textBox(control), wraps(control)));
+void fitText(QWidget& control, const QFont& design, qreal scale) {
+    control.setFont(fittedFont(design, textOf(control), textBox(control, scale), wraps(control),
+                               kMinimumPoints * scale));
 }
 
 }  // namespace varn

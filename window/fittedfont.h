@@ -22,10 +22,12 @@ bool textFits(const QFont& font, const QString& text, const QSize& box, bool wor
 QFont fittedFont(const QFont& font, const QString& text, const QSize& box, bool wordWrap,
                  qreal minimumPoints = kMinimumPoints);
 
-// The box in which a label or a push button lays out its text, in pixels.
-QSize textBox(const QWidget& control);
+// The box in which a label or a push button lays out its text, in pixels, in a window drawn at
+// `scale` times its design size.
+QSize textBox(const QWidget& control, qreal scale = 1.0);
 
-// Gives a label or a push button the largest font up to `design` at which its text fits.
-void fitText(QWidget& control, const QFont& design);
+// Gives a label or a push button the largest font up to `design` at which its text fits; in a
+// window drawn at `scale`, the smallest readable size grows with it.
+void fitText(QWidget& control, const QFont& design, qreal scale = 1.0);
 
 }  // namespace varn

@@ -1,4 +1,5 @@
-// form1.cpp: building the window from its design, start-up, and the window operations.
+// form1.cpp: building the window from its table of controls, scaling it, start-up, and the
+// window operations.
 #include "form1.h"
 
 #include <QAccessible>
@@ -6,9 +7,9 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStringDecoder>
 
@@ -16,24 +17,21 @@
 #include "artwork.h"
 #include "boardcursor.h"
 #include "cellname.h"
-#include "embeddedsounddesign.h"
+#include "controltable.h"
 #include "fittedfont.h"
 #include "fonts.h"
 #include "helptext.h"
 #include "picturebox.h"
 #include "scorename.h"
-#include "twips.h"
+#include "settings.h"
+#include "soundplayers.h"
 
 namespace varn {
 
 namespace {
 
 const QColor kTeal(0, 192, 192);
-const QColor kBoardYellow(255, 255, 192);
-constexpr int kClipCount = 3;
-// After this long without a clip the sound device is given back to the system. Reopening it
-// costs a few milliseconds, so a short pause in the game is enough.
-constexpr int kSoundRestMs = 5'000;
+constexpr const char* kContext = "varn::Form1";
 
 // Labels show the 8-bit text of the Central European code page the game's files use.
 QString fromCodePage(const std::string& text) {
@@ -42,8 +40,13 @@ QString fromCodePage(const std::string& text) {
     return decoder.decode(QByteArrayView(text.data(), qsizetype(text.size())));
 }
 
-QPixmap pixmapOf(const QString& fileName, qreal ratio) {
-    return QPixmap::fromImage(artwork::render(artwork::picturePath(fileName), ratio));
+// A picture drawn from its source at the scale's size, sharp at the screen's pixel ratio.
+QPixmap pixmapOf(const QString& path, const DesignScale& scale) {
+    return QPixmap::fromImage(artwork::render(path, qApp->devicePixelRatio(), scale.factor()));
+}
+
+QString translated(const char* text) {
+    return QCoreApplication::translate(kContext, text);
 }
 
 }  // namespace
@@ -51,26 +54,29 @@ QPixmap pixmapOf(const QString& fileName, qreal ratio) {
 Form1::Form1(SoundOutput& output, UniformSource* random)
     : m_injectedRandom(random),
       m_game(*this, random ? *random : m_twister),
-      m_output(output),
-      m_soundPlayers(embeddedSoundDesign(), output, [this] { doEvents(); }) {
+      m_sound(new SoundPlayers(
+          output, [this] { doEvents(); }, this)) {
     QAccessible::installFactory(AccessiblePictureBox::factory);
     setWindowTitle(QStringLiteral("Varn v3.00"));
-    loadPictures();
     setWindowIcon(QIcon(artwork::picturePath(QStringLiteral("icon.svg"))));
-    setCursor(m_ownPointer);
+    m_cellPatterns.fill(-1);
 
-    auto* surface = new PictureBox(QStringLiteral("Form1"), this);
-    surface->setBackground(kTeal);
-    surface->setFixedSize(toPixels(4785), toPixels(6030));
-    connect(surface, &PictureBox::clicked, this, &Form1::form_click);
-    setCentralWidget(surface);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The window's inside, wider or taller than the design as the player sizes it; the design
+    // lies centred on it, on the same teal.
+    m_surface = new PictureBox(QStringLiteral("surface"), this);
+    m_surface->setBackground(kTeal);
+    m_surface->setMinimumSize(DesignScale().designSize());
+    m_surface->installEventFilter(this);
+    setCentralWidget(m_surface);
+    m_design = new PictureBox(QStringLiteral("Form1"), m_surface);
+    m_design->setBackground(kTeal);
+    for (PictureBox* surface : {m_surface, m_design})
+        connect(surface, &PictureBox::clicked, this, &Form1::form_click);
 
     buildMenu();
-    buildBoard(surface);
-    buildScorePanel(surface);
-    buildHelpPanel(surface);
-    buildButtons(surface);
+    buildControls();
+    buildBoard();
+    wireControls();
 
     // The timer is enabled in the design: it ticks once soon after start-up and stops itself.
     m_fallTimer.setInterval(50);
@@ -78,32 +84,11 @@ Form1::Form1(SoundOutput& output, UniformSource* random)
     connect(&m_fallTimer, &QTimer::timeout, this, [this] { m_game.Timer1_Timer(); });
     m_fallTimer.start();
 
-    // Started by every clip. A clip that still plays (asynchronous or looped) keeps the device,
-    // and the rest is tried again a spell later.
-    m_soundRest.setParent(this);
-    m_soundRest.setObjectName(QStringLiteral("soundRest"));
-    m_soundRest.setSingleShot(true);
-    m_soundRest.setInterval(kSoundRestMs);
-    connect(&m_soundRest, &QTimer::timeout, this, [this] {
-        if (!m_output.rest()) m_soundRest.start();
-    });
-
+    restoreSettings();
     form_load();
 }
 
 Form1::~Form1() = default;
-
-void Form1::loadPictures() {
-    const qreal ratio = qApp->devicePixelRatio();
-    for (int index = 0; index < int(m_patterns.size()); ++index) {
-        if (isPatternIndex(index)) {
-            m_patterns[index] =
-                QPixmap::fromImage(artwork::render(artwork::patternPath(index), ratio));
-        }
-    }
-    // The hot spot is the fingertip, the top-left pixel.
-    m_ownPointer = QCursor(pixmapOf(QStringLiteral("pointer.svg"), ratio), 0, 0);
-}
 
 void Form1::buildMenu() {
     QMenu* gameMenu = menuBar()->addMenu(tr("Game"));
@@ -122,6 +107,13 @@ void Form1::buildMenu() {
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     connect(m_redo, &QAction::triggered, this, [this] { m_game.redo_Click(); });
     enableHistoryCommands(false, false);
+    gameMenu->addSeparator();
+    m_soundItem = gameMenu->addAction(tr("Sound"));
+    m_soundItem->setObjectName(QStringLiteral("sound"));
+    m_soundItem->setCheckable(true);
+    m_soundItem->setChecked(true);
+    connect(m_soundItem, &QAction::toggled, m_sound, &SoundPlayers::setOn);
+    buildViewMenu();
     // "Help" acts straight from the bar, without a menu of its own.
     QAction* help = menuBar()->addAction(tr("Help"));
     help->setObjectName(QStringLiteral("pomoc"));
@@ -129,159 +121,263 @@ void Form1::buildMenu() {
     connect(help, &QAction::triggered, this, &Form1::pomoc_Click);
 }
 
-void Form1::buildBoard(QWidget* surface) {
-    // The cells start on the window, unplaced; start-up moves them into the board frame.
+void Form1::buildViewMenu() {
+    QMenu* view = menuBar()->addMenu(tr("View"));
+    view->setObjectName(QStringLiteral("view"));
+    struct Zoom {
+        const char* name;
+        const char* text;
+        QList<QKeySequence> keys;
+        double (*factor)(double);
+    };
+    const Zoom zooms[] = {
+        {"zoomIn",
+         QT_TR_NOOP("Zoom in"),
+         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+         &DesignScale::zoomedIn},
+        {"zoomOut",
+         QT_TR_NOOP("Zoom out"),
+         {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+         &DesignScale::zoomedOut},
+        {"actualSize",
+         QT_TR_NOOP("Actual size"),
+         {QKeySequence(Qt::CTRL | Qt::Key_0)},
+         [](double) { return 1.0; }},
+    };
+    for (const Zoom& zoom : zooms) {
+        QAction* item = view->addAction(tr(zoom.text));
+        item->setObjectName(QString::fromLatin1(zoom.name));
+        item->setShortcuts(zoom.keys);
+        connect(item, &QAction::triggered, this,
+                [this, factor = zoom.factor] { zoomTo(factor(m_scale.factor())); });
+        m_zoomItems.push_back(item);
+    }
+    view->addSeparator();
+    m_fullScreenItem = view->addAction(tr("Full screen"));
+    m_fullScreenItem->setObjectName(QStringLiteral("fullScreen"));
+    m_fullScreenItem->setShortcut(QKeySequence(Qt::Key_F11));
+    m_fullScreenItem->setCheckable(true);
+    connect(m_fullScreenItem, &QAction::triggered, this, [this](bool on) {
+        if (on) {
+            showFullScreen();
+        } else {
+            // A window that started in full screen has no size of its own to go back to.
+            showNormal();
+            resize(m_normalSize);
+        }
+    });
+}
+
+void Form1::buildControls() {
+    for (const Control& design : controlTable()) {
+        const QString parentName = QString::fromLatin1(design.parent);
+        QWidget* parent = parentName == m_design->objectName()
+                              ? m_design
+                              : m_design->findChild<QWidget*>(parentName);
+        Q_ASSERT(parent);
+        m_controls.push_back({&design, buildControl(design, parent)});
+    }
+}
+
+// Places, pictures and fonts come with the scale; this sets what never changes.
+QWidget* Form1::buildControl(const Control& design, QWidget* parent) {
+    QWidget* widget = nullptr;
+    const QString text = design.text ? translated(design.text) : QString();
+    if (design.kind == Control::Kind::Box) {
+        auto* box = new PictureBox(QString(), parent);
+        if (design.colour) box->setBackground(QColor::fromRgb(design.colour));
+        // A piece or face smaller than its box leaves the button face showing at its edges.
+        if (design.button) box->setBackground(palette().color(QPalette::Button));
+        box->setBorder(design.border);
+        box->setButton(design.button);
+        // Only keys bring the focus to a picture button, so a mouse player never sees it.
+        if (design.button) box->setFocusPolicy(Qt::TabFocus);
+        widget = box;
+    } else if (design.kind == Control::Kind::Label) {
+        auto* label = new QLabel(text, parent);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::WindowText, QColor::fromRgb(design.colour));
+        label->setPalette(colours);
+        widget = label;
+    } else {
+        widget = new QPushButton(text, parent);
+    }
+    widget->setObjectName(QString::fromLatin1(design.name));
+    if (design.spoken) widget->setAccessibleName(translated(design.spoken));
+    return widget;
+}
+
+template <typename T>
+T* Form1::control(const char* name) const {
+    return m_design->findChild<T*>(QString::fromLatin1(name));
+}
+
+void Form1::buildBoard() {
+    m_board = control<PictureBox>("Podloga");
+    m_boardFrame = control<PictureBox>("picture1");
+    m_boardFrame->setFocusPolicy(Qt::StrongFocus);
+    // The rules give the backing the focus; the frame with the cells takes the keys.
+    m_board->setFocusProxy(m_boardFrame);
+    m_cellArea = new QWidget(m_boardFrame);
+    m_cellArea->setObjectName(QStringLiteral("picture1Inside"));
     for (int cell = 0; cell < kCellCount; ++cell) {
-        m_cells[cell] = new PictureBox(QStringLiteral("Element"), surface);
-        // A piece smaller than its cell leaves the face colour showing at its edges.
+        m_cells[cell] = new PictureBox(QStringLiteral("Element"), m_cellArea);
         m_cells[cell]->setBackground(palette().color(QPalette::Button));
         m_cells[cell]->setButton(true);
         connect(m_cells[cell], &PictureBox::clicked, this, [this, cell] { playCell(cell); });
     }
-    m_boardFrame = new PictureBox(QStringLiteral("picture1"), surface);
-    m_boardFrame->setGeometry(twipRect(0, 0, 4816, 4848));
-    m_boardFrame->setBackground(kBoardYellow);
-    m_boardFrame->setBorder(true);
-    m_boardFrame->setAccessibleName(tr("Board"));
-    m_boardFrame->setFocusPolicy(Qt::StrongFocus);
     connect(new BoardCursor(m_boardFrame, m_cells), &BoardCursor::play, this, &Form1::playCell);
-    m_cellArea = new QWidget(m_boardFrame);
-    m_cellArea->setObjectName(QStringLiteral("picture1Inside"));
-    m_cellArea->setGeometry(m_boardFrame->rect().adjusted(1, 1, -1, -1));
-
-    m_board = new PictureBox(QStringLiteral("Podloga"), surface);
-    m_board->setGeometry(twipRect(1320, 1680, 1575, 975));
-    m_board->setBackground(kTeal);
-    // The rules give the backing the focus; the frame with the cells takes the keys.
-    m_board->setFocusProxy(m_boardFrame);
 }
 
-QLabel* Form1::addLabel(QWidget* parent, const char* name, const QRect& place, const QColor& colour,
-                        const QFont& font) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(place);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, colour);
-    label->setPalette(colours);
-    return label;
-}
-
-void Form1::buildScorePanel(QWidget* surface) {
-    const qreal ratio = qApp->devicePixelRatio();
-    m_scorePanel = new PictureBox(QStringLiteral("Picture10"), surface);
-    m_scorePanel->setGeometry(twipRect(0, 4920, 2415, 735));
-    m_scorePanel->setBackground(Qt::white);
-    auto* paper = new PictureBox(QStringLiteral("lova"), m_scorePanel);
-    paper->setGeometry(twipRect(0, 0, 2415, 735));
-    paper->setPicture(pixmapOf(QStringLiteral("paper.png"), ratio), PictureBox::Fill::Tiled);
-
-    const QFont caption = designFont("Tahoma", 9, true);
-    const QFont value = designFont("Comic Sans MS", 12, true, true);
-    QLabel* scoreCaption =
-        addLabel(paper, "Label2", twipRect(100, 80, 735, 375), QColor(0, 0, 128), caption);
-    scoreCaption->setText(tr("Score:"));
-    QLabel* highScoreCaption =
-        addLabel(paper, "Label7", twipRect(120, 390, 855, 375), QColor(64, 0, 0), caption);
-    highScoreCaption->setText(tr("Hiscore:"));
-    m_scoreLabel = addLabel(paper, "Label4", twipRect(840, 0, 1395, 375), QColor(192, 0, 0), value);
-    m_highScoreLabel =
-        addLabel(paper, "Label8", twipRect(840, 330, 1395, 375), QColor(192, 0, 192), value);
-    // Fitted once the values stand beside them: a long caption must not run under a value.
-    fitText(*scoreCaption, caption);
-    fitText(*highScoreCaption, caption);
+void Form1::wireControls() {
+    m_scoreLabel = control<QLabel>("Label4");
+    m_highScoreLabel = control<QLabel>("Label8");
     setLabelText(ScoreLabel::Label4, "0000000000000000");
     setLabelText(ScoreLabel::Label8, "0000000000000000");
-}
 
-void Form1::buildHelpPanel(QWidget* surface) {
-    m_helpPanel = new PictureBox(QStringLiteral("Picture12"), surface);
-    m_helpPanel->setGeometry(twipRect(0, 0, 4815, 4935));
-    m_helpPanel->setPicture(pixmapOf(QStringLiteral("wood.png"), qApp->devicePixelRatio()),
-                            PictureBox::Fill::Tiled);
-    m_helpPanel->setAccessibleName(tr("Help"));
-    m_helpText = addLabel(m_helpPanel, "Label3", twipRect(120, 1440, 4455, 2655), Qt::black,
-                          designFont("MS Sans Serif", 8.25, true));
+    m_helpPanel = control<PictureBox>("Picture12");
+    m_helpText = control<QLabel>("Label3");
     m_helpText->setWordWrap(true);
-    m_helpText->setText(QStringLiteral("Label1"));
-    m_helpOk = new QPushButton(tr("OK"), m_helpPanel);
-    m_helpOk->setObjectName(QStringLiteral("Command5"));
-    m_helpOk->setGeometry(twipRect(3720, 4320, 855, 345));
-    m_helpOk->setFont(designFont("Comic Sans MS", 12, true));
-    fitText(*m_helpOk, m_helpOk->font());
+    m_helpOk = control<QPushButton>("Command5");
     connect(m_helpOk, &QPushButton::clicked, this, &Form1::Command5_Click);
     for (const int key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
         new QShortcut(QKeySequence(key), m_helpPanel, this, &Form1::Command5_Click,
                       Qt::WidgetWithChildrenShortcut);
     }
-}
-
-void Form1::buildButtons(QWidget* surface) {
-    auto* enter = new QPushButton(tr("Enter score"), surface);
-    enter->setObjectName(QStringLiteral("Command1"));
-    enter->setGeometry(twipRect(0, 5640, 2415, 375));
-    enter->setFont(designFont("MS Sans Serif", 8.25, true));
-    fitText(*enter, enter->font());
+    auto* enter = control<QPushButton>("Command1");
     connect(enter, &QPushButton::clicked, this, [this] { m_game.Command1_Click(); });
 
-    struct Button {
-        const char* name;
-        const char* spoken;
-        QRect place;
-        const char* picture;
-        void (*press)(Game&);
-    };
-    const Button buttons[] = {
-        {"Picture6", QT_TR_NOOP("Mirror"), twipRect(2640, 4920, 640, 544), "button-mirror.svg",
-         [](Game& game) { game.Picture6_Click(); }},
-        {"Picture7", QT_TR_NOOP("Turn left"), twipRect(3240, 4920, 649, 544), "button-left.svg",
-         [](Game& game) { game.Picture7_Click(); }},
-        {"Picture8", QT_TR_NOOP("Turn right"), twipRect(3840, 4920, 640, 544), "button-right.svg",
-         [](Game& game) { game.picture8_click(); }},
+    const std::pair<const char*, void (*)(Game&)> buttons[] = {
+        {"Picture6", [](Game& game) { game.Picture6_Click(); }},
+        {"Picture7", [](Game& game) { game.Picture7_Click(); }},
+        {"Picture8", [](Game& game) { game.picture8_click(); }},
     };
     // The keyboard goes round the board, the picture buttons and "Enter score".
     QWidget* previous = m_boardFrame;
-    for (const Button& each : buttons) {
-        auto* button = new PictureBox(QString::fromLatin1(each.name), surface);
-        button->setGeometry(each.place);
-        button->setBorder(true);
-        button->setBackground(palette().color(QPalette::Button));
-        button->setPicture(pixmapOf(QString::fromLatin1(each.picture), qApp->devicePixelRatio()),
-                           PictureBox::Fill::Centred);
-        button->setButton(true);
-        button->setAccessibleName(tr(each.spoken));
-        // Only keys bring the focus here, so a mouse player never sees it.
-        button->setFocusPolicy(Qt::TabFocus);
-        connect(button, &PictureBox::clicked, this, [this, press = each.press] { press(m_game); });
+    for (const auto& [name, press] : buttons) {
+        auto* button = control<PictureBox>(name);
+        connect(button, &PictureBox::clicked, this, [this, press] { press(m_game); });
         setTabOrder(previous, button);
         previous = button;
     }
     setTabOrder(previous, enter);
 }
 
-// Start-up: the help text, the cells into the board frame, the board's backing in place and
-// the first game, all before the window is first shown.
+// The window opens as the player left it; the first time, as large as fits comfortably.
+void Form1::restoreSettings() {
+    const QSize room = screen()->availableGeometry().size();
+    const int menu = menuBar()->sizeHint().height();
+    const Settings settings(windowSizeFor(DesignScale()), room);
+    m_soundItem->setChecked(settings.sound());
+    QSize size = settings.windowSize();
+    if (size.isEmpty()) size = windowSizeFor(DesignScale(DesignScale::firstStart(room, menu)));
+    resize(size);
+    m_normalSize = size;
+    applyScale(DesignScale::fitting(size - QSize(0, menu)));
+    if (settings.fullScreen()) setWindowState(windowState() | Qt::WindowFullScreen);
+}
+
+void Form1::applyScale(const DesignScale& scale) {
+    if (scale != m_scale || m_patterns[0].isNull()) {
+        m_scale = scale;
+        renderPictures();
+        const qreal ring = 2 * scale.factor();
+        for (const auto& [design, widget] : m_controls) {
+            widget->setGeometry(scale.toPixels(design->twips));
+            const Control::Font& font = design->font;
+            if (font.family) {
+                widget->setFont(
+                    designFont(font.family, font.points * scale.factor(), font.bold, font.italic));
+            }
+            auto* box = qobject_cast<PictureBox*>(widget);
+            if (box && design->picture) {
+                box->setPicture(pixmapOf(artwork::picturePath(design->picture), scale),
+                                design->fill);
+            }
+            if (box) box->setRingWidth(ring);
+        }
+        m_cellArea->setGeometry(m_boardFrame->rect().adjusted(1, 1, -1, -1));
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            m_cells[cell]->setGeometry(scale.toPixels(m_cellPlaces[cell]));
+            m_cells[cell]->setRingWidth(ring);
+            if (m_cellPatterns[cell] >= 0) showPattern(cell, m_cellPatterns[cell]);
+        }
+        m_design->resize(scale.designSize());
+        fitTexts();
+        setPointer(m_pointer);
+    }
+    m_design->move((m_surface->width() - m_design->width()) / 2,
+                   (m_surface->height() - m_design->height()) / 2);
+}
+
+void Form1::renderPictures() {
+    for (int index = 0; index < int(m_patterns.size()); ++index) {
+        if (isPatternIndex(index))
+            m_patterns[index] = pixmapOf(artwork::patternPath(index), m_scale);
+    }
+    // The hot spot is the fingertip, the top-left pixel.
+    m_ownPointer =
+        QCursor(pixmapOf(artwork::picturePath(QStringLiteral("pointer.svg")), m_scale), 0, 0);
+}
+
+QSize Form1::windowSizeFor(const DesignScale& scale) const {
+    return scale.designSize() + QSize(0, menuBar()->sizeHint().height());
+}
+
+// Sizes the window to the design at `factor`, as far as the screen has room for it.
+void Form1::zoomTo(double factor) {
+    if (isFullScreen()) return;
+    const QSize size = windowSizeFor(DesignScale(factor));
+    const QSize room = screen()->availableGeometry().size();
+    if (factor > m_scale.factor() && (size.width() > room.width() || size.height() > room.height()))
+        return;
+    resize(size);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_surface && event->type() == QEvent::Resize) {
+        if (windowState() == Qt::WindowNoState) m_normalSize = size();
+        applyScale(DesignScale::fitting(m_surface->size()));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        m_fullScreenItem->setChecked(isFullScreen());
+        for (QAction* zoom : m_zoomItems)
+            zoom->setEnabled(!isFullScreen());
+    }
+    QMainWindow::changeEvent(event);
+}
+
+// Start-up: the help text, the cells hidden in the board frame and the first game, all before
+// the window is first shown.
 void Form1::form_load() {
     if (!m_injectedRandom) m_twister.seedFromClock();
     m_helpPanel->hide();
     m_helpText->setText(
         QString::fromStdString(helpText()).replace(QLatin1Char('\r'), QLatin1Char('\n')));
-    fitText(*m_helpText, m_helpText->font());
+    fitTexts();
     // The pattern pictures are held as pixmaps, never as widgets, so there is nothing to hide.
-    for (PictureBox* cell : m_cells) {
+    for (PictureBox* cell : m_cells)
         cell->hide();
-        cell->setParent(m_cellArea);
-    }
-    m_board->setGeometry(0, 0, toPixels(7681), toPixels(5620));
-    for (QWidget* board :
-         {static_cast<QWidget*>(m_boardFrame), static_cast<QWidget*>(m_scorePanel)}) {
-        board->setParent(m_board);
-        board->show();
-    }
     setLabelText(ScoreLabel::Label8, "0");
     m_game.ng_click();
+}
+
+// A translation longer than the English shrinks its font just enough, once every control
+// stands in its place: a caption's room ends where the value beside it begins. The help text
+// is set after the window is built and is fitted again then.
+void Form1::fitTexts() {
+    for (const auto& [design, widget] : m_controls) {
+        const Control::Font& font = design->font;
+        if (!font.family || (!design->text && widget != m_helpText)) continue;
+        fitText(*widget,
+                designFont(font.family, font.points * m_scale.factor(), font.bold, font.italic),
+                m_scale.factor());
+    }
 }
 
 // The rules tell whether there is anything to take back; while a move runs the commands stay
@@ -298,8 +394,7 @@ void Form1::form_click() {
 void Form1::Form_QueryUnload(std::int16_t& cancel, std::int16_t) {
     if (!boardEnabled()) cancel = kTrue;
     // A clip that plays stops even when the window stays open.
-    for (int clip = 1; clip <= kClipCount; ++clip)
-        m_soundPlayers[clip].StopSound();
+    m_sound->stopAll();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -307,9 +402,10 @@ void Form1::closeEvent(QCloseEvent* event) {
     Form_QueryUnload(cancel, 0);
     if (cancel) {
         event->ignore();
-    } else {
-        event->accept();
+        return;
     }
+    Settings::save(m_normalSize, isFullScreen(), m_sound->isOn());
+    event->accept();
 }
 
 // The keyboard follows the panel while it is shown, so Escape or Return close it, and then
@@ -326,8 +422,7 @@ void Form1::Command5_Click() {
 }
 
 void Form1::PlayClip(int clip) {
-    m_soundPlayers[clip].PlaySound();
-    m_soundRest.start();
+    m_sound->play(clip);
 }
 
 std::string Form1::labelText(ScoreLabel label) const {
@@ -349,6 +444,7 @@ void Form1::beep() {
 }
 
 void Form1::showPattern(int cell, int pattern) {
+    m_cellPatterns[cell] = pattern;
     m_cells[cell]->setPicture(m_patterns[pattern]);
     m_cells[cell]->setAccessibleName(cellName(pattern, cell));
 }
@@ -358,14 +454,15 @@ void Form1::setCellVisible(int cell, bool visible) {
 }
 
 void Form1::placeCell(int cell, int left, int top, int width, int height) {
-    m_cells[cell]->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+    m_cellPlaces[cell] = QRect(left, top, width, height);
+    m_cells[cell]->setGeometry(m_scale.toPixels(m_cellPlaces[cell]));
 }
 
 int Form1::boardLeft() const {
-    return toTwips(m_boardFrame->x());
+    return m_scale.toTwips(m_boardFrame->x());
 }
 int Form1::boardTop() const {
-    return toTwips(m_boardFrame->y());
+    return m_scale.toTwips(m_boardFrame->y());
 }
 
 void Form1::repaintCell(int cell) {
@@ -415,6 +512,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form1::setPointer(Pointer pointer) {
+    m_pointer = pointer;
     setCursor(pointer == Pointer::Busy ? QCursor(Qt::WaitCursor) : m_ownPointer);
 }
 

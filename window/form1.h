@@ -10,8 +10,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
-#include "embedsoundarray.h"
+#include "designscale.h"
 #include "game.h"
 #include "gamewindow.h"
 #include "twistersource.h"
@@ -24,6 +25,9 @@ namespace varn {
 
 class BoardCursor;
 class PictureBox;
+class SoundOutput;
+class SoundPlayers;
+struct Control;
 
 class Form1 : public QMainWindow, public GameWindow {
     Q_OBJECT
@@ -37,6 +41,8 @@ class Form1 : public QMainWindow, public GameWindow {
     Game& game() { return m_game; }
     // How often the window has beeped: the only trace a beep leaves.
     int beepCount() const { return m_beeps; }
+    // The one scale from the design's twips to the window's pixels.
+    const DesignScale& scale() const { return m_scale; }
 
     // Handlers of the window's own events and of its commands.
     void form_load();
@@ -71,39 +77,63 @@ class Form1 : public QMainWindow, public GameWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void loadPictures();
+    struct Placed {
+        const Control* design;
+        QWidget* widget;
+    };
+
     void buildMenu();
-    void buildBoard(QWidget* surface);
-    void buildScorePanel(QWidget* surface);
-    void buildHelpPanel(QWidget* surface);
-    void buildButtons(QWidget* surface);
-    QLabel* addLabel(QWidget* parent, const char* name, const QRect& place, const QColor& colour,
-                     const QFont& font);
+    void buildViewMenu();
+    void buildControls();
+    QWidget* buildControl(const Control& design, QWidget* parent);
+    void buildBoard();
+    void wireControls();
+    template <typename T = QWidget>
+    T* control(const char* name) const;
+    void restoreSettings();
+    // Draws the pictures and places every control anew when the scale changes; otherwise only
+    // centres the design on the window's surface.
+    void applyScale(const DesignScale& scale);
+    void fitTexts();
+    void renderPictures();
+    QSize windowSizeFor(const DesignScale& scale) const;
+    void zoomTo(double factor);
     // A click, a key or an assistive tool's press on a cell: a move, or a beep while busy.
     void playCell(int cell);
 
     TwisterSource m_twister;
     UniformSource* m_injectedRandom;
     Game m_game;
-    SoundOutput& m_output;
-    EmbedSoundArray m_soundPlayers;  // EmbedSound1
-    QTimer m_fallTimer;              // Timer1
-    QTimer m_soundRest;              // gives the sound device back after a quiet spell
+    SoundPlayers* m_sound;  // EmbedSound1
+    QTimer m_fallTimer;     // Timer1
+    DesignScale m_scale;
+    QSize m_normalSize;  // the window's size out of full screen, which the settings keep
     QCursor m_ownPointer;
+    Pointer m_pointer = Pointer::Custom;
     std::array<QPixmap, 15> m_patterns;  // Uzorak: index 9 stays empty
+
+    PictureBox* m_surface = nullptr;  // the window's inside, on which the design is centred
+    PictureBox* m_design = nullptr;   // Form1's own surface, at the design's size
+    std::vector<Placed> m_controls;   // in the order of the table of controls
 
     PictureBox* m_board = nullptr;       // Podloga, the backing whose state is board input
     PictureBox* m_boardFrame = nullptr;  // picture1, which holds the cells and the keyboard
     QWidget* m_cellArea = nullptr;       // picture1's inside, where the cells lie
-    PictureBox* m_scorePanel = nullptr;  // Picture10
     PictureBox* m_helpPanel = nullptr;   // Picture12
     QLabel* m_helpText = nullptr;        // Label3
     QPushButton* m_helpOk = nullptr;     // Command5
     QLabel* m_scoreLabel = nullptr;      // Label4
     QLabel* m_highScoreLabel = nullptr;  // Label8
     std::array<PictureBox*, kCellCount> m_cells{};  // Element
+    std::array<QRect, kCellCount> m_cellPlaces{};   // in twips, as the rules placed them
+    std::array<int, kCellCount> m_cellPatterns{};   // -1 before a picture is shown
+    QAction* m_soundItem = nullptr;
+    QAction* m_fullScreenItem = nullptr;
+    std::vector<QAction*> m_zoomItems;
     std::string m_scoreText;
     std::string m_highScoreText;
     int m_beeps = 0;

@@ -32,6 +32,12 @@ void PictureBox::setCursorShown(bool shown) {
     update();
 }
 
+void PictureBox::setRingWidth(qreal width) {
+    if (width == m_ringWidth) return;
+    m_ringWidth = width;
+    update();
+}
+
 bool PictureBox::isPressKey(const QKeyEvent& event) {
     const int key = event.key();
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -62,12 +68,13 @@ void PictureBox::paintEvent(QPaintEvent*) {
     if (m_cursorShown || (m_button && hasFocus())) {
         // A dark ring and a light ring inside it: one of them stands out on any picture, in
         // colour or in grey. Drawn as lines, it stays sharp at any pixel ratio.
-        const QRectF outer = QRectF(rect()).adjusted(1, 1, -1, -1);
+        const qreal half = m_ringWidth / 2;
+        const QRectF outer = QRectF(rect()).adjusted(half, half, -half, -half);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Qt::black, 2));
+        painter.setPen(QPen(Qt::black, m_ringWidth));
         painter.drawRect(outer);
-        painter.setPen(QPen(Qt::white, 2));
-        painter.drawRect(outer.adjusted(2, 2, -2, -2));
+        painter.setPen(QPen(Qt::white, m_ringWidth));
+        painter.drawRect(outer.adjusted(m_ringWidth, m_ringWidth, -m_ringWidth, -m_ringWidth));
     }
 }
 

@@ -31,6 +31,8 @@ class PictureBox : public QWidget {
     // The board's keyboard cursor, drawn over the picture.
     void setCursorShown(bool shown);
     bool cursorShown() const { return m_cursorShown; }
+    // The width of each of the cursor's two rings, which grows with the window's scale.
+    void setRingWidth(qreal width);
     void click() { emit clicked(); }
 
     // Space, Return and Enter press whatever holds the keyboard.
@@ -52,6 +54,7 @@ class PictureBox : public QWidget {
     bool m_pressed = false;
     bool m_button = false;
     bool m_cursorShown = false;
+    qreal m_ringWidth = 2;
 };
 
 }  // namespace varn

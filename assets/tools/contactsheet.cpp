@@ -5,6 +5,8 @@
 // pieces in grey, as a colour-blind player may see them, and a sample board at twice its size.
 #include "artwork.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 
@@ -15,15 +17,19 @@ namespace {
 constexpr int kZoom = 4;
 constexpr int kGap = 12;
 
-const QStringList& pictureNames() {
-    static const QStringList names = {
-        "pattern-0.svg",    "pattern-1.svg",  "pattern-2.svg",     "pattern-3.svg",
-        "pattern-4.svg",    "pattern-5.svg",  "pattern-6.svg",     "pattern-7.svg",
-        "pattern-8.svg",    "pattern-10.svg", "pattern-11.svg",    "pattern-12.svg",
-        "pattern-13.svg",   "pattern-14.svg", "button-mirror.svg", "button-left.svg",
-        "button-right.svg", "icon.svg",       "pointer.svg",
-    };
-    return names;
+// Every vector picture among the resources, whose list lives in the build alone: the pieces
+// in the order of their codes, the five ordinary kinds first, then the others.
+QStringList picturePaths() {
+    QStringList paths;
+    for (int code = 0; code <= 14; ++code) {
+        if (QFile::exists(varn::artwork::patternPath(code)))
+            paths.append(varn::artwork::patternPath(code));
+    }
+    for (const QString& name : QDir(QStringLiteral(":/pictures")).entryList({"*.svg"})) {
+        if (!name.startsWith(QLatin1String("pattern-")))
+            paths.append(varn::artwork::picturePath(name));
+    }
+    return paths;
 }
 
 QImage blownUp(const QImage& image) {
@@ -83,8 +89,7 @@ int main(int argc, char** argv) {
     sheet.fill(QColor(0, 192, 192));
     QPainter painter(&sheet);
     QList<QImage> normal, dense, figures;
-    for (const QString& name : pictureNames()) {
-        const QString path = varn::artwork::picturePath(name);
+    for (const QString& path : picturePaths()) {
         normal.append(blownUp(varn::artwork::render(path)));
         QImage sharp = varn::artwork::render(path, kZoom);
         sharp.setDevicePixelRatio(1.0);  // lay it out pixel for pixel, not at its logical size

@@ -1,27 +1,10 @@
 // access_test.cpp: the window played with keys alone and read through Qt's accessibility.
 #include <QPainter>
-#include <algorithm>
 
 #include "form1fixture.h"
 
 namespace varn::test {
 namespace {
-
-// The keyboard's mark: a dark ring round the edge with a light one inside it, which stand
-// out in grey too, whatever the picture.
-bool ringed(QWidget* box) {
-    const QImage shot = box->grab().toImage();
-    const int right = box->width() - 2;
-    const int bottom = box->height() - 2;
-    const QPoint rings[][2] = {{{1, 16}, {2, 16}},  // dark, light: left, top, right, bottom
-                               {{16, 1}, {16, 2}},
-                               {{right, 16}, {right - 1, 16}},
-                               {{16, bottom}, {16, bottom - 1}}};
-    return std::all_of(std::begin(rings), std::end(rings), [&](const auto& ring) {
-        return qGray(shot.pixel(ring[0] * shot.devicePixelRatio())) < 64 &&
-               qGray(shot.pixel(ring[1] * shot.devicePixelRatio())) > 192;
-    });
-}
 
 TEST_F(Form1Test, KeysAloneGoRoundTheControlsAndPlayAMove) {
     setBoard(kLShape);

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """atspi_check.py: plays the real varn executable through the desktop's accessibility bus, the
-way a screen reader sees it: the named cells and buttons, the cursor's cell announced as an
-arrow key moves it, a move scored through a cell's press action, the announced score, a mirror
-and the stored high score.
+way a screen reader sees it: the named cells and buttons, where the cells lie at the first
+start's scale, the cursor's cell announced as an arrow key moves it, a move scored through a
+cell's press action, the announced score, a mirror and the stored high score.
 
     /usr/bin/python3 atspi_check.py PATH/TO/varn [LANGUAGE TRANSLATION.ts]
 
@@ -81,7 +81,7 @@ def check_without_display(varn, scratch):
 
 def start_xvfb():
     read, write = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "640x480x24",
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
                              "-nolisten", "tcp"], pass_fds=(write,), stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL)
     os.close(write)
@@ -155,6 +155,7 @@ def play(varn, scratch, display, language, texts):
     # Qt's remarks while it starts (here those about the screen) must not stop the game, and
     # those after (about drag and drop, when the window is shown) reach the terminal.
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy",
+               XDG_CONFIG_HOME=scratch,
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                QT_LOGGING_RULES="qt.qpa.screen.debug=true;qt.qpa.xdnd.debug=true",
                LANGUAGE=language, LANG=language + ".UTF-8", LC_ALL="")
@@ -176,6 +177,12 @@ def play(varn, scratch, display, language, texts):
         app = wait_for(game, "the program on the accessibility bus", lambda: find_app(pyatspi))
         cell, joker = texts.cell_pattern(), texts("CellName", "Gift box")
         kinds, cells = wait_for(game, "100 named cells", lambda: read_cells(app, pyatspi, cell))
+        # On this screen the window first opens at 1.25 times its design size, and a screen
+        # reader finds each cell where it is drawn: 40 pixels square, side by side.
+        first, second = (cells[(0, column)].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                         for column in (0, 1))
+        check((first.width, first.height, second.x - first.x, second.y) == (40, 40, 40, first.y),
+              f"cells at {first.x},{first.y} {first.width}x{first.height} and {second.x}")
         named = {node.name: node for node in descendants(app) if node.name}
         buttons = [texts("Form1", name) for name in ("Mirror", "Turn left", "Turn right")]
         for name in [texts("Form1", "Board"), texts("Form1", "Help"), texts("Form1", "Enter score"),

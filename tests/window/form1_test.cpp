@@ -1,7 +1,11 @@
 // form1_test.cpp: the real window with the real rules: start-up, look, commands and closing.
 #include <QAction>
+#include <QMenuBar>
+#include <QScreen>
+#include <map>
 
 #include "artwork.h"
+#include "controltable.h"
 #include "form1fixture.h"
 
 namespace varn::test {
@@ -27,7 +31,6 @@ TEST_F(Form1Test, StartUpDealsAFullBoardAndCreatesTheScoreFile) {
     for (int i = 0; i < kCellCount; ++i) {
         ASSERT_TRUE(cell(i)->isVisible()) << i;
         EXPECT_EQ(cell(i)->parentWidget(), control("picture1Inside"));
-        EXPECT_EQ(cell(i)->geometry(), QRect(32 * columnOf(i), 32 * rowOf(i), 32, 32)) << i;
         EXPECT_EQ(cell(i)->picture().toImage().convertToFormat(fish.format()), fish) << i;
     }
     EXPECT_EQ(label("Label3").find("  Welcome to Varn,\n"), 0u);
@@ -35,66 +38,102 @@ TEST_F(Form1Test, StartUpDealsAFullBoardAndCreatesTheScoreFile) {
     EXPECT_LE(control("Label3")->minimumSizeHint().width(), 297) << "the help text wraps";
 }
 
-// What a control with text looks like: its font as the system resolves it, its text colour,
-// and where a label puts its text.
-std::string look(const QWidget* widget) {
-    const QFont font = widget->font();
-    const bool topLeft =
-        widget->property("alignment").value<Qt::Alignment>() == (Qt::AlignLeft | Qt::AlignTop);
-    return QString::asprintf("%s %g%s%s %s%s", qPrintable(QFontInfo(font).family()),
-                             font.pointSizeF(), font.bold() ? " bold" : "",
-                             font.italic() ? " italic" : "",
-                             qPrintable(widget->palette().color(QPalette::WindowText).name()),
-                             topLeft ? " top-left" : "")
-        .toStdString();
+// Where a widget lies on the screen, as assistive tools should report it.
+QRect onScreen(QWidget* widget) {
+    return QRect(widget->mapToGlobal(QPoint()), widget->size());
 }
 
-TEST_F(Form1Test, ControlsStandAndLookAsDesigned) {
-    EXPECT_EQ(m_form->centralWidget()->size(), QSize(319, 402));
-    EXPECT_EQ(m_form->minimumSize(), m_form->maximumSize()) << "the window keeps its size";
+// At every size the design scales by one factor and lies centred: each control stands at its
+// design rectangle times the scale, with its font scaled and its face found; the cells tile
+// the board; a click at a cell's centre lands on it; assistive tools see it where it is.
+TEST_F(Form1Test, TheDesignScalesWithTheWindowAndItsCommands) {
     EXPECT_FALSE(m_form->windowIcon().isNull()) << "the desktop shows the game's icon";
-    struct Place {
-        const char* name;
-        const char* parent;
-        QRect pixels;
-        const char* look = nullptr;    // for controls with text
-        const char* spoken = nullptr;  // what a screen reader reads
+    const std::map<std::string, QString> faces = {{"Tahoma", "DejaVu Sans Condensed"},
+                                                  {"Comic Sans MS", "Comic Neue"},
+                                                  {"MS Sans Serif", "Liberation Sans"}};
+    struct Step {
+        std::function<void()> act;
+        double scale;
+        QSize inside;  // the window's, less its menu bar; empty when the screen decides
     };
-    const Place places[] = {
-        {"Podloga", "Form1", {0, 0, 512, 375}},
-        {"picture1", "Podloga", {0, 0, 321, 323}, nullptr, "Board"},
-        {"Picture10", "Podloga", {0, 328, 161, 49}},
-        {"lova", "Picture10", {0, 0, 161, 49}},
-        {"Label2", "lova", {7, 5, 49, 25}, "DejaVu Sans Condensed 9 bold #000080 top-left"},
-        {"Label4",
-         "lova",
-         {56, 0, 93, 25},
-         "Comic Neue 12 bold italic #c00000 top-left",
-         "Score 0"},
-        {"Label7", "lova", {8, 26, 57, 25}, "DejaVu Sans Condensed 9 bold #400000 top-left"},
-        {"Label8",
-         "lova",
-         {56, 22, 93, 25},
-         "Comic Neue 12 bold italic #c000c0 top-left",
-         "High score 0"},
-        {"Picture6", "Form1", {176, 328, 43, 36}, nullptr, "Mirror"},
-        {"Picture7", "Form1", {216, 328, 43, 36}, nullptr, "Turn left"},
-        {"Picture8", "Form1", {256, 328, 43, 36}, nullptr, "Turn right"},
-        {"Command1", "Form1", {0, 376, 161, 25}, "Liberation Sans 8.25 bold #000000"},
-        {"Picture12", "Form1", {0, 0, 321, 329}, nullptr, "Help"},
-        {"Label3", "Picture12", {8, 96, 297, 177}, "Liberation Sans 8.25 bold #000000 top-left"},
-        {"Command5", "Picture12", {248, 288, 57, 23}, "Comic Neue 12 bold #000000"},
+    const Step steps[] = {
+        {[] {}, 1, {319, 402}},
+        {[this] { type(Qt::Key_Plus, Qt::ControlModifier); }, 1.25, {399, 503}},
+        {[this] { type(Qt::Key_Equal, Qt::ControlModifier); }, 1.5, {479, 603}},
+        {[this] { type(Qt::Key_Plus, Qt::ControlModifier); }, 1.75, {559, 704}},
+        {[this] { type(Qt::Key_Plus, Qt::ControlModifier); }, 1.75, {559, 704}},  // no room for 2
+        {[this] { type(Qt::Key_Minus, Qt::ControlModifier); }, 1.5, {479, 603}},
+        {[this] { m_form->resize(638, 804 + m_form->menuBar()->height()); }, 2, {638, 804}},
+        {[this] { m_form->resize(700, 560); }, 1.34375, {700, 541}},
+        {[this] { type(Qt::Key_F11); }, 0, {}},
+        {[this] { item("fullScreen")->trigger(); }, 1.34375, {700, 541}},
+        {[this] { type(Qt::Key_0, Qt::ControlModifier); }, 1, {319, 402}},
     };
-    for (const Place& place : places) {
-        QWidget* widget = control(place.name);
-        ASSERT_NE(widget, nullptr) << place.name;
-        EXPECT_EQ(widget->parentWidget()->objectName().toStdString(), place.parent);
-        EXPECT_EQ(widget->geometry(), place.pixels) << place.name;
-        EXPECT_EQ(place.look ? look(widget) : "", place.look ? place.look : "") << place.name;
-        EXPECT_EQ(place.spoken ? spoken(widget) : "", place.spoken ? place.spoken : "");
+    for (const Step& step : steps) {
+        step.act();
+        QTest::qWait(20);
+        const DesignScale scale = m_form->scale();
+        const QWidget* surface = m_form->centralWidget();
+        SCOPED_TRACE(scale.factor());
+        if (scale.factor() == 1.75 || scale.factor() == 2) {
+            saveScreenshot(m_form->grab().toImage(),
+                           scale.factor() == 2 ? "varn-scale-2.png" : "varn-scale-1.75.png");
+        }
+        if (step.scale) {
+            EXPECT_EQ(scale.factor(), step.scale);
+            EXPECT_EQ(surface->size(), step.inside);
+        } else {
+            EXPECT_TRUE(m_form->isFullScreen());
+            EXPECT_EQ(surface->size(),
+                      m_form->screen()->size() - QSize(0, m_form->menuBar()->height()));
+            EXPECT_EQ(scale, DesignScale::fitting(surface->size()));
+            const QImage shot = m_form->grab().toImage();
+            EXPECT_EQ(QColor(shot.pixel(1, shot.height() - 2)), QColor(0, 192, 192)) << "teal";
+            saveScreenshot(shot, "varn-full-screen.png");
+        }
+        const QPoint offCentre = control("Form1")->geometry().center() - surface->rect().center();
+        EXPECT_LE(offCentre.manhattanLength(), 1) << "centred";
+        for (const Control& design : controlTable()) {
+            QWidget* widget = control(design.name);
+            ASSERT_NE(widget, nullptr) << design.name;
+            EXPECT_EQ(widget->parentWidget()->objectName().toStdString(), design.parent);
+            EXPECT_EQ(widget->geometry(), scale.toPixels(design.twips)) << design.name;
+            if (design.font.family) {
+                EXPECT_EQ(widget->font().pointSizeF(), design.font.points * scale.factor())
+                    << design.name;
+                EXPECT_EQ(QFontInfo(widget->font()).family(), faces.at(design.font.family));
+            }
+            EXPECT_EQ(spoken(widget), design.spoken ? design.spoken : spoken(widget));
+            if (design.kind == Control::Kind::Label) {
+                EXPECT_EQ(widget->palette().color(QPalette::WindowText).rgb(), design.colour);
+            }
+        }
+        for (int i = 0; i < kCellCount; ++i) {
+            const QRect place = cell(i)->geometry();
+            const QRect before = cell(i - (columnOf(i) ? 1 : 0))->geometry();
+            const QRect above = cell(i - (rowOf(i) ? kBoardSide : 0))->geometry();
+            EXPECT_EQ(place.left(), columnOf(i) ? before.right() + 1 : 0) << i;
+            EXPECT_EQ(place.top(), rowOf(i) ? above.bottom() + 1 : 0) << i;
+            const QPoint centre = surface->mapFromGlobal(onScreen(cell(i)).center());
+            EXPECT_EQ(surface->childAt(centre), cell(i)) << i;
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(cell(i))->rect(), onScreen(cell(i)));
+        }
+        setBoard(kLShape);
+        const int score = std::stoi(label("Label4"));
+        QTest::mouseClick(m_form->windowHandle(), Qt::LeftButton, {},
+                          m_form->mapFromGlobal(onScreen(cell(55)).center()));
+        waitUntilIdle();
+        EXPECT_EQ(std::stoi(label("Label4")), score + 3) << "the click played cell 55";
+        cell(0)->setCursorShown(true);
+        EXPECT_TRUE(ringed(cell(0))) << "the keyboard cursor grows with the scale";
+        cell(0)->setCursorShown(false);
+        const int fish = tables().Board[0];
+        EXPECT_EQ(
+            cell(0)->picture().toImage(),
+            artwork::render(artwork::patternPath(fish), qApp->devicePixelRatio(), scale.factor())
+                .convertToFormat(cell(0)->picture().toImage().format()));
     }
-    EXPECT_EQ(m_form->centralWidget()->childAt(QPoint(200, 340)), control("Picture6"))
-        << "the picture buttons lie in front of the board's backing";
+    EXPECT_EQ(m_form->minimumSize(), QSize(319, 402 + m_form->menuBar()->height()));
 }
 
 // Each picture sits where its box puts it: at the top-left corner, centred or tiled.

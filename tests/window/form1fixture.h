@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
 #include "boardpicture.h"
@@ -22,15 +23,20 @@ namespace varn::test {
 
 class Form1Test : public ::testing::Test {
   protected:
-    void SetUp() override {
+    void SetUp() override { startWindow(true); }
+    void startWindow(bool atActualSize) {
         QFile::remove(QStringLiteral("Varn_hsc.nrz"));
         m_form = std::make_unique<Form1>(m_output, &m_random);
+        if (atActualSize) item("actualSize")->trigger();
         m_form->show();
         m_form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
     }
     void TearDown() override { waitUntilIdle(); }
 
+    QAction* item(const char* name) const {
+        return m_form->findChild<QAction*>(QString::fromLatin1(name));
+    }
     QWidget* control(const char* name) const {
         return m_form->findChild<QWidget*>(QString::fromLatin1(name));
     }
@@ -52,6 +58,27 @@ class Form1Test : public ::testing::Test {
     static void saveScreenshot(const QImage& picture, const char* name) {
         QDir().mkpath(QStringLiteral(VARN_SCREENSHOT_DIR));
         EXPECT_TRUE(picture.save(QStringLiteral(VARN_SCREENSHOT_DIR "/") + name));
+    }
+    // The keyboard's mark: a dark ring round the edge with a light one inside it, each two
+    // pixels wide at scale 1, which stand out in grey too, whatever the picture.
+    bool ringed(QWidget* box) const {
+        const QImage shot = box->grab().toImage();
+        const double scale = m_form->scale().factor();
+        const int dark = int(scale);
+        const int light = int(3 * scale);
+        const int x = box->width() / 2;
+        const int y = box->height() / 2;
+        const int right = box->width() - 1;
+        const int bottom = box->height() - 1;
+        const QPoint rings[][2] = {
+            {{dark, y}, {light, y}},  // dark, light: left, top, right, bottom
+            {{x, dark}, {x, light}},
+            {{right - dark, y}, {right - light, y}},
+            {{x, bottom - dark}, {x, bottom - light}}};
+        return std::all_of(std::begin(rings), std::end(rings), [&](const auto& ring) {
+            return qGray(shot.pixel(ring[0] * shot.devicePixelRatio())) < 64 &&
+                   qGray(shot.pixel(ring[1] * shot.devicePixelRatio())) > 192;
+        });
     }
     // Puts a known board in place of the dealt one and shows it.
     void setBoard(const std::string& picture) {

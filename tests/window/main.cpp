@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "fonts.h"
@@ -22,8 +23,11 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     varn::installFontSubstitutes();
-    // The window reads and writes its high-score file in the working directory.
+    // The window reads and writes its high-score file in the working directory, and its
+    // settings never in the developer's own folder.
     QTemporaryDir scratch;
     QDir::setCurrent(scratch.path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(scratch.path()));
+    qputenv("HOME", QFile::encodeName(scratch.path()));
     return RUN_ALL_TESTS();
 }

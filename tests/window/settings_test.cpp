@@ -1,0 +1,123 @@
+// settings_test.cpp: the window as the player left it, whatever became of the settings file,
+// the first start's size, and the sound switch that keeps the device closed.
+#include <QDir>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "designscale.h"
+#include "form1fixture.h"
+#include "sdlsoundoutput.h"
+#include "settings.h"
+
+namespace varn::test {
+namespace {
+
+TEST(FirstStart, TakesTheLargestQuarterStepThatFitsThreeQuartersOfTheScreen) {
+    const std::pair<QSize, double> screens[] = {
+        {{1920, 1080}, 1.75}, {{1366, 768}, 1.25}, {{3840, 2160}, 3.75}, {{320, 240}, 1}};
+    for (const auto& [screen, scale] : screens)
+        EXPECT_EQ(DesignScale::firstStart(screen, 20), scale) << screen.width();
+}
+
+// The window starts from what `prepare` left in a fresh settings folder.
+class SettingsTest : public Form1Test {
+  protected:
+    void SetUp() override {
+        const QString folder = QDir::currentPath() + "/config";
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder + "/varn");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
+    }
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", QFile::encodeName(QDir::currentPath())); }
+    static void write(const char* text) {
+        QFile file(Settings::path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    void start() {
+        startWindow(false);
+        if (m_form->isFullScreen()) item("fullScreen")->trigger();
+    }
+    // Sane: the window fits the screen, the design fits the window, and a move scores.
+    void expectSaneAndPlaying() {
+        const QSize screen = m_form->screen()->availableSize();
+        EXPECT_TRUE(m_form->width() >= 319 && m_form->width() <= screen.width());
+        EXPECT_TRUE(m_form->height() >= 402 && m_form->height() <= screen.height());
+        EXPECT_TRUE(m_form->centralWidget()->rect().contains(control("Form1")->geometry()));
+        setBoard(kLShape);
+        QTest::mouseClick(cell(55), Qt::LeftButton);
+        waitUntilIdle();
+        EXPECT_EQ(label("Label4"), "3");
+        EXPECT_TRUE(m_form->close());
+    }
+};
+
+TEST_F(SettingsTest, ADamagedFileOrFolderGivesASaneWindowAndTheGamePlaysOn) {
+    const QString file = Settings::path();
+    const std::pair<const char*, std::function<void()>> damages[] = {
+        {"garbage", [] { write("\x01\xff[[window\n=\nwidth=wide\nheight=1e999\n"); }},
+        {"huge", [] { write("[window]\nwidth=99999999999\nheight=2147483647\n"); }},
+        {"negative", [] { write("[window]\nwidth=-400\nheight=-1\nfullScreen=-1\n"); }},
+        {"zero", [] { write("[window]\nwidth=0\nheight=0\n[sound]\non=0\n"); }},
+        {"no folder named", [] { qputenv("XDG_CONFIG_HOME", "relative"); }},
+        {"NaN", [] { write("[window]\nwidth=nan\nheight=NaN\nfullScreen=nan\n"); }},
+        {"directory", [&] { QDir().mkpath(file); }},
+        {"unreadable",
+         [&] {
+             write("[window]\nwidth=500\nheight=600\n");
+             QFile::setPermissions(file, {});
+         }},
+        {"folder is a file", [&] { qputenv("XDG_CONFIG_HOME", QFile::encodeName(file)); }},
+        {"read-only folder", [] { qputenv("XDG_CONFIG_HOME", "/proc/self"); }},
+    };
+    for (const auto& [name, damage] : damages) {
+        SCOPED_TRACE(name);
+        SetUp();
+        damage();
+        if (qgetenv("XDG_CONFIG_HOME") == "relative") {
+            EXPECT_EQ(Settings::path(), QDir::homePath() + "/.config/varn/varn.conf");
+        }
+        start();
+        expectSaneAndPlaying();
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+        m_form.reset();
+    }
+}
+
+TEST_F(SettingsTest, SizeFullScreenAndSoundAreKeptAndASizeTooLargeIsShrunk) {
+    write("[window]\nwidth=5000\nheight=600\n");
+    start();
+    EXPECT_EQ(m_form->size(), QSize(m_form->screen()->availableSize().width(), 600));
+    m_form->resize(500, 640);
+    item("sound")->trigger();
+    item("fullScreen")->trigger();
+    EXPECT_TRUE(m_form->close());
+    m_form.reset();
+    start();
+    EXPECT_EQ(m_form->size(), QSize(500, 640));
+    EXPECT_FALSE(item("sound")->isChecked());
+    item("fullScreen")->trigger();
+    EXPECT_TRUE(m_form->isFullScreen()) << "it was left in full screen";
+}
+
+// The refusal beep is the desktop's bell and stays.
+TEST_F(SettingsTest, WithTheSoundOffAMovePlaysNoClipAndTheDeviceStaysClosed) {
+    write("[sound]\non=false\n");
+    SdlSoundOutput output;
+    Form1 form(output, &m_random);
+    form.game().tables() = boardFromPicture(kLShape);
+    form.game().Element_Click(55);
+    form.game().Element_Click(0);
+    EXPECT_EQ(form.labelText(ScoreLabel::Label4), "3");
+    EXPECT_EQ(form.beepCount(), 1);
+    EXPECT_FALSE(output.deviceOpen());
+    start();  // and with an output that records every call
+    setBoard(kLShape);
+    QTest::mouseClick(cell(55), Qt::LeftButton);
+    waitUntilIdle();
+    EXPECT_TRUE(m_form->close());
+    EXPECT_TRUE(m_output.played.empty() && m_output.stops == 0);
+}
+
+}  // namespace
+}  // namespace varn::test

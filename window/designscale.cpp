@@ -1,0 +1,69 @@
+// designscale.cpp: twips to pixels at one scale, and the scales the window steps through.
+#include "designscale.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace varn {
+
+namespace {
+
+constexpr double kFineSteps = 64.0;
+constexpr double kQuarters = 4.0;
+// Keeps a factor that is a step, but off by a rounding error, on that step.
+constexpr double kSlack = 1e-6;
+
+}  // namespace
+
+DesignScale::DesignScale(double factor)
+    : m_factor(std::isfinite(factor) ? std::max(factor, 1.0) : 1.0) {}
+
+int DesignScale::toPixels(int twips) const {
+    return static_cast<int>(std::lround(twips * m_factor / kTwipsPerPixel));
+}
+
+int DesignScale::toTwips(int pixels) const {
+    return static_cast<int>(std::lround(pixels * kTwipsPerPixel / m_factor));
+}
+
+QRect DesignScale::toPixels(const QRect& twips) const {
+    const int left = toPixels(twips.x());
+    const int top = toPixels(twips.y());
+    return QRect(left, top, toPixels(twips.x() + twips.width()) - left,
+                 toPixels(twips.y() + twips.height()) - top);
+}
+
+QSize DesignScale::designSize() const {
+    const auto whole = [this](int twips) {
+        return static_cast<int>(std::ceil(twips * m_factor / kTwipsPerPixel - kSlack));
+    };
+    return {whole(kDesignWidth), whole(kDesignHeight)};
+}
+
+DesignScale DesignScale::fitting(QSize inside) {
+    const double across = double(inside.width()) * kTwipsPerPixel / kDesignWidth;
+    const double down = double(inside.height()) * kTwipsPerPixel / kDesignHeight;
+    return DesignScale(std::floor(std::min(across, down) * kFineSteps + kSlack) / kFineSteps);
+}
+
+double DesignScale::zoomedIn(double factor) {
+    return std::floor(factor * kQuarters + kSlack) / kQuarters + 1 / kQuarters;
+}
+
+double DesignScale::zoomedOut(double factor) {
+    return std::max(1.0, std::ceil(factor * kQuarters - kSlack) / kQuarters - 1 / kQuarters);
+}
+
+double DesignScale::firstStart(QSize available, int menuHeight) {
+    double factor = 1.0;
+    while (true) {
+        const QSize next = DesignScale(zoomedIn(factor)).designSize();
+        if (4 * next.width() > 3 * available.width() ||
+            4 * (next.height() + menuHeight) > 3 * available.height()) {
+            return factor;
+        }
+        factor = zoomedIn(factor);
+    }
+}
+
+}  // namespace varn
