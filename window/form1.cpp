@@ -45,6 +45,16 @@ QPixmap pixmapOf(const QString& path, const DesignScale& scale) {
     return QPixmap::fromImage(artwork::render(path, qApp->devicePixelRatio(), scale.factor()));
 }
 
+// Drawn the way the pieces are: an icon read from its file would have Qt load its icon engine
+// and every image-format plugin while the game starts.
+QIcon drawnIcon() {
+    const QString path = artwork::picturePath(QStringLiteral("icon.svg"));
+    QIcon icon;
+    for (const qreal scale : {1.0, 2.0})
+        icon.addPixmap(QPixmap::fromImage(artwork::render(path, 1.0, scale)));
+    return icon;
+}
+
 QString translated(const char* text) {
     return QCoreApplication::translate(kContext, text);
 }
@@ -58,7 +68,7 @@ Form1::Form1(SoundOutput& output, UniformSource* random)
           output, [this] { doEvents(); }, this)) {
     QAccessible::installFactory(AccessiblePictureBox::factory);
     setWindowTitle(QStringLiteral("Varn v3.00"));
-    setWindowIcon(QIcon(artwork::picturePath(QStringLiteral("icon.svg"))));
+    setWindowIcon(drawnIcon());
     m_cellPatterns.fill(-1);
 
     // The window's inside, wider or taller than the design as the player sizes it; the design

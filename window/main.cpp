@@ -5,7 +5,7 @@
 
 #include "fonts.h"
 #include "form1.h"
-#include "sdlsoundoutput.h"
+#include "lazysoundoutput.h"
 #include "translations.h"
 
 namespace {
@@ -30,7 +30,7 @@ int main(int, char** argv) {
     varn::installFontSubstitutes();
     // The desktop's language, from LANGUAGE, LC_ALL, LC_MESSAGES and LANG.
     const varn::Translations translations;
-    varn::SdlSoundOutput output;
+    varn::LazySoundOutput output(varn::LazySoundOutput::defaultModules());
     varn::Form1 form(output);
     form.show();
     return app.exec();

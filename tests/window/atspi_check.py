@@ -154,7 +154,11 @@ def group_at(kinds, start, joker):
 def play(varn, scratch, display, language, texts):
     # Qt's remarks while it starts (here those about the screen) must not stop the game, and
     # those after (about drag and drop, when the window is shown) reach the terminal.
-    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy",
+    # The clips go to SDL's disk file, so the sound module that the game loads at its first clip
+    # is seen to play.
+    audio = os.path.join(scratch, "audio.raw")
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="disk",
+               SDL_DISKAUDIOFILE=audio, SDL_DISKAUDIODELAY="0",
                XDG_CONFIG_HOME=scratch,
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                QT_LOGGING_RULES="qt.qpa.screen.debug=true;qt.qpa.xdnd.debug=true",
@@ -206,6 +210,8 @@ def play(varn, scratch, display, language, texts):
         press(cells[place])
         score = texts("Form1", "Score %1", len(group))
         wait_for(game, f"{score!r} announced", lambda: score in renamed)
+        wait_for(game, "the move's clip played",
+                 lambda: os.path.exists(audio) and os.path.getsize(audio) > 0)
         kinds, cells = wait_for(game, "the board dealt again",
                                 lambda: read_cells(app, pyatspi, cell))
         check(cells[place].name in renamed, "the pressed cell's new piece was not announced")
