@@ -55,6 +55,11 @@ QIcon drawnIcon() {
     return icon;
 }
 
+// A control's design font at the window's scale.
+QFont scaledFont(const Control::Font& font, const DesignScale& scale) {
+    return designFont(font.family, font.points * scale.factor(), font.bold, font.italic);
+}
+
 QString translated(const char* text) {
     return QCoreApplication::translate(kContext, text);
 }
@@ -295,11 +300,7 @@ void Form1::applyScale(const DesignScale& scale) {
         const qreal ring = 2 * scale.factor();
         for (const auto& [design, widget] : m_controls) {
             widget->setGeometry(scale.toPixels(design->twips));
-            const Control::Font& font = design->font;
-            if (font.family) {
-                widget->setFont(
-                    designFont(font.family, font.points * scale.factor(), font.bold, font.italic));
-            }
+            if (design->font.family) widget->setFont(scaledFont(design->font, scale));
             auto* box = qobject_cast<PictureBox*>(widget);
             if (box && design->picture) {
                 box->setPicture(pixmapOf(artwork::picturePath(design->picture), scale),
@@ -382,11 +383,8 @@ void Form1::form_load() {
 // is set after the window is built and is fitted again then.
 void Form1::fitTexts() {
     for (const auto& [design, widget] : m_controls) {
-        const Control::Font& font = design->font;
-        if (!font.family || (!design->text && widget != m_helpText)) continue;
-        fitText(*widget,
-                designFont(font.family, font.points * m_scale.factor(), font.bold, font.italic),
-                m_scale.factor());
+        if (!design->font.family || (!design->text && widget != m_helpText)) continue;
+        fitText(*widget, scaledFont(design->font, m_scale), m_scale.factor());
     }
 }
 
