@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# startup_bench.sh: the game's start-up against the bare Qt window, interleaved in one run, on
+# a small screen (the game opens at scale 1) and a large one (it opens at 1.75), each start
+# with fresh settings. Prints each program's medians and the ratio to the floor's.
+#   bench/startup_bench.sh [RUNS] [VARN]
+# Needs ../shared/tools/gui-bench and the floor built in build/floor (see its README).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-7}
+varn=$(realpath "${2:-build/release/window/varn}")
+bench=../shared/tools/gui-bench
+floor=$PWD/build/floor/qtfloor
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+# measure SCREEN LABEL NAME COMMAND...: one start, its figures appended to LABEL's file
+measure() {
+    local screen=$1 label=$2 name=$3
+    shift 3
+    "$bench" --runs 1 --screen "$screen" --name "$name" --idle 2 --settle 1 \
+        --env SDL_AUDIODRIVER=dummy -- "$@" | grep '^run=' >>"$scratch/$label"
+}
+
+for screen in 640x480x24 1280x1024x24; do
+    for ((i = 0; i < runs; ++i)); do
+        measure "$screen" "floor-$screen" 'Floor Qt' "$floor"
+        measure "$screen" "varn-$screen" 'Varn' "$varn"
+    done
+done
+
+median() {  # FILE FIELD
+    grep -o "$2=[0-9.]*" "$1" | cut -d= -f2 | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'
+}
+for screen in 640x480x24 1280x1024x24; do
+    f=$(median "$scratch/floor-$screen" startup_ms)
+    v=$(median "$scratch/varn-$screen" startup_ms)
+    fp=$(median "$scratch/floor-$screen" pss_kib)
+    vp=$(median "$scratch/varn-$screen" pss_kib)
+    vc=$(median "$scratch/varn-$screen" idle_cpu_pct)
+    awk -v s="$screen" -v f="$f" -v v="$v" -v fp="$fp" -v vp="$vp" -v vc="$vc" 'BEGIN {
+        printf "%-13s floor %6.1f ms %6.1f MiB   varn %6.1f ms %6.1f MiB (%+.1f MiB)   %.2fx   idle cpu %s %%\n",
+            s, f, fp / 1024, v, vp / 1024, (vp - fp) / 1024, v / f, vc }'
+done
