@@ -56,6 +56,16 @@ struct ScoreStatistics {
 
 // The rows are in rank order: the higher score first; of equal scores the one entered earlier,
 // which reached it first; of those the lower game number. One row per game number.
+//
+// The text holds one item a line, its fields split by single blanks, times in UTC:
+//   varn-scores 1                        what the file is, and the version of its format
+//   # The best games, best first: ...    comments for a person, always the same
+//   game 5120 2027-01-15T08:00:00Z 42 Ana Kovač    a row: score, time, game number, name
+//   played 12 / entered 5 / total 10240 / best 5120    the statistics, a line each
+//   recent 5120 2027-01-15T08:00:00Z     an entry, oldest first
+//   name Ana Kovač                       the name used last, when there is one
+//   end                                  the last line: a file cut after a whole line lacks it
+// A text that differs in any byte from what text() writes for what could be read is damaged.
 class ScoreTable {
   public:
     static constexpr std::size_t kRows = 10;
