@@ -38,8 +38,8 @@ full=$(echo "$entry" | cut -d: -f5 | cut -d, -f1)
 "$client" enter 5 10 1800000000 'Zoë Ångström' >/dev/null
 [ "$("$client" proposed)" = 'Zoë Ångström' ] || fail "proposed '$("$client" proposed)'"
 
-# Two games each enter ten scores and end ten games, starting together: a third program holds
-# the folder's lock until both wait for it. Game a scores 11, 21... 101, game b 12, 22... 102.
+# Two games each enter thirty scores and end thirty games, starting together: a third program
+# holds the folder's lock until both wait for it. Game a scores 11, 21... 301, b 12, 22... 302.
 export XDG_DATA_HOME="$dir/race"
 mkdir -p "$XDG_DATA_HOME/varn"
 flock "$XDG_DATA_HOME/varn" sleep 0.3 &
@@ -51,7 +51,7 @@ while flock -n "$XDG_DATA_HOME/varn" true; do
     sleep 0.01
 done
 play() {
-    for i in 1 2 3 4 5 6 7 8 9 10; do
+    for i in $(seq 30); do
         "$client" enter $(($1 + i)) $((10 * i + $2)) $((1800000000 + i)) "p$2" >/dev/null
         "$client" ended $((10 * i + $2))
     done
@@ -65,10 +65,14 @@ wait "$b" || fail "game b failed to enter"
 wait "$holder"
 file="$XDG_DATA_HOME/varn/scores.txt"
 rows=$(grep '^game ' "$file" | cut -d' ' -f2,4,5 | tr '\n' ',')
-[ "$rows" = "102 110 p2,101 10 p1,92 109 p2,91 9 p1,82 108 p2,81 8 p1,72 107 p2,71 7 p1,62 106 p2,61 6 p1," ] ||
+[ "$rows" = "302 130 p2,301 30 p1,292 129 p2,291 29 p1,282 128 p2,281 28 p1,272 127 p2,271 27 p1,262 126 p2,261 26 p1," ] ||
     fail "the table holds $rows"
-for line in 'played 20' 'entered 20' 'total 1130' 'best 102'; do
+for line in 'played 60' 'entered 60' 'total 9390' 'best 302'; do
     grep -qx "$line" "$file" || fail "no '$line' in $(cat "$file")"
 done
-[ "$(grep -c '^recent ' "$file")" = 20 ] || fail "not every entry is among the recent ones"
+# The last fifty entries are kept, the newest last.
+"$client" enter 999 7 1800000999 Last >/dev/null
+[ "$(grep -c '^recent ' "$file")" = 50 ] || fail "$(grep -c '^recent ' "$file") recent entries kept"
+[ "$(grep '^recent ' "$file" | tail -n 1)" = "recent 7 2027-01-15T08:16:39Z" ] ||
+    fail "the newest entry is not the last: $(grep '^recent ' "$file" | tail -n 1)"
 [ "$(ls -A "$XDG_DATA_HOME/varn")" = scores.txt ] || fail "left: $(ls -A "$XDG_DATA_HOME/varn")"
