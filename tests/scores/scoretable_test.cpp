@@ -37,26 +37,20 @@ struct Step {
 
 const std::string kLong = "Zoë" + std::string(37, 'z') + "ö and more";
 
+// clang-format off
 const Step kSteps[] = {
-    {7, 120, 10, "Ana", 1},
-    {8, 120, 5, "Bo", 1},        // of equal scores the earlier first
-    {7, 100, 20, "Ana", 0},      // lower in the same game: no change
-    {7, 130, 30, "\tAna\n", 1},  // higher: replaces the game's row
-    {10, 120, 5, "Dee", 3},      // equal score and time: lower number
-    {9, 0, 40, "Cy", 0},
-    {0, 50, 40, "Cy", 0},  // no score, no game: no entry
-    {9, 0, 41, nullptr, 0},
-    {9, 50, 41, nullptr, 0},
-    {11, 60, 50, "Ed\x01Wy\x7f", 4},
-    {12, 70, 51, kLong.c_str(), 4},
-    {13, 10, 52, "F", 6},
-    {14, 11, 53, "G", 6},
-    {15, 12, 54, "H", 6},
-    {16, 13, 55, "I", 6},
-    {17, 14, 56, "J", 6},
-    {18, 10, 57, "K", 0},   // a full table keeps the earlier of equal last scores
-    {19, 9000, 58, "", 1},  // an empty name is the one used last: J's
+    {7, 120, 10, "Ana", 1}, {8, 120, 5, "Bo", 1},  // of equal scores the earlier first
+    {7, 100, 20, "Ana", 0},                        // lower in the same game: no change
+    {7, 130, 30, "\tAna\n", 1},                    // higher: replaces the game's row
+    {10, 120, 5, "Dee", 3},                        // equal score and time: the lower number
+    {9, 0, 40, "Cy", 0}, {0, 50, 40, "Cy", 0},     // no score, no game: no entry
+    {9, 0, 41, nullptr, 0}, {9, 50, 41, nullptr, 0}, {11, 60, 50, "Ed\x01Wy\x7f", 4},
+    {12, 70, 51, kLong.c_str(), 4}, {13, 10, 52, "F", 6}, {14, 11, 53, "G", 6},
+    {15, 12, 54, "H", 6}, {16, 13, 55, "I", 6}, {17, 14, 56, "J", 6},
+    {18, 10, 57, "K", 0},                          // a full table keeps the earlier of equals
+    {19, 9000, 58, "", 1},                         // an empty name is the one used last: J's
 };
+// clang-format on
 
 void play(const ScoreTableFile& file, const Step& step) {
     SCOPED_TRACE(step.game);
@@ -75,16 +69,20 @@ TEST(ScoreTableFile, RanksOneRowPerGameAndReadsBackWhatItWrote) {
     for (const Step& step : kSteps)
         play(file, step);
     const ScoreTable table = file.read();
-    std::vector<std::uint32_t> games;
-    std::vector<std::string> names;
-    for (const BestGame& row : table.rows()) {
-        games.push_back(row.game);
-        names.push_back(row.name);
-    }
-    EXPECT_EQ(games, (std::vector<std::uint32_t>{19, 7, 8, 10, 12, 11, 17, 16, 15, 14}));
+    std::vector<std::pair<std::uint32_t, std::string>> rows;
+    for (const BestGame& row : table.rows())
+        rows.emplace_back(row.game, row.name);
     const std::string cut = "Zoë" + std::string(37, 'z');
-    EXPECT_EQ(names, (std::vector<std::string>{"J", "Ana", "Bo", "Dee", cut, "Ed Wy", "J", "I", "H",
-                                               "G"}));
+    EXPECT_EQ(rows, (decltype(rows){{19, "J"},
+                                    {7, "Ana"},
+                                    {8, "Bo"},
+                                    {10, "Dee"},
+                                    {12, cut},
+                                    {11, "Ed Wy"},
+                                    {17, "J"},
+                                    {16, "I"},
+                                    {15, "H"},
+                                    {14, "G"}}));
     EXPECT_EQ(table.rows()[1].time, at(30));
     const ScoreStatistics& statistics = table.statistics();
     EXPECT_EQ(statistics.played, 1u);
