@@ -1,5 +1,5 @@
 // scoreclient.cpp: varn-score-client, one game's use of the table of the best games, for the
-// shell tests: "enter GAME SCORE SECONDS NAME", "ended SCORE" or "proposed".
+// shell tests: "enter GAME SCORE SECONDS NAME", "ended SCORE", "proposed" or "path".
 #include <cstdio>
 #include <string>
 
@@ -21,8 +21,12 @@ int main(int argc, char** argv) {
         std::printf("%s\n", file.proposedName().c_str());
         return 0;
     }
+    if (command == "path" && argc == 2) {
+        std::printf("%s\n", file.path().c_str());
+        return 0;
+    }
     std::fprintf(
         stderr,
-        "usage: varn-score-client enter GAME SCORE SECONDS NAME | ended SCORE | proposed\n");
+        "usage: varn-score-client enter GAME SCORE SECONDS NAME | ended SCORE | proposed | path\n");
     return 2;
 }

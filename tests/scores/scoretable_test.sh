@@ -27,11 +27,16 @@ for home in empty relative unset; do
     [ -f "$dir/$home/.local/share/varn/scores.txt" ] || fail "not in ~/.local/share ($home)"
 done
 [ ! -e relative/varn ] || fail "a relative \$XDG_DATA_HOME was used"
+# Without $HOME, the home folder of the user's entry in the system's user list.
+entry=$(getent passwd "$(id -u)")
+home=$(echo "$entry" | cut -d: -f6)
+for path in "$(env -u XDG_DATA_HOME -u HOME "$client" path)" "$(env -u XDG_DATA_HOME HOME= "$client" path)"; do
+    [ "$path" = "$home/.local/share/varn/scores.txt" ] || fail "without \$HOME: $path"
+done
 
 # The name proposed first is the user's full name from the system, or the login name; then the
 # name used last.
 export XDG_DATA_HOME="$dir/names"
-entry=$(getent passwd "$(id -u)")
 full=$(echo "$entry" | cut -d: -f5 | cut -d, -f1)
 [ "$("$client" proposed)" = "${full:-${entry%%:*}}" ] ||
     fail "proposed '$("$client" proposed)' for the user '$entry'"
