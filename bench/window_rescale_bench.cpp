@@ -11,6 +11,28 @@
 #include "recordingoutput.h"
 #include "twistersource.h"
 
+namespace {
+
+// The times of 21 rescales to scale 2, each from another size so that the scale is new every
+// time; empty when the window did not reach scale 2.
+std::vector<double> timeRescales(varn::Form1& form) {
+    const QSize menu(0, form.menuBar()->height());
+    std::vector<double> times;
+    for (int run = 0; run < 21; ++run) {
+        form.resize(varn::DesignScale(1.5).designSize() + menu);
+        QApplication::processEvents();
+        QElapsedTimer clock;
+        clock.start();
+        form.resize(varn::DesignScale(2).designSize() + menu);
+        form.repaint();
+        times.push_back(double(clock.nsecsElapsed()) / 1e6);
+        if (form.scale().factor() != 2) return {};
+    }
+    return times;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
@@ -20,21 +42,10 @@ int main(int argc, char** argv) {
     varn::Form1 form(output, &random);
     form.show();
     QApplication::processEvents();
-    const QSize menu(0, form.menuBar()->height());
-    std::vector<double> times;
-    for (int run = 0; run < 21; ++run) {
-        // Each run comes from another size, so that the scale is new every time.
-        form.resize(varn::DesignScale(1.5).designSize() + menu);
-        QApplication::processEvents();
-        QElapsedTimer clock;
-        clock.start();
-        form.resize(varn::DesignScale(2).designSize() + menu);
-        form.repaint();
-        times.push_back(double(clock.nsecsElapsed()) / 1e6);
-        if (form.scale().factor() != 2) {
-            std::fprintf(stderr, "window_rescale_bench: the window did not reach scale 2\n");
-            return 1;
-        }
+    std::vector<double> times = timeRescales(form);
+    if (times.empty()) {
+        std::fprintf(stderr, "window_rescale_bench: the window did not reach scale 2\n");
+        return 1;
     }
     std::sort(times.begin(), times.end());
     std::printf(

@@ -1,4 +1,4 @@
-// directorylock.h: the lock that lets one game at a time compare and store the high score.
+// directorylock.h: the lock that lets one game at a time read, change and store a file of scores.
 #pragma once
 
 #include <chrono>
@@ -9,7 +9,7 @@ namespace varn {
 // Games started in one directory share its high-score file. While one of them holds this lock,
 // no other can store a score between its reading the file and its writing it. The lock is on
 // the directory itself, so it leaves nothing behind there, and it ends with the object or
-// with the process.
+// with the process. The table of the best games is kept under the lock of its own folder.
 class DirectoryLock {
   public:
     // How long a lock held by another program is waited for: no other program may hang the game.

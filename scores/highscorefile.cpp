@@ -7,29 +7,10 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
+
+#include "replacefile.h"
 
 namespace varn {
-
-namespace {
-
-// A file made by mkstemp is private to its owner; the high-score file gets the usual mode.
-mode_t modeForNewFiles() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// Makes a rename in the directory of `path` survive a crash.
-void syncDirectoryOf(const std::string& path) {
-    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
-    const int directory =
-        ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    ::fsync(directory);
-    ::close(directory);
-}
-
-}  // namespace
 
 HighScoreFile::HighScoreFile(std::string path) : m_path(std::move(path)) {}
 
@@ -55,20 +36,7 @@ std::string HighScoreFile::readFirstLine() const {
 }
 
 bool HighScoreFile::writeLine(const std::string& line) const {
-    std::string temporary = m_path + ".XXXXXX";
-    const int file = ::mkstemp(temporary.data());
-    if (file == -1) return false;
-    // A short write means a full disk or a size limit: the old file must stay.
-    const std::string text = line + "\r\n";
-    const bool written = ::fchmod(file, modeForNewFiles()) == 0 &&
-                         ::write(file, text.data(), text.size()) == std::ssize(text) &&
-                         ::fsync(file) == 0;
-    if (::close(file) != 0 || !written || ::rename(temporary.c_str(), m_path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    syncDirectoryOf(m_path);
-    return true;
+    return replaceFile(m_path, line + "\r\n");
 }
 
 }  // namespace varn

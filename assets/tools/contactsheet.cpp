@@ -77,16 +77,9 @@ QImage sampleBoard() {
     return board.scaled(board.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: varn-contact-sheet OUT.png\n");
-        return 2;
-    }
-    QImage sheet(QSize(1100, 2400), QImage::Format_ARGB32_Premultiplied);
-    sheet.fill(QColor(0, 192, 192));
+// Draws every picture, the grey pieces, the sample board and the textures on `sheet` from the
+// top; returns the bottom of what was drawn.
+int drawSheet(QImage& sheet) {
     QPainter painter(&sheet);
     QList<QImage> normal, dense, figures;
     for (const QString& path : picturePaths()) {
@@ -105,9 +98,21 @@ int main(int argc, char** argv) {
     top = drawRow(painter, top, {sampleBoard()});
     const QImage wood = varn::artwork::render(varn::artwork::picturePath("wood.png"));
     const QImage paper = varn::artwork::render(varn::artwork::picturePath("paper.png"));
-    top = drawRow(painter, top, {wood, blownUp(paper)});
-    painter.end();
-    sheet = sheet.copy(0, 0, sheet.width(), top);
+    return drawRow(painter, top, {wood, blownUp(paper)});
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: varn-contact-sheet OUT.png\n");
+        return 2;
+    }
+    QImage sheet(QSize(1100, 2400), QImage::Format_ARGB32_Premultiplied);
+    sheet.fill(QColor(0, 192, 192));
+    const int bottom = drawSheet(sheet);
+    sheet = sheet.copy(0, 0, sheet.width(), bottom);
     if (!sheet.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "varn-contact-sheet: could not write %s\n", argv[1]);
         return 1;

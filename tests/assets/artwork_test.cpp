@@ -106,30 +106,33 @@ void collectWarning(QtMsgType type, const QMessageLogContext&, const QString& me
     if (type != QtDebugMsg && type != QtInfoMsg) warnings.append(message);
 }
 
+void expectDrawnCrisply(const Picture& picture) {
+    SCOPED_TRACE(picture.name);
+    const QString path = picturePath(QString::fromLatin1(picture.name));
+    const QImage image = render(path);
+    ASSERT_EQ(image.size(), picture.size);
+    EXPECT_EQ(artwork::nominalSize(path), picture.size);
+    EXPECT_EQ(image.devicePixelRatio(), 1.0);
+    const int area = picture.size.width() * picture.size.height();
+    EXPECT_GE(countOpaque(image), picture.opaque ? area : area / 4);
+    if (std::string(picture.name) == "pattern-6.svg") {
+        // The empty cell is plain mid grey: the window draws the cell's frame to match.
+        EXPECT_EQ(countColours(image), 1);
+        EXPECT_EQ(image.pixel(0, 0), qRgb(128, 128, 128));
+    } else {
+        EXPECT_GE(countColours(image), 8) << "a drawing, not a flat colour";
+    }
+    // Dense screens get more pixels at the same logical size.
+    const QImage dense = render(path, 2.0);
+    EXPECT_EQ(dense.size(), picture.size * 2);
+    EXPECT_EQ(dense.deviceIndependentSize(), QSizeF(picture.size));
+}
+
 TEST(Artwork, EveryPictureIsDrawnCrisplyAtItsSize) {
     warnings.clear();
     const QtMessageHandler previous = qInstallMessageHandler(collectWarning);
-    for (const Picture& picture : kPictures) {
-        SCOPED_TRACE(picture.name);
-        const QString path = picturePath(QString::fromLatin1(picture.name));
-        const QImage image = render(path);
-        ASSERT_EQ(image.size(), picture.size);
-        EXPECT_EQ(artwork::nominalSize(path), picture.size);
-        EXPECT_EQ(image.devicePixelRatio(), 1.0);
-        const int area = picture.size.width() * picture.size.height();
-        EXPECT_GE(countOpaque(image), picture.opaque ? area : area / 4);
-        if (std::string(picture.name) == "pattern-6.svg") {
-            // The empty cell is plain mid grey: the window draws the cell's frame to match.
-            EXPECT_EQ(countColours(image), 1);
-            EXPECT_EQ(image.pixel(0, 0), qRgb(128, 128, 128));
-        } else {
-            EXPECT_GE(countColours(image), 8) << "a drawing, not a flat colour";
-        }
-        // Dense screens get more pixels at the same logical size.
-        const QImage dense = render(path, 2.0);
-        EXPECT_EQ(dense.size(), picture.size * 2);
-        EXPECT_EQ(dense.deviceIndependentSize(), QSizeF(picture.size));
-    }
+    for (const Picture& picture : kPictures)
+        expectDrawnCrisply(picture);
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join(u'\n').toStdString();
     // Drawn anew rather than blown up: a blown-up picture has no more colours than its original.
     EXPECT_GT(countColours(render(patternPath(3), 2.0)), countColours(render(patternPath(3))));
@@ -181,6 +184,35 @@ TEST(Artwork, OrdinaryPiecesDifferInGreyAndInShape) {
                 grey, shape);
 }
 
+struct Generated {
+    const char* name;
+    QImage committed;
+    QImage drawn;
+    int largest;    // the largest difference of a channel
+    int differing;  // how many pixels may differ at all
+};
+
+void expectSameDrawing(const Generated& file) {
+    SCOPED_TRACE(file.name);
+    ASSERT_EQ(file.committed.size(), file.drawn.size());
+    // Compared premultiplied, so that the colour of a transparent pixel does not count.
+    const QImage a = file.committed.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage b = file.drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    int largest = 0;
+    int differing = 0;
+    forEachPixel(a, [&](int x, int y) {
+        const QRgb p = a.pixel(x, y);
+        const QRgb q = b.pixel(x, y);
+        const int difference =
+            std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                      std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+        largest = std::max(largest, difference);
+        differing += difference > 0 ? 1 : 0;
+    });
+    EXPECT_LE(largest, file.largest);
+    EXPECT_LE(differing, file.differing);
+}
+
 TEST(Artwork, CommittedRasterFilesAreWhatTheirSourcesDrawToday) {
     auto icon = [](int size) {
         QImage drawn = render(picturePath(QStringLiteral("icon.svg")), size / 32.0);
@@ -188,13 +220,6 @@ TEST(Artwork, CommittedRasterFilesAreWhatTheirSourcesDrawToday) {
         return drawn;
     };
     const QString desktop = QStringLiteral(VARN_ASSETS_DIR "/desktop/");
-    struct Generated {
-        const char* name;
-        QImage committed;
-        QImage drawn;
-        int largest;    // the largest difference of a channel
-        int differing;  // how many pixels may differ at all
-    };
     // The texture generator quantises to a few shades; another maths library may move a rare
     // pixel by one shade, never more.
     const Generated files[] = {
@@ -205,26 +230,8 @@ TEST(Artwork, CommittedRasterFilesAreWhatTheirSourcesDrawToday) {
         {"icon 32", QImage(desktop + QStringLiteral("varn-32.png")), icon(32), 2, 32 * 32},
         {"icon 64", QImage(desktop + QStringLiteral("varn-64.png")), icon(64), 2, 64 * 64},
     };
-    for (const Generated& file : files) {
-        SCOPED_TRACE(file.name);
-        ASSERT_EQ(file.committed.size(), file.drawn.size());
-        // Compared premultiplied, so that the colour of a transparent pixel does not count.
-        const QImage a = file.committed.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        const QImage b = file.drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        int largest = 0;
-        int differing = 0;
-        forEachPixel(a, [&](int x, int y) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            const int difference =
-                std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                          std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
-            largest = std::max(largest, difference);
-            differing += difference > 0 ? 1 : 0;
-        });
-        EXPECT_LE(largest, file.largest);
-        EXPECT_LE(differing, file.differing);
-    }
+    for (const Generated& file : files)
+        expectSameDrawing(file);
 }
 
 }  // namespace

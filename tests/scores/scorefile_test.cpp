@@ -86,6 +86,31 @@ void prepare(Setup setup, const std::filesystem::path& directory, const std::str
     }
 }
 
+// Presses "Enter score"; on a full disk files may grow to two bytes only.
+void pressEnterScore(ScoreKeeper& keeper, Setup setup) {
+    rlimit files{};
+    ::getrlimit(RLIMIT_FSIZE, &files);
+    if (setup == Setup::FullDisk) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit full{2, files.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &full);
+    }
+    keeper.Command1_Click();
+    ::setrlimit(RLIMIT_FSIZE, &files);
+}
+
+// What the file and its directory hold after the entry.
+void expectStored(const FileCase& c, const std::string& path) {
+    if (c.stored) {
+        EXPECT_EQ(test::readWhole(path), c.stored);
+    }
+    if (c.beeps == 0) {
+        struct stat info {};
+        ASSERT_EQ(::stat(path.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0644u) << "the usual mode, also for a second write";
+    }
+}
+
 class ScoreFileTest : public ::testing::TestWithParam<FileCase> {};
 
 TEST_P(ScoreFileTest, GameGoesOnWithAHighScoreOnDisplay) {
@@ -104,27 +129,11 @@ TEST_P(ScoreFileTest, GameGoesOnWithAHighScoreOnDisplay) {
     EXPECT_EQ(window.labelText(ScoreLabel::Label8), c.shown);
     keeper.addPoints(c.points);
     keeper.showScore();
-    rlimit files{};
-    ::getrlimit(RLIMIT_FSIZE, &files);
-    if (c.setup == Setup::FullDisk) {
-        // Files may grow to two bytes only, as on a disk that is full.
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit full{2, files.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &full);
-    }
-    keeper.Command1_Click();
-    ::setrlimit(RLIMIT_FSIZE, &files);
+    pressEnterScore(keeper, c.setup);
     ::umask(mask);
     EXPECT_EQ(window.labelText(ScoreLabel::Label8), c.shownAfter);
     EXPECT_EQ(window.beeps(), c.beeps);
-    if (c.stored) {
-        EXPECT_EQ(test::readWhole(path), c.stored);
-    }
-    if (c.beeps == 0) {
-        struct stat info {};
-        ASSERT_EQ(::stat(path.c_str(), &info), 0);
-        EXPECT_EQ(info.st_mode & 0777, 0644u) << "the usual mode, also for a second write";
-    }
+    expectStored(c, path);
     EXPECT_EQ(test::entryCount("/proc/self/fd"), descriptors) << "every file is closed again";
     EXPECT_EQ(test::entryCount(dir.path()), c.setup == Setup::NoDirectory ? 0 : 1)
         << "no temporary file is left behind";

@@ -236,6 +236,26 @@ void ReplaySession::onEvents(int call) {
     }
 }
 
+namespace {
+
+// The board as a script writes it: ten rows of ten cells, each its code and '*' when marked.
+void printBoard(std::ostream& out, const BoardTables& tables) {
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const std::string text =
+            std::to_string(tables.Board[cell]) + (tables.isMarked(cell) ? "*" : "");
+        if (columnOf(cell) == kBoardSide - 1) {
+            out << text << '\n';
+        } else {
+            // Columns three wide, but never without a blank: a marked "13*" must still read
+            // back as its own cell.
+            const std::size_t pad = text.size() < kCellWidth ? kCellWidth - text.size() : 1;
+            out << text << std::string(pad, ' ');
+        }
+    }
+}
+
+}  // namespace
+
 void ReplaySession::report(const std::string& title, int firstClip, int ticksBefore,
                            int beepsBefore) {
     const BoardTables& tables = m_game.tables();
@@ -258,18 +278,7 @@ void ReplaySession::report(const std::string& title, int firstClip, int ticksBef
           << " focus=" << m_window.focusCount() << " random=" << m_random.remaining();
     if (!shown.empty()) m_out << " shown=" << joined(shown, ',', "");
     m_out << '\n';
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        const std::string text =
-            std::to_string(tables.Board[cell]) + (tables.isMarked(cell) ? "*" : "");
-        if (columnOf(cell) == kBoardSide - 1) {
-            m_out << text << '\n';
-        } else {
-            // Columns three wide, but never without a blank: a marked "13*" must still read
-            // back as its own cell.
-            const std::size_t pad = text.size() < kCellWidth ? kCellWidth - text.size() : 1;
-            m_out << text << std::string(pad, ' ');
-        }
-    }
+    printBoard(m_out, tables);
 }
 
 }  // namespace varn
