@@ -5,7 +5,7 @@
 
 #include "boardpicture.h"
 #include "headlessgame.h"
-#include "twistersource.h"
+#include "splitmixsource.h"
 
 namespace varn {
 namespace {
@@ -37,7 +37,7 @@ class Games {
 
   private:
     benchmark::State& m_state;
-    TwisterSource m_random{7};
+    SplitMixSource m_random{7};
     std::optional<HeadlessGame> m_headless;
     int m_moves = 0;
 };
