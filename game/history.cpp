@@ -6,11 +6,19 @@
 
 namespace varn {
 
+namespace {
+// A byte holds cell i in its low half and cell i + 50 in its high half: codes are 0 to 14.
+constexpr std::size_t kHalfBoard = kCellCount / 2;
+}  // namespace
+
 History::History(const std::vector<GameState>& states, std::size_t position) {
     if (states.empty() ? position != 0 : position >= states.size())
         throw std::out_of_range("no state " + std::to_string(position) + " in the history");
-    for (const GameState& state : states)
+    for (const GameState& state : states) {
+        if (!std::all_of(state.board.begin(), state.board.end(), isBoardCode))
+            throw std::invalid_argument("a state of the history holds a code no cell can hold");
         push(state);
+    }
     if (!states.empty()) moveTo(position);
 }
 
@@ -57,9 +65,9 @@ void History::moveTo(std::size_t index) {
 
 void History::push(const GameState& state) {
     Packed packed{};
-    for (std::size_t pair = 0; pair < packed.cells.size(); ++pair) {
-        packed.cells[pair] = static_cast<std::uint8_t>((state.board[2 * pair] & 0xf) |
-                                                       (state.board[2 * pair + 1] << 4));
+    for (std::size_t low = 0; low < kHalfBoard; ++low) {
+        packed.cells[low] =
+            static_cast<std::uint8_t>(state.board[low] | (state.board[low + kHalfBoard] << 4));
     }
     packed.ownLabel = state.label4 != std::to_string(state.score);
     if (packed.ownLabel) m_labels.emplace_back(m_states.size(), state.label4);
@@ -72,9 +80,9 @@ void History::push(const GameState& state) {
 GameState History::unpack(std::size_t index) const {
     const Packed& packed = m_states[index];
     GameState state;
-    for (std::size_t pair = 0; pair < packed.cells.size(); ++pair) {
-        state.board[2 * pair] = static_cast<Code>(packed.cells[pair] & 0xf);
-        state.board[2 * pair + 1] = static_cast<Code>(packed.cells[pair] >> 4);
+    for (std::size_t low = 0; low < kHalfBoard; ++low) {
+        state.board[low] = static_cast<Code>(packed.cells[low] & 0xf);
+        state.board[low + kHalfBoard] = static_cast<Code>(packed.cells[low] >> 4);
     }
     state.score = packed.score;
     if (packed.ownLabel) {

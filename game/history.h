@@ -32,7 +32,8 @@ class History {
   public:
     History() = default;
     // Rebuilds a history from what states() and position() gave. Throws std::out_of_range
-    // unless the position names one of the states, or both are empty and 0.
+    // unless the position names one of the states, or both are empty and 0, and
+    // std::invalid_argument for a board that holds a code no cell can hold.
     History(const std::vector<GameState>& states, std::size_t position);
 
     bool canUndo() const { return m_position > 0; }
@@ -55,8 +56,8 @@ class History {
     const GameState& redo();
 
   private:
-    // Two codes a byte. The score's label nearly always shows the score's own digits; any
-    // other text is kept beside, in m_labels.
+    // Two codes a byte (codes are 0 to 14). The score's label nearly always shows the score's own
+    // digits; any other text is kept beside, in m_labels.
     struct Packed {
         std::array<std::uint8_t, kCellCount / 2> cells;
         bool ownLabel;

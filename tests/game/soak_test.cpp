@@ -125,10 +125,10 @@ class Soak {
             ASSERT_EQ(window.shownPattern(cell), code) << "cell " << cell << " shows another piece";
             ASSERT_TRUE(window.cellVisible(cell));
             const auto& placed = window.placement(cell);
-            ASSERT_EQ(placed.left, 480 * columnOf(cell) + kBoardLeft);
-            ASSERT_EQ(placed.top, 480 * rowOf(cell) + kBoardTop);
-            ASSERT_EQ(placed.width, 480);
-            ASSERT_EQ(placed.height, 480);
+            ASSERT_EQ(placed.left, kCellTwips * columnOf(cell) + kBoardLeft);
+            ASSERT_EQ(placed.top, kCellTwips * rowOf(cell) + kBoardTop);
+            ASSERT_EQ(placed.width, kCellTwips);
+            ASSERT_EQ(placed.height, kCellTwips);
         }
     }
 
