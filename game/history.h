@@ -47,8 +47,9 @@ class History {
     std::vector<GameState> states() const;
     std::size_t position() const { return m_position; }
 
-    // An action took the game from `before` to `after`. When `before` is not the state the
-    // history stands at (the board was laid out from outside), it is kept as a state of its own.
+    // An action took the game from `before` to `after`. An empty history keeps `before` as its
+    // first state; so does one that stands at another state (the board was laid out from
+    // outside, as tests do), and an undo then steps back to it on its own.
     void record(const GameState& before, const GameState& after);
     void clear();
     // Both need a state on their side (canUndo, canRedo); they return the state to put back.
