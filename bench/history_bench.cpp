@@ -6,7 +6,7 @@
 #include <random>
 
 #include "headlessgame.h"
-#include "twistersource.h"
+#include "splitmixsource.h"
 
 namespace varn {
 namespace {
@@ -46,7 +46,7 @@ void playLongGame(HeadlessGame& headless, UniformSource& random, benchmark::Stat
 
 // Each undo goes one entry further back; at the start of the game, all are redone untimed.
 void UndoIn10000Moves(benchmark::State& state) {
-    TwisterSource random(7);
+    SplitMixSource random(7);
     HeadlessGame headless(random);
     playLongGame(headless, random, state);
     for (auto _ : state) {
@@ -63,7 +63,7 @@ void UndoIn10000Moves(benchmark::State& state) {
 
 // The same the other way round: from the start of the game, each redo one entry further on.
 void RedoIn10000Moves(benchmark::State& state) {
-    TwisterSource random(7);
+    SplitMixSource random(7);
     HeadlessGame headless(random);
     playLongGame(headless, random, state);
     for (auto _ : state) {

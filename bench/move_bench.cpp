@@ -5,7 +5,7 @@
 
 #include "boardpicture.h"
 #include "headlessgame.h"
-#include "twistersource.h"
+#include "splitmixsource.h"
 
 namespace varn {
 namespace {
@@ -16,23 +16,36 @@ BoardTables preparedBoard(std::initializer_list<std::pair<int, char>> pieces) {
 }
 
 // Every move adds an entry to the history, which a game never cuts short; a fresh game every
-// so many moves keeps a long run from filling the memory.
-HeadlessGame& gameFor(benchmark::State& state, std::optional<HeadlessGame>& headless,
-                      UniformSource& random) {
-    constexpr benchmark::IterationCount kMovesPerGame = 10'000;
-    if (headless && state.iterations() % kMovesPerGame != 0) return *headless;
-    state.PauseTiming();
-    headless.emplace(random);
-    headless->window.stopTimer();
-    state.ResumeTiming();
-    return *headless;
-}
+// so many moves keeps a long run from filling the memory. The moves are counted here: the
+// state's own count of iterations stays 0 until its loop ends.
+class Games {
+  public:
+    explicit Games(benchmark::State& state) : m_state(state) {}
+
+    Game& next() {
+        constexpr int kMovesPerGame = 10'000;
+        if (!m_headless || m_moves == kMovesPerGame) {
+            m_state.PauseTiming();
+            m_headless.emplace(m_random);
+            m_headless->window.stopTimer();
+            m_moves = 0;
+            m_state.ResumeTiming();
+        }
+        ++m_moves;
+        return m_headless->game;
+    }
+
+  private:
+    benchmark::State& m_state;
+    SplitMixSource m_random{7};
+    std::optional<HeadlessGame> m_headless;
+    int m_moves = 0;
+};
 
 void runMoves(benchmark::State& state, const BoardTables& start, int cell) {
-    TwisterSource random(7);
-    std::optional<HeadlessGame> headless;
+    Games games(state);
     for (auto _ : state) {
-        Game& game = gameFor(state, headless, random).game;
+        Game& game = games.next();
         game.tables() = start;
         game.Element_Click(cell);
         benchmark::DoNotOptimize(game.tables().Board.data());
@@ -60,10 +73,9 @@ void RefusedPair(benchmark::State& state) {
 }
 
 void Transform(benchmark::State& state) {
-    TwisterSource random(7);
-    std::optional<HeadlessGame> headless;
+    Games games(state);
     for (auto _ : state) {
-        Game& game = gameFor(state, headless, random).game;
+        Game& game = games.next();
         if (game.history().undoCount() == 0) game.tables() = preparedBoard({{0, '.'}, {1, '.'}});
         game.picture8_click();
     }

@@ -9,7 +9,7 @@
 
 #include "form1.h"
 #include "recordingoutput.h"
-#include "twistersource.h"
+#include "splitmixsource.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     varn::test::RecordingOutput output;
-    varn::TwisterSource random(1);
+    varn::SplitMixSource random(1);
     varn::Form1 form(output, &random);
     form.show();
     QApplication::processEvents();

@@ -10,7 +10,7 @@
 #include "boardpicture.h"
 #include "form1.h"
 #include "recordingoutput.h"
-#include "twistersource.h"
+#include "splitmixsource.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     varn::test::RecordingOutput output;  // the clip is not the point here
-    varn::TwisterSource random(1);
+    varn::SplitMixSource random(1);
     varn::Form1 form(output, &random);
     form.show();
     constexpr int kRuns = 5;

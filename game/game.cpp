@@ -52,9 +52,9 @@ void Game::act(Handler handler) {
     }
     // A new game emptied the history, and what the action did before it belongs to no game.
     if (!topLevel || m_newGameRan) return;
-    GameState after = state();
+    const GameState after = state();
     if (after == before) return;  // a beep, an entered score
-    m_history.record(std::move(before), std::move(after));
+    m_history.record(before, after);
     offerHistoryCommands();
 }
 

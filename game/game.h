@@ -37,15 +37,16 @@ class Game {
     void ng_click();
     // "Enter score".
     void Command1_Click();
-    // "Undo" and "Redo": put back the state before the last entry, or after the entry undone
+    // "Undo" and "Redo": put back the state before the last action, or after the action undone
     // last. Refused with the beep while an action runs or the board is disabled, and when
     // there is nothing to undo or to redo.
     void undo_Click();
     void redo_Click();
 
   private:
-    // Runs a handler as one action. Only a top-level action, begun while no other ran, makes
-    // an entry, and only when it changed the state; whatever runs inside it belongs to it.
+    // Runs a handler as one action. Only a top-level action, begun while no other ran, adds
+    // its state to the history, and only when it changed the state; whatever runs inside it
+    // belongs to it.
     template <typename Handler>
     void act(Handler handler);
     void transformBoard(void (*permute)(BoardTables&));

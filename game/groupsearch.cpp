@@ -1,7 +1,8 @@
-// groupsearch.cpp: growing a group pass by pass over the board.
+// groupsearch.cpp: finding the group of like pieces joined to a clicked one.
 #include "groupsearch.h"
 
 #include <algorithm>
+#include <array>
 
 #include "neighbours.h"
 
@@ -16,22 +17,18 @@ bool hasMatchingNeighbour(const BoardTables& tables, int cell) {
 
 int markGroup(BoardTables& tables, int cell) {
     const Code code = tables.Board[cell];
-    auto touchesGroup = [&](int j) {
-        const NeighbourList around = orthogonalNeighbours(j);
-        return std::any_of(around.begin(), around.end(),
-                           [&](int n) { return tables.isMarked(n) && matches(tables, n, code); });
-    };
+    // Sweeping the board pass by pass, as the group was first described, marks the same
+    // region; growing it from the clicked cell visits each of its cells once.
+    std::array<int, kCellCount> toVisit;
+    int waiting = 0;
     tables.Marked[cell] = kTrue;
+    toVisit[waiting++] = cell;
     int size = 1;
-    // Each pass sweeps the board in reading order; a cell joins as soon as it touches the
-    // group, so later cells of the same pass can join through it. Passes repeat until one
-    // adds nothing.
-    for (bool changed = true; changed;) {
-        changed = false;
-        for (int j = 0; j < kCellCount; ++j) {
-            if (!tables.isMarked(j) && matches(tables, j, code) && touchesGroup(j)) {
-                tables.Marked[j] = kTrue;
-                changed = true;
+    while (waiting > 0) {
+        for (int n : orthogonalNeighbours(toVisit[--waiting])) {
+            if (!tables.isMarked(n) && matches(tables, n, code)) {
+                tables.Marked[n] = kTrue;
+                toVisit[waiting++] = n;
                 ++size;
             }
         }

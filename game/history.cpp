@@ -1,27 +1,100 @@
-// history.cpp: recording, undoing and redoing entries.
+// history.cpp: packing, recording and walking the states.
 #include "history.h"
 
-#include <utility>
+#include <algorithm>
+#include <stdexcept>
 
 namespace varn {
 
-void History::record(GameState before, GameState after) {
-    m_entries.resize(m_position);
-    m_entries.push_back({std::move(before), std::move(after)});
-    m_position = m_entries.size();
+namespace {
+// A byte holds cell i in its low half and cell i + 50 in its high half: codes are 0 to 14.
+constexpr std::size_t kHalfBoard = kCellCount / 2;
+}  // namespace
+
+History::History(const std::vector<GameState>& states, std::size_t position) {
+    if (states.empty() ? position != 0 : position >= states.size())
+        throw std::out_of_range("no state " + std::to_string(position) + " in the history");
+    for (const GameState& state : states) {
+        if (!std::all_of(state.board.begin(), state.board.end(), isBoardCode))
+            throw std::invalid_argument("a state of the history holds a code no cell can hold");
+        push(state);
+    }
+    if (!states.empty()) moveTo(position);
+}
+
+std::vector<GameState> History::states() const {
+    std::vector<GameState> all;
+    all.reserve(m_states.size());
+    for (std::size_t index = 0; index < m_states.size(); ++index)
+        all.push_back(unpack(index));
+    return all;
+}
+
+void History::record(const GameState& before, const GameState& after) {
+    if (!m_states.empty()) {
+        m_states.resize(m_position + 1);
+        while (!m_labels.empty() && m_labels.back().first > m_position)
+            m_labels.pop_back();
+    }
+    if (m_states.empty() || before != m_current) push(before);
+    push(after);
+    m_position = m_states.size() - 1;
+    m_current = after;
 }
 
 void History::clear() {
-    m_entries.clear();
+    m_states.clear();
+    m_labels.clear();
     m_position = 0;
 }
 
 const GameState& History::undo() {
-    return m_entries[--m_position].before;
+    moveTo(m_position - 1);
+    return m_current;
 }
 
 const GameState& History::redo() {
-    return m_entries[m_position++].after;
+    moveTo(m_position + 1);
+    return m_current;
+}
+
+void History::moveTo(std::size_t index) {
+    m_position = index;
+    m_current = unpack(index);
+}
+
+void History::push(const GameState& state) {
+    Packed packed{};
+    for (std::size_t low = 0; low < kHalfBoard; ++low) {
+        packed.cells[low] =
+            static_cast<std::uint8_t>(state.board[low] | (state.board[low + kHalfBoard] << 4));
+    }
+    packed.ownLabel = state.label4 != std::to_string(state.score);
+    if (packed.ownLabel) m_labels.emplace_back(m_states.size(), state.label4);
+    packed.seed = state.random.seed;
+    packed.score = state.score;
+    packed.drawn = state.random.drawn;
+    m_states.push_back(packed);
+}
+
+GameState History::unpack(std::size_t index) const {
+    const Packed& packed = m_states[index];
+    GameState state;
+    for (std::size_t low = 0; low < kHalfBoard; ++low) {
+        state.board[low] = static_cast<Code>(packed.cells[low] & 0xf);
+        state.board[low + kHalfBoard] = static_cast<Code>(packed.cells[low] >> 4);
+    }
+    state.score = packed.score;
+    if (packed.ownLabel) {
+        const auto own = std::lower_bound(m_labels.begin(), m_labels.end(), index,
+                                          [](const std::pair<std::size_t, std::string>& label,
+                                             std::size_t i) { return label.first < i; });
+        state.label4 = own->second;
+    } else {
+        state.label4 = std::to_string(packed.score);
+    }
+    state.random = {packed.seed, packed.drawn};
+    return state;
 }
 
 }  // namespace varn

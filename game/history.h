@@ -1,10 +1,12 @@
-// history.h: the list of completed actions that undo and redo walk through.
+// history.h: the states the game has passed through, which undo and redo walk.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "boardtables.h"
@@ -23,30 +25,59 @@ struct GameState {
     bool operator==(const GameState&) const = default;
 };
 
-// Each entry holds the state before and after one top-level action. Undo steps back over an
-// entry, redo forward again; a new entry drops every entry that could still have been redone.
-// Entries are small values, copied whole; a game keeps them all.
+// A list of states and a position in it. Each completed action adds the state after it; undo
+// and redo move the position, and an action after an undo drops the states ahead of it. A
+// state is kept once, packed: a game keeps them all.
 class History {
   public:
-    bool canUndo() const { return m_position > 0; }
-    bool canRedo() const { return m_position < m_entries.size(); }
-    // Entries behind the position, which undo can take back, and ahead of it, for redo.
-    std::size_t undoCount() const { return m_position; }
-    std::size_t redoCount() const { return m_entries.size() - m_position; }
+    History() = default;
+    // Rebuilds a history from what states() and position() gave. Throws std::out_of_range
+    // unless the position names one of the states, or both are empty and 0, and
+    // std::invalid_argument for a board that holds a code no cell can hold.
+    History(const std::vector<GameState>& states, std::size_t position);
 
-    void record(GameState before, GameState after);
+    bool canUndo() const { return m_position > 0; }
+    bool canRedo() const { return m_position + 1 < m_states.size(); }
+    // Steps behind the position, which undo can take back, and ahead of it, for redo.
+    std::size_t undoCount() const { return m_position; }
+    std::size_t redoCount() const {
+        return m_states.empty() ? 0 : m_states.size() - 1 - m_position;
+    }
+
+    std::vector<GameState> states() const;
+    std::size_t position() const { return m_position; }
+
+    // An action took the game from `before` to `after`. An empty history keeps `before` as its
+    // first state; so does one that stands at another state (the board was laid out from
+    // outside, as tests do), and an undo then steps back to it on its own.
+    void record(const GameState& before, const GameState& after);
     void clear();
-    // Both need an entry on their side (canUndo, canRedo); they return the state to put back.
+    // Both need a state on their side (canUndo, canRedo); they return the state to put back.
     const GameState& undo();
     const GameState& redo();
 
   private:
-    struct Entry {
-        GameState before;
-        GameState after;
+    // Two codes a byte (codes are 0 to 14). The score's label nearly always shows the score's own
+    // digits; any other text is kept beside, in m_labels.
+    struct Packed {
+        std::array<std::uint8_t, kCellCount / 2> cells;
+        bool ownLabel;
+        std::uint32_t seed;
+        std::int64_t score;
+        std::uint64_t drawn;
     };
-    std::vector<Entry> m_entries;
+
+    void push(const GameState& state);
+    GameState unpack(std::size_t index) const;
+    void moveTo(std::size_t index);
+
+    // A deque grows without moving what it holds and keeps little spare room.
+    std::deque<Packed> m_states;
+    // The labels that are not their score's digits, with the index of their state, in order.
+    std::vector<std::pair<std::size_t, std::string>> m_labels;
     std::size_t m_position = 0;
+    // The state at the position, unpacked.
+    GameState m_current;
 };
 
 }  // namespace varn

@@ -68,7 +68,7 @@ QString translated(const char* text) {
 
 Form1::Form1(SoundOutput& output, UniformSource* random)
     : m_injectedRandom(random),
-      m_game(*this, random ? *random : m_twister),
+      m_game(*this, random ? *random : m_ownRandom),
       m_sound(new SoundPlayers(
           output, [this] { doEvents(); }, this)) {
     QAccessible::installFactory(AccessiblePictureBox::factory);
@@ -366,7 +366,7 @@ void Form1::changeEvent(QEvent* event) {
 // Start-up: the help text, the cells hidden in the board frame and the first game, all before
 // the window is first shown.
 void Form1::form_load() {
-    if (!m_injectedRandom) m_twister.seedFromClock();
+    if (!m_injectedRandom) m_ownRandom.seedFromClock();
     m_helpPanel->hide();
     m_helpText->setText(
         QString::fromStdString(helpText()).replace(QLatin1Char('\r'), QLatin1Char('\n')));

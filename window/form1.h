@@ -15,7 +15,7 @@
 #include "designscale.h"
 #include "game.h"
 #include "gamewindow.h"
-#include "twistersource.h"
+#include "splitmixsource.h"
 
 class QAction;
 class QLabel;
@@ -105,7 +105,7 @@ class Form1 : public QMainWindow, public GameWindow {
     // A click, a key or an assistive tool's press on a cell: a move, or a beep while busy.
     void playCell(int cell);
 
-    TwisterSource m_twister;
+    SplitMixSource m_ownRandom;
     UniformSource* m_injectedRandom;
     Game m_game;
     SoundPlayers* m_sound;  // EmbedSound1

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "dealer.h"
-#include "twistersource.h"
+#include "splitmixsource.h"
 
 namespace varn {
 namespace {
 
 TEST(Deal, ChancesOfEachCode) {
-    TwisterSource source(20261206);
+    SplitMixSource source(20261206);
     std::array<int, 15> counts{};
     constexpr int kDraws = 1'000'000;
     for (int i = 0; i < kDraws; ++i) {
@@ -30,8 +30,8 @@ TEST(Deal, ChancesOfEachCode) {
 }
 
 TEST(Deal, SeedFromTheClockLeavesTheRepeatableSequence) {
-    TwisterSource repeatable(7);
-    TwisterSource clocked(7);
+    SplitMixSource repeatable(7);
+    SplitMixSource clocked(7);
     clocked.seedFromClock();
     std::vector<float> first;
     std::vector<float> second;

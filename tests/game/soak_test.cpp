@@ -9,8 +9,8 @@
 
 #include "headlessgame.h"
 #include "playeraction.h"
+#include "splitmixsource.h"
 #include "temporarydirectory.h"
-#include "twistersource.h"
 
 namespace varn {
 namespace {
@@ -125,10 +125,10 @@ class Soak {
             ASSERT_EQ(window.shownPattern(cell), code) << "cell " << cell << " shows another piece";
             ASSERT_TRUE(window.cellVisible(cell));
             const auto& placed = window.placement(cell);
-            ASSERT_EQ(placed.left, 480 * columnOf(cell) + kBoardLeft);
-            ASSERT_EQ(placed.top, 480 * rowOf(cell) + kBoardTop);
-            ASSERT_EQ(placed.width, 480);
-            ASSERT_EQ(placed.height, 480);
+            ASSERT_EQ(placed.left, kCellTwips * columnOf(cell) + kBoardLeft);
+            ASSERT_EQ(placed.top, kCellTwips * rowOf(cell) + kBoardTop);
+            ASSERT_EQ(placed.width, kCellTwips);
+            ASSERT_EQ(placed.height, kCellTwips);
         }
     }
 
@@ -140,7 +140,7 @@ class Soak {
         const ScriptedWindow& window = m_headless.window;
         const History& history = game.history();
         const GameState now = game.state();
-        const TwisterSource deal = m_deal;
+        const SplitMixSource deal = m_deal;
         const int beeps = window.beeps();
         if (history.canUndo() || history.canRedo()) m_leftoverMarks.fill(kFalse);
         const std::size_t undone = history.undoCount();
@@ -152,7 +152,7 @@ class Soak {
         for (std::size_t i = undone; i < entries; ++i)
             game.undo_Click();
         ASSERT_EQ(game.state(), now);
-        ASSERT_EQ(TwisterSource(m_deal).next(), TwisterSource(deal).next()) << "another deal";
+        ASSERT_EQ(SplitMixSource(m_deal).next(), SplitMixSource(deal).next()) << "another deal";
         ASSERT_EQ(window.beeps(), beeps);
         ASSERT_EQ(game.tables().Marked, m_leftoverMarks);
         ASSERT_EQ(std::pair(window.undoOffered(), window.redoOffered()),
@@ -164,7 +164,7 @@ class Soak {
     static constexpr int kBoardTop = 45;
 
     std::mt19937 m_choices;
-    TwisterSource m_deal;
+    SplitMixSource m_deal;
     test::TemporaryDirectory m_dir;
     HeadlessGame m_headless;
     int m_nestBudget = 0;

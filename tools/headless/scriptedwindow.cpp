@@ -32,10 +32,17 @@ void ScriptedWindow::setLabelText(ScoreLabel label, const std::string& text) {
 }
 
 void ScriptedWindow::showPattern(int cell, int pattern) {
-    if (!isPatternIndex(pattern))
-        throw std::out_of_range("there is no picture " + std::to_string(pattern));
+    if (!isPatternIndex(pattern)) refusePicture(pattern);
     m_patterns.at(cell) = pattern;
-    if (m_recordEffects && !isBoardCode(pattern)) m_effects.push_back({cell, pattern});
+    if (m_recordEffects && !isBoardCode(pattern)) recordEffect(cell, pattern);
+}
+
+void ScriptedWindow::recordEffect(int cell, int pattern) {
+    m_effects.push_back({cell, pattern});
+}
+
+void ScriptedWindow::refusePicture(int pattern) {
+    throw std::out_of_range("there is no picture " + std::to_string(pattern));
 }
 
 void ScriptedWindow::placeCell(int cell, int left, int top, int width, int height) {

@@ -81,6 +81,11 @@ class ScriptedWindow : public GameWindow {
     bool redoOffered() const { return m_redoOffered; }
 
   private:
+    // Kept out of showPattern, which every move calls a hundred times and more, so that its
+    // common path needs no stack frame.
+    [[noreturn, gnu::cold]] static void refusePicture(int pattern);
+    [[gnu::noinline]] void recordEffect(int cell, int pattern);
+
     std::function<void()> m_tick;
     std::function<void(int)> m_hook;
     std::array<int, kCellCount> m_patterns{};

@@ -1,0 +1,86 @@
+// history_test.cpp: what the game's round trips cannot show: labels that are not the score's
+// digits, boards laid out from outside, and a history rebuilt from its walked states.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "headlessgame.h"
+#include "history.h"
+#include "splitmixsource.h"
+
+namespace varn {
+namespace {
+
+// A state told apart by its score, its label and one cell at each end of the board.
+GameState stateOf(std::int64_t score, const std::string& label, Code corner = 14) {
+    GameState state{{}, score, label, {9, static_cast<std::uint64_t>(score)}};
+    state.board.fill(static_cast<Code>(score % 5));
+    state.board[0] = state.board[kCellCount - 1] = corner;
+    return state;
+}
+
+// Undo and redo put back the states in turn; `step` counts states from the first one.
+void expectWalk(History& history, const std::vector<GameState>& states) {
+    for (std::size_t step = states.size() - 1; step-- > 0;)
+        ASSERT_EQ(history.undo(), states[step]) << "undo to state " << step;
+    ASSERT_FALSE(history.canUndo());
+    for (std::size_t step = 1; step < states.size(); ++step)
+        ASSERT_EQ(history.redo(), states[step]) << "redo to state " << step;
+    ASSERT_FALSE(history.canRedo());
+}
+
+// Labels that are not their score's digits come back exactly. A board laid out between two
+// actions is a step back of its own; an action after an undo drops the states ahead, and the
+// labels they kept go with them.
+TEST(History, KeepsEachStateExactlyAndDropsThoseAheadOfAnAction) {
+    const GameState design = stateOf(0, ScriptedWindow::kDesignLabelText);
+    History history;
+    history.record(design, stateOf(5, "five"));
+    history.record(stateOf(6, "6", 0), stateOf(7, "seven"));
+    history.undo();
+    history.undo();
+    history.record(stateOf(5, "five"), stateOf(8, "8", 5));
+    history.record(stateOf(8, "8", 5), stateOf(40, "0040"));
+    EXPECT_EQ(history.undoCount(), 3u);
+    expectWalk(history, {design, stateOf(5, "five"), stateOf(8, "8", 5), stateOf(40, "0040")});
+}
+
+// A long game on the real rules, some of it undone, walked and rebuilt: the copy stands at the
+// same state and walks the same way.
+TEST(History, RebuiltFromItsStatesWalksTheSame) {
+    SplitMixSource random(5);
+    HeadlessGame headless(random);
+    headless.window.stopTimer();
+    std::mt19937 cells(5);
+    for (int click = 0; click < 10'000 && headless.game.history().undoCount() < 60; ++click)
+        headless.game.Element_Click(static_cast<int>(cells() % kCellCount));
+    ASSERT_EQ(headless.game.history().undoCount(), 60u);
+    for (int i = 0; i < 20; ++i)
+        headless.game.undo_Click();
+    const History& played = headless.game.history();
+    History rebuilt(played.states(), played.position());
+    EXPECT_EQ(rebuilt.position(), 40u);
+    EXPECT_EQ(rebuilt.redoCount(), 20u);
+    EXPECT_EQ(rebuilt.redo(), (History(played).redo()));
+    EXPECT_EQ(rebuilt.states(), played.states());
+    EXPECT_EQ(played.states().front().label4, ScriptedWindow::kDesignLabelText);
+}
+
+TEST(History, RebuildingRefusesWhatNoGameHolds) {
+    const std::vector<GameState> two = {stateOf(0, "0"), stateOf(1, "1")};
+    EXPECT_THROW(History({}, 1), std::out_of_range);
+    EXPECT_THROW(History(two, 2), std::out_of_range);
+    for (const Code code : {-1, 7, 15}) {
+        std::vector<GameState> foreign = two;
+        foreign[1].board[50] = code;
+        EXPECT_THROW(History(foreign, 1), std::invalid_argument) << code;
+    }
+    EXPECT_FALSE(History({}, 0).canUndo());
+    EXPECT_TRUE(History(two, 1).canUndo());
+}
+
+}  // namespace
+}  // namespace varn
