@@ -85,7 +85,7 @@ bool openDevice(Shared& shared, SDL_AudioSpec& obtained) {
 
 void openJob(Shared& shared) {
     SDL_AudioSpec obtained{};
-    const bool opened = shared.id != 0 || (startAudio(shared) && openDevice(shared, obtained));
+    const bool opened = startAudio(shared) && openDevice(shared, obtained);
     const std::string error = opened ? std::string() : SDL_GetError();
     // A driver that found no server (PulseAudio) has left SDL on another (ALSA), and the server
     // may come up later: SDL's audio starts anew at the next try.
@@ -94,7 +94,7 @@ void openJob(Shared& shared) {
         shared.open = opened;
         shared.failed = !opened;
         shared.error = error;
-        if (opened && obtained.freq != 0) shared.spec = obtained;
+        shared.spec = obtained;
     });
 }
 

@@ -20,9 +20,9 @@ class SdlDevice {
     // What is asked of the device: one or two channels. SDL may give another rate or sample
     // format, and clips are converted to it.
     struct Wanted {
-        int sampleRate = 44100;
-        int channels = 2;
-        int bufferFrames = 1024;
+        int sampleRate;
+        int channels;
+        int bufferFrames;
     };
 
     SdlDevice(Wanted wanted, AudioFeed::Clock::duration patience);
