@@ -22,13 +22,16 @@ QStringList LazySoundOutput::defaultModules() {
     return {here + name, here + QStringLiteral(VARN_SOUND_MODULE_DIR "/") + name};
 }
 
-// The library stays loaded to the end of the run: the output's code lives in it.
+// The library stays loaded to the end of the run, also through Qt's clean-up at exit: the
+// output's code lives in it, and so does that of its device thread, which a frozen sound server
+// may still hold when the program ends.
 SoundOutput* LazySoundOutput::loaded() {
     if (m_tried) return m_output.get();
     m_tried = true;
     QString reasons;
     for (const QString& file : m_modules) {
         QLibrary module(file);
+        module.setLoadHints(QLibrary::PreventUnloadHint);
         using Factory = SoundOutput* (*)();
         if (const auto make = reinterpret_cast<Factory>(module.resolve(kFactory))) {
             m_output.reset(make());

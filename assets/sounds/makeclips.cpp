@@ -210,6 +210,24 @@ Bytes waveFile(const Clip& clip) {
     return file;
 }
 
+// Writes one clip into `directory`; false, with the reason on stderr, when it cannot.
+bool writeClip(const std::string& directory, const Clip& clip) {
+    const Bytes file = waveFile(clip);
+    if (file.size() != clip.fileSize) {
+        std::cerr << clip.name << ": " << file.size() << " bytes instead of " << clip.fileSize
+                  << "\n";
+        return false;
+    }
+    std::ofstream out(directory + "/" + clip.name, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(file.data()),
+              static_cast<std::streamsize>(file.size()));
+    if (!out.flush()) {
+        std::cerr << clip.name << ": cannot write\n";
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -231,19 +249,7 @@ int main(int argc, char** argv) {
          ladderFall},
     };
     for (const Clip& clip : clips) {
-        const Bytes file = waveFile(clip);
-        if (file.size() != clip.fileSize) {
-            std::cerr << clip.name << ": " << file.size() << " bytes instead of " << clip.fileSize
-                      << "\n";
-            return 1;
-        }
-        std::ofstream out(std::string(argv[1]) + "/" + clip.name, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(file.data()),
-                  static_cast<std::streamsize>(file.size()));
-        if (!out.flush()) {
-            std::cerr << clip.name << ": cannot write\n";
-            return 1;
-        }
+        if (!writeClip(argv[1], clip)) return 1;
     }
     return 0;
 }

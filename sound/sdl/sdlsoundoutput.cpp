@@ -1,8 +1,8 @@
-// sdlsoundoutput.cpp: device opening and resting, the clip's hand-over and the audio callback.
+// sdlsoundoutput.cpp: when the device is opened, tried again or given back, and the clip's
+// hand-over.
 #include "sdlsoundoutput.h"
 
-#include <algorithm>
-#include <cstring>
+#include <cstdio>
 #include <utility>
 
 #include "wavedecoder.h"
@@ -11,109 +11,59 @@ namespace varn {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// A clip that does not end on time (a stalled device or server) is cut off after its length and
-// this. A fresh PulseAudio stream may take nearly two seconds to play its first clip out.
-constexpr auto kEndSlack = std::chrono::seconds(2);
+std::string noAnswer(std::chrono::milliseconds wait) {
+    char text[64];
+    std::snprintf(text, sizeof text, "the sound device did not answer within %g s",
+                  std::chrono::duration<double>(wait).count());
+    return text;
+}
 
 }  // namespace
 
 SdlSoundOutput::SdlSoundOutput() : SdlSoundOutput(Options{}) {}
 
-SdlSoundOutput::SdlSoundOutput(Options options) : m_options(std::move(options)) {}
+SdlSoundOutput::SdlSoundOutput(Options options)
+    : m_options(std::move(options)),
+      m_device({m_options.sampleRate, m_options.channels, m_options.bufferFrames},
+               m_options.stallWait) {}
 
-SdlSoundOutput::~SdlSoundOutput() {
-    if (m_device == Device::Open) closeDevice();
-    stopAudio();
+// Once the device thread has kept a clip waiting in vain, the clips after it do not wait for it
+// again until it is done: with a frozen server each would wait as long.
+bool SdlSoundOutput::awaitDevice(std::chrono::steady_clock::time_point deadline) {
+    if (m_unanswered && m_device.busy()) return false;
+    m_unanswered = !m_device.settle(deadline - std::chrono::steady_clock::now());
+    return !m_unanswered;
 }
 
+// Whatever the device thread still does and the opening together wait no longer than openWait.
 bool SdlSoundOutput::open() {
-    if (m_device == Device::Open) {
-        if (SDL_GetAudioDeviceStatus(m_deviceId) != SDL_AUDIO_STOPPED) return true;
-        closeDevice();  // it went away, and a fresh one is opened now
+    m_refusal.clear();
+    const auto deadline = std::chrono::steady_clock::now() + m_options.openWait;
+    if (!awaitDevice(deadline)) return refuse(noAnswer(m_options.openWait));
+    if (m_device.isOpen()) {
+        if (m_device.feed().stalled()) return refuse("the sound device does not ask for samples");
+        if (!m_device.feed().gone()) return true;
+        m_device.close();  // it went away, and a fresh one is opened now
+    } else if (m_device.failed() && m_options.clock() - m_triedAt < kRetryInterval) {
+        return refuse("no sound device: " + m_device.error());
     }
-    if (m_device == Device::Failed && m_options.clock() - m_failedAt < kRetryInterval) {
-        return false;
-    }
-    if (openDevice()) return true;
-    // Started anew at the next try, so that SDL chooses its driver again: one that found no
-    // server (PulseAudio) has left it on another (ALSA), and the server may come up later.
-    stopAudio();
-    m_device = Device::Failed;
-    m_failedAt = m_options.clock();
-    return false;
-}
-
-bool SdlSoundOutput::openDevice() {
-    if (!m_subsystemStarted) {
-        // The window's toolkit handles Ctrl+C and termination; SDL must not take them over.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-            m_deviceError = SDL_GetError();
-            return false;
-        }
-        m_subsystemStarted = true;
-    }
-    SDL_AudioSpec wanted{};
-    wanted.freq = m_options.sampleRate;
-    wanted.format = AUDIO_S16SYS;
-    wanted.channels = m_options.channels == 1 ? 1 : 2;
-    wanted.samples = static_cast<Uint16>(m_options.bufferFrames);
-    wanted.callback = &SdlSoundOutput::fillCallback;
-    wanted.userdata = this;
-    // SDL maps our one or two channels onto whatever the card has; the clips are mixed to them.
-    m_deviceId = SDL_OpenAudioDevice(nullptr, 0, &wanted, &m_spec,
-                                     SDL_AUDIO_ALLOW_ANY_CHANGE & ~SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
-    if (m_deviceId == 0) {
-        m_deviceError = SDL_GetError();
-        return false;
-    }
-    SDL_PauseAudioDevice(m_deviceId, 0);
-    m_device = Device::Open;
-    return true;
-}
-
-void SdlSoundOutput::closeDevice() {
-    // Closing waits for the audio thread, which takes m_mutex: it must not be held here; and no
-    // callback runs once it returns.
-    SDL_CloseAudioDevice(m_deviceId);
-    m_deviceId = 0;
-    m_device = Device::Closed;
-}
-
-void SdlSoundOutput::stopAudio() {
-    if (!m_subsystemStarted) return;
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    m_subsystemStarted = false;
+    m_triedAt = m_options.clock();
+    m_device.open();
+    if (!awaitDevice(deadline)) return refuse(noAnswer(m_options.openWait));
+    return m_device.isOpen() || refuse("no sound device: " + m_device.error());
 }
 
 bool SdlSoundOutput::play(std::span<const std::uint8_t> image, std::uint32_t flags) {
-    m_refusal.clear();
-    if (!open()) return refuse("no sound device: " + m_deviceError);
-    std::unique_lock lock(m_mutex);
-    m_lost = false;
-    if (m_active) {
-        if (flags & SND_NOSTOP) return refuse("another clip plays, and this one gives way");
-        endClip();
+    if (!open()) return false;
+    AudioFeed& feed = m_device.feed();
+    if (!feed.makeWay(flags & SND_NOSTOP)) {
+        return refuse("another clip plays, and this one gives way");
     }
-    lock.unlock();
     if (!(flags & SND_MEMORY)) return refuse("only a clip in memory can be played");
-    DecodedWave decoded = WaveDecoder::decode(image, m_spec);
+    DecodedWave decoded = WaveDecoder::decode(image, m_device.spec());
     if (!decoded.refusal.empty()) return refuse(std::move(decoded.refusal));
-    if (decoded.samples.empty()) return true;
-    const std::size_t frameBytes = SDL_AUDIO_BITSIZE(m_spec.format) / 8 * m_spec.channels;
-    const std::chrono::duration<double> length(
-        static_cast<double>(decoded.samples.size() / frameBytes) / m_spec.freq);
-    lock.lock();
-    m_clip = std::move(decoded.samples);
-    m_position = 0;
-    m_loop = (flags & SND_LOOP) != 0;
-    m_active = true;
-    m_passes = 0;
-    const std::uint64_t clip = ++m_clipId;
-    if (!(flags & SND_ASYNC)) {
-        waitForEnd(lock, clip, std::chrono::duration_cast<Clock::duration>(length));
+    if (!decoded.samples.empty()) {
+        feed.play(std::move(decoded.samples), flags & SND_LOOP, !(flags & SND_ASYNC));
     }
     return true;
 }
@@ -123,82 +73,29 @@ bool SdlSoundOutput::refuse(std::string reason) {
     return false;
 }
 
-void SdlSoundOutput::waitForEnd(std::unique_lock<std::mutex>& lock, std::uint64_t clip,
-                                Clock::duration length) {
-    const auto deadline = Clock::now() + length + kEndSlack;
-    const bool ended = m_changed.wait_until(
-        lock, deadline, [&] { return m_clipId != clip || !m_active || (m_loop && m_passes > 0); });
-    if (!ended) {
-        m_stalled = true;
-        endClip();
-    }
-}
-
 void SdlSoundOutput::stop() {
-    const std::lock_guard lock(m_mutex);
-    if (m_active) endClip();
+    m_device.feed().stop();
 }
 
 bool SdlSoundOutput::rest() {
-    {
-        // Closing waits for SDL's audio thread, which a stalled server holds inside its driver:
-        // the window would hang with it. The device is given back once it plays on.
-        const std::lock_guard lock(m_mutex);
-        if (m_active || m_stalled) return false;
-    }
-    if (m_device == Device::Open) closeDevice();
+    // A clip that a stalled device no longer plays is ended, so that the device goes back too:
+    // the device thread closes it once its server lets it.
+    m_device.feed().stalled();
+    if (playing()) return false;
+    m_device.close();
     return true;
 }
 
 bool SdlSoundOutput::playing() const {
-    const std::lock_guard lock(m_mutex);
-    return m_active;
+    return m_device.feed().playing();
 }
 
 bool SdlSoundOutput::deviceLost() const {
-    const std::lock_guard lock(m_mutex);
-    return m_lost;
+    return m_device.feed().lastCut() == AudioFeed::Cut::Lost;
 }
 
-void SdlSoundOutput::endClip() {
-    m_active = false;
-    m_lastBufferOut = false;
-    m_clip = {};
-    m_changed.notify_all();
-}
-
-void SDLCALL SdlSoundOutput::fillCallback(void* output, Uint8* stream, int length) {
-    static_cast<SdlSoundOutput*>(output)->fill(stream, length);
-}
-
-void SdlSoundOutput::fill(Uint8* stream, int length) {
-    const std::lock_guard lock(m_mutex);
-    m_stalled = false;
-    // SDL goes on calling at the device's pace once the device has gone, so that is noticed
-    // here, and the clip, which no one hears any more, ends at once.
-    if (m_active && SDL_GetAudioDeviceStatus(m_deviceId) == SDL_AUDIO_STOPPED) {
-        m_lost = true;
-        endClip();
-    }
-    // This call comes when the device wants more: the buffer with the clip's end is played.
-    if (m_active && m_lastBufferOut) endClip();
-    const auto total = static_cast<std::size_t>(length);
-    std::size_t filled = 0;
-    while (m_active && !m_lastBufferOut && filled < total) {
-        const std::size_t count = std::min(total - filled, m_clip.size() - m_position);
-        std::memcpy(stream + filled, m_clip.data() + m_position, count);
-        filled += count;
-        m_position += count;
-        if (m_position < m_clip.size()) continue;
-        if (m_loop) {
-            m_position = 0;
-            ++m_passes;
-            m_changed.notify_all();
-        } else {
-            m_lastBufferOut = true;
-        }
-    }
-    std::memset(stream + filled, m_spec.silence, total - filled);
+bool SdlSoundOutput::deviceStalled() const {
+    return m_device.feed().lastCut() == AudioFeed::Cut::Stalled;
 }
 
 }  // namespace varn

@@ -160,10 +160,18 @@ class Decoding {
     }
 
     DecodedWave run() {
-        // SDL's resampler starts afresh, a fraction of a frame off, at every put: the clip goes
-        // in whole, or its pitch would waver. SDL also mixes its channels to the device's.
-        const auto channels = static_cast<std::size_t>(m_info.channels);
         std::vector<Sint16> samples;
+        const sf_count_t frames = read(samples);
+        if (frames == 0 && sf_error(m_file) != SF_ERR_NO_ERROR) {
+            return refused("cannot decode the samples: " + std::string(sf_strerror(m_file)));
+        }
+        return convert(std::move(samples), frames);
+    }
+
+  private:
+    // The file's frames as 16-bit samples, followed by the padding; returns how many were read.
+    sf_count_t read(std::vector<Sint16>& samples) {
+        const auto channels = static_cast<std::size_t>(m_info.channels);
         samples.reserve(static_cast<std::size_t>(m_info.frames + m_padFrames) * channels);
         std::vector<float> block(static_cast<std::size_t>(kBlockFrames) * channels);
         sf_count_t frames = 0;
@@ -176,10 +184,13 @@ class Decoding {
             std::transform(block.begin(), block.begin() + got * m_info.channels,
                            std::back_inserter(samples), toSample);
         }
-        if (frames == 0 && sf_error(m_file) != SF_ERR_NO_ERROR) {
-            return refused("cannot decode the samples: " + std::string(sf_strerror(m_file)));
-        }
         samples.resize(samples.size() + static_cast<std::size_t>(m_padFrames) * channels);
+        return frames;
+    }
+
+    // SDL's resampler starts afresh, a fraction of a frame off, at every put: the clip goes in
+    // whole, or its pitch would waver. SDL also mixes its channels to the device's.
+    DecodedWave convert(std::vector<Sint16> samples, sf_count_t frames) const {
         const std::unique_ptr<SDL_AudioStream, StreamDeleter> stream(
             SDL_NewAudioStream(AUDIO_S16SYS, m_info.channels, m_info.samplerate, m_device.format,
                                m_device.channels, m_device.freq));
@@ -201,7 +212,6 @@ class Decoding {
         return {std::move(converted), {}};
     }
 
-  private:
     static DecodedWave refused(std::string reason) { return {{}, std::move(reason)}; }
 
     SNDFILE* m_file;

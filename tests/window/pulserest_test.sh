@@ -2,9 +2,11 @@
 # pulserest_test.sh WINDOW_TESTS VARN_DESIGN: runs the window's sound tests against a PulseAudio
 # server of its own (own runtime directory, a null sink, no exit when idle, no autospawn), which
 # check with pactl that a move's clip opens a playback stream and that it is gone once the output
-# rests. The tests kill the server and start it again through this script (`pulserest_test.sh
-# stop|start`, with VARN_PULSE_DIR set). Then varn-design auditions a long clip while the server
-# is killed, and must say that the device went away.
+# rests. The tests kill, start, freeze (SIGSTOP) and thaw the server through this script
+# (`pulserest_test.sh stop|start|freeze|thaw`, with VARN_PULSE_DIR set). Then varn-design
+# auditions a long clip while the server is killed, and while it is frozen, and must say so; and
+# it gives up on a server frozen before it starts.
+# `pulserest_test.sh with COMMAND...` runs a command against such a server instead (a benchmark).
 set -eu
 
 start_server() {
@@ -28,23 +30,33 @@ start_server() {
 # Killed as by a crash; it is gone once it answers no more (the process may stay a zombie of the
 # script that started it).
 stop_server() {
+    kill -CONT "$(cat "$dir/server.pid")" 2>/dev/null || true
     kill -KILL "$(cat "$dir/server.pid")" 2>/dev/null || true
     while pactl info >/dev/null 2>&1; do sleep 0.05; done
 }
 
+# Stopped, not dead: its socket still takes connections, and nothing on them is answered.
+freeze_server() {
+    kill -STOP "$(cat "$dir/server.pid")"
+}
+
+thaw_server() {
+    kill -CONT "$(cat "$dir/server.pid")"
+    pactl info >/dev/null
+}
+
 case $1 in
-start | stop)
+start | stop | freeze | thaw)
     dir=$VARN_PULSE_DIR
     "${1}_server"
     exit 0
     ;;
 esac
 
-tests=$1
-design=$2
 dir=$(mktemp -d)
 cleanup() {
     if [ -f "$dir/server.pid" ]; then
+        kill -CONT "$(cat "$dir/server.pid")" 2>/dev/null || true
         kill "$(cat "$dir/server.pid")" 2>/dev/null || true
     fi
     rm -rf "$dir"
@@ -56,17 +68,34 @@ export HOME="$dir" XDG_RUNTIME_DIR="$dir" PULSE_RUNTIME_PATH="$dir"
 export PULSE_SERVER="unix:$dir/native" PULSE_CLIENTCONFIG="$dir/client.conf"
 echo "autospawn = no" >"$PULSE_CLIENTCONFIG"
 start_server
+# The programs run elsewhere than here, and call back through this script.
+VARN_PULSE_CONTROL=$(cd "$(dirname "$0")" && pwd)/$(basename "$0")
+export VARN_PULSE_DIR="$dir" VARN_PULSE_CONTROL
 
+if [ "$1" = with ]; then
+    shift
+    "$@"
+    exit
+fi
+
+tests=$1
+design=$2
 # Under the address sanitizer: libpulse keeps a few small blocks to the end, which are not ours.
 echo "leak:libpulse.so" >"$dir/leaks.supp"
 export LSAN_OPTIONS="suppressions=$dir/leaks.supp"
 # SDL chooses its driver as in the game, so that a failed open leaves it on another one (ALSA).
-VARN_PULSE_DIR="$dir" VARN_PULSE_CONTROL="$0" SDL_AUDIODRIVER= "$tests" \
-    --gtest_filter='SoundRest.MovesAreHeard*'
+SDL_AUDIODRIVER= "$tests" --gtest_filter='SoundRest.MovesAreHeard*:SoundRest.MovesGoOn*'
 export SDL_AUDIODRIVER=pulseaudio
 "$tests" --gtest_filter='SoundRest.WindowGives*'
 
-# A clip of a minute, far longer than this test may take, is cut short by the server's death.
+fail() {
+    echo "$*" >&2
+    exit 1
+}
+
+# A clip of a minute, far longer than this test may take, is cut short by the server's death and
+# by its freezing; and a server frozen before the audition is given up on. timeout tells a wait
+# for the device's end or for libpulse's own time-out (30 s) from giving up.
 pactl info >/dev/null 2>&1 || start_server
 python3 - "$dir/long.wav" <<'MAKE'
 import sys, wave
@@ -77,16 +106,29 @@ with wave.open(sys.argv[1], "wb") as out:
     out.writeframes(b"\x90" * 8000 * 60)
 MAKE
 "$design" "$dir/form.design" player 1 --file "$dir/long.wav" >/dev/null
-status=0
-"$design" "$dir/form.design" play 1 2>"$dir/err" &
-player=$!
-until pactl list short sink-inputs | grep -q . || ! kill -0 "$player" 2>/dev/null; do
-    sleep 0.05
+for cut in stop freeze; do
+    status=0
+    timeout 20 "$design" "$dir/form.design" play 1 2>"$dir/err" &
+    player=$!
+    until pactl list short sink-inputs | grep -q . || ! kill -0 "$player" 2>/dev/null; do
+        sleep 0.05
+    done
+    "${cut}_server"
+    wait "$player" || status=$?
+    case $cut in
+    stop) reason="went away" ;;
+    freeze) reason="stopped answering" ;;
+    esac
+    [ "$status" = 1 ] && [ "$(cat "$dir/err")" = \
+        "varn-design: player 1: the sound device $reason during the clip" ] ||
+        fail "varn-design played on after the server's $cut: status $status, $(cat "$dir/err")"
+    [ $cut = stop ] && start_server
 done
-stop_server
-wait "$player" || status=$?
-if [ "$status" != 1 ] || [ "$(cat "$dir/err")" != \
-    "varn-design: player 1: the sound device went away during the clip" ]; then
-    echo "varn-design played on after the server died: status $status, $(cat "$dir/err")" >&2
-    exit 1
-fi
+thaw_server
+freeze_server
+status=0
+timeout 20 "$design" "$dir/form.design" play 1 2>"$dir/err" || status=$?
+[ "$status" = 1 ] && [ "$(cat "$dir/err")" = \
+    "varn-design: player 1: the sound device did not answer within 5 s" ] ||
+    fail "varn-design waited on a frozen server: status $status, $(cat "$dir/err")"
+thaw_server

@@ -1,6 +1,7 @@
 // soundrest_test.cpp: the window plays a move's clip through the real output and gives the sound
-// device back after a quiet spell; on a real PulseAudio server no playback stream stays open, and
-// moves are heard again once a server that started late, or died, runs.
+// device back after a quiet spell; on a real PulseAudio server no playback stream stays open,
+// moves are heard again once a server that started late, or died, runs, and they go on without
+// their clips while the server is frozen.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -37,7 +38,7 @@ int moveStreams(Form1& form, const SdlSoundOutput& output) {
     return output.deviceOpen() ? serverStreams() : 0;
 }
 
-// Kills or starts the private server of pulserest_test.sh, which runs this test.
+// Kills, starts, freezes or thaws the private server of pulserest_test.sh, which runs this test.
 bool server(const char* command) {
     const QString script = qEnvironmentVariable("VARN_PULSE_CONTROL");
     return QProcess::execute(QStringLiteral("sh"), {script, QString::fromLatin1(command)}) == 0;
@@ -46,7 +47,8 @@ bool server(const char* command) {
 TEST(SoundRest, MovesAreHeardOnceAServerThatStartedLateOrDiedRuns) {
     if (qEnvironmentVariableIsEmpty("VARN_PULSE_CONTROL")) GTEST_SKIP() << "pulserest_test.sh";
     auto now = std::chrono::steady_clock::now();
-    SdlSoundOutput output(SdlSoundOutput::Options{.clock = [&] { return now; }});
+    SdlSoundOutput output(SdlSoundOutput::Options{.openWait = std::chrono::seconds(10),
+                                                  .clock = [&] { return now; }});
     test::ConstantSource random;
     Form1 form(output, &random);
     form.findChild<QTimer*>(QStringLiteral("soundRest"))->setInterval(600'000);
@@ -65,8 +67,30 @@ TEST(SoundRest, MovesAreHeardOnceAServerThatStartedLateOrDiedRuns) {
     }
 }
 
-TEST(SoundRest, WindowGivesTheDeviceBackOnceTheLastClipHasEnded) {
+// The game's own output: a server that takes no call holds neither the window nor its fall. Each
+// move would otherwise wait for libpulse's time-out of 30 s, twice over.
+TEST(SoundRest, MovesGoOnWhileTheServerIsFrozenAndAreHeardOnceItThaws) {
+    if (qEnvironmentVariableIsEmpty("VARN_PULSE_CONTROL")) GTEST_SKIP() << "pulserest_test.sh";
     SdlSoundOutput output;
+    test::ConstantSource random;
+    Form1 form(output, &random);
+    form.findChild<QTimer*>(QStringLiteral("soundRest"))->setInterval(600'000);
+    ASSERT_TRUE(server("freeze"));
+    for (int move = 1; move <= 3; ++move) {
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(moveStreams(form, output), 0) << "move " << move;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+        EXPECT_NE(output.refusal().find("did not answer"), std::string::npos) << output.refusal();
+    }
+    ASSERT_TRUE(server("thaw"));
+    // The open that waited for the server ends once it answers, and the clips are back.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return output.deviceOpen(); }, 20'000));
+    EXPECT_EQ(moveStreams(form, output), 1) << output.refusal();
+    EXPECT_TRUE(output.refusal().empty()) << output.refusal();
+}
+
+TEST(SoundRest, WindowGivesTheDeviceBackOnceTheLastClipHasEnded) {
+    SdlSoundOutput output(SdlSoundOutput::Options{.openWait = std::chrono::seconds(10)});
     test::ConstantSource random;
     Form1 form(output, &random);
     auto* rest = form.findChild<QTimer*>(QStringLiteral("soundRest"));

@@ -51,6 +51,14 @@ std::optional<Settings> parseSettings(const std::vector<std::string>& args, std:
     return settings;
 }
 
+void apply(EmbedSound& control, const Settings& settings) {
+    control.UserControl_Resize();
+    if (settings.sync) control.SyncSnd(*settings.sync);
+    if (settings.loop) control.LoopSnd(*settings.loop);
+    if (settings.stop) control.StopSnd(*settings.stop);
+    if (settings.file) control.SndFile(*settings.file);
+}
+
 std::optional<int> parseIndex(const std::string& text) {
     int index = -1;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), index);
@@ -126,7 +134,11 @@ void printValue(std::ostream& out, const PropertyValue& value) {
 
 }  // namespace
 
-DesignCommand::DesignCommand(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
+// An audition may wait for a slow server, but not for one that does not answer.
+DesignCommand::DesignCommand(std::ostream& out, std::ostream& err)
+    : m_out(out),
+      m_err(err),
+      m_output(SdlSoundOutput::Options{.openWait = kServerWait, .stallWait = kServerWait}) {}
 
 int DesignCommand::run(const std::vector<std::string>& args) {
     if (args.size() >= 3 && args[1] == "player") return player(args[0], args);
@@ -141,8 +153,8 @@ int DesignCommand::usage() {
              "       varn-design FILE play N\n"
              "       varn-design FILE show\n"
              "play waits for the clip's end; status 0 when it played, 1 with the reason when it\n"
-             "cannot be played or the sound device went away during it, 2 for bad usage or\n"
-             "damaged design data\n";
+             "cannot be played, the sound server does not answer within 5 s, or the device went\n"
+             "away or stopped answering during it, 2 for bad usage or damaged design data\n";
     return kBadUsageOrData;
 }
 
@@ -174,18 +186,13 @@ int DesignCommand::player(const std::string& file, const std::vector<std::string
         } else {
             restore(control, file, *index);
         }
-        control.UserControl_Resize();
-        if (settings->sync) control.SyncSnd(*settings->sync);
-        if (settings->loop) control.LoopSnd(*settings->loop);
-        if (settings->stop) control.StopSnd(*settings->stop);
-        if (settings->file) control.SndFile(*settings->file);
+        apply(control, *settings);
         host.save(control);
         saveDesign(file, design);
         // The player reports a new clip to its host only once the whole file is in.
         return settings->file && !host.modified("MemWav") ? kEmbedFailed : kSuccess;
     } catch (const std::exception& error) {
-        m_err << "varn-design: " << error.what() << '\n';
-        return kBadUsageOrData;
+        return fail(error.what(), kBadUsageOrData);
     }
 }
 
@@ -203,22 +210,26 @@ int DesignCommand::play(const std::string& file, const std::string& number) {
         restore(control, file, *index);
         // Whatever the player's setting, the command waits for the clip to end.
         control.SyncSnd(true);
-        std::string refusal;
-        if (!control.PlaySound()) {
-            refusal = "player " + number + " has no clip";
-        } else if (!m_output.refusal().empty()) {
-            refusal = "player " + number + ": " + m_output.refusal();
-        } else if (m_output.deviceLost()) {
-            // The clip was cut short where no one heard it: that is no audition.
-            refusal = "player " + number + ": the sound device went away during the clip";
-        }
-        if (refusal.empty()) return kSuccess;
-        m_err << "varn-design: " << refusal << '\n';
-        return kCannotPlay;
+        if (!control.PlaySound()) return fail("player " + number + " has no clip", kCannotPlay);
+        const std::string refusal = auditionFailure();
+        return refusal.empty() ? kSuccess : fail("player " + number + ": " + refusal, kCannotPlay);
     } catch (const std::exception& error) {
-        m_err << "varn-design: " << error.what() << '\n';
-        return kBadUsageOrData;
+        return fail(error.what(), kBadUsageOrData);
     }
+}
+
+// Why the clip just played was no audition; empty when it was one. A clip cut short where no
+// one heard it is none.
+std::string DesignCommand::auditionFailure() const {
+    if (!m_output.refusal().empty()) return m_output.refusal();
+    if (m_output.deviceLost()) return "the sound device went away during the clip";
+    if (m_output.deviceStalled()) return "the sound device stopped answering during the clip";
+    return {};
+}
+
+int DesignCommand::fail(const std::string& reason, int status) {
+    m_err << "varn-design: " << reason << '\n';
+    return status;
 }
 
 int DesignCommand::show(const std::string& file) {
@@ -238,8 +249,7 @@ int DesignCommand::show(const std::string& file) {
         }
         return kSuccess;
     } catch (const std::exception& error) {
-        m_err << "varn-design: " << error.what() << '\n';
-        return kBadUsageOrData;
+        return fail(error.what(), kBadUsageOrData);
     }
 }
 

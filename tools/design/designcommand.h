@@ -1,6 +1,7 @@
 // designcommand.h: the commands of varn-design, the design-mode host of the sound players.
 #pragma once
 
+#include <chrono>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -18,9 +19,12 @@ class DesignCommand {
   public:
     static constexpr int kSuccess = 0;
     static constexpr int kEmbedFailed = 1;  // the file was not embedded
-    static constexpr int kCannotPlay = 1;   // no clip, one the output cannot play, or the
-                                            // device went away during the clip
+    static constexpr int kCannotPlay = 1;   // no clip, one the output cannot play, a server
+                                            // that does not answer, or a device that went away
+                                            // or stopped answering during the clip
     static constexpr int kBadUsageOrData = 2;
+    // How long `play` waits for the sound server to open the device, or to ask for samples.
+    static constexpr std::chrono::milliseconds kServerWait{5000};
 
     DesignCommand(std::ostream& out, std::ostream& err);
 
@@ -32,6 +36,8 @@ class DesignCommand {
     int play(const std::string& file, const std::string& number);
     int show(const std::string& file);
     int usage();
+    std::string auditionFailure() const;
+    int fail(const std::string& reason, int status);
     static void restore(EmbedSound& control, const std::string& file, int index);
 
     std::ostream& m_out;
