@@ -5,7 +5,7 @@
 #include <map>
 
 #include "artwork.h"
-#include "controltable.h"
+#include "designtable.h"
 #include "form1fixture.h"
 
 namespace varn::test {
@@ -93,7 +93,7 @@ TEST_F(Form1Test, TheDesignScalesWithTheWindowAndItsCommands) {
         }
         const QPoint offCentre = control("Form1")->geometry().center() - surface->rect().center();
         EXPECT_LE(offCentre.manhattanLength(), 1) << "centred";
-        for (const Control& design : controlTable()) {
+        for (const Control& design : designTable().controls) {
             QWidget* widget = control(design.name);
             ASSERT_NE(widget, nullptr) << design.name;
             EXPECT_EQ(widget->parentWidget()->objectName().toStdString(), design.parent);
