@@ -35,7 +35,7 @@ struct Control {
     const char* text = nullptr;
     const char* spoken = nullptr;  // what assistive tools read, when not the text
     bool border = false;
-    bool button = false;  // a picture box that presses like a button, on the button face
+    bool button = false;            // a picture box that presses like a button, on the button face
     const char* handler = nullptr;  // called on a click or a press
     // Keys that press the control while the keyboard is anywhere in its parent, in Qt's
     // portable text, alternatives apart by "; ".
@@ -72,8 +72,8 @@ struct DesignTable {
     QSize twips;          // the window's inside at scale 1
     int twipsPerPixel;
     QRgb ground;
-    const char* scoreText;  // both scores' labels until the first game
-    int fallMilliseconds;   // the falling timer's interval
+    const char* scoreText;              // both scores' labels until the first game
+    int fallMilliseconds;               // the falling timer's interval
     std::span<const Control> controls;  // building order, parents first, later ones in front
     CellGrid cells;
     std::span<const char* const> keyOrder;  // the controls the keyboard goes round

@@ -118,7 +118,8 @@ QWidget* DesignView::buildBox(const Control& design, QWidget* parent) {
 void DesignView::wireControl(const Control& design, QWidget* widget) {
     if (!design.handler) return;
     const auto call = [this, handler = design.handler] { emit handlerCalled(handler, 0); };
-    if (auto* box = qobject_cast<PictureBox*>(widget)) connect(box, &PictureBox::clicked, this, call);
+    if (auto* box = qobject_cast<PictureBox*>(widget))
+        connect(box, &PictureBox::clicked, this, call);
     if (auto* button = qobject_cast<QPushButton*>(widget))
         connect(button, &QPushButton::clicked, this, call);
     if (!design.keys) return;

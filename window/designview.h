@@ -10,8 +10,8 @@
 #include "boardtables.h"
 #include "designscale.h"
 #include "gamewindow.h"
-#include "piece.h"
 #include "picturebox.h"
+#include "piece.h"
 
 class QMainWindow;
 
@@ -70,14 +70,14 @@ class DesignView : public QObject {
 
     QMainWindow& m_window;
     DesignScale m_scale;
-    PictureBox* m_surface = nullptr;  // the window's inside, on which the design is centred
-    PictureBox* m_design = nullptr;   // the design's own surface, at the design's size
-    std::vector<Placed> m_controls;   // in the order of the table of controls
+    PictureBox* m_surface = nullptr;     // the window's inside, on which the design is centred
+    PictureBox* m_design = nullptr;      // the design's own surface, at the design's size
+    std::vector<Placed> m_controls;      // in the order of the table of controls
     PictureBox* m_boardFrame = nullptr;  // holds the cells and the keyboard
     QWidget* m_cellArea = nullptr;       // the frame's inside, where the cells lie
-    std::array<PictureBox*, kCellCount> m_cells{};   // Element
-    std::array<QRect, kCellCount> m_cellPlaces{};    // in twips, as the rules placed them
-    std::array<int, kCellCount> m_cellPatterns{};    // -1 before a picture is shown
+    std::array<PictureBox*, kCellCount> m_cells{};        // Element
+    std::array<QRect, kCellCount> m_cellPlaces{};         // in twips, as the rules placed them
+    std::array<int, kCellCount> m_cellPatterns{};         // -1 before a picture is shown
     std::array<QPixmap, piece::PatternCount> m_patterns;  // Uzorak: index 9 stays empty
     QCursor m_ownPointer;
     Pointer m_pointer = Pointer::Custom;

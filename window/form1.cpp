@@ -25,9 +25,8 @@ Form1::Form1(GameSession& session) : m_session(session) {
     QAccessible::installFactory(AccessiblePictureBox::factory);
     session.attach(*this);
     m_view = new DesignView(*this);
-    connect(m_view, &DesignView::handlerCalled, this, [this](auto handler, int cell) {
-        run(handler, cell);
-    });
+    connect(m_view, &DesignView::handlerCalled, this,
+            [this](auto handler, int cell) { run(handler, cell); });
     m_menus = std::make_unique<DesignMenuBar>(
         *menuBar(), [this](const char* handler, bool checked) { run(handler, 0, checked); });
     m_zoom = new WindowZoom(*this, *m_view, m_menus->action("fullScreen_Click"),

@@ -21,7 +21,8 @@ GameSession::~GameSession() {
 
 void GameSession::attach(GameWindow& window) {
     m_game.emplace(window, m_injectedRandom ? *m_injectedRandom : m_ownRandom);
-    m_sound = std::make_unique<SoundPlayers>(m_output, [&window] { window.doEvents(); }, nullptr);
+    m_sound = std::make_unique<SoundPlayers>(
+        m_output, [&window] { window.doEvents(); }, nullptr);
 }
 
 void GameSession::detach() {

@@ -24,11 +24,13 @@ void WindowSettings::restore() {
     m_soundItem->setChecked(settings.sound());
     m_sound.setOn(settings.sound());
     QSize size = settings.windowSize();
-    if (size.isEmpty()) size = m_zoom.windowSizeFor(DesignScale(DesignScale::firstStart(room, menu)));
+    if (size.isEmpty())
+        size = m_zoom.windowSizeFor(DesignScale(DesignScale::firstStart(room, menu)));
     m_window.resize(size);
     m_zoom.setNormalSize(size);
     m_view.applyScale(DesignScale::fitting(size - QSize(0, menu)));
-    if (settings.fullScreen()) m_window.setWindowState(m_window.windowState() | Qt::WindowFullScreen);
+    if (settings.fullScreen())
+        m_window.setWindowState(m_window.windowState() | Qt::WindowFullScreen);
 }
 
 void WindowSettings::save() const {

@@ -64,7 +64,8 @@ TEST_F(Form1Test, WhileTheBoardIsBusyAPlayOnlyBeepsAndCloseIsRefusedButStopsTheC
     EXPECT_EQ(tables().Board,
               boardFromPicture(checkerWith({{0, '0'}, {1, '0'}, {10, '0'}, {11, '0'}})).Board);
     EXPECT_EQ(QApplication::focusWidget(), control("picture1")) << "the keys are back";
-    QTest::mouseClick(m_form->centralWidget(), Qt::LeftButton, {}, QPoint(310, 395));
+    QTest::mouseClick(m_form->centralWidget(), Qt::LeftButton, {},
+                      m_form->centralWidget()->rect().bottomRight());
     EXPECT_EQ(m_form->beepCount(), 3) << "a click on the idle window's surface is silent";
     EXPECT_FALSE(closed);
     EXPECT_EQ(m_output.stops, 3);

@@ -47,8 +47,9 @@ TEST_F(Form1Test, ScreenshotsMatchTheReferencePictures) {
             help ? m_form->pomoc_Click() : m_form->Command5_Click();
             QTest::qWait(20);
             ASSERT_EQ(m_form->scale().factor(), factor);
-            const QString name = QStringLiteral("window-%1-%2").arg(factor).arg(
-                help ? QStringLiteral("help") : QStringLiteral("nohelp"));
+            const QString name = QStringLiteral("window-%1-%2")
+                                     .arg(factor)
+                                     .arg(help ? QStringLiteral("help") : QStringLiteral("nohelp"));
             const QImage shot = m_form->grab().toImage();
             const qsizetype wrong = differences(shot, name + QStringLiteral(".png"));
             EXPECT_EQ(wrong, 0) << name.toStdString();
