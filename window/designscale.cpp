@@ -28,10 +28,6 @@ int DesignScale::toPixels(int twips) const {
     return static_cast<int>(std::lround(twips * m_factor / twipsPerPixel()));
 }
 
-int DesignScale::toTwips(int pixels) const {
-    return static_cast<int>(std::lround(pixels * twipsPerPixel() / m_factor));
-}
-
 QRect DesignScale::toPixels(const QRect& twips) const {
     const int left = toPixels(twips.x());
     const int top = toPixels(twips.y());

@@ -15,7 +15,6 @@ class DesignScale {
 
     double factor() const { return m_factor; }
     int toPixels(int twips) const;
-    int toTwips(int pixels) const;
     // Edges are rounded, never sizes, so that neighbours share an edge at every scale and the
     // cells tile the board without a gap or an overlap.
     QRect toPixels(const QRect& twips) const;
