@@ -35,10 +35,15 @@ TEST_F(Form1Test, KeysAloneGoRoundTheControlsAndPlayAMove) {
     EXPECT_EQ(label("Label4"), "3");
     EXPECT_EQ(QApplication::focusWidget(), control("picture1"));
     EXPECT_TRUE(ringed(cell(55)));
+}
 
+TEST_F(Form1Test, ThePictureButtonThatHoldsTheKeysTakesReturnAndNoOtherKey) {
+    setBoard(kLShape);
+    type(Qt::Key_Up);
+    ASSERT_TRUE(ringed(cell(0)));
     const auto before = tables().Board;
     type(Qt::Key_Tab);
-    EXPECT_FALSE(ringed(cell(55))) << "the cursor leaves with the keyboard";
+    EXPECT_FALSE(ringed(cell(0))) << "the cursor leaves with the keyboard";
     EXPECT_TRUE(ringed(control("Picture6")));
     type(Qt::Key_Down);  // no key of a picture button
     type(Qt::Key_Return);
