@@ -9,6 +9,7 @@
 
 #include "boardpicture.h"
 #include "form1.h"
+#include "gamesession.h"
 #include "recordingoutput.h"
 #include "sdlsoundoutput.h"
 #include "splitmixsource.h"
@@ -43,7 +44,8 @@ const char* clipFate(const varn::SdlSoundOutput& output) {
 void measure(const char* what, varn::SoundOutput& output, const varn::SdlSoundOutput* sdl,
              int freezeAfter = -1) {
     varn::SplitMixSource random(1);
-    varn::Form1 form(output, &random);
+    varn::GameSession session(output, &random);
+    varn::Form1 form(session);
     form.show();
     for (int move = 0; move < freezeAfter; ++move)
         columnMove(form);

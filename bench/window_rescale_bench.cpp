@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "form1.h"
+#include "gamesession.h"
 #include "recordingoutput.h"
 #include "splitmixsource.h"
 
@@ -39,7 +40,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     varn::test::RecordingOutput output;
     varn::SplitMixSource random(1);
-    varn::Form1 form(output, &random);
+    varn::GameSession session(output, &random);
+    varn::Form1 form(session);
     form.show();
     QApplication::processEvents();
     std::vector<double> times = timeRescales(form);

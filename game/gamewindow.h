@@ -10,6 +10,9 @@ enum class Pointer {
     Busy,    // the hourglass
 };
 
+// What both score labels show as the design sets them, before the first game.
+inline constexpr const char* kDesignScoreText = "0000000000000000";
+
 // The rules never touch a toolkit: the window realises these operations, and tests and the
 // replay driver realise them with a scripted window. Lengths are in twips, 15 to a pixel.
 class GameWindow : public ScoreView {

@@ -25,6 +25,8 @@ inline constexpr Code Bomb = 11;
 inline constexpr Code RowLadder = 12;
 inline constexpr Code ColumnLadder = 13;
 inline constexpr Code Gem = 14;
+// The pictures are numbered 0 to 14.
+inline constexpr int PatternCount = Gem + 1;
 }  // namespace piece
 
 // True for the codes a board cell may hold: 0 to 6 and 11 to 14.

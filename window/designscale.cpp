@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "designtable.h"
+
 namespace varn {
 
 namespace {
@@ -13,17 +15,17 @@ constexpr double kQuarters = 4.0;
 // Keeps a factor that is a step, but off by a rounding error, on that step.
 constexpr double kSlack = 1e-6;
 
+double twipsPerPixel() {
+    return designTable().twipsPerPixel;
+}
+
 }  // namespace
 
 DesignScale::DesignScale(double factor)
     : m_factor(std::isfinite(factor) ? std::max(factor, 1.0) : 1.0) {}
 
 int DesignScale::toPixels(int twips) const {
-    return static_cast<int>(std::lround(twips * m_factor / kTwipsPerPixel));
-}
-
-int DesignScale::toTwips(int pixels) const {
-    return static_cast<int>(std::lround(pixels * kTwipsPerPixel / m_factor));
+    return static_cast<int>(std::lround(twips * m_factor / twipsPerPixel()));
 }
 
 QRect DesignScale::toPixels(const QRect& twips) const {
@@ -35,14 +37,16 @@ QRect DesignScale::toPixels(const QRect& twips) const {
 
 QSize DesignScale::designSize() const {
     const auto whole = [this](int twips) {
-        return static_cast<int>(std::ceil(twips * m_factor / kTwipsPerPixel - kSlack));
+        return static_cast<int>(std::ceil(twips * m_factor / twipsPerPixel() - kSlack));
     };
-    return {whole(kDesignWidth), whole(kDesignHeight)};
+    const QSize design = designTable().twips;
+    return {whole(design.width()), whole(design.height())};
 }
 
 DesignScale DesignScale::fitting(QSize inside) {
-    const double across = double(inside.width()) * kTwipsPerPixel / kDesignWidth;
-    const double down = double(inside.height()) * kTwipsPerPixel / kDesignHeight;
+    const QSize design = designTable().twips;
+    const double across = double(inside.width()) * twipsPerPixel() / design.width();
+    const double down = double(inside.height()) * twipsPerPixel() / design.height();
     return DesignScale(std::floor(std::min(across, down) * kFineSteps + kSlack) / kFineSteps);
 }
 

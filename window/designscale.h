@@ -6,19 +6,15 @@
 
 namespace varn {
 
-// The design is measured in twips, 1/1440 inch, 15 to a pixel at scale 1. Every length the
-// window shows goes through one DesignScale, and the rules keep their twips.
+// The design is measured in twips, 1/1440 inch, a whole number of them to a pixel at scale 1
+// as the design table says. Every length the window shows goes through one DesignScale, and
+// the rules keep their twips.
 class DesignScale {
   public:
-    static constexpr int kTwipsPerPixel = 15;
-    static constexpr int kDesignWidth = 4785;  // the window's inside at scale 1: 319 by 402
-    static constexpr int kDesignHeight = 6030;
-
     explicit DesignScale(double factor = 1.0);
 
     double factor() const { return m_factor; }
     int toPixels(int twips) const;
-    int toTwips(int pixels) const;
     // Edges are rounded, never sizes, so that neighbours share an edge at every scale and the
     // cells tile the board without a gap or an overlap.
     QRect toPixels(const QRect& twips) const;

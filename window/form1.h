@@ -1,48 +1,41 @@
-// form1.h: the game's only window: its design, start-up, commands, and the window operations
-// through which the rules and the sound players act on it.
+// form1.h: the game's only window: the design's handlers, and the window operations through
+// which the rules and the sound players act on it.
 #pragma once
 
-#include <QCursor>
 #include <QMainWindow>
-#include <QPixmap>
 #include <QPointer>
-#include <QTimer>
-#include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <vector>
 
-#include "designscale.h"
-#include "game.h"
-#include "gamewindow.h"
-#include "splitmixsource.h"
+#include "designtable.h"
+#include "designview.h"
+#include "gamesession.h"
+#include "scorepanel.h"
+#include "soundplayers.h"
 
-class QAction;
 class QLabel;
-class QPushButton;
 
 namespace varn {
 
-class BoardCursor;
-class PictureBox;
-class SoundOutput;
-class SoundPlayers;
-struct Control;
+class DesignMenuBar;
+class WindowSettings;
+class WindowZoom;
 
 class Form1 : public QMainWindow, public GameWindow {
     Q_OBJECT
 
   public:
-    // The three sound players play through `output`, which must outlive the window. `random`
-    // replaces the generator that start-up seeds from the clock; tests feed exact numbers.
-    explicit Form1(SoundOutput& output, UniformSource* random = nullptr);
+    // The rules, the sound and the timer of `session`, which must outlive the window, act on
+    // this window until it closes.
+    explicit Form1(GameSession& session);
     ~Form1() override;
 
-    Game& game() { return m_game; }
+    Game& game() { return m_session.game(); }
     // How often the window has beeped: the only trace a beep leaves.
     int beepCount() const { return m_beeps; }
     // The one scale from the design's twips to the window's pixels.
-    const DesignScale& scale() const { return m_scale; }
+    const DesignScale& scale() const { return m_view->scale(); }
 
     // Handlers of the window's own events and of its commands.
     void form_load();
@@ -50,26 +43,28 @@ class Form1 : public QMainWindow, public GameWindow {
     void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode);
     void pomoc_Click();
     void Command5_Click();
-    void PlayClip(int clip);
+    void PlayClip(int clip) { m_session.sound().play(clip); }
 
     // The window operations of the rules.
-    std::string labelText(ScoreLabel label) const override;
-    void setLabelText(ScoreLabel label, const std::string& text) override;
+    std::string labelText(ScoreLabel label) const override { return m_scores->text(label); }
+    void setLabelText(ScoreLabel label, const std::string& text) override {
+        m_scores->setText(label, text);
+    }
     void beep() override;
-    void showPattern(int cell, int pattern) override;
+    void showPattern(int cell, int pattern) override { m_view->showPattern(cell, pattern); }
     void setCellVisible(int cell, bool visible) override;
     void placeCell(int cell, int left, int top, int width, int height) override;
-    int boardLeft() const override;
-    int boardTop() const override;
+    int boardLeft() const override { return designTable().cells.origin.x(); }
+    int boardTop() const override { return designTable().cells.origin.y(); }
     void repaintCell(int cell) override;
     void repaintBoard() override;
     void setBoardEnabled(bool enabled) override;
     bool boardEnabled() const override;
     void focusBoard() override;
-    void setPointer(Pointer pointer) override;
-    void startTimer() override { m_fallTimer.start(); }
-    void stopTimer() override { m_fallTimer.stop(); }
-    bool timerRunning() const override { return m_fallTimer.isActive(); }
+    void setPointer(Pointer pointer) override { m_view->setPointer(pointer); }
+    void startTimer() override { m_session.fallTimer().start(); }
+    void stopTimer() override { m_session.fallTimer().stop(); }
+    bool timerRunning() const override { return m_session.fallTimer().isActive(); }
     void doEvents() override;
     void playClip(int clip) override { PlayClip(clip); }
     void enableHistoryCommands(bool undo, bool redo) override;
@@ -77,69 +72,25 @@ class Form1 : public QMainWindow, public GameWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    struct Placed {
-        const Control* design;
-        QWidget* widget;
-    };
-
-    void buildMenu();
-    void buildViewMenu();
-    void buildControls();
-    QWidget* buildControl(const Control& design, QWidget* parent);
-    void buildBoard();
-    void wireControls();
-    template <typename T = QWidget>
-    T* control(const char* name) const;
-    void restoreSettings();
-    // Draws the pictures and places every control anew when the scale changes; otherwise only
-    // centres the design on the window's surface.
-    void applyScale(const DesignScale& scale);
-    void fitTexts();
-    void renderPictures();
-    QSize windowSizeFor(const DesignScale& scale) const;
-    void zoomTo(double factor);
+    // Calls the handler the design names; `cell` counts for the cells' handler only.
+    void run(const char* handler, int cell, bool checked = false);
     // A click, a key or an assistive tool's press on a cell: a move, or a beep while busy.
     void playCell(int cell);
 
-    SplitMixSource m_ownRandom;
-    UniformSource* m_injectedRandom;
-    Game m_game;
-    SoundPlayers* m_sound;  // EmbedSound1
-    QTimer m_fallTimer;     // Timer1
-    DesignScale m_scale;
-    QSize m_normalSize;  // the window's size out of full screen, which the settings keep
-    QCursor m_ownPointer;
-    Pointer m_pointer = Pointer::Custom;
-    std::array<QPixmap, 15> m_patterns;  // Uzorak: index 9 stays empty
-
-    PictureBox* m_surface = nullptr;  // the window's inside, on which the design is centred
-    PictureBox* m_design = nullptr;   // Form1's own surface, at the design's size
-    std::vector<Placed> m_controls;   // in the order of the table of controls
-
-    PictureBox* m_board = nullptr;       // Podloga, the backing whose state is board input
-    PictureBox* m_boardFrame = nullptr;  // picture1, which holds the cells and the keyboard
-    QWidget* m_cellArea = nullptr;       // picture1's inside, where the cells lie
-    PictureBox* m_helpPanel = nullptr;   // Picture12
-    QLabel* m_helpText = nullptr;        // Label3
-    QPushButton* m_helpOk = nullptr;     // Command5
-    QLabel* m_scoreLabel = nullptr;      // Label4
-    QLabel* m_highScoreLabel = nullptr;  // Label8
-    std::array<PictureBox*, kCellCount> m_cells{};  // Element
-    std::array<QRect, kCellCount> m_cellPlaces{};   // in twips, as the rules placed them
-    std::array<int, kCellCount> m_cellPatterns{};   // -1 before a picture is shown
-    QAction* m_soundItem = nullptr;
-    QAction* m_fullScreenItem = nullptr;
-    std::vector<QAction*> m_zoomItems;
-    std::string m_scoreText;
-    std::string m_highScoreText;
+    GameSession& m_session;
+    DesignView* m_view = nullptr;
+    std::unique_ptr<DesignMenuBar> m_menus;
+    WindowZoom* m_zoom = nullptr;
+    std::unique_ptr<WindowSettings> m_settings;
+    QWidget* m_board = nullptr;      // Podloga, the backing whose state is board input
+    QWidget* m_helpPanel = nullptr;  // Picture12
+    QLabel* m_helpText = nullptr;    // Label3
+    QWidget* m_helpOk = nullptr;     // Command5
+    std::unique_ptr<ScorePanel> m_scores;
     int m_beeps = 0;
     QPointer<QWidget> m_focusBeforeHelp;
-    QAction* m_undo = nullptr;
-    QAction* m_redo = nullptr;
 };
 
 }  // namespace varn

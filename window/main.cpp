@@ -5,6 +5,7 @@
 
 #include "fonts.h"
 #include "form1.h"
+#include "gamesession.h"
 #include "lazysoundoutput.h"
 #include "translations.h"
 
@@ -31,7 +32,8 @@ int main(int, char** argv) {
     // The desktop's language, from LANGUAGE, LC_ALL, LC_MESSAGES and LANG.
     const varn::Translations translations;
     varn::LazySoundOutput output(varn::LazySoundOutput::defaultModules());
-    varn::Form1 form(output);
+    varn::GameSession session(output);
+    varn::Form1 form(session);
     form.show();
     return app.exec();
 }

@@ -65,17 +65,19 @@ void PictureBox::paintEvent(QPaintEvent*) {
         painter.setPen(palette().color(QPalette::Dark));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    if (m_cursorShown || (m_button && hasFocus())) {
-        // A dark ring and a light ring inside it: one of them stands out on any picture, in
-        // colour or in grey. Drawn as lines, it stays sharp at any pixel ratio.
-        const qreal half = m_ringWidth / 2;
-        const QRectF outer = QRectF(rect()).adjusted(half, half, -half, -half);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Qt::black, m_ringWidth));
-        painter.drawRect(outer);
-        painter.setPen(QPen(Qt::white, m_ringWidth));
-        painter.drawRect(outer.adjusted(m_ringWidth, m_ringWidth, -m_ringWidth, -m_ringWidth));
-    }
+    if (m_cursorShown || (m_button && hasFocus())) drawRings(painter);
+}
+
+// A dark ring and a light ring inside it: one of them stands out on any picture, in colour or
+// in grey. Drawn as lines, it stays sharp at any pixel ratio.
+void PictureBox::drawRings(QPainter& painter) const {
+    const qreal half = m_ringWidth / 2;
+    const QRectF outer = QRectF(rect()).adjusted(half, half, -half, -half);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, m_ringWidth));
+    painter.drawRect(outer);
+    painter.setPen(QPen(Qt::white, m_ringWidth));
+    painter.drawRect(outer.adjusted(m_ringWidth, m_ringWidth, -m_ringWidth, -m_ringWidth));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QKeyEvent;
+class QPainter;
 
 namespace varn {
 
@@ -48,6 +49,8 @@ class PictureBox : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void drawRings(QPainter& painter) const;
+
     QPixmap m_picture;
     Fill m_fill = Fill::TopLeft;
     bool m_border = false;

@@ -36,7 +36,7 @@ void expectWalk(History& history, const std::vector<GameState>& states) {
 // actions is a step back of its own; an action after an undo drops the states ahead, and the
 // labels they kept go with them.
 TEST(History, KeepsEachStateExactlyAndDropsThoseAheadOfAnAction) {
-    const GameState design = stateOf(0, ScriptedWindow::kDesignLabelText);
+    const GameState design = stateOf(0, kDesignScoreText);
     History history;
     history.record(design, stateOf(5, "five"));
     history.record(stateOf(6, "6", 0), stateOf(7, "seven"));
@@ -66,7 +66,7 @@ TEST(History, RebuiltFromItsStatesWalksTheSame) {
     EXPECT_EQ(rebuilt.redoCount(), 20u);
     EXPECT_EQ(rebuilt.redo(), (History(played).redo()));
     EXPECT_EQ(rebuilt.states(), played.states());
-    EXPECT_EQ(played.states().front().label4, ScriptedWindow::kDesignLabelText);
+    EXPECT_EQ(played.states().front().label4, kDesignScoreText);
 }
 
 TEST(History, RebuildingRefusesWhatNoGameHolds) {

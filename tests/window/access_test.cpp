@@ -35,10 +35,15 @@ TEST_F(Form1Test, KeysAloneGoRoundTheControlsAndPlayAMove) {
     EXPECT_EQ(label("Label4"), "3");
     EXPECT_EQ(QApplication::focusWidget(), control("picture1"));
     EXPECT_TRUE(ringed(cell(55)));
+}
 
+TEST_F(Form1Test, ThePictureButtonThatHoldsTheKeysTakesReturnAndNoOtherKey) {
+    setBoard(kLShape);
+    type(Qt::Key_Up);
+    ASSERT_TRUE(ringed(cell(0)));
     const auto before = tables().Board;
     type(Qt::Key_Tab);
-    EXPECT_FALSE(ringed(cell(55))) << "the cursor leaves with the keyboard";
+    EXPECT_FALSE(ringed(cell(0))) << "the cursor leaves with the keyboard";
     EXPECT_TRUE(ringed(control("Picture6")));
     type(Qt::Key_Down);  // no key of a picture button
     type(Qt::Key_Return);
@@ -64,7 +69,8 @@ TEST_F(Form1Test, WhileTheBoardIsBusyAPlayOnlyBeepsAndCloseIsRefusedButStopsTheC
     EXPECT_EQ(tables().Board,
               boardFromPicture(checkerWith({{0, '0'}, {1, '0'}, {10, '0'}, {11, '0'}})).Board);
     EXPECT_EQ(QApplication::focusWidget(), control("picture1")) << "the keys are back";
-    QTest::mouseClick(m_form->centralWidget(), Qt::LeftButton, {}, QPoint(310, 395));
+    QTest::mouseClick(m_form->centralWidget(), Qt::LeftButton, {},
+                      m_form->centralWidget()->rect().bottomRight());
     EXPECT_EQ(m_form->beepCount(), 3) << "a click on the idle window's surface is silent";
     EXPECT_FALSE(closed);
     EXPECT_EQ(m_output.stops, 3);

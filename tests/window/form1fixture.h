@@ -16,6 +16,7 @@
 #include "boardpicture.h"
 #include "constantsource.h"
 #include "form1.h"
+#include "gamesession.h"
 #include "picturebox.h"
 #include "recordingoutput.h"
 
@@ -26,7 +27,9 @@ class Form1Test : public ::testing::Test {
     void SetUp() override { startWindow(true); }
     void startWindow(bool atActualSize) {
         QFile::remove(QStringLiteral("Varn_hsc.nrz"));
-        m_form = std::make_unique<Form1>(m_output, &m_random);
+        m_form.reset();
+        m_session = std::make_unique<GameSession>(m_output, &m_random);
+        m_form = std::make_unique<Form1>(*m_session);
         if (atActualSize) item("actualSize")->trigger();
         m_form->show();
         m_form->activateWindow();
@@ -103,6 +106,7 @@ class Form1Test : public ::testing::Test {
 
     RecordingOutput m_output;
     ConstantSource m_random;
+    std::unique_ptr<GameSession> m_session;
     std::unique_ptr<Form1> m_form;
 };
 

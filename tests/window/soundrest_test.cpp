@@ -14,6 +14,7 @@
 #include "embeddedsounddesign.h"
 #include "embedsoundarray.h"
 #include "form1.h"
+#include "gamesession.h"
 #include "sdlsoundoutput.h"
 
 namespace varn {
@@ -50,8 +51,9 @@ TEST(SoundRest, MovesAreHeardOnceAServerThatStartedLateOrDiedRuns) {
     SdlSoundOutput output(SdlSoundOutput::Options{.openWait = std::chrono::seconds(10),
                                                   .clock = [&] { return now; }});
     test::ConstantSource random;
-    Form1 form(output, &random);
-    form.findChild<QTimer*>(QStringLiteral("soundRest"))->setInterval(600'000);
+    GameSession session(output, &random);
+    Form1 form(session);
+    session.sound().findChild<QTimer*>(QStringLiteral("soundRest"))->setInterval(600'000);
     ASSERT_TRUE(server("stop"));
     EXPECT_EQ(moveStreams(form, output), 0);
     ASSERT_TRUE(server("start"));
@@ -73,8 +75,9 @@ TEST(SoundRest, MovesGoOnWhileTheServerIsFrozenAndAreHeardOnceItThaws) {
     if (qEnvironmentVariableIsEmpty("VARN_PULSE_CONTROL")) GTEST_SKIP() << "pulserest_test.sh";
     SdlSoundOutput output;
     test::ConstantSource random;
-    Form1 form(output, &random);
-    form.findChild<QTimer*>(QStringLiteral("soundRest"))->setInterval(600'000);
+    GameSession session(output, &random);
+    Form1 form(session);
+    session.sound().findChild<QTimer*>(QStringLiteral("soundRest"))->setInterval(600'000);
     ASSERT_TRUE(server("freeze"));
     for (int move = 1; move <= 3; ++move) {
         const auto start = std::chrono::steady_clock::now();
@@ -92,8 +95,9 @@ TEST(SoundRest, MovesGoOnWhileTheServerIsFrozenAndAreHeardOnceItThaws) {
 TEST(SoundRest, WindowGivesTheDeviceBackOnceTheLastClipHasEnded) {
     SdlSoundOutput output(SdlSoundOutput::Options{.openWait = std::chrono::seconds(10)});
     test::ConstantSource random;
-    Form1 form(output, &random);
-    auto* rest = form.findChild<QTimer*>(QStringLiteral("soundRest"));
+    GameSession session(output, &random);
+    Form1 form(session);
+    auto* rest = session.sound().findChild<QTimer*>(QStringLiteral("soundRest"));
     ASSERT_NE(rest, nullptr);
     rest->setInterval(1000);  // the quiet spell, shortened but longer than the move's fall
     form.game().tables() =

@@ -17,9 +17,6 @@ namespace varn {
 // real window does not have throws std::out_of_range.
 class ScriptedWindow : public GameWindow {
   public:
-    // The label text of a freshly created window.
-    static constexpr const char* kDesignLabelText = "0000000000000000";
-
     struct Placement {
         int left = 0, top = 0, width = 0, height = 0;
     };
@@ -91,8 +88,8 @@ class ScriptedWindow : public GameWindow {
     std::array<int, kCellCount> m_patterns{};
     std::array<bool, kCellCount> m_visible{};
     std::array<Placement, kCellCount> m_placements{};
-    std::string m_label4 = kDesignLabelText;
-    std::string m_label8 = kDesignLabelText;
+    std::string m_label4 = kDesignScoreText;
+    std::string m_label8 = kDesignScoreText;
     std::vector<int> m_clips;
     std::vector<Effect> m_effects;
     bool m_recordEffects = false;

@@ -1,8 +1,12 @@
-// controltable.cpp: the rows of the window's design.
-#include "controltable.h"
+// designtable.cpp: the window's design.
+#include "designtable.h"
 
 #include <QtGlobal>
 #include <array>
+
+#include "boardtables.h"
+#include "dealer.h"
+#include "gamewindow.h"
 
 namespace varn {
 
@@ -11,6 +15,7 @@ namespace {
 using Kind = Control::Kind;
 using Fill = PictureBox::Fill;
 
+constexpr const char* kForm = "Form1";
 constexpr QRgb kTeal = qRgb(0, 192, 192);
 constexpr Control::Font kCaption{"Tahoma", 9, true};
 constexpr Control::Font kValue{"Comic Sans MS", 12, true, true};
@@ -18,7 +23,7 @@ constexpr Control::Font kPlain{"MS Sans Serif", 8.25, true};
 
 const std::array kControls = {
     // The board's backing: its state is the board's input.
-    Control{"Podloga", "Form1", Kind::Box, {0, 0, 7681, 5620}, kTeal},
+    Control{"Podloga", kForm, Kind::Box, {0, 0, 7681, 5620}, kTeal},
     Control{.name = "picture1",
             .parent = "Podloga",
             .kind = Kind::Box,
@@ -34,14 +39,16 @@ const std::array kControls = {
             .twips = {100, 80, 735, 375},
             .colour = qRgb(0, 0, 128),
             .font = kCaption,
-            .text = QT_TRANSLATE_NOOP("varn::Form1", "Score:")},
+            .text = QT_TRANSLATE_NOOP("varn::Form1", "Score:"),
+            .fitted = true},
     Control{.name = "Label7",
             .parent = "lova",
             .kind = Kind::Label,
             .twips = {120, 390, 855, 375},
             .colour = qRgb(64, 0, 0),
             .font = kCaption,
-            .text = QT_TRANSLATE_NOOP("varn::Form1", "Hiscore:")},
+            .text = QT_TRANSLATE_NOOP("varn::Form1", "Hiscore:"),
+            .fitted = true},
     Control{.name = "Label4",
             .parent = "lova",
             .kind = Kind::Label,
@@ -55,7 +62,7 @@ const std::array kControls = {
             .colour = qRgb(192, 0, 192),
             .font = kValue},
     Control{.name = "Picture12",
-            .parent = "Form1",
+            .parent = kForm,
             .kind = Kind::Box,
             .twips = {0, 0, 4815, 4935},
             .picture = "wood.png",
@@ -66,53 +73,104 @@ const std::array kControls = {
             .kind = Kind::Label,
             .twips = {120, 1440, 4455, 2655},
             .colour = qRgb(0, 0, 0),
-            .font = kPlain},
+            .font = kPlain,
+            .fitted = true,
+            .wraps = true},
     Control{.name = "Command5",
             .parent = "Picture12",
             .kind = Kind::Button,
             .twips = {3720, 4320, 855, 345},
             .font = {"Comic Sans MS", 12, true},
-            .text = QT_TRANSLATE_NOOP("varn::Form1", "OK")},
+            .text = QT_TRANSLATE_NOOP("varn::Form1", "OK"),
+            .handler = "Command5_Click",
+            .keys = "Esc; Return; Enter",
+            .fitted = true},
     Control{.name = "Command1",
-            .parent = "Form1",
+            .parent = kForm,
             .kind = Kind::Button,
             .twips = {0, 5640, 2415, 375},
             .font = kPlain,
-            .text = QT_TRANSLATE_NOOP("varn::Form1", "Enter score")},
+            .text = QT_TRANSLATE_NOOP("varn::Form1", "Enter score"),
+            .handler = "Command1_Click",
+            .fitted = true},
     // The picture buttons lie in front of the board's backing and the help panel.
     Control{.name = "Picture6",
-            .parent = "Form1",
+            .parent = kForm,
             .kind = Kind::Box,
             .twips = {2640, 4920, 640, 544},
             .picture = "button-mirror.svg",
             .fill = Fill::Centred,
             .spoken = QT_TRANSLATE_NOOP("varn::Form1", "Mirror"),
             .border = true,
-            .button = true},
+            .button = true,
+            .handler = "Picture6_Click"},
     Control{.name = "Picture7",
-            .parent = "Form1",
+            .parent = kForm,
             .kind = Kind::Box,
             .twips = {3240, 4920, 649, 544},
             .picture = "button-left.svg",
             .fill = Fill::Centred,
             .spoken = QT_TRANSLATE_NOOP("varn::Form1", "Turn left"),
             .border = true,
-            .button = true},
+            .button = true,
+            .handler = "Picture7_Click"},
     Control{.name = "Picture8",
-            .parent = "Form1",
+            .parent = kForm,
             .kind = Kind::Box,
             .twips = {3840, 4920, 640, 544},
             .picture = "button-right.svg",
             .fill = Fill::Centred,
             .spoken = QT_TRANSLATE_NOOP("varn::Form1", "Turn right"),
             .border = true,
-            .button = true},
+            .button = true,
+            .handler = "picture8_click"},
+};
+
+constexpr const char* kKeyOrder[] = {"picture1", "Picture6", "Picture7", "Picture8", "Command1"};
+
+using EntryKind = MenuEntry::Kind;
+
+const MenuEntry kMenus[] = {
+    {EntryKind::Menu, "a2", QT_TRANSLATE_NOOP("varn::Form1", "Game")},
+    {EntryKind::Item, "ng", QT_TRANSLATE_NOOP("varn::Form1", "New game"), "Ctrl+N", "ng_click"},
+    {EntryKind::Item, "undo", QT_TRANSLATE_NOOP("varn::Form1", "Undo"), "Ctrl+Z", "undo_Click"},
+    {EntryKind::Item, "redo", QT_TRANSLATE_NOOP("varn::Form1", "Redo"), "Ctrl+Shift+Z; Ctrl+Y",
+     "redo_Click"},
+    {EntryKind::Separator},
+    {EntryKind::Item, "sound", QT_TRANSLATE_NOOP("varn::Form1", "Sound"), nullptr, "sound_Click",
+     true},
+    {EntryKind::Menu, "view", QT_TRANSLATE_NOOP("varn::Form1", "View")},
+    {EntryKind::Item, "zoomIn", QT_TRANSLATE_NOOP("varn::Form1", "Zoom in"),
+     "Ctrl++; Ctrl+=", "zoomIn_Click"},
+    {EntryKind::Item, "zoomOut", QT_TRANSLATE_NOOP("varn::Form1", "Zoom out"), "Ctrl+-",
+     "zoomOut_Click"},
+    {EntryKind::Item, "actualSize", QT_TRANSLATE_NOOP("varn::Form1", "Actual size"), "Ctrl+0",
+     "actualSize_Click"},
+    {EntryKind::Separator},
+    {EntryKind::Item, "fullScreen", QT_TRANSLATE_NOOP("varn::Form1", "Full screen"), "F11",
+     "fullScreen_Click", true},
+    {EntryKind::Menu, "pomoc", QT_TRANSLATE_NOOP("varn::Form1", "Help"), "F1", "pomoc_Click"},
+};
+
+const DesignTable kDesign{
+    .name = kForm,
+    .caption = "Varn v3.00",
+    .handler = "form_click",
+    .twips = {4785, 6030},
+    .twipsPerPixel = 15,
+    .ground = kTeal,
+    .scoreText = kDesignScoreText,
+    .fallMilliseconds = 50,
+    .controls = kControls,
+    .cells = {"picture1", {0, 0}, kCellTwips, kBoardSide, "Element_Click"},
+    .keyOrder = kKeyOrder,
+    .menus = kMenus,
 };
 
 }  // namespace
 
-std::span<const Control> controlTable() {
-    return kControls;
+const DesignTable& designTable() {
+    return kDesign;
 }
 
 }  // namespace varn

@@ -1,0 +1,62 @@
+// screenshot_test.cpp: the whole window, pixel for pixel, against pictures taken from a window
+// known to be right, so that rebuilding how the window is made cannot change how it looks.
+//
+// The pictures are tests/window/reference/window-<scale>-<help|nohelp>.png. After a change
+// that is meant to alter the window's look, take them anew and look at each before committing:
+//   VARN_NEW_REFERENCES=1 build/release/tests/window/window_tests --gtest_filter='Screenshot*'
+// A picture that differs is saved beside the other screenshots as window-<...>-actual.png.
+#include <QMenuBar>
+
+#include "form1fixture.h"
+
+namespace varn::test {
+namespace {
+
+// Every piece the board can hold, the empty cell among them, in diagonal stripes.
+std::string everyPiece() {
+    const std::string pieces = "01234J.BRCG";
+    std::string picture;
+    for (int cell = 0; cell < kCellCount; ++cell)
+        picture += pieces[std::size_t(rowOf(cell) + columnOf(cell)) % pieces.size()];
+    return picture;
+}
+
+// How many pixels of `shot` differ from the reference `name`, or -1 when their sizes differ.
+qsizetype differences(const QImage& shot, const QString& name) {
+    const QString path = QStringLiteral(VARN_REFERENCE_DIR "/") + name;
+    if (qEnvironmentVariableIsSet("VARN_NEW_REFERENCES")) {
+        EXPECT_TRUE(shot.save(path));
+    }
+    const QImage want = QImage(path).convertToFormat(QImage::Format_RGB32);
+    const QImage got = shot.convertToFormat(QImage::Format_RGB32);
+    if (want.size() != got.size()) return -1;
+    qsizetype count = 0;
+    for (int y = 0; y < got.height(); ++y) {
+        for (int x = 0; x < got.width(); ++x)
+            count += got.pixel(x, y) != want.pixel(x, y);
+    }
+    return count;
+}
+
+TEST_F(Form1Test, ScreenshotsMatchTheReferencePictures) {
+    setBoard(everyPiece());
+    for (const double factor : {1.0, 1.75, 2.0}) {
+        const QSize inside = DesignScale(factor).designSize();
+        m_form->resize(inside + QSize(0, m_form->menuBar()->height()));
+        for (const bool help : {false, true}) {
+            help ? m_form->pomoc_Click() : m_form->Command5_Click();
+            QTest::qWait(20);
+            ASSERT_EQ(m_form->scale().factor(), factor);
+            const QString name = QStringLiteral("window-%1-%2")
+                                     .arg(factor)
+                                     .arg(help ? QStringLiteral("help") : QStringLiteral("nohelp"));
+            const QImage shot = m_form->grab().toImage();
+            const qsizetype wrong = differences(shot, name + QStringLiteral(".png"));
+            EXPECT_EQ(wrong, 0) << name.toStdString();
+            if (wrong) saveScreenshot(shot, qPrintable(name + QStringLiteral("-actual.png")));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace varn::test

@@ -1,0 +1,231 @@
+// designview.cpp: building the controls from the design table, scaling and placing them.
+#include "designview.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "artwork.h"
+#include "boardcursor.h"
+#include "cellname.h"
+#include "designtable.h"
+#include "fittedfont.h"
+#include "fonts.h"
+#include "picturebox.h"
+
+namespace varn {
+
+namespace {
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("varn::Form1", text);
+}
+
+// A picture drawn from its source at the scale's size, sharp at the screen's pixel ratio.
+QPixmap pixmapOf(const QString& path, const DesignScale& scale) {
+    return QPixmap::fromImage(artwork::render(path, qApp->devicePixelRatio(), scale.factor()));
+}
+
+// A control's design font at the window's scale.
+QFont scaledFont(const Control::Font& font, const DesignScale& scale) {
+    return designFont(font.family, font.points * scale.factor(), font.bold, font.italic);
+}
+
+// Drawn the way the pieces are: an icon read from its file would have Qt load its icon engine
+// and every image-format plugin while the game starts.
+QIcon drawnIcon() {
+    const QString path = artwork::picturePath(QStringLiteral("icon.svg"));
+    QIcon icon;
+    for (const qreal scale : {1.0, 2.0})
+        icon.addPixmap(QPixmap::fromImage(artwork::render(path, 1.0, scale)));
+    return icon;
+}
+
+}  // namespace
+
+DesignView::DesignView(QMainWindow& window) : QObject(&window), m_window(window) {
+    const DesignTable& design = designTable();
+    m_cellPatterns.fill(-1);
+    window.setWindowTitle(QString::fromLatin1(design.caption));
+    window.setWindowIcon(drawnIcon());
+    // The window's inside, wider or taller than the design as the player sizes it; the design
+    // lies centred on it, on the same ground.
+    m_surface = new PictureBox(QStringLiteral("surface"), &window);
+    m_surface->setMinimumSize(DesignScale().designSize());
+    m_surface->installEventFilter(this);
+    window.setCentralWidget(m_surface);
+    m_design = new PictureBox(QString::fromLatin1(design.name), m_surface);
+    for (PictureBox* surface : {m_surface, m_design}) {
+        surface->setBackground(QColor::fromRgb(design.ground));
+        connect(surface, &PictureBox::clicked, this,
+                [this, handler = design.handler] { emit handlerCalled(handler, 0); });
+    }
+    buildControls();
+    buildCells();
+    orderKeys();
+}
+
+void DesignView::buildControls() {
+    for (const Control& design : designTable().controls) {
+        const QString parentName = QString::fromLatin1(design.parent);
+        QWidget* parent = parentName == m_design->objectName()
+                              ? m_design
+                              : m_design->findChild<QWidget*>(parentName);
+        Q_ASSERT(parent);
+        QWidget* widget = buildControl(design, parent);
+        wireControl(design, widget);
+        m_controls.push_back({&design, widget});
+    }
+}
+
+// Places, pictures and fonts come with the scale; this sets what never changes.
+QWidget* DesignView::buildControl(const Control& design, QWidget* parent) {
+    QWidget* widget = nullptr;
+    const QString text = design.text ? translated(design.text) : QString();
+    if (design.kind == Control::Kind::Box) {
+        widget = buildBox(design, parent);
+    } else if (design.kind == Control::Kind::Label) {
+        auto* label = new QLabel(text, parent);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(design.wraps);
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::WindowText, QColor::fromRgb(design.colour));
+        label->setPalette(colours);
+        widget = label;
+    } else {
+        widget = new QPushButton(text, parent);
+    }
+    widget->setObjectName(QString::fromLatin1(design.name));
+    if (design.spoken) widget->setAccessibleName(translated(design.spoken));
+    return widget;
+}
+
+QWidget* DesignView::buildBox(const Control& design, QWidget* parent) {
+    auto* box = new PictureBox(QString(), parent);
+    if (design.colour) box->setBackground(QColor::fromRgb(design.colour));
+    // A piece or face smaller than its box leaves the button face showing at its edges.
+    if (design.button) box->setBackground(m_window.palette().color(QPalette::Button));
+    box->setBorder(design.border);
+    box->setButton(design.button);
+    // Only keys bring the focus to a picture button, so a mouse player never sees it.
+    if (design.button) box->setFocusPolicy(Qt::TabFocus);
+    return box;
+}
+
+void DesignView::wireControl(const Control& design, QWidget* widget) {
+    if (!design.handler) return;
+    const auto call = [this, handler = design.handler] { emit handlerCalled(handler, 0); };
+    if (auto* box = qobject_cast<PictureBox*>(widget))
+        connect(box, &PictureBox::clicked, this, call);
+    if (auto* button = qobject_cast<QPushButton*>(widget))
+        connect(button, &QPushButton::clicked, this, call);
+    if (!design.keys) return;
+    for (const QKeySequence& key : QKeySequence::listFromString(QString::fromLatin1(design.keys)))
+        new QShortcut(key, widget->parentWidget(), this, call, Qt::WidgetWithChildrenShortcut);
+}
+
+void DesignView::buildCells() {
+    const CellGrid& grid = designTable().cells;
+    m_boardFrame = control<PictureBox>(grid.frame);
+    m_boardFrame->setFocusPolicy(Qt::StrongFocus);
+    // The rules give the frame's backing the focus; the frame with the cells takes the keys.
+    m_boardFrame->parentWidget()->setFocusProxy(m_boardFrame);
+    m_cellArea = new QWidget(m_boardFrame);
+    m_cellArea->setObjectName(QString::fromLatin1(grid.frame) + QStringLiteral("Inside"));
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        m_cells[cell] = new PictureBox(QStringLiteral("Element"), m_cellArea);
+        m_cells[cell]->setBackground(m_window.palette().color(QPalette::Button));
+        m_cells[cell]->setButton(true);
+        connect(m_cells[cell], &PictureBox::clicked, this,
+                [this, cell, handler = grid.handler] { emit handlerCalled(handler, cell); });
+    }
+    connect(new BoardCursor(m_boardFrame, m_cells), &BoardCursor::play, this,
+            [this, handler = grid.handler](int cell) { emit handlerCalled(handler, cell); });
+}
+
+// The keyboard goes round the controls in the design's order.
+void DesignView::orderKeys() {
+    QWidget* previous = nullptr;
+    for (const char* name : designTable().keyOrder) {
+        QWidget* next = control(name);
+        if (previous) QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void DesignView::applyScale(const DesignScale& scale) {
+    if (scale != m_scale || m_patterns[0].isNull()) {
+        m_scale = scale;
+        renderPictures();
+        placeControls();
+        m_design->resize(scale.designSize());
+        fitTexts();
+        setPointer(m_pointer);
+    }
+    m_design->move((m_surface->width() - m_design->width()) / 2,
+                   (m_surface->height() - m_design->height()) / 2);
+}
+
+void DesignView::placeControls() {
+    const qreal ring = 2 * m_scale.factor();
+    for (const auto& [design, widget] : m_controls) {
+        widget->setGeometry(m_scale.toPixels(design->twips));
+        if (design->font.family) widget->setFont(scaledFont(design->font, m_scale));
+        auto* box = qobject_cast<PictureBox*>(widget);
+        if (box && design->picture) {
+            box->setPicture(pixmapOf(artwork::picturePath(design->picture), m_scale), design->fill);
+        }
+        if (box) box->setRingWidth(ring);
+    }
+    m_cellArea->setGeometry(m_boardFrame->rect().adjusted(1, 1, -1, -1));
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        m_cells[cell]->setGeometry(m_scale.toPixels(m_cellPlaces[cell]));
+        m_cells[cell]->setRingWidth(ring);
+        if (m_cellPatterns[cell] >= 0) showPattern(cell, m_cellPatterns[cell]);
+    }
+}
+
+void DesignView::renderPictures() {
+    for (int index = 0; index < int(m_patterns.size()); ++index) {
+        if (isPatternIndex(index))
+            m_patterns[index] = pixmapOf(artwork::patternPath(index), m_scale);
+    }
+    // The hot spot is the fingertip, the top-left pixel.
+    m_ownPointer =
+        QCursor(pixmapOf(artwork::picturePath(QStringLiteral("pointer.svg")), m_scale), 0, 0);
+}
+
+// Once every control stands in its place: a caption's room ends where the value beside it
+// begins.
+void DesignView::fitTexts() {
+    for (const auto& [design, widget] : m_controls) {
+        if (design->fitted) fitText(*widget, scaledFont(design->font, m_scale), m_scale.factor());
+    }
+}
+
+void DesignView::showPattern(int cell, int pattern) {
+    m_cellPatterns[cell] = pattern;
+    m_cells[cell]->setPicture(m_patterns[pattern]);
+    m_cells[cell]->setAccessibleName(cellName(pattern, cell));
+}
+
+void DesignView::placeCell(int cell, const QRect& twips) {
+    m_cellPlaces[cell] = twips;
+    m_cells[cell]->setGeometry(m_scale.toPixels(twips));
+}
+
+void DesignView::setPointer(Pointer pointer) {
+    m_pointer = pointer;
+    m_window.setCursor(pointer == Pointer::Busy ? QCursor(Qt::WaitCursor) : m_ownPointer);
+}
+
+bool DesignView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_surface && event->type() == QEvent::Resize)
+        applyScale(DesignScale::fitting(m_surface->size()));
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace varn

@@ -1,0 +1,38 @@
+// gamesession.cpp: the game's parts, and what ties them to a window.
+#include "gamesession.h"
+
+#include "designtable.h"
+#include "soundplayers.h"
+
+namespace varn {
+
+GameSession::GameSession(SoundOutput& output, UniformSource* random)
+    : m_output(output), m_injectedRandom(random) {
+    m_fallTimer.setInterval(designTable().fallMilliseconds);
+    m_fallTimer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&m_fallTimer, &QTimer::timeout, [this] {
+        if (m_game) m_game->Timer1_Timer();
+    });
+}
+
+GameSession::~GameSession() {
+    detach();
+}
+
+void GameSession::attach(GameWindow& window) {
+    m_game.emplace(window, m_injectedRandom ? *m_injectedRandom : m_ownRandom);
+    m_sound = std::make_unique<SoundPlayers>(
+        m_output, [&window] { window.doEvents(); }, nullptr);
+}
+
+void GameSession::detach() {
+    m_fallTimer.stop();
+    m_sound.reset();
+    m_game.reset();
+}
+
+void GameSession::seed() {
+    if (!m_injectedRandom) m_ownRandom.seedFromClock();
+}
+
+}  // namespace varn

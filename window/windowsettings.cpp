@@ -1,0 +1,40 @@
+// windowsettings.cpp: the settings read into the window and written from it.
+#include "windowsettings.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "designview.h"
+#include "settings.h"
+#include "soundplayers.h"
+#include "windowzoom.h"
+
+namespace varn {
+
+WindowSettings::WindowSettings(QMainWindow& window, DesignView& view, WindowZoom& zoom,
+                               SoundPlayers& sound, QAction* soundItem)
+    : m_window(window), m_view(view), m_zoom(zoom), m_sound(sound), m_soundItem(soundItem) {}
+
+void WindowSettings::restore() {
+    const QSize room = m_window.screen()->availableGeometry().size();
+    const int menu = m_window.menuBar()->sizeHint().height();
+    const Settings settings(m_zoom.windowSizeFor(DesignScale()), room);
+    m_soundItem->setChecked(settings.sound());
+    m_sound.setOn(settings.sound());
+    QSize size = settings.windowSize();
+    if (size.isEmpty())
+        size = m_zoom.windowSizeFor(DesignScale(DesignScale::firstStart(room, menu)));
+    m_window.resize(size);
+    m_zoom.setNormalSize(size);
+    m_view.applyScale(DesignScale::fitting(size - QSize(0, menu)));
+    if (settings.fullScreen())
+        m_window.setWindowState(m_window.windowState() | Qt::WindowFullScreen);
+}
+
+void WindowSettings::save() const {
+    Settings::save(m_zoom.normalSize(), m_window.isFullScreen(), m_sound.isOn());
+}
+
+}  // namespace varn

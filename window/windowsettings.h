@@ -1,0 +1,32 @@
+// windowsettings.h: the window opens as the player left it.
+#pragma once
+
+class QAction;
+class QMainWindow;
+
+namespace varn {
+
+class DesignView;
+class SoundPlayers;
+class WindowZoom;
+
+// Brings the window's size, full screen and the sound switch back from the settings, and
+// keeps them there when the window closes.
+class WindowSettings {
+  public:
+    WindowSettings(QMainWindow& window, DesignView& view, WindowZoom& zoom, SoundPlayers& sound,
+                   QAction* soundItem);
+
+    // The first time the window opens as large as fits comfortably.
+    void restore();
+    void save() const;
+
+  private:
+    QMainWindow& m_window;
+    DesignView& m_view;
+    WindowZoom& m_zoom;
+    SoundPlayers& m_sound;
+    QAction* m_soundItem;
+};
+
+}  // namespace varn
