@@ -142,7 +142,9 @@ bool JournalWriter::putInPlace(int file, const std::string& temporary) {
     std::string joined;
     for (const std::string& record : late)
         joined += record;
-    if (!writeAll(file, joined) || ::rename(temporary.c_str(), m_path.c_str()) != 0) return false;
+    if ((!joined.empty() && !writeAll(file, joined)) ||
+        ::rename(temporary.c_str(), m_path.c_str()) != 0)
+        return false;
     if (m_file != -1) ::close(m_file);
     m_file = file;
     m_owned = true;

@@ -3,23 +3,19 @@
 # the window reads it at start. A real file cut at every byte loads as the state after the last
 # whole record, or as damaged while its snapshot is incomplete; every damaged file leaves the
 # game as it was, is kept beside under another name, byte for byte, and costs one line on
-# stderr. A folder that cannot be written only makes the game forget, and a journal that grew
-# past its snapshot is folded into a new one that loads the same.
+# stderr. A folder that cannot be written only makes the game forget.
 set -eu
 replay=$1
+here=$(cd "$(dirname "$0")" && pwd)
 dir=$(mktemp -d)
 trap 'chmod -R u+rwx "$dir"; rm -rf "$dir"' EXIT
 cd "$dir"
 chmod 777 "$dir"
 
-fail() {
-    echo "$*" >&2
-    exit 1
-}
+. "$here/common.sh"
 
 # Tests may run as root, whom permissions do not stop: the rows about them run as nobody, through
-# $runner where a function runs the replay.
-runner=
+# $runner.
 as_user() {
     if [ "$(id -u)" = 0 ]; then
         setpriv --reuid=65534 --regid=65534 --clear-groups "$@"
@@ -28,38 +24,12 @@ as_user() {
     fi
 }
 
-# Every run queues the same numbers, so a random position read back names the same number.
-numbers='random 0 0.41 *100
-random 0 0.01 0 0.61 0 0.81 *20'
-board='board
-11 2  1  2  1  2  1  2  1  2
-2  1  2  1  2  1  2  1  2  1
-1  2  1  2  1  2  1  2  1  2
-2  1  2  1  2  1  2  1  2  13
-1  2  1  2  0  2  1  2  1  2
-2  1  2  1  0  0  2  1  2  1
-1  2  1  2  1  2  1  2  1  2
-2  1  2  1  2  1  2  1  2  1
-1  2  1  2  1  2  1  2  1  2
-2  1  2  1  2  1  2  12 2  1'
-
-# What a report shows of the game, without its title and the counts of what the command did.
-state_of() {
-    sed -E -e 's/^[^:]*: //' -e 's/ (ticks|clips|beeps|focus)=[^ ]*//g' | paste -sd '|' -
-}
-
-# What a fresh run shows after "load $1": one line, its stderr in load.err.
-loaded() {
-    printf '%s\nload %s\n' "$numbers" "$1" | $runner "$replay" 2>load.err | state_of
-}
-
 # A real game: a new game, saved, then a board laid out, moves, a transform, undos and a redo
 # that walk back to the laid board. Every state it passes through is printed.
 printf '%s\nnewgame\nsave game.txt\n%s\n' "$numbers" "$board" >play.txt
 printf 'click 55\nclick 0\nundo\nclick 97\nright\nundo\nundo\nundo\nredo\n' >>play.txt
 "$replay" <play.txt >play.out || fail "the game did not play: $(cat play.out)"
-split -l 11 play.out report.
-for report in report.*; do state_of <"$report"; done >shown.txt
+states_of play.out >shown.txt
 mv game.txt real.txt
 fresh=$(loaded nothing.txt)
 [ ! -s load.err ] || fail "a missing file was reported: $(cat load.err)"
