@@ -18,13 +18,17 @@ constexpr std::size_t kChecksumWidth = 10;
 // Ten rows of ten codes and the nine '/' between them.
 constexpr std::size_t kBoardWidth = kCellCount + kBoardSide - 1;
 
+std::uint32_t checksum(std::string_view text) {
+    return crc32({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
+
 [[noreturn]] void fail(const std::string& why) {
     throw SavedFormatError(why);
 }
 
 // The line with its checksum and its newline.
 std::string closed(std::string content) {
-    const std::uint32_t crc = crc32(content);
+    const std::uint32_t crc = checksum(content);
     content += " #";
     for (int shift = 28; shift >= 0; shift -= 4)
         content += kHexDigits[(crc >> shift) & 0xF];
@@ -77,7 +81,7 @@ std::string_view checked(std::string_view line) {
         if (hexValue(c) < 0) fail("the line has no checksum");
         crc = crc << 4 | static_cast<std::uint32_t>(hexValue(c));
     }
-    if (crc != crc32(content)) fail("the line does not match its checksum");
+    if (crc != checksum(content)) fail("the line does not match its checksum");
     return content;
 }
 
