@@ -73,10 +73,12 @@ void JournalWriter::run() {
     std::unique_lock lock(m_mutex);
     std::vector<std::string> records;
     while (takeWork(lock, records)) {
-        const bool snapshot = std::exchange(m_snapshotWanted, false);
+        const bool wanted = std::exchange(m_snapshotWanted, false);
+        // A journal another game has replaced is not folded: that would take the file back.
+        const bool owned = m_owned;
         lock.unlock();
         follow(records);
-        if (snapshot || m_journalBytes > std::max(kMinJournalBytes, m_snapshotBytes)) {
+        if (wanted || (owned && m_journalBytes > std::max(kMinJournalBytes, m_snapshotBytes))) {
             writeSnapshot();
         } else if (m_file != -1) {
             ::fdatasync(m_file);  // only this thread ever changes m_file
@@ -148,6 +150,8 @@ bool JournalWriter::putInPlace(int file, const std::string& temporary) {
     if (m_file != -1) ::close(m_file);
     m_file = file;
     m_owned = true;
+    // The records that asked for this snapshot are in it.
+    m_snapshotWanted = false;
     m_journalBytes = joined.size();
     return true;
 }
