@@ -78,12 +78,14 @@ void JournalWriter::run() {
         const bool owned = m_owned;
         lock.unlock();
         follow(records);
-        if (wanted || (owned && m_journalBytes > std::max(kMinJournalBytes, m_snapshotBytes))) {
+        const bool grown = owned && m_journalBytes > std::max(kMinJournalBytes, m_snapshotBytes);
+        if (!m_lost && (wanted || grown)) {
             writeSnapshot();
         } else if (m_file != -1) {
             ::fdatasync(m_file);  // only this thread ever changes m_file
         }
         lock.lock();
+        if (m_lost) m_owned = false;
         m_working = false;
         m_done.notify_all();
     }
@@ -101,15 +103,19 @@ bool JournalWriter::takeWork(std::unique_lock<std::mutex>& lock,
 }
 
 void JournalWriter::follow(const std::vector<std::string>& records) {
-    for (const std::string& record : records) {
-        m_journalBytes += record.size();
-        std::string_view rest = record;
-        // A record of this game's own always applies; the line-by-line walk keeps both
-        // lines of a board laid out and then played.
-        for (std::size_t end; (end = rest.find('\n')) != std::string_view::npos;) {
-            applyRecord(m_game, rest.substr(0, end));
-            rest.remove_prefix(end + 1);
+    try {
+        for (const std::string& record : records) {
+            m_journalBytes += record.size();
+            std::string_view rest = record;
+            for (std::size_t end; (end = rest.find('\n')) != std::string_view::npos;) {
+                applyRecord(m_game, rest.substr(0, end));
+                rest.remove_prefix(end + 1);
+            }
         }
+    } catch (const SavedFormatError& error) {
+        // Only a fault of this program leads here. The game goes on; saving it stops.
+        complain(error.what());
+        m_lost = true;
     }
 }
 

@@ -67,6 +67,7 @@ class JournalWriter {
     std::size_t m_snapshotBytes = 0;
     std::size_t m_journalBytes = 0;
     bool m_complained = false;
+    bool m_lost = false;  // a record did not fit the game: nothing more is written
 
     std::thread m_thread;  // last: it starts once everything above is ready
 };
