@@ -103,6 +103,7 @@ bool JournalWriter::takeWork(std::unique_lock<std::mutex>& lock,
 }
 
 void JournalWriter::follow(const std::vector<std::string>& records) {
+    if (m_lost) return;
     try {
         for (const std::string& record : records) {
             m_journalBytes += record.size();
