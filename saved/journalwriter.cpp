@@ -53,9 +53,12 @@ JournalWriter::~JournalWriter() {
 
 void JournalWriter::append(const std::string& records) {
     const std::lock_guard lock(m_mutex);
-    if (m_owned) {
+    {
         const DirectoryLock folder(m_path);
-        m_owned = ownsPath(m_file) && writeAll(m_file, records);
+        if (m_owned) m_owned = ownsPath(m_file) && writeAll(m_file, records);
+        // What another game left there at this action: the snapshot that this action asks
+        // for goes in only if nothing has come since.
+        if (!m_owned) m_seen = identityOf(m_path);
     }
     if (!m_owned) m_snapshotWanted = true;
     m_queue.push_back(records);
@@ -141,7 +144,7 @@ void JournalWriter::writeSnapshot() {
 bool JournalWriter::putInPlace(int file, const std::string& temporary) {
     const std::lock_guard lock(m_mutex);
     const DirectoryLock folder(m_path);
-    if (m_owned && !ownsPath(m_file)) {
+    if (m_owned ? !ownsPath(m_file) : m_seen && m_seen != identityOf(m_path)) {
         m_owned = false;
         errno = 0;
         return false;
@@ -161,6 +164,14 @@ bool JournalWriter::putInPlace(int file, const std::string& temporary) {
     m_snapshotWanted = false;
     m_journalBytes = joined.size();
     return true;
+}
+
+// The file at `path` as far as a change by another game shows: which file it is, and its size,
+// which each record grows; nothing when there is none.
+std::optional<JournalWriter::Identity> JournalWriter::identityOf(const std::string& path) {
+    struct stat named {};
+    if (::stat(path.c_str(), &named) != 0) return std::nullopt;
+    return Identity{named.st_dev, named.st_ino, named.st_size};
 }
 
 bool JournalWriter::ownsPath(int file) const {

@@ -1,9 +1,12 @@
 // journalwriter.h: keeps a saved game on disk as a snapshot and a journal of records after it.
 #pragma once
 
+#include <sys/types.h>
+
 #include <condition_variable>
 #include <cstddef>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -23,7 +26,8 @@ namespace varn {
 // Games started at once share the file, and it always holds one whole game: that of the last
 // to act. Under the lock of the file's folder, a record is appended only while the file is
 // still the one this writer made; when another game has put its own file in place, this
-// writer's next record brings a fresh snapshot of its game instead.
+// writer's next record brings a fresh snapshot of its game instead, which goes in unless the
+// other game has acted again meanwhile.
 //
 // A folder that cannot be written only makes the game forget; one line on stderr says so.
 class JournalWriter {
@@ -47,6 +51,13 @@ class JournalWriter {
     void writeSnapshot();
     bool putInPlace(int file, const std::string& temporary);
     bool ownsPath(int file) const;
+    struct Identity {
+        dev_t device;
+        ino_t inode;
+        off_t size;
+        bool operator==(const Identity&) const = default;
+    };
+    static std::optional<Identity> identityOf(const std::string& path);
     void complain(const char* what);
 
     const std::string m_path;
@@ -58,6 +69,8 @@ class JournalWriter {
     std::vector<std::string> m_queue;  // records the thread has not applied yet
     int m_file = -1;                   // the journal records go to
     bool m_owned = false;              // the file at m_path is still m_file
+    // While not: the file that stood at m_path at this game's last action, if any.
+    std::optional<Identity> m_seen;
     bool m_snapshotWanted = true;
     bool m_working = false;
     bool m_stopping = false;
