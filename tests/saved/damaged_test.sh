@@ -35,6 +35,12 @@ fresh=$(loaded nothing.txt)
 [ ! -s load.err ] || fail "a missing file was reported: $(cat load.err)"
 last=$(tail -n 1 shown.txt)
 [ "$(loaded real.txt)" = "$last" ] || fail "the saved game loads as $(loaded real.txt), not $last"
+# The checksum is zlib's CRC-32: the same lines closed by another program load the same.
+python3 -c 'import sys, zlib
+for text in sys.stdin.read().splitlines():
+    text = text.rsplit(" #", 1)[0]
+    print(f"{text} #{zlib.crc32(text.encode()):08x}")' <real.txt >closed.txt
+[ "$(loaded closed.txt)" = "$last" ] || fail "lines closed by zlib's CRC-32 load otherwise"
 
 # expect_damaged WHAT [FILE]: loading FILE (game.txt) leaves the game as a fresh run has it,
 # keeps the file, byte for byte, as FILE.damaged-1 and says so in one line on stderr.
