@@ -13,7 +13,6 @@ import os
 import signal
 import subprocess
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import atspi_check as base  # noqa: E402
@@ -160,26 +159,13 @@ def two_at_once(varn, env, pyatspi, first):
     run.kill()
 
 
-def in_private_session(arguments):
-    with tempfile.TemporaryDirectory() as scratch:
-        runtime = os.path.join(scratch, "runtime")
-        os.mkdir(runtime, 0o700)
-        env = dict(os.environ, XDG_RUNTIME_DIR=runtime, VARN_ATSPI_SCRATCH=scratch)
-        try:
-            run = subprocess.run(["dbus-run-session", "--", sys.executable, __file__, *arguments],
-                                 env=env, timeout=190)
-        except subprocess.TimeoutExpired:
-            sys.exit("savedgame_check: the private session did not end")
-        sys.exit(run.returncode)
-
-
 def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__)
     varn, shim = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
     scratch = os.environ.get("VARN_ATSPI_SCRATCH")
     if not scratch:
-        in_private_session([varn, shim])
+        base.in_private_session([varn, shim], os.path.abspath(__file__), 190)
     signal.signal(signal.SIGALRM, lambda *_: sys.exit("savedgame_check: out of time"))
     signal.alarm(170)
     xvfb, display = base.start_xvfb()
