@@ -159,7 +159,7 @@ def play(varn, scratch, display, language, texts):
     audio = os.path.join(scratch, "audio.raw")
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="disk",
                SDL_DISKAUDIOFILE=audio, SDL_DISKAUDIODELAY="0",
-               XDG_CONFIG_HOME=scratch,
+               XDG_CONFIG_HOME=scratch, XDG_STATE_HOME=scratch,
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                QT_LOGGING_RULES="qt.qpa.screen.debug=true;qt.qpa.xdnd.debug=true",
                LANGUAGE=language, LANG=language + ".UTF-8", LC_ALL="")
