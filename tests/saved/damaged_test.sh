@@ -121,6 +121,8 @@ expect_damaged "garbage"
 expect_damaged "a future version"
 { head -n 2 real.txt; line "$(echo "$current" | sed 's/^current ./current f/')"; } >game.txt
 expect_damaged "a cell out of range"
+{ head -n 2 real.txt; line "$(echo "$current" | sed 's/ label .*$//') label \\q41"; } >game.txt
+expect_damaged "a label with a broken escape"
 { head -n "$snapshot" real.txt; line "$(echo "$record" | sed 's/^\([a-z]*\) ./\1 9/')"; \
     tail -n "+$((snapshot + 2))" real.txt; } >game.txt
 expect_damaged "a record before the last with a code that no cell holds"
