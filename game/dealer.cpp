@@ -20,13 +20,21 @@ Code Dealer::drawPiece(UniformSource& random) {
 }
 
 void Dealer::DealBoard() {
+    layOut(true);
+}
+
+void Dealer::LayOutBoard() {
+    layOut(false);
+}
+
+void Dealer::layOut(bool deal) {
     for (int row = 0; row < kBoardSide; ++row) {
         for (int column = 0; column < kBoardSide; ++column) {
             const int cell = cellAt(row, column);
             m_window.placeCell(cell, kCellTwips * column + m_window.boardLeft(),
                                kCellTwips * row + m_window.boardTop(), kCellTwips, kCellTwips);
             Code code = m_tables.Board[cell];
-            if (code == piece::Empty) code = drawPiece(m_random);
+            if (deal && code == piece::Empty) code = drawPiece(m_random);
             m_window.showPattern(cell, code);
             m_tables.Board[cell] = code;
         }

@@ -21,8 +21,12 @@ class Dealer {
     // Places and redraws all 100 cells, dealing into the empty ones only, shows them all and
     // enables board input.
     void DealBoard();
+    // The same without dealing: every cell keeps its piece, an empty one included.
+    void LayOutBoard();
 
   private:
+    void layOut(bool deal);
+
     BoardTables& m_tables;
     GameWindow& m_window;
     UniformSource& m_random;

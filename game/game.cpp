@@ -50,12 +50,21 @@ void Game::act(Handler handler) {
         const Running running(m_running);
         handler();
     }
+    if (!topLevel) return;
     // A new game emptied the history, and what the action did before it belongs to no game.
-    if (!topLevel || m_newGameRan) return;
+    if (m_newGameRan) {
+        tell(GameAction::NewGame, before);
+        return;
+    }
     const GameState after = state();
     if (after == before) return;  // a beep, an entered score
     m_history.record(before, after);
     offerHistoryCommands();
+    if (m_listener) m_listener->actionEnded(GameAction::Change, before, after);
+}
+
+void Game::tell(GameAction action, const GameState& before) {
+    if (m_listener) m_listener->actionEnded(action, before, state());
 }
 
 void Game::Element_Click(int cell) {
@@ -105,11 +114,29 @@ void Game::picture8_click() {
 }
 
 void Game::undo_Click() {
-    if (!refuseHistoryStep(m_history.canUndo())) restore(m_history.undo());
+    if (refuseHistoryStep(m_history.canUndo())) return;
+    const GameState before = state();
+    restore(m_history.undo());
+    tell(GameAction::Undo, before);
 }
 
 void Game::redo_Click() {
-    if (!refuseHistoryStep(m_history.canRedo())) restore(m_history.redo());
+    if (refuseHistoryStep(m_history.canRedo())) return;
+    const GameState before = state();
+    restore(m_history.redo());
+    tell(GameAction::Redo, before);
+}
+
+void Game::resume(const GameState& state, History history) {
+    m_window.setBoardEnabled(false);
+    m_history = std::move(history);
+    m_scores.LoadHiScore();
+    m_tables.Board = state.board;
+    m_tables.clearMarks();
+    m_scores.restoreScore(state.score, state.label4);
+    m_random.restore(state.random);
+    m_dealer.LayOutBoard();
+    offerHistoryCommands();
 }
 
 bool Game::refuseHistoryStep(bool possible) {

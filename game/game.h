@@ -1,6 +1,7 @@
 // game.h: the whole game behind the window: board, scores and the handlers of every command.
 #pragma once
 
+#include "actionlistener.h"
 #include "boardtables.h"
 #include "dealer.h"
 #include "gamewindow.h"
@@ -43,6 +44,14 @@ class Game {
     void undo_Click();
     void redo_Click();
 
+    // Puts a saved game back between actions, as a game start shows it: the high score read
+    // from its file, every cell placed and shown with the piece of `state`, the score, its label
+    // and the random position of `state`, and `history` with undo and redo as they stood.
+    // Nothing is dealt and no clip plays.
+    void resume(const GameState& state, History history);
+    // Told after every top-level action that changed the state; null for none.
+    void setActionListener(ActionListener* listener) { m_listener = listener; }
+
   private:
     // Runs a handler as one action. Only a top-level action, begun while no other ran, adds
     // its state to the history, and only when it changed the state; whatever runs inside it
@@ -54,6 +63,7 @@ class Game {
     bool refuseHistoryStep(bool possible);
     void restore(const GameState& state);
     void offerHistoryCommands();
+    void tell(GameAction action, const GameState& before);
 
     GameWindow& m_window;
     UniformSource& m_random;
@@ -63,6 +73,7 @@ class Game {
     Settler m_settler;
     Move m_move;
     History m_history;
+    ActionListener* m_listener = nullptr;
     int m_running = 0;          // handlers of actions in progress, nested ones included
     bool m_newGameRan = false;  // inside the current top-level action
 };

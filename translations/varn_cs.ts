@@ -159,6 +159,10 @@
         <source>Redo</source>
         <translation>Znovu</translation>
     </message>
+    <message>
+        <source>Continue the last game</source>
+        <translation>Pokračovat v poslední hře</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>

@@ -157,6 +157,10 @@
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
+    <message>
+        <source>Continue the last game</source>
+        <translation>Letztes Spiel fortsetzen</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>

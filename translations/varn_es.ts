@@ -157,6 +157,10 @@
         <source>Redo</source>
         <translation>Rehacer</translation>
     </message>
+    <message>
+        <source>Continue the last game</source>
+        <translation>Continuar la última partida</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>

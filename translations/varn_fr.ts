@@ -157,6 +157,10 @@
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
+    <message>
+        <source>Continue the last game</source>
+        <translation>Continuer la dernière partie</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>

@@ -159,6 +159,10 @@
         <source>Redo</source>
         <translation>Ponovi</translation>
     </message>
+    <message>
+        <source>Continue the last game</source>
+        <translation>Nastavi posljednju igru</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>

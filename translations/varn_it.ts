@@ -157,6 +157,10 @@
         <source>Redo</source>
         <translation>Ripeti</translation>
     </message>
+    <message>
+        <source>Continue the last game</source>
+        <translation>Continua l'ultima partita</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>

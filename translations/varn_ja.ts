@@ -155,6 +155,10 @@
         <source>Redo</source>
         <translation>やり直し</translation>
     </message>
+    <message>
+        <source>Continue the last game</source>
+        <translation>前回のゲームを続ける</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>

@@ -157,6 +157,10 @@
         <source>Redo</source>
         <translation>Opnieuw</translation>
     </message>
+    <message>
+        <source>Continue the last game</source>
+        <translation>Laatste spel voortzetten</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>

@@ -159,6 +159,10 @@
         <source>Redo</source>
         <translation>Ponów</translation>
     </message>
+    <message>
+        <source>Continue the last game</source>
+        <translation>Kontynuuj ostatnią grę</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>

@@ -157,6 +157,10 @@
         <source>Redo</source>
         <translation>Refazer</translation>
     </message>
+    <message>
+        <source>Continue the last game</source>
+        <translation>Continuar o último jogo</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>

@@ -159,6 +159,10 @@
         <source>Redo</source>
         <translation>Повторить</translation>
     </message>
+    <message>
+        <source>Continue the last game</source>
+        <translation>Продолжить последнюю игру</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>

@@ -159,6 +159,10 @@
         <source>Redo</source>
         <translation>Повторити</translation>
     </message>
+    <message>
+        <source>Continue the last game</source>
+        <translation>Продовжити останню гру</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>

@@ -155,6 +155,10 @@
         <source>Redo</source>
         <translation>重做</translation>
     </message>
+    <message>
+        <source>Continue the last game</source>
+        <translation>继续上一局游戏</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>

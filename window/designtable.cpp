@@ -137,6 +137,8 @@ const MenuEntry kMenus[] = {
     {EntryKind::Item, "redo", QT_TRANSLATE_NOOP("varn::Form1", "Redo"), "Ctrl+Shift+Z; Ctrl+Y",
      "redo_Click"},
     {EntryKind::Separator},
+    {EntryKind::Item, "continue", QT_TRANSLATE_NOOP("varn::Form1", "Continue the last game"),
+     nullptr, "continue_Click", true},
     {EntryKind::Item, "sound", QT_TRANSLATE_NOOP("varn::Form1", "Sound"), nullptr, "sound_Click",
      true},
     {EntryKind::Menu, "view", QT_TRANSLATE_NOOP("varn::Form1", "View")},

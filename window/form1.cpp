@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <functional>
 #include <map>
+#include <set>
 #include <string_view>
 
 #include "accessiblepicturebox.h"
@@ -21,6 +22,19 @@
 
 namespace varn {
 
+namespace {
+
+// A setting is written as soon as it changes, so that a game that is killed keeps it too.
+bool changesSetting(std::string_view handler) {
+    static const std::set<std::string_view> settings = {
+        "sound_Click",      "zoomIn_Click",     "zoomOut_Click",
+        "actualSize_Click", "fullScreen_Click", "continue_Click",
+    };
+    return settings.contains(handler);
+}
+
+}  // namespace
+
 Form1::Form1(GameSession& session) : m_session(session) {
     QAccessible::installFactory(AccessiblePictureBox::factory);
     session.attach(*this);
@@ -33,7 +47,8 @@ Form1::Form1(GameSession& session) : m_session(session) {
                             {m_menus->action("zoomIn_Click"), m_menus->action("zoomOut_Click"),
                              m_menus->action("actualSize_Click")});
     m_settings = std::make_unique<WindowSettings>(*this, *m_view, *m_zoom, session.sound(),
-                                                  m_menus->action("sound_Click"));
+                                                  m_menus->action("sound_Click"),
+                                                  m_menus->action("continue_Click"));
     m_board = m_view->boardFrame()->parentWidget();
     m_scores = std::make_unique<ScorePanel>(m_view->control<QLabel>("Label4"),
                                             m_view->control<QLabel>("Label8"));
@@ -65,9 +80,12 @@ void Form1::run(const char* handler, int cell, bool checked) {
         {"zoomOut_Click", [](Form1& form, int, bool) { form.m_zoom->zoomOut(); }},
         {"actualSize_Click", [](Form1& form, int, bool) { form.m_zoom->actualSize(); }},
         {"fullScreen_Click", [](Form1& form, int, bool on) { form.m_zoom->setFullScreen(on); }},
+        // Its item keeps the choice, which counts at the next start.
+        {"continue_Click", [](Form1&, int, bool) {}},
     };
     if (const auto found = own.find(handler); found != own.end()) {
         found->second(*this, cell, checked);
+        if (changesSetting(handler)) m_settings->save();
     } else if (const auto action = actionNamed(handler)) {
         perform(game(), *action, cell);
     }
@@ -86,7 +104,7 @@ void Form1::form_load() {
     for (int cell = 0; cell < kCellCount; ++cell)
         m_view->cell(cell)->hide();
     setLabelText(ScoreLabel::Label8, "0");
-    game().ng_click();
+    m_session.beginGame(m_menus->action("continue_Click")->isChecked());
 }
 
 // The rules tell whether there is anything to take back; while a move runs the commands stay

@@ -1,7 +1,11 @@
 // gamesession.cpp: the game's parts, and what ties them to a window.
 #include "gamesession.h"
 
+#include <iostream>
+
 #include "designtable.h"
+#include "gamesaver.h"
+#include "savedgamefile.h"
 #include "soundplayers.h"
 
 namespace varn {
@@ -27,12 +31,29 @@ void GameSession::attach(GameWindow& window) {
 
 void GameSession::detach() {
     m_fallTimer.stop();
+    m_saver.reset();
     m_sound.reset();
     m_game.reset();
 }
 
 void GameSession::seed() {
     if (!m_injectedRandom) m_ownRandom.seedFromClock();
+}
+
+}  // namespace varn
+
+namespace varn {
+
+void GameSession::beginGame(bool continueLast) {
+    std::optional<SavedGame> saved;
+    if (continueLast && !m_savedGamePath.empty())
+        saved = loadSavedGame(m_savedGamePath, std::cerr);
+    if (saved) {
+        m_game->resume(saved->current, std::move(saved->history));
+    } else {
+        m_game->ng_click();
+    }
+    if (!m_savedGamePath.empty()) m_saver = std::make_unique<GameSaver>(*m_game, m_savedGamePath);
 }
 
 }  // namespace varn

@@ -7,6 +7,7 @@
 #include "form1.h"
 #include "gamesession.h"
 #include "lazysoundoutput.h"
+#include "savedgamefile.h"
 #include "translations.h"
 
 namespace {
@@ -33,6 +34,7 @@ int main(int, char** argv) {
     const varn::Translations translations;
     varn::LazySoundOutput output(varn::LazySoundOutput::defaultModules());
     varn::GameSession session(output);
+    session.keepSavedGame(varn::savedGamePath());
     varn::Form1 form(session);
     form.show();
     return app.exec();

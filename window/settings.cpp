@@ -13,6 +13,7 @@ const QString kWidth = QStringLiteral("window/width");
 const QString kHeight = QStringLiteral("window/height");
 const QString kFullScreen = QStringLiteral("window/fullScreen");
 const QString kSound = QStringLiteral("sound/on");
+const QString kContinueGame = QStringLiteral("game/continue");
 
 // A whole number within bounds, or `fallback` for anything else (text, fractions, NaN).
 int readInt(const QSettings& file, const QString& key, int low, int high, int fallback) {
@@ -37,6 +38,7 @@ Settings::Settings(QSize smallest, QSize largest) {
     if (width > 0 && height > 0) m_windowSize = QSize(width, height);
     m_fullScreen = readBool(file, kFullScreen, false);
     m_sound = readBool(file, kSound, true);
+    m_continueGame = readBool(file, kContinueGame, true);
 }
 
 QString Settings::path() {
@@ -46,12 +48,13 @@ QString Settings::path() {
     return folder + QStringLiteral("/varn/varn.conf");
 }
 
-void Settings::save(QSize windowSize, bool fullScreen, bool sound) {
+void Settings::save(QSize windowSize, bool fullScreen, bool sound, bool continueGame) {
     QSettings file(path(), QSettings::IniFormat);
     file.setValue(kWidth, windowSize.width());
     file.setValue(kHeight, windowSize.height());
     file.setValue(kFullScreen, fullScreen);
     file.setValue(kSound, sound);
+    file.setValue(kContinueGame, continueGame);
     file.sync();
 }
 

@@ -7,8 +7,8 @@
 namespace varn {
 
 // Kept as INI in $XDG_CONFIG_HOME/varn/varn.conf (~/.config/varn/varn.conf without it). Each
-// value is read once, when the window starts, and a value that is missing, damaged or out of
-// bounds costs only itself: it falls back to its default. A file that cannot be written is
+// value is read once, when the window starts, and written as soon as it changes; a value that
+// is missing, damaged or out of bounds costs only itself: it falls back to its default. A file that cannot be written is
 // not an error; the game just forgets.
 class Settings {
   public:
@@ -21,13 +21,16 @@ class Settings {
     QSize windowSize() const { return m_windowSize; }
     bool fullScreen() const { return m_fullScreen; }
     bool sound() const { return m_sound; }
+    // Start-up puts the saved game back, or deals a new one.
+    bool continueGame() const { return m_continueGame; }
 
-    static void save(QSize windowSize, bool fullScreen, bool sound);
+    static void save(QSize windowSize, bool fullScreen, bool sound, bool continueGame);
 
   private:
     QSize m_windowSize;
     bool m_fullScreen = false;
     bool m_sound = true;
+    bool m_continueGame = true;
 };
 
 }  // namespace varn

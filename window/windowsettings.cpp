@@ -14,8 +14,13 @@
 namespace varn {
 
 WindowSettings::WindowSettings(QMainWindow& window, DesignView& view, WindowZoom& zoom,
-                               SoundPlayers& sound, QAction* soundItem)
-    : m_window(window), m_view(view), m_zoom(zoom), m_sound(sound), m_soundItem(soundItem) {}
+                               SoundPlayers& sound, QAction* soundItem, QAction* continueItem)
+    : m_window(window),
+      m_view(view),
+      m_zoom(zoom),
+      m_sound(sound),
+      m_soundItem(soundItem),
+      m_continueItem(continueItem) {}
 
 void WindowSettings::restore() {
     const QSize room = m_window.screen()->availableGeometry().size();
@@ -23,6 +28,7 @@ void WindowSettings::restore() {
     const Settings settings(m_zoom.windowSizeFor(DesignScale()), room);
     m_soundItem->setChecked(settings.sound());
     m_sound.setOn(settings.sound());
+    m_continueItem->setChecked(settings.continueGame());
     QSize size = settings.windowSize();
     if (size.isEmpty())
         size = m_zoom.windowSizeFor(DesignScale(DesignScale::firstStart(room, menu)));
@@ -34,7 +40,8 @@ void WindowSettings::restore() {
 }
 
 void WindowSettings::save() const {
-    Settings::save(m_zoom.normalSize(), m_window.isFullScreen(), m_sound.isOn());
+    Settings::save(m_zoom.normalSize(), m_window.isFullScreen(), m_sound.isOn(),
+                   m_continueItem->isChecked());
 }
 
 }  // namespace varn

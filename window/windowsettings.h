@@ -10,12 +10,13 @@ class DesignView;
 class SoundPlayers;
 class WindowZoom;
 
-// Brings the window's size, full screen and the sound switch back from the settings, and
-// keeps them there when the window closes.
+// Brings the window's size, full screen, the sound switch and the choice to continue the last
+// game back from the settings, and keeps them there whenever one changes and when the window
+// closes.
 class WindowSettings {
   public:
     WindowSettings(QMainWindow& window, DesignView& view, WindowZoom& zoom, SoundPlayers& sound,
-                   QAction* soundItem);
+                   QAction* soundItem, QAction* continueItem);
 
     // The first time the window opens as large as fits comfortably.
     void restore();
@@ -27,6 +28,7 @@ class WindowSettings {
     WindowZoom& m_zoom;
     SoundPlayers& m_sound;
     QAction* m_soundItem;
+    QAction* m_continueItem;
 };
 
 }  // namespace varn

@@ -1,4 +1,5 @@
-// crc32.h: the CRC-32 of zip and PNG, to name a clip's bytes in a short listing.
+// crc32.h: the CRC-32 of zip and PNG, to name a clip's bytes in a short listing and to close
+// each line of a saved game.
 #pragma once
 
 #include <cstdint>

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <iostream>
 #include <random>
 #include <string>
 #include <utility>
 
+#include "gamesaver.h"
 #include "headlessgame.h"
 #include "playeraction.h"
+#include "savedgamefile.h"
 #include "splitmixsource.h"
 #include "temporarydirectory.h"
 
@@ -54,6 +57,7 @@ class Soak {
     }
 
     int nestedActions() const { return m_nestedActions; }
+    Game& game() { return m_headless.game; }
 
   private:
     int pick(int low, int high) { return std::uniform_int_distribution(low, high)(m_choices); }
@@ -180,6 +184,23 @@ TEST(Soak, BoardIsAlwaysWholeAfterThousandsOfRandomActions) {
         Soak soak(seed);
         soak.run(10000);
         EXPECT_GT(soak.nestedActions(), 2000) << "too few actions ran inside others";
+    }
+}
+
+// The saved game hears of every action, nested ones, new games and the round trips of undo
+// and redo included: read back at any moment, it is the game, history and all.
+TEST(Soak, SavedGameIsAlwaysTheGame) {
+    Soak soak(5);
+    const test::TemporaryDirectory dir;
+    GameSaver saver(soak.game(), dir.file("game.txt"));
+    for (int round = 0; round < 3 && !::testing::Test::HasFailure(); ++round) {
+        soak.run(300);
+        saver.flush();
+        const std::optional<SavedGame> saved = loadSavedGame(dir.file("game.txt"), std::cerr);
+        ASSERT_TRUE(saved);
+        EXPECT_EQ(saved->current, soak.game().state());
+        EXPECT_EQ(saved->history.states(), soak.game().history().states());
+        EXPECT_EQ(saved->history.position(), soak.game().history().position());
     }
 }
 

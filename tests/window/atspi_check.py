@@ -159,7 +159,7 @@ def play(varn, scratch, display, language, texts):
     audio = os.path.join(scratch, "audio.raw")
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="disk",
                SDL_DISKAUDIOFILE=audio, SDL_DISKAUDIODELAY="0",
-               XDG_CONFIG_HOME=scratch,
+               XDG_CONFIG_HOME=scratch, XDG_STATE_HOME=scratch,
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                QT_LOGGING_RULES="qt.qpa.screen.debug=true;qt.qpa.xdnd.debug=true",
                LANGUAGE=language, LANG=language + ".UTF-8", LC_ALL="")
@@ -237,16 +237,17 @@ def play(varn, scratch, display, language, texts):
             game.wait()
 
 
-def in_private_session(arguments):
+def in_private_session(arguments, script=__file__, seconds=100):
+    """Runs `script` again with `arguments` in a private session bus, and exits as it ends."""
     with tempfile.TemporaryDirectory() as scratch:
         runtime = os.path.join(scratch, "runtime")
         os.mkdir(runtime, 0o700)
         env = dict(os.environ, XDG_RUNTIME_DIR=runtime, VARN_ATSPI_SCRATCH=scratch)
         try:
-            run = subprocess.run(["dbus-run-session", "--", sys.executable, __file__, *arguments],
-                                 env=env, timeout=100)
+            run = subprocess.run(["dbus-run-session", "--", sys.executable, script, *arguments],
+                                 env=env, timeout=seconds)
         except subprocess.TimeoutExpired:
-            sys.exit("atspi_check: the private session did not end")
+            sys.exit(f"{os.path.basename(script)}: the private session did not end")
         sys.exit(run.returncode)
 
 

@@ -3,10 +3,13 @@
 
 #include <charconv>
 #include <cstdlib>
+#include <iostream>
 #include <istream>
 #include <ostream>
 #include <sstream>
 #include <stdexcept>
+
+#include "savedgamefile.h"
 
 namespace varn {
 
@@ -93,6 +96,8 @@ ReplaySession::ReplaySession(std::ostream& out)
         {"board", [this](const Words& words) { setBoard(words); }},
         {"random", [this](const Words& words) { queueNumbers(words); }},
         {"nest", [this](const Words& words) { nest(words); }},
+        {"save", [this](const Words& words) { save(words); }},
+        {"load", [this](const Words& words) { load(words); }},
         {"click",
          [this](const Words& words) {
              expectCount(words, 2);
@@ -207,6 +212,31 @@ void ReplaySession::nest(const Words& words) {
     } else {
         throw BadInput("'" + words[2] + "' cannot run nested");
     }
+}
+
+// `save PATH`: saves the game as it stands and after every action from now on, as the window
+// saves the game in progress.
+void ReplaySession::save(const Words& words) {
+    expectCount(words, 2);
+    m_saver.reset();
+    m_savePath = words[1];
+    m_saver = std::make_unique<GameSaver>(m_game, m_savePath);
+    // The snapshot is in place before the script goes on, so the actions after it are records.
+    m_saver->flush();
+}
+
+// `load PATH`: puts the game saved there back, as the window does at start. A damaged file
+// leaves the game as it is, with the window's line on stderr.
+void ReplaySession::load(const Words& words) {
+    expectCount(words, 2);
+    m_window.resetCounters();
+    std::optional<SavedGame> saved = loadSavedGame(words[1], std::cerr);
+    if (saved) {
+        m_game.resume(saved->current, std::move(saved->history));
+        // The file being saved follows the game it now holds.
+        if (m_saver) save({"save", m_savePath});
+    }
+    report(joined(words, ' ', ""), 0, 0, 0);
 }
 
 void ReplaySession::runAction(const Words& words, PlayerAction action, int cell) {

@@ -4,10 +4,12 @@
 #include <functional>
 #include <iosfwd>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "gamesaver.h"
 #include "headlessgame.h"
 #include "playeraction.h"
 #include "queuedsource.h"
@@ -42,6 +44,8 @@ class ReplaySession {
     void showBoard();
     void queueNumbers(const Words& words);
     void nest(const Words& words);
+    void save(const Words& words);
+    void load(const Words& words);
     void runAction(const Words& words, PlayerAction action, int cell);
     void onEvents(int call);
     void report(const std::string& title, int firstClip, int ticksBefore, int beepsBefore);
@@ -56,6 +60,9 @@ class ReplaySession {
     std::vector<Nested> m_nextNests;
     std::vector<Nested> m_activeNests;
     int m_lineNumber = 0;
+    std::string m_savePath;
+    // Last: it listens to the game, and goes before it.
+    std::unique_ptr<GameSaver> m_saver;
 };
 
 }  // namespace varn

@@ -1,0 +1,37 @@
+// gamesaver.cpp: the record each action leaves in the saved game.
+#include "gamesaver.h"
+
+#include "savedformat.h"
+
+namespace varn {
+
+GameSaver::GameSaver(Game& game, const std::string& path)
+    : m_game(game), m_last(game.state()), m_writer(path, SavedGame{m_last, game.history()}) {
+    m_game.setActionListener(this);
+}
+
+GameSaver::~GameSaver() {
+    m_game.setActionListener(nullptr);
+}
+
+void GameSaver::actionEnded(GameAction action, const GameState& before, const GameState& after) {
+    std::string records;
+    switch (action) {
+        case GameAction::Change:
+            if (before != m_last) records = formatRecord(RecordKind::Lay, before);
+            records += formatRecord(RecordKind::Act, after);
+            break;
+        case GameAction::NewGame:
+            records = formatRecord(RecordKind::NewGame, after);
+            break;
+        case GameAction::Undo:
+        case GameAction::Redo:
+            records = formatRecord(action == GameAction::Undo ? RecordKind::Undo : RecordKind::Redo,
+                                   m_game.history().position());
+            break;
+    }
+    m_writer.append(records);
+    m_last = after;
+}
+
+}  // namespace varn

@@ -1,0 +1,317 @@
+// savedformat.cpp: writing and reading the lines of a saved game.
+#include "savedformat.h"
+
+#include <algorithm>
+#include <charconv>
+#include <vector>
+
+#include "crc32.h"
+
+namespace varn {
+
+namespace {
+
+constexpr std::string_view kHeader = "varn saved game ";
+constexpr char kHexDigits[] = "0123456789abcdef";
+// " #" and eight hexadecimal digits.
+constexpr std::size_t kChecksumWidth = 10;
+// Ten rows of ten codes and the nine '/' between them.
+constexpr std::size_t kBoardWidth = kCellCount + kBoardSide - 1;
+
+std::uint32_t checksum(std::string_view text) {
+    return crc32({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
+
+[[noreturn]] void fail(const std::string& why) {
+    throw SavedFormatError(why);
+}
+
+// The line with its checksum and its newline.
+std::string closed(std::string content) {
+    const std::uint32_t crc = checksum(content);
+    content += " #";
+    for (int shift = 28; shift >= 0; shift -= 4)
+        content += kHexDigits[(crc >> shift) & 0xF];
+    content += '\n';
+    return content;
+}
+
+void appendLabel(std::string& text, const std::string& label) {
+    for (const char c : label) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            text += "\\\\";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            text += "\\x";
+            text += kHexDigits[byte >> 4];
+            text += kHexDigits[byte & 0xF];
+        } else {
+            text += c;
+        }
+    }
+}
+
+std::string stateText(const GameState& state) {
+    std::string text;
+    text.reserve(kBoardWidth + 64 + state.label4.size());
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (cell > 0 && cell % kBoardSide == 0) text += '/';
+        text += kHexDigits[state.board[cell] & 0xF];
+    }
+    text += " score " + std::to_string(state.score) + " random " +
+            std::to_string(state.random.seed) + ' ' + std::to_string(state.random.drawn) +
+            " label ";
+    appendLabel(text, state.label4);
+    return text;
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// What the line holds before its checksum, once the checksum is found right.
+std::string_view checked(std::string_view line) {
+    if (line.size() < kChecksumWidth || line.substr(line.size() - kChecksumWidth, 2) != " #")
+        fail("the line has no checksum");
+    const std::string_view content = line.substr(0, line.size() - kChecksumWidth);
+    std::uint32_t crc = 0;
+    for (const char c : line.substr(line.size() - 8)) {
+        if (hexValue(c) < 0) fail("the line has no checksum");
+        crc = crc << 4 | static_cast<std::uint32_t>(hexValue(c));
+    }
+    if (crc != checksum(content)) fail("the line does not match its checksum");
+    return content;
+}
+
+// Built in place: "'" + text trips a false warning of GCC 12.
+std::string quoted(std::string_view text) {
+    std::string quoted(1, '\'');
+    quoted += text;
+    quoted += '\'';
+    return quoted;
+}
+
+// Takes the first word, up to a blank, off `rest`.
+std::string_view word(std::string_view& rest) {
+    const std::size_t blank = rest.find(' ');
+    const std::string_view first = rest.substr(0, blank);
+    rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
+    return first;
+}
+
+void expectWord(std::string_view& rest, std::string_view wanted) {
+    if (word(rest) == wanted) return;
+    fail(quoted(wanted) + " is missing");
+}
+
+template <typename Number>
+Number number(std::string_view text, const char* what) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        fail(std::string(what) + ' ' + quoted(text) + " is no number in range");
+    return value;
+}
+
+void parseBoard(std::string_view text, std::array<Code, kCellCount>& board) {
+    if (text.size() != kBoardWidth) fail("the board is not ten rows of ten");
+    for (std::size_t at = 0; at < kBoardWidth; ++at) {
+        const std::size_t cell = at - at / (kBoardSide + 1);
+        if (at % (kBoardSide + 1) == kBoardSide) {
+            if (text[at] != '/') fail("the board is not ten rows of ten");
+        } else if (!isBoardCode(hexValue(text[at]))) {
+            fail("cell " + std::to_string(cell) + " holds '" + text[at] +
+                 "', which is no piece");
+        } else {
+            board[cell] = static_cast<Code>(hexValue(text[at]));
+        }
+    }
+}
+
+std::string parseLabel(std::string_view text) {
+    std::string label;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] != '\\') {
+            label += text[at];
+        } else if (at + 1 < text.size() && text[at + 1] == '\\') {
+            label += '\\';
+            ++at;
+        } else if (at + 3 < text.size() && text[at + 1] == 'x' && hexValue(text[at + 2]) >= 0 &&
+                   hexValue(text[at + 3]) >= 0) {
+            label += static_cast<char>(hexValue(text[at + 2]) << 4 | hexValue(text[at + 3]));
+            at += 3;
+        } else {
+            fail("the label holds a broken escape");
+        }
+    }
+    return label;
+}
+
+GameState parseState(std::string_view rest) {
+    GameState state;
+    parseBoard(word(rest), state.board);
+    expectWord(rest, "score");
+    state.score = number<std::int64_t>(word(rest), "score");
+    if (state.score < 0) fail("the score is below zero");
+    expectWord(rest, "random");
+    state.random.seed = number<std::uint32_t>(word(rest), "seed");
+    state.random.drawn = number<std::uint64_t>(word(rest), "random position");
+    expectWord(rest, "label");
+    state.label4 = parseLabel(rest);
+    return state;
+}
+
+// The position an undo or a redo went to must be where the history's own step leads.
+void step(SavedGame& game, bool undo, std::string_view rest) {
+    const auto position = number<std::size_t>(rest, "position");
+    const History& history = game.history;
+    if (undo ? !history.canUndo() || position + 1 != history.position()
+             : !history.canRedo() || position != history.position() + 1)
+        fail("the history has no step to position " + std::to_string(position));
+    game.current = undo ? game.history.undo() : game.history.redo();
+}
+
+}  // namespace
+
+namespace {
+
+// Walks the lines of a file and counts them, for the reasons given.
+class LineCursor {
+  public:
+    explicit LineCursor(std::string_view text) : m_rest(text) {}
+
+    bool atEnd() const { return m_rest.empty(); }
+    std::size_t number() const { return m_number; }
+    // The next line without its newline; `complete` tells whether the newline was there.
+    std::string_view next(bool& complete) {
+        ++m_number;
+        const std::size_t end = m_rest.find('\n');
+        complete = end != std::string_view::npos;
+        const std::string_view line = m_rest.substr(0, end);
+        m_rest = complete ? m_rest.substr(end + 1) : std::string_view();
+        return line;
+    }
+    // A line of the snapshot, which was written whole: its content, checksum checked.
+    std::string_view snapshotLine(std::string_view kind) {
+        bool complete = false;
+        std::string_view rest = atEnd() ? std::string_view() : next(complete);
+        if (!complete) fail("the file ends inside its snapshot");
+        rest = checked(rest);
+        expectWord(rest, kind);
+        return rest;
+    }
+
+  private:
+    std::string_view m_rest;
+    std::size_t m_number = 0;
+};
+
+void checkVersion(LineCursor& lines) {
+    bool complete = false;
+    const std::string_view line = lines.next(complete);
+    if (!line.starts_with(kHeader)) fail("it is no saved game of Varn");
+    std::string_view rest = line.substr(kHeader.size());
+    const std::string_view version = word(rest);
+    int found = 0;
+    const auto [end, error] = std::from_chars(version.data(), version.data() + version.size(), found);
+    if (error == std::errc() && end == version.data() + version.size() && found > kSavedVersion)
+        fail("it comes from a newer version of Varn (" + std::string(version) + ")");
+    if (!complete || checked(line) != std::string(kHeader) + std::to_string(kSavedVersion))
+        fail("it is no saved game of Varn");
+}
+
+SavedGame readSnapshot(LineCursor& lines) {
+    checkVersion(lines);
+    std::string_view rest = lines.snapshotLine("history");
+    const auto count = number<std::size_t>(word(rest), "count");
+    const auto position = number<std::size_t>(rest, "position");
+    if (count > kMaxSavedStates)
+        fail("its history of " + std::to_string(count) + " states is longer than " +
+             std::to_string(kMaxSavedStates));
+    const GameState current = parseState(lines.snapshotLine("current"));
+    std::vector<GameState> states;
+    states.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        states.push_back(parseState(lines.snapshotLine("state")));
+    try {
+        return {current, History(states, position)};
+    } catch (const std::logic_error& error) {
+        fail(error.what());
+    }
+}
+
+// The records: the last one may have been cut short by a crash, and is then left out.
+void readRecords(LineCursor& lines, SavedGame& game) {
+    while (!lines.atEnd()) {
+        bool complete = false;
+        const std::string_view line = lines.next(complete);
+        if (!lines.atEnd()) {
+            applyRecord(game, line);
+            continue;
+        }
+        if (!complete) return;
+        try {
+            applyRecord(game, line);
+        } catch (const SavedFormatError&) {
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+std::string formatSnapshot(const SavedGame& game) {
+    const std::vector<GameState> states = game.history.states();
+    const std::size_t position = game.history.position();
+    const std::size_t first =
+        states.size() > kMaxSavedStates ? std::min(states.size() - kMaxSavedStates, position) : 0;
+    const std::size_t count = std::min(states.size() - first, kMaxSavedStates);
+    std::string text = closed(std::string(kHeader) + std::to_string(kSavedVersion));
+    text += closed("history " + std::to_string(count) + ' ' + std::to_string(position - first));
+    text += closed("current " + stateText(game.current));
+    for (std::size_t i = first; i < first + count; ++i)
+        text += closed("state " + stateText(states[i]));
+    return text;
+}
+
+std::string formatRecord(RecordKind kind, const GameState& state) {
+    const char* name = kind == RecordKind::Act ? "act " : kind == RecordKind::Lay ? "lay " : "new ";
+    return closed(name + stateText(state));
+}
+
+std::string formatRecord(RecordKind kind, std::size_t position) {
+    return closed((kind == RecordKind::Undo ? "undo " : "redo ") + std::to_string(position));
+}
+
+void applyRecord(SavedGame& game, std::string_view line) {
+    std::string_view rest = checked(line);
+    const std::string_view kind = word(rest);
+    if (kind == "act") {
+        const GameState after = parseState(rest);
+        game.history.record(game.current, after);
+        game.current = after;
+    } else if (kind == "lay" || kind == "new") {
+        game.current = parseState(rest);
+        if (kind == "new") game.history.clear();
+    } else if (kind == "undo" || kind == "redo") {
+        step(game, kind == "undo", rest);
+    } else {
+        fail(quoted(kind) + " is no record");
+    }
+}
+
+SavedGame parseSavedGame(std::string_view text) {
+    if (text.empty()) fail("the file is empty");
+    LineCursor lines(text);
+    try {
+        SavedGame game = readSnapshot(lines);
+        readRecords(lines, game);
+        return game;
+    } catch (const SavedFormatError& error) {
+        fail("line " + std::to_string(lines.number()) + ": " + error.what());
+    }
+}
+
+}  // namespace varn

@@ -1,0 +1,33 @@
+// killinwrite.cpp: loaded with LD_PRELOAD, kills its process with SIGKILL in the middle of the
+// Nth write() (VARN_KILL_AT_WRITE) to a file whose path holds VARN_KILL_FILE, once half of the
+// bytes are written: a crash at the worst instant, on whichever thread writes.
+#include <signal.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace {
+
+bool isWatched(int file) {
+    const char* watched = std::getenv("VARN_KILL_FILE");
+    char path[4096];
+    const std::string link = "/proc/self/fd/" + std::to_string(file);
+    const ssize_t length = ::readlink(link.c_str(), path, sizeof path);
+    return watched && length > 0 && std::string_view(path, length).find(watched) != std::string_view::npos;
+}
+
+}  // namespace
+
+extern "C" ssize_t write(int file, const void* bytes, size_t count) {
+    static std::atomic<long> writes{0};
+    const char* at = std::getenv("VARN_KILL_AT_WRITE");
+    if (at && isWatched(file) && ++writes == std::atol(at)) {
+        ::syscall(SYS_write, file, bytes, count / 2);
+        ::raise(SIGKILL);
+    }
+    return ::syscall(SYS_write, file, bytes, count);
+}

@@ -1,0 +1,195 @@
+#!/usr/bin/python3
+"""savedgame_check.py: the real varn killed with SIGKILL and started again, read through the
+desktop's accessibility bus as atspi_check.py reads it: after moves and an undo it comes back
+with the same 100 cells, score, Undo and Redo, and its settings; undo and redo then walk the
+game from before the kill. With "Continue the last game" off it deals a new game. Killed in
+the middle of a move's write by the shim, it comes back in the state before that move. Two
+programs playing at once leave the game of the last to move.
+
+    /usr/bin/python3 savedgame_check.py PATH/TO/varn PATH/TO/libvarn_kill_in_write.so
+"""
+
+import os
+import signal
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import atspi_check as base  # noqa: E402
+from atspi_check import check, wait_for, press  # noqa: E402
+
+TEXTS = base.Texts()
+
+
+class Run:
+    """One start of the program, until it is killed."""
+
+    def __init__(self, varn, env, pyatspi, extra_env=None):
+        self.pyatspi = pyatspi
+        self.env = dict(env, **(extra_env or {}))
+        self.game = subprocess.Popen([varn], cwd=env["VARN_SCRATCH"], env=self.env,
+                                     stderr=subprocess.DEVNULL)
+        self.app = wait_for(self.game, "the program on the accessibility bus", self.find_app)
+        self.cells = wait_for(self.game, "100 named cells", self.read)
+
+    def find_app(self):
+        for app in self.pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "varn" and app.childCount and \
+                    app.get_process_id() == self.game.pid:
+                return app
+        return None
+
+    def read(self):
+        return base.read_cells(self.app, self.pyatspi, TEXTS.cell_pattern())
+
+    def node(self, name, role):
+        for node in base.descendants(self.app):
+            if node.name == name and node.getRole() == role:
+                return node
+        raise base.Failure(f"nothing named {name!r}")
+
+    def item(self, name):
+        return self.node(TEXTS("Form1", name), self.pyatspi.ROLE_MENU_ITEM)
+
+    def has(self, name, state):
+        return self.item(name).getState().contains(state)
+
+    def state(self):
+        """The kinds on the board, the score's name, and whether Undo and Redo are offered."""
+        kinds, _ = wait_for(self.game, "a board at rest", self.read)
+        score = [n.name for n in base.descendants(self.app)
+                 if (n.name or "").startswith(TEXTS("Form1", "Score %1", 0)[:-1])]
+        sensitive = self.pyatspi.STATE_SENSITIVE
+        return kinds, score, self.has("Undo", sensitive), self.has("Redo", sensitive)
+
+    def move(self):
+        """Presses a group of three or more; the state after the move."""
+        kinds, cells = wait_for(self.game, "a board at rest", self.read)
+        joker = TEXTS("CellName", "Gift box")
+        for place in sorted(kinds):
+            if kinds[place] in TEXTS.kinds() and len(base.group_at(kinds, place, joker)) >= 3:
+                press(cells[place])
+                return self.state()
+        raise base.Failure("the board holds no group")
+
+    def command(self, name):
+        before = self.state()
+        press(self.item(name))
+        return wait_for(self.game, f"{name} done", lambda: (s := self.state()) != before and s)
+
+    def holds_file(self):
+        """True when the file of the saved game is the one this program keeps open."""
+        path = os.path.join(self.env["XDG_STATE_HOME"], "varn", "game.txt")
+        kept = os.stat(path)
+        folder = f"/proc/{self.game.pid}/fd"
+        for name in os.listdir(folder):
+            try:
+                held = os.stat(os.path.join(folder, name))
+            except FileNotFoundError:
+                continue
+            if (held.st_dev, held.st_ino) == (kept.st_dev, kept.st_ino):
+                return True
+        return False
+
+    def kill(self):
+        self.game.send_signal(signal.SIGKILL)
+        self.game.wait()
+
+    def toggle(self, name):
+        checked = self.pyatspi.STATE_CHECKED
+        was = self.has(name, checked)
+        press(self.item(name))
+        wait_for(self.game, f"{name} toggled", lambda: self.has(name, checked) != was)
+
+
+def kill_and_continue(varn, env, pyatspi):
+    run = Run(varn, env, pyatspi)
+    check(run.has("Continue the last game", pyatspi.STATE_CHECKED), "Continue is off at first")
+    first = run.move()
+    second = run.move()
+    run.move()
+    after_undo = run.command("Undo")
+    check(after_undo[:2] == second[:2], "Undo did not put the second move's board back")
+    run.toggle("Sound")
+    run.kill()
+
+    run = Run(varn, env, pyatspi)
+    check(run.state() == after_undo, "started again, the game is not the one killed")
+    check(not run.has("Sound", pyatspi.STATE_CHECKED), "the sound switched off came back on")
+    check(run.command("Undo")[:2] == first[:2], "Undo after the start did not reach the first move")
+    run.command("Redo")
+    run.toggle("Continue the last game")
+    run.kill()
+
+    run = Run(varn, env, pyatspi)
+    fresh = run.state()
+    check(fresh[1:] == ([TEXTS("Form1", "Score %1", 0)], False, False) and fresh != after_undo,
+          "with Continue off, start-up did not deal a new game")
+    run.toggle("Continue the last game")
+    return run
+
+
+def crash_inside_a_write(varn, env, pyatspi, shim):
+    # The first write to the file is the snapshot taken at start, the next one the move's.
+    kill = {"LD_PRELOAD": shim, "VARN_KILL_FILE": "game.txt", "VARN_KILL_AT_WRITE": "2",
+            "ASAN_OPTIONS": env.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0"}
+    run = Run(varn, env, pyatspi, kill)
+    before = run.state()
+    try:
+        run.move()
+    except Exception:  # noqa: BLE001 - the program dies under the press, however it shows
+        pass
+    check(run.game.wait(timeout=20) == -signal.SIGKILL, "the shim did not kill the program")
+    run = Run(varn, env, pyatspi)
+    check(run.state() == before, "killed inside the move's write, the game is not as before it")
+    return run
+
+
+def two_at_once(varn, env, pyatspi, first):
+    second = Run(varn, env, pyatspi)
+    check(second.state() == first.state(), "the second program did not continue the game")
+    first.move()
+    last = second.move()
+    # A game that finds the other's file in place puts its own there on a thread of its own.
+    wait_for(second.game, "the last to move holding the file", second.holds_file)
+    first.kill()
+    second.kill()
+    run = Run(varn, env, pyatspi)
+    check(run.state() == last, "the game kept is not that of the last to move")
+    run.kill()
+
+
+def main():
+    if len(sys.argv) != 3:
+        sys.exit(__doc__)
+    varn, shim = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    scratch = os.environ.get("VARN_ATSPI_SCRATCH")
+    if not scratch:
+        base.in_private_session([varn, shim], os.path.abspath(__file__), 190)
+    signal.signal(signal.SIGALRM, lambda *_: sys.exit("savedgame_check: out of time"))
+    signal.alarm(170)
+    xvfb, display = base.start_xvfb()
+    os.environ["DISPLAY"] = display
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy", HOME=scratch,
+               XDG_CONFIG_HOME=os.path.join(scratch, "config"),
+               XDG_STATE_HOME=os.path.join(scratch, "state"), VARN_SCRATCH=scratch,
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANGUAGE="en_US", LANG="en_US.UTF-8",
+               LC_ALL="")
+    import pyatspi
+    from gi.repository import Atspi
+    Atspi.set_timeout(30000, 30000)
+    try:
+        run = kill_and_continue(varn, env, pyatspi)
+        run.kill()
+        run = crash_inside_a_write(varn, env, pyatspi, shim)
+        two_at_once(varn, env, pyatspi, run)
+    except base.Failure as failure:
+        sys.exit(f"savedgame_check: {failure}")
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+    print("savedgame_check: killed and started again, the game, its history and the settings")
+
+
+if __name__ == "__main__":
+    main()
