@@ -13,7 +13,7 @@ namespace varn {
 
 NameDialog::NameDialog(const QString& proposed, int rank, std::int64_t score, QWidget* parent)
     : QDialog(parent), m_proposed(proposed), m_name(new QLineEdit(proposed)) {
-    setWindowTitle(tr("A best game"));
+    setWindowTitle(tr("New best game"));
     auto* form = new QFormLayout(this);
     auto* news = new QLabel(tr("Your score of %1 is number %2 in the table of the best games.")
                                 .arg(QLocale().toString(qlonglong(score)))

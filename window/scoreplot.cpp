@@ -12,7 +12,7 @@ namespace varn {
 ScorePlot::ScorePlot(std::vector<EnteredScore> scores, QWidget* parent)
     : QWidget(parent), m_scores(std::move(scores)) {
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(tr("Last %n entered scores", nullptr, int(m_scores.size())));
+    setAccessibleName(tr("Recent scores: %1").arg(QLocale().toString(int(m_scores.size()))));
     setAccessibleDescription(description());
 }
 

@@ -78,6 +78,9 @@ QTableWidget* ScoresDialog::buildTable(const std::vector<BestGame>& rows) {
         m_games.push_back(best.game);
     }
     table->resizeColumnsToContents();
+    // The dialog opens wide enough for every column, and the table scrolls when it is made
+    // smaller.
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     return table;
 }

@@ -82,7 +82,7 @@ TEST_F(DialogTest, ScoresReadAsATableWithStatisticsAndPlayTheRowChosenWithKeys) 
     EXPECT_EQ(statistics, QStringList({"Games played 1", "Games entered 3", "Best score 5.120",
                                        "Average score 2.013,3"}));
     auto* plot = dialog.findChild<ScorePlot*>();
-    EXPECT_EQ(read(plot), "Last 3 entered scores");
+    EXPECT_EQ(read(plot), "Recent scores: 3");
     EXPECT_EQ(read(plot, QAccessible::Description),
               "From 15.01.27 to 17.01.27: lowest 40, highest 5.120, last 880.");
     type(dialog, Qt::Key_Down);
