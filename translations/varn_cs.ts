@@ -159,6 +159,14 @@
         <source>Redo</source>
         <translation>Znovu</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Číslo hry…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Výsledky</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>

@@ -157,6 +157,14 @@
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Spielnummer…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>

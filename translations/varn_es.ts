@@ -157,6 +157,14 @@
         <source>Redo</source>
         <translation>Rehacer</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Número de partida…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Puntuaciones</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>

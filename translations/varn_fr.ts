@@ -157,6 +157,14 @@
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Numéro de partie…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Meilleurs scores</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -228,11 +236,11 @@
     </message>
     <message>
         <source>From %1 to %2: lowest %3, highest %4, last %5.</source>
-        <translation>Du %1 au %2 : le plus bas %3, le plus haut %4, le dernier %5.</translation>
+        <translation>Du %1 au %2&#xa0;: le plus bas %3, le plus haut %4, le dernier %5.</translation>
     </message>
     <message>
         <source>Recent scores: %1</source>
-        <translation>Derniers scores : %1</translation>
+        <translation>Derniers scores&#xa0;: %1</translation>
     </message>
 </context>
 <context>

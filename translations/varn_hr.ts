@@ -159,6 +159,14 @@
         <source>Redo</source>
         <translation>Ponovi</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Broj igre…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Rezultati</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>

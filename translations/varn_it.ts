@@ -157,6 +157,14 @@
         <source>Redo</source>
         <translation>Ripeti</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Numero di partita…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Punteggi</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>

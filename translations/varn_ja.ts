@@ -155,6 +155,14 @@
         <source>Redo</source>
         <translation>やり直し</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>ゲーム番号…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>スコア</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>

@@ -157,6 +157,14 @@
         <source>Redo</source>
         <translation>Opnieuw</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Spelnummer…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Scores</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>

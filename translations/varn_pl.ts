@@ -159,6 +159,14 @@
         <source>Redo</source>
         <translation>Ponów</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Numer gry…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Wyniki</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>

@@ -157,6 +157,14 @@
         <source>Redo</source>
         <translation>Refazer</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Número do jogo…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Pontuações</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>

@@ -159,6 +159,14 @@
         <source>Redo</source>
         <translation>Повторить</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Номер игры…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Результаты</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>

@@ -159,6 +159,14 @@
         <source>Redo</source>
         <translation>Повторити</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Номер гри…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Результати</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>

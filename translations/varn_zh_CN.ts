@@ -155,6 +155,14 @@
         <source>Redo</source>
         <translation>重做</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>游戏编号…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>得分榜</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>

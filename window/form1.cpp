@@ -13,9 +13,12 @@
 #include "accessiblepicturebox.h"
 #include "designmenubar.h"
 #include "designtable.h"
+#include "gamenumberdialog.h"
 #include "helptext.h"
+#include "namedialog.h"
 #include "picturebox.h"
 #include "playeraction.h"
+#include "scoresdialog.h"
 #include "windowsettings.h"
 #include "windowzoom.h"
 
@@ -60,6 +63,8 @@ void Form1::run(const char* handler, int cell, bool checked) {
         {designTable().cells.handler, [](Form1& form, int cell, bool) { form.playCell(cell); }},
         {"pomoc_Click", [](Form1& form, int, bool) { form.pomoc_Click(); }},
         {"Command5_Click", [](Form1& form, int, bool) { form.Command5_Click(); }},
+        {"gameNumber_Click", [](Form1& form, int, bool) { form.gameNumber_Click(); }},
+        {"scores_Click", [](Form1& form, int, bool) { form.scores_Click(); }},
         {"sound_Click", [](Form1& form, int, bool on) { form.m_session.sound().setOn(on); }},
         {"zoomIn_Click", [](Form1& form, int, bool) { form.m_zoom->zoomIn(); }},
         {"zoomOut_Click", [](Form1& form, int, bool) { form.m_zoom->zoomOut(); }},
@@ -76,7 +81,6 @@ void Form1::run(const char* handler, int cell, bool checked) {
 // Start-up: the help text, the cells hidden in the board frame and the first game, all before
 // the window is first shown.
 void Form1::form_load() {
-    m_session.seed();
     m_helpPanel->hide();
     m_helpText->setText(
         QString::fromStdString(helpText()).replace(QLatin1Char('\r'), QLatin1Char('\n')));
@@ -128,6 +132,28 @@ void Form1::pomoc_Click() {
 void Form1::Command5_Click() {
     m_helpPanel->hide();
     if (m_focusBeforeHelp) m_focusBeforeHelp->setFocus();
+}
+
+void Form1::gameNumber_Click() {
+    GameNumberDialog dialog(game().number(), this);
+    if (dialog.exec() == QDialog::Accepted) playGame(*dialog.chosenGame());
+}
+
+// The table as the file holds it now, which another game may have changed meanwhile.
+void Form1::scores_Click() {
+    ScoresDialog dialog(ScoreTableFile().read(), this);
+    if (dialog.exec() == QDialog::Accepted) playGame(dialog.chosenGame());
+}
+
+void Form1::playGame(std::uint32_t number) {
+    m_session.chooseNextGame(number);
+    perform(game(), PlayerAction::NewGame);
+}
+
+std::string Form1::askName(const std::string& proposed, int rank, std::int64_t score) {
+    NameDialog dialog(QString::fromStdString(proposed), rank, score, this);
+    dialog.exec();
+    return dialog.name().toStdString();
 }
 
 void Form1::beep() {

@@ -44,6 +44,8 @@ class Form1 : public QMainWindow, public GameWindow {
     void pomoc_Click();
     void Command5_Click();
     void PlayClip(int clip) { m_session.sound().play(clip); }
+    void gameNumber_Click();
+    void scores_Click();
 
     // The window operations of the rules.
     std::string labelText(ScoreLabel label) const override { return m_scores->text(label); }
@@ -68,6 +70,7 @@ class Form1 : public QMainWindow, public GameWindow {
     void doEvents() override;
     void playClip(int clip) override { PlayClip(clip); }
     void enableHistoryCommands(bool undo, bool redo) override;
+    std::string askName(const std::string& proposed, int rank, std::int64_t score) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,6 +81,8 @@ class Form1 : public QMainWindow, public GameWindow {
     void run(const char* handler, int cell, bool checked = false);
     // A click, a key or an assistive tool's press on a cell: a move, or a beep while busy.
     void playCell(int cell);
+    // A new game that deals game `number`; the game before ends as it does for "New game".
+    void playGame(std::uint32_t number);
 
     GameSession& m_session;
     DesignView* m_view = nullptr;

@@ -20,7 +20,8 @@ GameSession::~GameSession() {
 }
 
 void GameSession::attach(GameWindow& window) {
-    m_game.emplace(window, m_injectedRandom ? *m_injectedRandom : m_ownRandom);
+    m_game.emplace(window, m_injectedRandom ? *m_injectedRandom : m_ownRandom, HighScoreFile(),
+                   ScoreTableFile());
     m_sound = std::make_unique<SoundPlayers>(
         m_output, [&window] { window.doEvents(); }, nullptr);
 }
@@ -29,10 +30,6 @@ void GameSession::detach() {
     m_fallTimer.stop();
     m_sound.reset();
     m_game.reset();
-}
-
-void GameSession::seed() {
-    if (!m_injectedRandom) m_ownRandom.seedFromClock();
 }
 
 }  // namespace varn

@@ -17,15 +17,16 @@ class SoundPlayers;
 class GameSession {
   public:
     // The players play through `output`, which must outlive the session. `random` replaces
-    // the generator that start-up seeds from the clock; tests feed exact numbers.
+    // the game's own numbers, which each new game draws afresh; tests feed exact numbers.
     explicit GameSession(SoundOutput& output, UniformSource* random = nullptr);
     ~GameSession();
 
     // The rules come to life on the window they act on, which stays until `detach`.
     void attach(GameWindow& window);
     void detach();
-    // Start-up's seed: from the clock, unless the numbers were given.
-    void seed();
+    // The next new game, start-up's first included, deals game `number`, unless the numbers
+    // were given.
+    void chooseNextGame(std::uint32_t number) { m_ownRandom.chooseNextGame(number); }
 
     Game& game() { return *m_game; }
     SoundPlayers& sound() { return *m_sound; }

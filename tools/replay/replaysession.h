@@ -41,6 +41,7 @@ class ReplaySession {
     void setBoard(const Words& words);
     void showBoard();
     void queueNumbers(const Words& words);
+    void playGame(const Words& words);
     void nest(const Words& words);
     void runAction(const Words& words, PlayerAction action, int cell);
     void onEvents(int call);
