@@ -92,7 +92,8 @@ QWidget* ScoresDialog::buildStatistics(const ScoreStatistics& statistics) {
     const auto addRow = [&](const QString& caption, const QString& value) {
         auto* shown = new QLabel(value);
         shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        shown->setAccessibleName(caption);
+        // A screen reader reads the value as its name and the caption as what it is.
+        shown->setAccessibleDescription(caption);
         form->addRow(caption, shown);
     };
     addRow(tr("Games played"), locale.toString(qulonglong(statistics.played)));

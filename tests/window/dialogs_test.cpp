@@ -77,7 +77,8 @@ TEST_F(DialogTest, ScoresReadAsATableWithStatisticsAndPlayTheRowChosenWithKeys) 
     }
     QStringList statistics;
     for (QLabel* label : dialog.findChildren<QLabel*>()) {
-        if (!label->accessibleName().isEmpty()) statistics << read(label) + " " + label->text();
+        const QString caption = read(label, QAccessible::Description);
+        if (!caption.isEmpty()) statistics << caption + " " + read(label);
     }
     EXPECT_EQ(statistics, QStringList({"Games played 1", "Games entered 3", "Best score 5.120",
                                        "Average score 2.013,3"}));
