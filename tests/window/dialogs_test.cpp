@@ -112,6 +112,7 @@ TEST_F(DialogTest, TheNameIsTheOneAcceptedWithReturnAndTheProposedOneAfterEscape
     for (const auto& [typed, key, name] : cases) {
         NameDialog dialog("Ana", 2, 880);
         open(dialog);
+        EXPECT_TRUE(dialog.findChild<QLabel*>()->text().contains("880 is number 2"));
         type(dialog, typed);
         type(dialog, key);
         EXPECT_FALSE(dialog.isVisible());
