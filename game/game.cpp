@@ -74,9 +74,10 @@ void Game::Command1_Click() {
 
 // Every press counts in the statistics; the name is asked only of a score that makes the table.
 void Game::offerToTable() {
+    if (!m_table) return;
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
     const ScoreOffer offer{number(), m_scores.Score(), now};
-    if (!m_table || !offer.counts()) return;
+    if (!offer.counts()) return;
     const int rank = m_table->rankFor(offer);
     const std::string name =
         rank ? m_window.askName(m_table->proposedName(), rank, offer.score) : std::string();

@@ -74,12 +74,8 @@ class ScriptedWindow : public GameWindow {
     // Lets events run once, as the sound player does before it plays, then plays at once.
     void playClip(int clip) override;
     void enableHistoryCommands(bool undo, bool redo) override;
-    // Keeps the proposed name, as a player who presses Escape does, and remembers the rank.
-    std::string askName(const std::string&, int rank, std::int64_t) override {
-        m_namedRanks.push_back(rank);
-        return {};
-    }
-    const std::vector<int>& namedRanks() const { return m_namedRanks; }
+    // Keeps the proposed name, as a player who presses Escape does.
+    std::string askName(const std::string&, int, std::int64_t) override { return {}; }
     bool undoOffered() const { return m_undoOffered; }
     bool redoOffered() const { return m_redoOffered; }
 
@@ -98,7 +94,6 @@ class ScriptedWindow : public GameWindow {
     std::string m_label8 = kDesignScoreText;
     std::vector<int> m_clips;
     std::vector<Effect> m_effects;
-    std::vector<int> m_namedRanks;
     bool m_recordEffects = false;
     int m_boardLeft = 0;
     int m_boardTop = 0;
