@@ -234,7 +234,8 @@ def play_group(game, app, pyatspi, texts):
 
 
 def read_scores(game, app, pyatspi, texts, env):
-    """Opens "Scores" and reads its table: the column titles, then each row's cells."""
+    """Opens "Scores" and reads its table: the column titles, then each row's cells, then the
+    games played. The dialog stays open; the press returns once it closes."""
     pressing = press_opening(texts("Form1", "Scores"), pyatspi.ROLE_MENU_ITEM)
     best = wait_for(game, "the table of the best games", lambda: named(
         app, texts("ScoresDialog", "Best games"), pyatspi.ROLE_TABLE))
@@ -244,9 +245,7 @@ def read_scores(game, app, pyatspi, texts, env):
              for row in range(table.nRows)]
     read.append(next(node.name for node in descendants(app)
                      if node.description == texts("ScoresDialog", "Games played")))
-    keys(env, texts("ScoresDialog", "Scores"), ["key", "Escape"])
-    check(pressing.wait(timeout=20) == 0, "the press of Scores failed")
-    return read
+    return read, pressing
 
 
 def check_two_games(game, app, pyatspi, texts, env, first):
@@ -256,7 +255,7 @@ def check_two_games(game, app, pyatspi, texts, env, first):
     cell = texts.cell_pattern()
     wait_for(game, "the board dealt again", lambda: read_cells(app, pyatspi, cell))
     enter_score(game, app, pyatspi, texts, env, "Ben")
-    read = read_scores(game, app, pyatspi, texts, env)
+    read, pressing = read_scores(game, app, pyatspi, texts, env)
     titles = [texts("ScoresDialog", title) for title in ("Rank", "Name", "Score", "Date", "Game")]
     check(read[0] == titles, f"the table's columns read {read[0]}")
     rows = {row[1]: row for row in read[1:-1]}
@@ -264,6 +263,13 @@ def check_two_games(game, app, pyatspi, texts, env, first):
           rows["Ben"][4] != "2026" and int(rows["Ana"][2]) == first and
           sorted(row[0] for row in rows.values()) == ["1", "2"], f"the table reads {read[1:-1]}")
     check(read[-1] == "1", f"games played reads {read[-1]!r}")
+    # Ana's row, chosen with the arrow keys and played with Return, deals game 2026 again.
+    downs = [["key", "Down"]] * [row[1] for row in read[1:-1]].index("Ana")
+    keys(env, texts("ScoresDialog", "Scores"), *downs, ["key", "Return"])
+    check(pressing.wait(timeout=20) == 0, "the press of Scores failed")
+    cell = texts.cell_pattern()
+    wait_for(game, "game 2026 played again", lambda: (read_cells(app, pyatspi, cell) or [0])[0]
+             == replayed_board(2026, texts))
 
 
 def play(varn, scratch, display, language, texts):
