@@ -1,6 +1,7 @@
 // game.cpp: new game, the three transform buttons, and the history of the actions.
 #include "game.h"
 
+#include <chrono>
 #include <utility>
 
 #include "transforms.h"
@@ -23,13 +24,15 @@ class Running {
 
 }  // namespace
 
-Game::Game(GameWindow& window, UniformSource& random, HighScoreFile scoreFile)
+Game::Game(GameWindow& window, UniformSource& random, HighScoreFile scoreFile,
+           std::optional<ScoreTableFile> table)
     : m_window(window),
       m_random(random),
       m_scores(window, std::move(scoreFile)),
       m_dealer(m_tables, window, random),
       m_settler(m_tables, window, m_dealer),
-      m_move(m_tables, window, m_scores, m_settler) {}
+      m_move(m_tables, window, m_scores, m_settler),
+      m_table(std::move(table)) {}
 
 GameState Game::state() const {
     return {m_tables.Board, m_scores.Score(), m_window.labelText(ScoreLabel::Label4),
@@ -72,12 +75,29 @@ void Game::Element_Click(int cell) {
 }
 
 void Game::Command1_Click() {
-    act([this] { m_scores.Command1_Click(); });
+    act([this] {
+        m_scores.Command1_Click();
+        offerToTable();
+    });
+}
+
+// Every press counts in the statistics; the name is asked only of a score that makes the table.
+void Game::offerToTable() {
+    if (!m_table) return;
+    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    const ScoreOffer offer{number(), m_scores.Score(), now};
+    if (!offer.counts()) return;
+    const int rank = m_table->rankFor(offer);
+    const std::string name =
+        rank ? m_window.askName(m_table->proposedName(), rank, offer.score) : std::string();
+    m_table->enter(offer, name);
 }
 
 void Game::ng_click() {
     act([this] {
         m_newGameRan = true;
+        if (m_table) m_table->gameEnded(m_scores.Score());
+        m_random.newGame();
         m_history.clear();
         offerHistoryCommands();
         m_scores.resetScore();

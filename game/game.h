@@ -1,6 +1,8 @@
 // game.h: the whole game behind the window: board, scores and the handlers of every command.
 #pragma once
 
+#include <optional>
+
 #include "actionlistener.h"
 #include "boardtables.h"
 #include "dealer.h"
@@ -8,6 +10,7 @@
 #include "history.h"
 #include "move.h"
 #include "scorekeeper.h"
+#include "scoretablefile.h"
 #include "settler.h"
 #include "uniformsource.h"
 
@@ -15,7 +18,9 @@ namespace varn {
 
 class Game {
   public:
-    Game(GameWindow& window, UniformSource& random, HighScoreFile scoreFile = HighScoreFile());
+    // Without a table of the best games, "Enter score" keeps to the high score alone.
+    Game(GameWindow& window, UniformSource& random, HighScoreFile scoreFile = HighScoreFile(),
+         std::optional<ScoreTableFile> table = std::nullopt);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -34,10 +39,14 @@ class Game {
     void Picture6_Click();
     void Picture7_Click();
     void picture8_click();
-    // "New game": score 0, high score from the file, a whole new board, an empty history.
+    // "New game": the game before ends for the statistics, the random source begins a new game,
+    // score 0, high score from the file, a whole new board, an empty history.
     void ng_click();
-    // "Enter score".
+    // "Enter score": the high score's rules, then the score is offered to the table of the best
+    // games, under the game's number, which is the seed of its random numbers.
     void Command1_Click();
+    // The game's number; 0 for numbers that were given, which belong to no game.
+    std::uint32_t number() const { return m_random.state().seed; }
     // "Undo" and "Redo": put back the state before the last action, or after the action undone
     // last. Refused with the beep while an action runs or the board is disabled, and when
     // there is nothing to undo or to redo.
@@ -64,6 +73,7 @@ class Game {
     void restore(const GameState& state);
     void offerHistoryCommands();
     void tell(GameAction action, const GameState& before);
+    void offerToTable();
 
     GameWindow& m_window;
     UniformSource& m_random;
@@ -74,6 +84,7 @@ class Game {
     Move m_move;
     History m_history;
     ActionListener* m_listener = nullptr;
+    std::optional<ScoreTableFile> m_table;
     int m_running = 0;          // handlers of actions in progress, nested ones included
     bool m_newGameRan = false;  // inside the current top-level action
 };

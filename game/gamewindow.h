@@ -1,6 +1,9 @@
 // gamewindow.h: the plain operations through which the rules act on the window.
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "scoreview.h"
 
 namespace varn {
@@ -48,6 +51,10 @@ class GameWindow : public ScoreView {
 
     // Offers the commands "Undo" and "Redo" only while there is something to undo or redo.
     virtual void enableHistoryCommands(bool undo, bool redo) = 0;
+
+    // A score that makes the table of the best games at `rank` asks the player's name, offering
+    // `proposed`; the answer may be empty, which enters the proposed name.
+    virtual std::string askName(const std::string& proposed, int rank, std::int64_t score) = 0;
 };
 
 }  // namespace varn

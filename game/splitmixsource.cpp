@@ -1,24 +1,15 @@
 // splitmixsource.cpp: uniform floats in [0, 1) from SplitMix64, one number per place.
 #include "splitmixsource.h"
 
-#include <chrono>
+#include "gamenumber.h"
 
 namespace varn {
 
-namespace {
+SplitMixSource::SplitMixSource() : m_state{drawGameNumber(), 0} {}
 
-std::uint32_t timeOfDaySeed() {
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    return static_cast<std::uint32_t>(
-        std::chrono::duration_cast<std::chrono::microseconds>(now).count());
-}
-
-}  // namespace
-
-SplitMixSource::SplitMixSource() : m_state{timeOfDaySeed(), 0} {}
-
-void SplitMixSource::seedFromClock() {
-    m_state = {timeOfDaySeed(), 0};
+void SplitMixSource::newGame() {
+    m_state = {m_nextGame != 0 ? m_nextGame : drawGameNumber(), 0};
+    m_nextGame = 0;
 }
 
 float SplitMixSource::next() {

@@ -19,22 +19,27 @@ namespace varn {
 //
 // That is the (n + 1)-th output of SplitMix64 started from the state s. Each number depends on
 // the seed and its place alone, so a position restored after an undo costs nothing to reach.
+//
+// The seed is the game's number (gamenumber.h): each new game begins the sequence of its own.
 class SplitMixSource : public UniformSource {
   public:
-    // Seeded once from the time of day, as the game does at start-up.
+    // Seeded with a fresh game number.
     SplitMixSource();
     // A repeatable sequence.
     explicit SplitMixSource(std::uint32_t seed) : m_state{seed, 0} {}
 
-    // Starts a fresh sequence from the time of day.
-    void seedFromClock();
+    // The next new game takes this number instead of a fresh one.
+    void chooseNextGame(std::uint32_t number) { m_nextGame = number; }
 
     float next() override;
     SourceState state() const override { return m_state; }
     void restore(const SourceState& state) override { m_state = state; }
+    // The number chosen for it, or else a fresh one from the kernel's entropy.
+    void newGame() override;
 
   private:
     SourceState m_state;
+    std::uint32_t m_nextGame = 0;
 };
 
 }  // namespace varn

@@ -23,6 +23,9 @@ class UniformSource {
     // pieces; restoring a state taken earlier hands out the same numbers from there on.
     virtual SourceState state() const = 0;
     virtual void restore(const SourceState& state) = 0;
+
+    // A new game is about to be dealt: a source may begin the sequence of another game here.
+    virtual void newGame() {}
 };
 
 }  // namespace varn

@@ -163,6 +163,37 @@
         <source>Continue the last game</source>
         <translation>Pokračovat v poslední hře</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Číslo hry…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Výsledky</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameNumberDialog</name>
+    <message>
+        <source>Game number</source>
+        <translation>Číslo hry</translation>
+    </message>
+    <message>
+        <source>&amp;This game</source>
+        <translation>&amp;Tato hra</translation>
+    </message>
+    <message>
+        <source>&amp;Other game</source>
+        <translation>&amp;Jiná hra</translation>
+    </message>
+    <message>
+        <source>A game number is a whole number from 1 to %1.</source>
+        <translation>Číslo hry je celé číslo od 1 do %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Hrát</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>
@@ -186,6 +217,95 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::NameDialog</name>
+    <message>
+        <source>Your score of %1 is number %2 in the table of the best games.</source>
+        <translation>Vaše skóre %1 je na %2. místě mezi nejlepšími hrami.</translation>
+    </message>
+    <message>
+        <source>Your &amp;name</source>
+        <translation>Vaše &amp;jméno</translation>
+    </message>
+    <message>
+        <source>New best game</source>
+        <translation>Nová nejlepší hra</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScorePlot</name>
+    <message>
+        <source>No score has been entered yet.</source>
+        <translation>Zatím nebylo zapsáno žádné skóre.</translation>
+    </message>
+    <message>
+        <source>From %1 to %2: lowest %3, highest %4, last %5.</source>
+        <translation>Od %1 do %2: nejnižší %3, nejvyšší %4, poslední %5.</translation>
+    </message>
+    <message>
+        <source>Recent scores: %1</source>
+        <translation>Poslední skóre: %1</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Výsledky</translation>
+    </message>
+    <message>
+        <source>&amp;Best games</source>
+        <translation>&amp;Nejlepší hry</translation>
+    </message>
+    <message>
+        <source>&amp;Play this game</source>
+        <translation>&amp;Hrát tuto hru</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Pořadí</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Jméno</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Skóre</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Hra</translation>
+    </message>
+    <message>
+        <source>Best games</source>
+        <translation>Nejlepší hry</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistika</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Odehrané hry</translation>
+    </message>
+    <message>
+        <source>Games entered</source>
+        <translation>Zapsaná skóre</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Nejlepší skóre</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation>Průměrné skóre</translation>
     </message>
 </context>
 </TS>

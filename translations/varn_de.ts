@@ -161,6 +161,37 @@
         <source>Continue the last game</source>
         <translation>Letztes Spiel fortsetzen</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Spielnummer…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameNumberDialog</name>
+    <message>
+        <source>Game number</source>
+        <translation>Spielnummer</translation>
+    </message>
+    <message>
+        <source>&amp;This game</source>
+        <translation>&amp;Dieses Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Other game</source>
+        <translation>&amp;Anderes Spiel</translation>
+    </message>
+    <message>
+        <source>A game number is a whole number from 1 to %1.</source>
+        <translation>Eine Spielnummer ist eine ganze Zahl von 1 bis %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>S&amp;pielen</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>
@@ -184,6 +215,95 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::NameDialog</name>
+    <message>
+        <source>Your score of %1 is number %2 in the table of the best games.</source>
+        <translation>Dein Ergebnis von %1 steht auf Platz %2 der Bestenliste.</translation>
+    </message>
+    <message>
+        <source>Your &amp;name</source>
+        <translation>Dein &amp;Name</translation>
+    </message>
+    <message>
+        <source>New best game</source>
+        <translation>Neu in der Bestenliste</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScorePlot</name>
+    <message>
+        <source>No score has been entered yet.</source>
+        <translation>Noch kein Ergebnis eingetragen.</translation>
+    </message>
+    <message>
+        <source>From %1 to %2: lowest %3, highest %4, last %5.</source>
+        <translation>Vom %1 bis %2: niedrigstes %3, höchstes %4, letztes %5.</translation>
+    </message>
+    <message>
+        <source>Recent scores: %1</source>
+        <translation>Letzte Ergebnisse: %1</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>&amp;Best games</source>
+        <translation>&amp;Beste Spiele</translation>
+    </message>
+    <message>
+        <source>&amp;Play this game</source>
+        <translation>Dieses Spiel s&amp;pielen</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Best games</source>
+        <translation>Beste Spiele</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Gespielte Spiele</translation>
+    </message>
+    <message>
+        <source>Games entered</source>
+        <translation>Eingetragene Spiele</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Bestes Ergebnis</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation>Durchschnitt</translation>
     </message>
 </context>
 </TS>

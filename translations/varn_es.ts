@@ -161,6 +161,37 @@
         <source>Continue the last game</source>
         <translation>Continuar la última partida</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Número de partida…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Puntuaciones</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameNumberDialog</name>
+    <message>
+        <source>Game number</source>
+        <translation>Número de partida</translation>
+    </message>
+    <message>
+        <source>&amp;This game</source>
+        <translation>&amp;Esta partida</translation>
+    </message>
+    <message>
+        <source>&amp;Other game</source>
+        <translation>&amp;Otra partida</translation>
+    </message>
+    <message>
+        <source>A game number is a whole number from 1 to %1.</source>
+        <translation>Un número de partida es un número entero del 1 al %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jugar</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>
@@ -184,6 +215,95 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::NameDialog</name>
+    <message>
+        <source>Your score of %1 is number %2 in the table of the best games.</source>
+        <translation>Tu puntuación de %1 ocupa el puesto %2 entre las mejores partidas.</translation>
+    </message>
+    <message>
+        <source>Your &amp;name</source>
+        <translation>Tu &amp;nombre</translation>
+    </message>
+    <message>
+        <source>New best game</source>
+        <translation>Nueva mejor partida</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScorePlot</name>
+    <message>
+        <source>No score has been entered yet.</source>
+        <translation>Todavía no se ha guardado ninguna puntuación.</translation>
+    </message>
+    <message>
+        <source>From %1 to %2: lowest %3, highest %4, last %5.</source>
+        <translation>Del %1 al %2: la más baja %3, la más alta %4, la última %5.</translation>
+    </message>
+    <message>
+        <source>Recent scores: %1</source>
+        <translation>Últimas puntuaciones: %1</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Puntuaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Best games</source>
+        <translation>&amp;Mejores partidas</translation>
+    </message>
+    <message>
+        <source>&amp;Play this game</source>
+        <translation>&amp;Jugar esta partida</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>Best games</source>
+        <translation>Mejores partidas</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Partidas jugadas</translation>
+    </message>
+    <message>
+        <source>Games entered</source>
+        <translation>Puntuaciones guardadas</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Mejor puntuación</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation>Puntuación media</translation>
     </message>
 </context>
 </TS>

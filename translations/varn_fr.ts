@@ -161,6 +161,37 @@
         <source>Continue the last game</source>
         <translation>Continuer la dernière partie</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Numéro de partie…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameNumberDialog</name>
+    <message>
+        <source>Game number</source>
+        <translation>Numéro de partie</translation>
+    </message>
+    <message>
+        <source>&amp;This game</source>
+        <translation>&amp;Cette partie</translation>
+    </message>
+    <message>
+        <source>&amp;Other game</source>
+        <translation>&amp;Autre partie</translation>
+    </message>
+    <message>
+        <source>A game number is a whole number from 1 to %1.</source>
+        <translation>Un numéro de partie est un nombre entier de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jouer</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>
@@ -184,6 +215,95 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::NameDialog</name>
+    <message>
+        <source>Your score of %1 is number %2 in the table of the best games.</source>
+        <translation>Votre score de %1 est au rang %2 des meilleures parties.</translation>
+    </message>
+    <message>
+        <source>Your &amp;name</source>
+        <translation>Votre &amp;nom</translation>
+    </message>
+    <message>
+        <source>New best game</source>
+        <translation>Nouvelle meilleure partie</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScorePlot</name>
+    <message>
+        <source>No score has been entered yet.</source>
+        <translation>Aucun score n’a encore été enregistré.</translation>
+    </message>
+    <message>
+        <source>From %1 to %2: lowest %3, highest %4, last %5.</source>
+        <translation>Du %1 au %2&#xa0;: le plus bas %3, le plus haut %4, le dernier %5.</translation>
+    </message>
+    <message>
+        <source>Recent scores: %1</source>
+        <translation>Derniers scores&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>&amp;Best games</source>
+        <translation>&amp;Meilleures parties</translation>
+    </message>
+    <message>
+        <source>&amp;Play this game</source>
+        <translation>&amp;Jouer cette partie</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Best games</source>
+        <translation>Meilleures parties</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Parties jouées</translation>
+    </message>
+    <message>
+        <source>Games entered</source>
+        <translation>Scores enregistrés</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Meilleur score</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation>Score moyen</translation>
     </message>
 </context>
 </TS>

@@ -163,6 +163,37 @@
         <source>Continue the last game</source>
         <translation>Nastavi posljednju igru</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Broj igre…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Rezultati</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameNumberDialog</name>
+    <message>
+        <source>Game number</source>
+        <translation>Broj igre</translation>
+    </message>
+    <message>
+        <source>&amp;This game</source>
+        <translation>&amp;Ova igra</translation>
+    </message>
+    <message>
+        <source>&amp;Other game</source>
+        <translation>&amp;Druga igra</translation>
+    </message>
+    <message>
+        <source>A game number is a whole number from 1 to %1.</source>
+        <translation>Broj igre je cijeli broj od 1 do %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Igraj</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>
@@ -186,6 +217,95 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::NameDialog</name>
+    <message>
+        <source>Your score of %1 is number %2 in the table of the best games.</source>
+        <translation>Tvoj rezultat %1 je na %2. mjestu među najboljim igrama.</translation>
+    </message>
+    <message>
+        <source>Your &amp;name</source>
+        <translation>Tvoje &amp;ime</translation>
+    </message>
+    <message>
+        <source>New best game</source>
+        <translation>Nova najbolja igra</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScorePlot</name>
+    <message>
+        <source>No score has been entered yet.</source>
+        <translation>Još nije upisan nijedan rezultat.</translation>
+    </message>
+    <message>
+        <source>From %1 to %2: lowest %3, highest %4, last %5.</source>
+        <translation>Od %1 do %2: najniži %3, najviši %4, zadnji %5.</translation>
+    </message>
+    <message>
+        <source>Recent scores: %1</source>
+        <translation>Nedavni rezultati: %1</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Rezultati</translation>
+    </message>
+    <message>
+        <source>&amp;Best games</source>
+        <translation>&amp;Najbolje igre</translation>
+    </message>
+    <message>
+        <source>&amp;Play this game</source>
+        <translation>&amp;Igraj ovu igru</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Mjesto</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ime</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Rezultat</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Igra</translation>
+    </message>
+    <message>
+        <source>Best games</source>
+        <translation>Najbolje igre</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistika</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Odigrane igre</translation>
+    </message>
+    <message>
+        <source>Games entered</source>
+        <translation>Upisani rezultati</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Najbolji rezultat</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation>Prosječni rezultat</translation>
     </message>
 </context>
 </TS>

@@ -161,6 +161,37 @@
         <source>Continue the last game</source>
         <translation>Continua l'ultima partita</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Numero di partita…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Punteggi</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameNumberDialog</name>
+    <message>
+        <source>Game number</source>
+        <translation>Numero di partita</translation>
+    </message>
+    <message>
+        <source>&amp;This game</source>
+        <translation>&amp;Questa partita</translation>
+    </message>
+    <message>
+        <source>&amp;Other game</source>
+        <translation>&amp;Altra partita</translation>
+    </message>
+    <message>
+        <source>A game number is a whole number from 1 to %1.</source>
+        <translation>Un numero di partita è un numero intero da 1 a %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Gioca</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>
@@ -184,6 +215,95 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::NameDialog</name>
+    <message>
+        <source>Your score of %1 is number %2 in the table of the best games.</source>
+        <translation>Il tuo punteggio di %1 è al posto %2 tra le migliori partite.</translation>
+    </message>
+    <message>
+        <source>Your &amp;name</source>
+        <translation>Il tuo &amp;nome</translation>
+    </message>
+    <message>
+        <source>New best game</source>
+        <translation>Nuova migliore partita</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScorePlot</name>
+    <message>
+        <source>No score has been entered yet.</source>
+        <translation>Nessun punteggio è stato ancora salvato.</translation>
+    </message>
+    <message>
+        <source>From %1 to %2: lowest %3, highest %4, last %5.</source>
+        <translation>Dal %1 al %2: il più basso %3, il più alto %4, l’ultimo %5.</translation>
+    </message>
+    <message>
+        <source>Recent scores: %1</source>
+        <translation>Ultimi punteggi: %1</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Punteggi</translation>
+    </message>
+    <message>
+        <source>&amp;Best games</source>
+        <translation>&amp;Migliori partite</translation>
+    </message>
+    <message>
+        <source>&amp;Play this game</source>
+        <translation>&amp;Gioca questa partita</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Posto</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partita</translation>
+    </message>
+    <message>
+        <source>Best games</source>
+        <translation>Migliori partite</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Partite giocate</translation>
+    </message>
+    <message>
+        <source>Games entered</source>
+        <translation>Punteggi salvati</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Miglior punteggio</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation>Punteggio medio</translation>
     </message>
 </context>
 </TS>

@@ -159,6 +159,37 @@
         <source>Continue the last game</source>
         <translation>前回のゲームを続ける</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>ゲーム番号…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>スコア</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameNumberDialog</name>
+    <message>
+        <source>Game number</source>
+        <translation>ゲーム番号</translation>
+    </message>
+    <message>
+        <source>&amp;This game</source>
+        <translation>このゲーム(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Other game</source>
+        <translation>別のゲーム(&amp;O)</translation>
+    </message>
+    <message>
+        <source>A game number is a whole number from 1 to %1.</source>
+        <translation>ゲーム番号は1から%1までの整数です。</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>プレイ(&amp;P)</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>
@@ -182,6 +213,95 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1%2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::NameDialog</name>
+    <message>
+        <source>Your score of %1 is number %2 in the table of the best games.</source>
+        <translation>あなたの得点%1はベストゲームの%2位です。</translation>
+    </message>
+    <message>
+        <source>Your &amp;name</source>
+        <translation>名前(&amp;N)</translation>
+    </message>
+    <message>
+        <source>New best game</source>
+        <translation>新しいベストゲーム</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScorePlot</name>
+    <message>
+        <source>No score has been entered yet.</source>
+        <translation>まだ得点が記録されていません。</translation>
+    </message>
+    <message>
+        <source>From %1 to %2: lowest %3, highest %4, last %5.</source>
+        <translation>%1から%2まで：最低%3、最高%4、最新%5。</translation>
+    </message>
+    <message>
+        <source>Recent scores: %1</source>
+        <translation>最近の得点：%1件</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>スコア</translation>
+    </message>
+    <message>
+        <source>&amp;Best games</source>
+        <translation>ベストゲーム(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Play this game</source>
+        <translation>このゲームをプレイ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>順位</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>得点</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>Best games</source>
+        <translation>ベストゲーム</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>プレイしたゲーム</translation>
+    </message>
+    <message>
+        <source>Games entered</source>
+        <translation>記録した回数</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>最高得点</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation>平均得点</translation>
     </message>
 </context>
 </TS>

@@ -161,6 +161,37 @@
         <source>Continue the last game</source>
         <translation>Laatste spel voortzetten</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Spelnummer…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Scores</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameNumberDialog</name>
+    <message>
+        <source>Game number</source>
+        <translation>Spelnummer</translation>
+    </message>
+    <message>
+        <source>&amp;This game</source>
+        <translation>&amp;Dit spel</translation>
+    </message>
+    <message>
+        <source>&amp;Other game</source>
+        <translation>&amp;Ander spel</translation>
+    </message>
+    <message>
+        <source>A game number is a whole number from 1 to %1.</source>
+        <translation>Een spelnummer is een geheel getal van 1 tot en met %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>S&amp;pelen</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>
@@ -184,6 +215,95 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::NameDialog</name>
+    <message>
+        <source>Your score of %1 is number %2 in the table of the best games.</source>
+        <translation>Je score van %1 staat op plaats %2 van de beste spellen.</translation>
+    </message>
+    <message>
+        <source>Your &amp;name</source>
+        <translation>Je &amp;naam</translation>
+    </message>
+    <message>
+        <source>New best game</source>
+        <translation>Nieuw beste spel</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScorePlot</name>
+    <message>
+        <source>No score has been entered yet.</source>
+        <translation>Er is nog geen score opgeslagen.</translation>
+    </message>
+    <message>
+        <source>From %1 to %2: lowest %3, highest %4, last %5.</source>
+        <translation>Van %1 tot %2: laagste %3, hoogste %4, laatste %5.</translation>
+    </message>
+    <message>
+        <source>Recent scores: %1</source>
+        <translation>Recente scores: %1</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Scores</translation>
+    </message>
+    <message>
+        <source>&amp;Best games</source>
+        <translation>&amp;Beste spellen</translation>
+    </message>
+    <message>
+        <source>&amp;Play this game</source>
+        <translation>Dit spel s&amp;pelen</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spel</translation>
+    </message>
+    <message>
+        <source>Best games</source>
+        <translation>Beste spellen</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistieken</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Gespeelde spellen</translation>
+    </message>
+    <message>
+        <source>Games entered</source>
+        <translation>Opgeslagen scores</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Beste score</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation>Gemiddelde score</translation>
     </message>
 </context>
 </TS>

@@ -163,6 +163,37 @@
         <source>Continue the last game</source>
         <translation>Kontynuuj ostatnią grę</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Numer gry…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Wyniki</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameNumberDialog</name>
+    <message>
+        <source>Game number</source>
+        <translation>Numer gry</translation>
+    </message>
+    <message>
+        <source>&amp;This game</source>
+        <translation>&amp;Ta gra</translation>
+    </message>
+    <message>
+        <source>&amp;Other game</source>
+        <translation>&amp;Inna gra</translation>
+    </message>
+    <message>
+        <source>A game number is a whole number from 1 to %1.</source>
+        <translation>Numer gry to liczba całkowita od 1 do %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Zagraj</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>
@@ -186,6 +217,95 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::NameDialog</name>
+    <message>
+        <source>Your score of %1 is number %2 in the table of the best games.</source>
+        <translation>Twój wynik %1 zajmuje miejsce %2 wśród najlepszych gier.</translation>
+    </message>
+    <message>
+        <source>Your &amp;name</source>
+        <translation>Twoje &amp;imię</translation>
+    </message>
+    <message>
+        <source>New best game</source>
+        <translation>Nowa najlepsza gra</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScorePlot</name>
+    <message>
+        <source>No score has been entered yet.</source>
+        <translation>Nie zapisano jeszcze żadnego wyniku.</translation>
+    </message>
+    <message>
+        <source>From %1 to %2: lowest %3, highest %4, last %5.</source>
+        <translation>Od %1 do %2: najniższy %3, najwyższy %4, ostatni %5.</translation>
+    </message>
+    <message>
+        <source>Recent scores: %1</source>
+        <translation>Ostatnie wyniki: %1</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>&amp;Best games</source>
+        <translation>&amp;Najlepsze gry</translation>
+    </message>
+    <message>
+        <source>&amp;Play this game</source>
+        <translation>&amp;Zagraj w tę grę</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Miejsce</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Imię</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Gra</translation>
+    </message>
+    <message>
+        <source>Best games</source>
+        <translation>Najlepsze gry</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statystyki</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Rozegrane gry</translation>
+    </message>
+    <message>
+        <source>Games entered</source>
+        <translation>Zapisane wyniki</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Najlepszy wynik</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation>Średni wynik</translation>
     </message>
 </context>
 </TS>

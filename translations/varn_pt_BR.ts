@@ -161,6 +161,37 @@
         <source>Continue the last game</source>
         <translation>Continuar o último jogo</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Número do jogo…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Pontuações</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameNumberDialog</name>
+    <message>
+        <source>Game number</source>
+        <translation>Número do jogo</translation>
+    </message>
+    <message>
+        <source>&amp;This game</source>
+        <translation>&amp;Este jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Other game</source>
+        <translation>&amp;Outro jogo</translation>
+    </message>
+    <message>
+        <source>A game number is a whole number from 1 to %1.</source>
+        <translation>Um número de jogo é um número inteiro de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jogar</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>
@@ -184,6 +215,95 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::NameDialog</name>
+    <message>
+        <source>Your score of %1 is number %2 in the table of the best games.</source>
+        <translation>Sua pontuação de %1 está na posição %2 entre os melhores jogos.</translation>
+    </message>
+    <message>
+        <source>Your &amp;name</source>
+        <translation>Seu &amp;nome</translation>
+    </message>
+    <message>
+        <source>New best game</source>
+        <translation>Novo melhor jogo</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScorePlot</name>
+    <message>
+        <source>No score has been entered yet.</source>
+        <translation>Nenhuma pontuação foi salva ainda.</translation>
+    </message>
+    <message>
+        <source>From %1 to %2: lowest %3, highest %4, last %5.</source>
+        <translation>De %1 a %2: a menor %3, a maior %4, a última %5.</translation>
+    </message>
+    <message>
+        <source>Recent scores: %1</source>
+        <translation>Últimas pontuações: %1</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Pontuações</translation>
+    </message>
+    <message>
+        <source>&amp;Best games</source>
+        <translation>&amp;Melhores jogos</translation>
+    </message>
+    <message>
+        <source>&amp;Play this game</source>
+        <translation>&amp;Jogar este jogo</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pontuação</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jogo</translation>
+    </message>
+    <message>
+        <source>Best games</source>
+        <translation>Melhores jogos</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Jogos jogados</translation>
+    </message>
+    <message>
+        <source>Games entered</source>
+        <translation>Pontuações salvas</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Melhor pontuação</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation>Pontuação média</translation>
     </message>
 </context>
 </TS>

@@ -163,6 +163,37 @@
         <source>Continue the last game</source>
         <translation>Продолжить последнюю игру</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Номер игры…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Результаты</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameNumberDialog</name>
+    <message>
+        <source>Game number</source>
+        <translation>Номер игры</translation>
+    </message>
+    <message>
+        <source>&amp;This game</source>
+        <translation>&amp;Эта игра</translation>
+    </message>
+    <message>
+        <source>&amp;Other game</source>
+        <translation>&amp;Другая игра</translation>
+    </message>
+    <message>
+        <source>A game number is a whole number from 1 to %1.</source>
+        <translation>Номер игры — целое число от 1 до %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Играть</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>
@@ -186,6 +217,95 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::NameDialog</name>
+    <message>
+        <source>Your score of %1 is number %2 in the table of the best games.</source>
+        <translation>Ваш результат %1 занимает %2-е место среди лучших игр.</translation>
+    </message>
+    <message>
+        <source>Your &amp;name</source>
+        <translation>Ваше &amp;имя</translation>
+    </message>
+    <message>
+        <source>New best game</source>
+        <translation>Новая лучшая игра</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScorePlot</name>
+    <message>
+        <source>No score has been entered yet.</source>
+        <translation>Ещё не записано ни одного результата.</translation>
+    </message>
+    <message>
+        <source>From %1 to %2: lowest %3, highest %4, last %5.</source>
+        <translation>С %1 по %2: наименьший %3, наибольший %4, последний %5.</translation>
+    </message>
+    <message>
+        <source>Recent scores: %1</source>
+        <translation>Последние результаты: %1</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>&amp;Best games</source>
+        <translation>&amp;Лучшие игры</translation>
+    </message>
+    <message>
+        <source>&amp;Play this game</source>
+        <translation>&amp;Сыграть эту игру</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Счёт</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Игра</translation>
+    </message>
+    <message>
+        <source>Best games</source>
+        <translation>Лучшие игры</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Сыграно игр</translation>
+    </message>
+    <message>
+        <source>Games entered</source>
+        <translation>Записано результатов</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Лучший результат</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation>Средний результат</translation>
     </message>
 </context>
 </TS>

@@ -163,6 +163,37 @@
         <source>Continue the last game</source>
         <translation>Продовжити останню гру</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>Номер гри…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Результати</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameNumberDialog</name>
+    <message>
+        <source>Game number</source>
+        <translation>Номер гри</translation>
+    </message>
+    <message>
+        <source>&amp;This game</source>
+        <translation>&amp;Ця гра</translation>
+    </message>
+    <message>
+        <source>&amp;Other game</source>
+        <translation>&amp;Інша гра</translation>
+    </message>
+    <message>
+        <source>A game number is a whole number from 1 to %1.</source>
+        <translation>Номер гри — ціле число від 1 до %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Грати</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>
@@ -186,6 +217,95 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::NameDialog</name>
+    <message>
+        <source>Your score of %1 is number %2 in the table of the best games.</source>
+        <translation>Ваш результат %1 посідає %2-е місце серед найкращих ігор.</translation>
+    </message>
+    <message>
+        <source>Your &amp;name</source>
+        <translation>Ваше &amp;ім’я</translation>
+    </message>
+    <message>
+        <source>New best game</source>
+        <translation>Нова найкраща гра</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScorePlot</name>
+    <message>
+        <source>No score has been entered yet.</source>
+        <translation>Ще не записано жодного результату.</translation>
+    </message>
+    <message>
+        <source>From %1 to %2: lowest %3, highest %4, last %5.</source>
+        <translation>З %1 по %2: найменший %3, найбільший %4, останній %5.</translation>
+    </message>
+    <message>
+        <source>Recent scores: %1</source>
+        <translation>Останні результати: %1</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>Результати</translation>
+    </message>
+    <message>
+        <source>&amp;Best games</source>
+        <translation>&amp;Найкращі ігри</translation>
+    </message>
+    <message>
+        <source>&amp;Play this game</source>
+        <translation>&amp;Зіграти цю гру</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Місце</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ім’я</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Рахунок</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Гра</translation>
+    </message>
+    <message>
+        <source>Best games</source>
+        <translation>Найкращі ігри</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Зіграно ігор</translation>
+    </message>
+    <message>
+        <source>Games entered</source>
+        <translation>Записано результатів</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Найкращий результат</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation>Середній результат</translation>
     </message>
 </context>
 </TS>

@@ -159,6 +159,37 @@
         <source>Continue the last game</source>
         <translation>继续上一局游戏</translation>
     </message>
+    <message>
+        <source>Game number…</source>
+        <translation>游戏编号…</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>得分榜</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameNumberDialog</name>
+    <message>
+        <source>Game number</source>
+        <translation>游戏编号</translation>
+    </message>
+    <message>
+        <source>&amp;This game</source>
+        <translation>本局(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Other game</source>
+        <translation>其他游戏(&amp;O)</translation>
+    </message>
+    <message>
+        <source>A game number is a whole number from 1 to %1.</source>
+        <translation>游戏编号是 1 到 %1 之间的整数。</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>开始(&amp;P)</translation>
+    </message>
 </context>
 <context>
     <name>varn::HelpText</name>
@@ -182,6 +213,95 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1%2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::NameDialog</name>
+    <message>
+        <source>Your score of %1 is number %2 in the table of the best games.</source>
+        <translation>你的得分 %1 在最佳游戏中排第 %2 名。</translation>
+    </message>
+    <message>
+        <source>Your &amp;name</source>
+        <translation>你的名字(&amp;N)</translation>
+    </message>
+    <message>
+        <source>New best game</source>
+        <translation>新的最佳游戏</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScorePlot</name>
+    <message>
+        <source>No score has been entered yet.</source>
+        <translation>尚未记录任何得分。</translation>
+    </message>
+    <message>
+        <source>From %1 to %2: lowest %3, highest %4, last %5.</source>
+        <translation>从 %1 到 %2：最低 %3，最高 %4，最近 %5。</translation>
+    </message>
+    <message>
+        <source>Recent scores: %1</source>
+        <translation>最近得分：%1 次</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ScoresDialog</name>
+    <message>
+        <source>Scores</source>
+        <translation>得分榜</translation>
+    </message>
+    <message>
+        <source>&amp;Best games</source>
+        <translation>最佳游戏(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Play this game</source>
+        <translation>玩这局游戏(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>名次</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名字</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>得分</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>游戏</translation>
+    </message>
+    <message>
+        <source>Best games</source>
+        <translation>最佳游戏</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>统计</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>已玩局数</translation>
+    </message>
+    <message>
+        <source>Games entered</source>
+        <translation>已记录次数</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>最高得分</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation>平均得分</translation>
     </message>
 </context>
 </TS>

@@ -133,6 +133,10 @@ using EntryKind = MenuEntry::Kind;
 const MenuEntry kMenus[] = {
     {EntryKind::Menu, "a2", QT_TRANSLATE_NOOP("varn::Form1", "Game")},
     {EntryKind::Item, "ng", QT_TRANSLATE_NOOP("varn::Form1", "New game"), "Ctrl+N", "ng_click"},
+    {EntryKind::Item, "gameNumber", QT_TRANSLATE_NOOP("varn::Form1", "Game number…"), "Ctrl+G",
+     "gameNumber_Click"},
+    {EntryKind::Item, "scores", QT_TRANSLATE_NOOP("varn::Form1", "Scores"), nullptr,
+     "scores_Click"},
     {EntryKind::Item, "undo", QT_TRANSLATE_NOOP("varn::Form1", "Undo"), "Ctrl+Z", "undo_Click"},
     {EntryKind::Item, "redo", QT_TRANSLATE_NOOP("varn::Form1", "Redo"), "Ctrl+Shift+Z; Ctrl+Y",
      "redo_Click"},

@@ -8,12 +8,12 @@
 #include <QMenuBar>
 #include <functional>
 #include <map>
-#include <set>
 #include <string_view>
 
 #include "accessiblepicturebox.h"
 #include "designmenubar.h"
 #include "designtable.h"
+#include "gamechooser.h"
 #include "helptext.h"
 #include "picturebox.h"
 #include "playeraction.h"
@@ -21,19 +21,6 @@
 #include "windowzoom.h"
 
 namespace varn {
-
-namespace {
-
-// A setting is written as soon as it changes, so that a game that is killed keeps it too.
-bool changesSetting(std::string_view handler) {
-    static const std::set<std::string_view> settings = {
-        "sound_Click",      "zoomIn_Click",     "zoomOut_Click",
-        "actualSize_Click", "fullScreen_Click", "continue_Click",
-    };
-    return settings.contains(handler);
-}
-
-}  // namespace
 
 Form1::Form1(GameSession& session) : m_session(session) {
     QAccessible::installFactory(AccessiblePictureBox::factory);
@@ -52,6 +39,7 @@ Form1::Form1(GameSession& session) : m_session(session) {
     m_board = m_view->boardFrame()->parentWidget();
     m_scores = std::make_unique<ScorePanel>(m_view->control<QLabel>("Label4"),
                                             m_view->control<QLabel>("Label8"));
+    m_chooser = std::make_unique<GameChooser>(*this, session);
     m_helpPanel = m_view->control("Picture12");
     m_helpText = m_view->control<QLabel>("Label3");
     m_helpOk = m_view->control("Command5");
@@ -75,6 +63,8 @@ void Form1::run(const char* handler, int cell, bool checked) {
         {designTable().cells.handler, [](Form1& form, int cell, bool) { form.playCell(cell); }},
         {"pomoc_Click", [](Form1& form, int, bool) { form.pomoc_Click(); }},
         {"Command5_Click", [](Form1& form, int, bool) { form.Command5_Click(); }},
+        {"gameNumber_Click", [](Form1& form, int, bool) { form.gameNumber_Click(); }},
+        {"scores_Click", [](Form1& form, int, bool) { form.scores_Click(); }},
         {"sound_Click", [](Form1& form, int, bool on) { form.m_session.sound().setOn(on); }},
         {"zoomIn_Click", [](Form1& form, int, bool) { form.m_zoom->zoomIn(); }},
         {"zoomOut_Click", [](Form1& form, int, bool) { form.m_zoom->zoomOut(); }},
@@ -85,7 +75,7 @@ void Form1::run(const char* handler, int cell, bool checked) {
     };
     if (const auto found = own.find(handler); found != own.end()) {
         found->second(*this, cell, checked);
-        if (changesSetting(handler)) m_settings->save();
+        if (WindowSettings::changedBy(handler)) m_settings->save();
     } else if (const auto action = actionNamed(handler)) {
         perform(game(), *action, cell);
     }
@@ -94,7 +84,6 @@ void Form1::run(const char* handler, int cell, bool checked) {
 // Start-up: the help text, the cells hidden in the board frame and the first game, all before
 // the window is first shown.
 void Form1::form_load() {
-    m_session.seed();
     m_helpPanel->hide();
     m_helpText->setText(
         QString::fromStdString(helpText()).replace(QLatin1Char('\r'), QLatin1Char('\n')));
@@ -151,21 +140,6 @@ void Form1::Command5_Click() {
 void Form1::beep() {
     ++m_beeps;
     QApplication::beep();
-}
-
-void Form1::setCellVisible(int cell, bool visible) {
-    m_view->cell(cell)->setVisible(visible);
-}
-
-void Form1::placeCell(int cell, int left, int top, int width, int height) {
-    m_view->placeCell(cell, QRect(left, top, width, height));
-}
-
-void Form1::repaintCell(int cell) {
-    m_view->cell(cell)->repaint();
-}
-void Form1::repaintBoard() {
-    m_view->boardFrame()->repaint();
 }
 
 // The frame inside the backing holds the board's keys. Disabling the backing takes the focus

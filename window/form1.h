@@ -10,6 +10,7 @@
 
 #include "designtable.h"
 #include "designview.h"
+#include "gamechooser.h"
 #include "gamesession.h"
 #include "scorepanel.h"
 #include "soundplayers.h"
@@ -44,6 +45,8 @@ class Form1 : public QMainWindow, public GameWindow {
     void pomoc_Click();
     void Command5_Click();
     void PlayClip(int clip) { m_session.sound().play(clip); }
+    void gameNumber_Click() { m_chooser->chooseNumber(); }
+    void scores_Click() { m_chooser->showScores(); }
 
     // The window operations of the rules.
     std::string labelText(ScoreLabel label) const override { return m_scores->text(label); }
@@ -52,12 +55,16 @@ class Form1 : public QMainWindow, public GameWindow {
     }
     void beep() override;
     void showPattern(int cell, int pattern) override { m_view->showPattern(cell, pattern); }
-    void setCellVisible(int cell, bool visible) override;
-    void placeCell(int cell, int left, int top, int width, int height) override;
+    void setCellVisible(int cell, bool visible) override {
+        m_view->cell(cell)->setVisible(visible);
+    }
+    void placeCell(int cell, int left, int top, int width, int height) override {
+        m_view->placeCell(cell, QRect(left, top, width, height));
+    }
     int boardLeft() const override { return designTable().cells.origin.x(); }
     int boardTop() const override { return designTable().cells.origin.y(); }
-    void repaintCell(int cell) override;
-    void repaintBoard() override;
+    void repaintCell(int cell) override { m_view->cell(cell)->repaint(); }
+    void repaintBoard() override { m_view->boardFrame()->repaint(); }
     void setBoardEnabled(bool enabled) override;
     bool boardEnabled() const override;
     void focusBoard() override;
@@ -68,6 +75,9 @@ class Form1 : public QMainWindow, public GameWindow {
     void doEvents() override;
     void playClip(int clip) override { PlayClip(clip); }
     void enableHistoryCommands(bool undo, bool redo) override;
+    std::string askName(const std::string& proposed, int rank, std::int64_t score) override {
+        return m_chooser->askName(proposed, rank, score);
+    }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -89,6 +99,7 @@ class Form1 : public QMainWindow, public GameWindow {
     QLabel* m_helpText = nullptr;    // Label3
     QWidget* m_helpOk = nullptr;     // Command5
     std::unique_ptr<ScorePanel> m_scores;
+    std::unique_ptr<GameChooser> m_chooser;
     int m_beeps = 0;
     QPointer<QWidget> m_focusBeforeHelp;
 };

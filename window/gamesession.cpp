@@ -24,7 +24,8 @@ GameSession::~GameSession() {
 }
 
 void GameSession::attach(GameWindow& window) {
-    m_game.emplace(window, m_injectedRandom ? *m_injectedRandom : m_ownRandom);
+    m_game.emplace(window, m_injectedRandom ? *m_injectedRandom : m_ownRandom, HighScoreFile(),
+                   ScoreTableFile());
     m_sound = std::make_unique<SoundPlayers>(
         m_output, [&window] { window.doEvents(); }, nullptr);
 }
@@ -36,17 +37,9 @@ void GameSession::detach() {
     m_game.reset();
 }
 
-void GameSession::seed() {
-    if (!m_injectedRandom) m_ownRandom.seedFromClock();
-}
-
-}  // namespace varn
-
-namespace varn {
-
 void GameSession::beginGame(bool continueLast) {
     std::optional<SavedGame> saved;
-    if (continueLast && !m_savedGamePath.empty())
+    if (continueLast && !m_numberChosen && !m_savedGamePath.empty())
         saved = loadSavedGame(m_savedGamePath, std::cerr);
     if (saved) {
         m_game->resume(saved->current, std::move(saved->history));

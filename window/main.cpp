@@ -1,4 +1,4 @@
-// main.cpp: varn, the game. It takes no arguments.
+// main.cpp: varn, the game. Its one option, --game N, starts with game N.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +8,7 @@
 #include "gamesession.h"
 #include "lazysoundoutput.h"
 #include "savedgamefile.h"
+#include "startoptions.h"
 #include "translations.h"
 
 namespace {
@@ -23,7 +24,13 @@ void startUpMessages(QtMsgType type, const QMessageLogContext&, const QString&) 
 
 }  // namespace
 
-int main(int, char** argv) {
+int main(int argumentCount, char** argv) {
+    // Read before Qt, so that a mistyped number opens no window at all.
+    const varn::StartOptions options = varn::StartOptions::read(argumentCount, argv);
+    if (!options.problem.empty()) {
+        std::fprintf(stderr, "%s\n", options.problem.c_str());
+        return 2;
+    }
     int argc = 1;
     qInstallMessageHandler(startUpMessages);
     QApplication app(argc, argv);
@@ -35,6 +42,7 @@ int main(int, char** argv) {
     varn::LazySoundOutput output(varn::LazySoundOutput::defaultModules());
     varn::GameSession session(output);
     session.keepSavedGame(varn::savedGamePath());
+    if (options.game) session.chooseNextGame(*options.game);
     varn::Form1 form(session);
     form.show();
     return app.exec();

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <set>
 
 #include "designview.h"
 #include "settings.h"
@@ -42,6 +43,14 @@ void WindowSettings::restore() {
 void WindowSettings::save() const {
     Settings::save(m_zoom.normalSize(), m_window.isFullScreen(), m_sound.isOn(),
                    m_continueItem->isChecked());
+}
+
+bool WindowSettings::changedBy(std::string_view handler) {
+    static const std::set<std::string_view> settings = {
+        "sound_Click",      "zoomIn_Click",     "zoomOut_Click",
+        "actualSize_Click", "fullScreen_Click", "continue_Click",
+    };
+    return settings.contains(handler);
 }
 
 }  // namespace varn

@@ -1,6 +1,8 @@
 // windowsettings.h: the window opens as the player left it.
 #pragma once
 
+#include <string_view>
+
 class QAction;
 class QMainWindow;
 
@@ -21,6 +23,9 @@ class WindowSettings {
     // The first time the window opens as large as fits comfortably.
     void restore();
     void save() const;
+    // Whether the design's handler changes a setting, which is then written at once, so that a
+    // game that is killed keeps it too.
+    static bool changedBy(std::string_view handler);
 
   private:
     QMainWindow& m_window;

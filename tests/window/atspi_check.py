@@ -2,7 +2,10 @@
 """atspi_check.py: plays the real varn executable through the desktop's accessibility bus, the
 way a screen reader sees it: the named cells and buttons, where the cells lie at the first
 start's scale, the cursor's cell announced as an arrow key moves it, a move scored through a
-cell's press action, the announced score, a mirror and the stored high score.
+cell's press action, the announced score, a mirror and the stored high score. It starts the
+game with --game 2026, whose board must be the one that the replay driver's `game 2026` deals
+(tests/replay/cases/numbered.expected), enters the scores of two games under two names and
+reads the Scores dialog's table of the best games row by row, with its column titles.
 
     /usr/bin/python3 atspi_check.py PATH/TO/varn [LANGUAGE TRANSLATION.ts]
 
@@ -25,6 +28,9 @@ import time
 import xml.etree.ElementTree
 
 NO_DISPLAY = b"varn: cannot open a display; start Varn from a graphical desktop session\n"
+BAD_GAME = b'varn: --game takes a game number from 1 to 4294967295, not "0"\n'
+PIECES = {"0": "Fish", "1": "Elephant", "2": "Crab", "3": "Bird", "4": "Panda", "5": "Gift box",
+          "11": "Bomb", "12": "Row ladder", "13": "Column ladder", "14": "Gem"}
 
 
 class Failure(Exception):
@@ -77,6 +83,22 @@ def check_without_display(varn, scratch):
     run = subprocess.run([varn], cwd=scratch, env=env, capture_output=True, timeout=30)
     check(run.returncode == 1 and run.stderr == NO_DISPLAY,
           f"without a display: status {run.returncode}, said {run.stderr!r}")
+    # A number that is no game number is refused before any window is tried.
+    run = subprocess.run([varn, "--game", "0"], cwd=scratch, env=env, capture_output=True,
+                         timeout=30)
+    check(run.returncode == 2 and run.stderr == BAD_GAME,
+          f"--game 0: status {run.returncode}, said {run.stderr!r}")
+
+
+def replayed_board(number, texts):
+    """The kinds of game `number`'s first board as the replay driver printed it."""
+    cases = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "replay", "cases")
+    with open(os.path.join(cases, "numbered.expected")) as printed:
+        lines = printed.read().splitlines()
+    start = lines.index(next(line for line in lines if line.startswith(f"game {number}:")))
+    return {(row, column): texts("CellName", PIECES[code])
+            for row, line in enumerate(lines[start + 1:start + 11])
+            for column, code in enumerate(line.split())}
 
 
 def start_xvfb():
@@ -151,6 +173,105 @@ def group_at(kinds, start, joker):
     return group
 
 
+def keys(env, title, *commands):
+    """Gives the window titled `title` the keyboard, then runs xdotool's `commands` on it. A
+    window that a modal dialog has just given back may refuse the focus for a moment."""
+    for attempt in range(10):
+        focus = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                                f"^{title}$", "windowfocus", "--sync"], env=env, timeout=20)
+        if focus.returncode == 0:
+            break
+        time.sleep(0.2)
+    check(focus.returncode == 0, f"the window {title!r} does not take the keyboard")
+    for command in commands:
+        subprocess.run(["xdotool", *command], env=env, timeout=20, check=True)
+
+
+def named(app, name, role):
+    return next((node for node in descendants(app)
+                 if node.name == name and node.getRole() == role), None)
+
+
+PRESS = """import sys, pyatspi
+def nodes(node):
+    for child in node:
+        if child is not None:
+            yield child
+            yield from nodes(child)
+app = next(app for app in pyatspi.Registry.getDesktop(0) if app is not None and app.name == "varn")
+node = next(node for node in nodes(app)
+            if node.name == sys.argv[1] and int(node.getRole()) == int(sys.argv[2]))
+node.queryAction().doAction(0)
+"""
+
+
+def press_opening(name, role):
+    """A press that opens a dialog returns only once the dialog is closed, so it runs in a
+    process of its own while this one reads and closes the dialog."""
+    return subprocess.Popen([sys.executable, "-c", PRESS, name, str(int(role))])
+
+
+def enter_score(game, app, pyatspi, texts, env, name):
+    """Presses "Enter score", which asks the name of a score that makes the best games."""
+    pressing = press_opening(texts("Form1", "Enter score"), pyatspi.ROLE_PUSH_BUTTON)
+    title = texts("NameDialog", "New best game")
+    wait_for(game, "the name dialog", lambda: named(app, title, pyatspi.ROLE_DIALOG))
+    keys(env, title, ["key", "ctrl+a"], ["type", "--delay", "20", name], ["key", "Return"])
+    check(pressing.wait(timeout=20) == 0, "the press of Enter score failed")
+    wait_for(game, "the name dialog closed", lambda: not named(app, title, pyatspi.ROLE_DIALOG))
+
+
+def play_group(game, app, pyatspi, texts):
+    """Plays the first group of three or more on the board; returns the points it made."""
+    cell, joker = texts.cell_pattern(), texts("CellName", "Gift box")
+    kinds, cells = wait_for(game, "100 named cells", lambda: read_cells(app, pyatspi, cell))
+    groups = ((place, group_at(kinds, place, joker)) for place in sorted(kinds)
+              if kinds[place] in texts.kinds())
+    place, group = next(((p, g) for p, g in groups if len(g) >= 3), (None, ()))
+    check(group, "the dealt board holds no group")
+    press(cells[place])
+    return len(group)
+
+
+def read_scores(game, app, pyatspi, texts, env):
+    """Opens "Scores" and reads its table: the column titles, then each row's cells, then the
+    games played. The dialog stays open; the press returns once it closes."""
+    pressing = press_opening(texts("Form1", "Scores"), pyatspi.ROLE_MENU_ITEM)
+    best = wait_for(game, "the table of the best games", lambda: named(
+        app, texts("ScoresDialog", "Best games"), pyatspi.ROLE_TABLE))
+    table = best.queryTable()
+    read = [[table.getColumnHeader(column).name for column in range(table.nColumns)]]
+    read += [[table.getAccessibleAt(row, column).name for column in range(table.nColumns)]
+             for row in range(table.nRows)]
+    read.append(next(node.name for node in descendants(app)
+                     if node.description == texts("ScoresDialog", "Games played")))
+    return read, pressing
+
+
+def check_two_games(game, app, pyatspi, texts, env, first):
+    """Game 2026, entered as Ana, then a new game played and entered as Ben: both are read."""
+    keys(env, "Varn v3.00", ["key", "ctrl+n"])
+    play_group(game, app, pyatspi, texts)
+    cell = texts.cell_pattern()
+    wait_for(game, "the board dealt again", lambda: read_cells(app, pyatspi, cell))
+    enter_score(game, app, pyatspi, texts, env, "Ben")
+    read, pressing = read_scores(game, app, pyatspi, texts, env)
+    titles = [texts("ScoresDialog", title) for title in ("Rank", "Name", "Score", "Date", "Game")]
+    check(read[0] == titles, f"the table's columns read {read[0]}")
+    rows = {row[1]: row for row in read[1:-1]}
+    check(len(rows) == 2 and rows["Ana"][4] == "2026" and rows["Ben"][4].isdigit() and
+          rows["Ben"][4] != "2026" and int(rows["Ana"][2]) == first and
+          sorted(row[0] for row in rows.values()) == ["1", "2"], f"the table reads {read[1:-1]}")
+    check(read[-1] == "1", f"games played reads {read[-1]!r}")
+    # Ana's row, chosen with the arrow keys and played with Return, deals game 2026 again.
+    downs = [["key", "Down"]] * [row[1] for row in read[1:-1]].index("Ana")
+    keys(env, texts("ScoresDialog", "Scores"), *downs, ["key", "Return"])
+    check(pressing.wait(timeout=20) == 0, "the press of Scores failed")
+    cell = texts.cell_pattern()
+    wait_for(game, "game 2026 played again", lambda: (read_cells(app, pyatspi, cell) or [0])[0]
+             == replayed_board(2026, texts))
+
+
 def play(varn, scratch, display, language, texts):
     # Qt's remarks while it starts (here those about the screen) must not stop the game, and
     # those after (about drag and drop, when the window is shown) reach the terminal.
@@ -159,7 +280,7 @@ def play(varn, scratch, display, language, texts):
     audio = os.path.join(scratch, "audio.raw")
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="disk",
                SDL_DISKAUDIOFILE=audio, SDL_DISKAUDIODELAY="0",
-               XDG_CONFIG_HOME=scratch, XDG_STATE_HOME=scratch,
+               XDG_CONFIG_HOME=scratch, XDG_STATE_HOME=scratch, XDG_DATA_HOME=scratch,
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                QT_LOGGING_RULES="qt.qpa.screen.debug=true;qt.qpa.xdnd.debug=true",
                LANGUAGE=language, LANG=language + ".UTF-8", LC_ALL="")
@@ -176,11 +297,13 @@ def play(varn, scratch, display, language, texts):
         lambda event: event.detail1 and focused.append(event.source.name),
         "object:state-changed:focused")
     remarks = open(os.path.join(scratch, "remarks"), "w+")
-    game = subprocess.Popen([varn], cwd=scratch, env=env, stderr=remarks)
+    game = subprocess.Popen([varn, "--game", "2026"], cwd=scratch, env=env, stderr=remarks)
     try:
         app = wait_for(game, "the program on the accessibility bus", lambda: find_app(pyatspi))
         cell, joker = texts.cell_pattern(), texts("CellName", "Gift box")
         kinds, cells = wait_for(game, "100 named cells", lambda: read_cells(app, pyatspi, cell))
+        check(kinds == replayed_board(2026, texts), "--game 2026 deals another board than the "
+              "replay driver's game 2026")
         # On this screen the window first opens at 1.25 times its design size, and a screen
         # reader finds each cell where it is drawn: 40 pixels square, side by side.
         first, second = (cells[(0, column)].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
@@ -221,11 +344,12 @@ def play(varn, scratch, display, language, texts):
         check(all(mirrored[(row, column)] == kinds[(9 - row, column)] for row, column in kinds),
               "Mirror did not turn the board upside down")
 
-        press(named[texts("Form1", "Enter score")])
+        enter_score(game, app, pyatspi, texts, env, "Ana")
         high = texts("Form1", "High score %1", len(group))
         wait_for(game, "the high score", lambda: high in renamed)
         with open(os.path.join(scratch, "Varn_hsc.nrz"), "rb") as stored:
             check(stored.read() == f"{len(group)}\r\n".encode(), "high-score file not written")
+        check_two_games(game, app, pyatspi, texts, env, len(group))
         remarks.seek(0)
         check("qt.qpa.xdnd" in remarks.read(), "Qt's remarks after start-up were swallowed")
     finally:
@@ -237,7 +361,7 @@ def play(varn, scratch, display, language, texts):
             game.wait()
 
 
-def in_private_session(arguments, script=__file__, seconds=100):
+def in_private_session(arguments, script=__file__, seconds=180):
     """Runs `script` again with `arguments` in a private session bus, and exits as it ends."""
     with tempfile.TemporaryDirectory() as scratch:
         runtime = os.path.join(scratch, "runtime")
@@ -264,7 +388,7 @@ def main():
     # Ends the run, and with it Xvfb and the program, before the session's own time-out.
     signal.signal(signal.SIGALRM, lambda *_: sys.exit("atspi_check: out of time"))
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("atspi_check: stopped"))
-    signal.alarm(90)
+    signal.alarm(150)
     check_without_display(varn, scratch)
     xvfb, display = start_xvfb()
     try:
@@ -274,8 +398,8 @@ def main():
     finally:
         xvfb.terminate()
         xvfb.wait()
-    print(f"atspi_check: {language}: cells, buttons, the cursor, a move, a mirror and the high "
-          "score")
+    print(f"atspi_check: {language}: game 2026's board, cells, buttons, the cursor, a move, a "
+          "mirror, the high score and the table of two games' scores")
 
 
 if __name__ == "__main__":

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "splitmixsource.h"
 #include "uniformsource.h"
 
 namespace varn {
@@ -15,7 +16,8 @@ class RandomNumbersExhausted : public std::runtime_error {
 };
 
 // Hands out its numbers in order. The numbers drawn stay in the list, so that an undo can move
-// the position back and the same numbers come again.
+// the position back and the same numbers come again. A new game for which a number was chosen
+// deals that game's numbers instead, as the real game does, until a new game without one.
 class QueuedSource : public UniformSource {
   public:
     QueuedSource() = default;
@@ -24,15 +26,22 @@ class QueuedSource : public UniformSource {
     void append(float u) { m_numbers.push_back(u); }
     std::size_t remaining() const { return m_numbers.size() - m_position; }
 
+    // The next new game deals the numbers of game `number`.
+    void chooseNextGame(std::uint32_t number) { m_nextGame = number; }
+
     // Throws RandomNumbersExhausted when no number is left.
     float next() override;
-    // The state is the position in the list; the seed stays 0.
-    SourceState state() const override { return {0, m_position}; }
+    // In a numbered game the state is the game's own; otherwise it is the position in the list
+    // with the seed 0, which is no game number.
+    SourceState state() const override;
     void restore(const SourceState& state) override;
+    void newGame() override;
 
   private:
     std::vector<float> m_numbers;
     std::size_t m_position = 0;
+    std::uint32_t m_nextGame = 0;
+    SplitMixSource m_game{0};  // seed 0 while the list deals
 };
 
 }  // namespace varn

@@ -74,6 +74,8 @@ class ScriptedWindow : public GameWindow {
     // Lets events run once, as the sound player does before it plays, then plays at once.
     void playClip(int clip) override;
     void enableHistoryCommands(bool undo, bool redo) override;
+    // Keeps the proposed name, as a player who presses Escape does.
+    std::string askName(const std::string&, int, std::int64_t) override { return {}; }
     bool undoOffered() const { return m_undoOffered; }
     bool redoOffered() const { return m_redoOffered; }
 

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "gamenumber.h"
 #include "savedgamefile.h"
 
 namespace varn {
@@ -104,6 +105,7 @@ ReplaySession::ReplaySession(std::ostream& out)
              runAction(words, PlayerAction::Click,
                        parseInteger(words[1], 0, kCellCount - 1, "cell"));
          }},
+        {"game", [this](const Words& words) { playGame(words); }},
     };
     // Every other player command takes no argument.
     for (const auto& [name, action] : kPlayerCommands) {
@@ -199,6 +201,18 @@ void ReplaySession::queueNumbers(const Words& words) {
         for (float u : numbers)
             m_random.append(u);
     }
+}
+
+// `game N`: a new game that deals from game N's numbers, as the game started with --game N does.
+void ReplaySession::playGame(const Words& words) {
+    expectCount(words, 2);
+    const auto number = parseGameNumber(words[1]);
+    if (!number) {
+        throw BadInput("game number '" + words[1] + "' is not from 1 to " +
+                       std::to_string(kLastGameNumber));
+    }
+    m_random.chooseNextGame(*number);
+    runAction(words, PlayerAction::NewGame, 0);
 }
 
 void ReplaySession::nest(const Words& words) {

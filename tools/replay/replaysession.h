@@ -43,6 +43,7 @@ class ReplaySession {
     void setBoard(const Words& words);
     void showBoard();
     void queueNumbers(const Words& words);
+    void playGame(const Words& words);
     void nest(const Words& words);
     void save(const Words& words);
     void load(const Words& words);

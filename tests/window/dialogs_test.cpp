@@ -1,0 +1,176 @@
+// dialogs_test.cpp: the Scores, name and game number dialogs, played with keys alone and read
+// through Qt's accessibility as a screen reader reads them, in every language the game speaks.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTest>
+#include <ctime>
+
+#include "gamenumberdialog.h"
+#include "namedialog.h"
+#include "scoreplot.h"
+#include "scoresdialog.h"
+#include "translations.h"
+
+namespace varn::test {
+namespace {
+
+// Three games entered a day apart from 2027-01-15 08:00 UTC, and one game played to its end.
+ScoreTable sampleTable() {
+    ScoreTable table;
+    const Seconds start{std::chrono::seconds(1'800'000'000)};
+    table.enter({2026, 5120, start}, "Ana Kovač");
+    table.enter({1, 40, start + std::chrono::hours(24)}, "Ben");
+    table.enter({4294967295u, 880, start + std::chrono::hours(48)}, "明美");
+    table.gameEnded(5120);
+    return table;
+}
+
+class DialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        qputenv("TZ", "UTC");
+        tzset();
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    }
+    void TearDown() override { QLocale::setDefault(QLocale::system()); }
+    static void open(QDialog& dialog) {
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    }
+    // Keys as the player types them: to whatever holds the keyboard.
+    static void type(QDialog& dialog, const QString& keys) {
+        for (const QChar key : keys)
+            QTest::keyClick(dialog.windowHandle(), key.toLatin1());
+    }
+    static void type(QDialog& dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(dialog.windowHandle(), key, modifiers);
+    }
+    static QString read(QWidget* widget, QAccessible::Text text = QAccessible::Name) {
+        return QAccessible::queryAccessibleInterface(widget)->text(text);
+    }
+};
+
+TEST_F(DialogTest, ScoresReadAsATableWithStatisticsAndPlayTheRowChosenWithKeys) {
+    ScoresDialog dialog(sampleTable());
+    open(dialog);
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(dialog.findChild<QTableWidget*>())->tableInterface();
+    ASSERT_EQ(table->rowCount(), 3);
+    const QStringList rows[] = {{"Rank", "Name", "Score", "Date", "Game"},
+                                {"1", "Ana Kovač", "5.120", "15.01.27 08:00", "2026"},
+                                {"2", "明美", "880", "17.01.27 08:00", "4294967295"},
+                                {"3", "Ben", "40", "16.01.27 08:00", "1"}};
+    for (int column = 0; column < table->columnCount(); ++column) {
+        auto* cell = table->cellAt(0, column)->tableCellInterface();
+        EXPECT_EQ(cell->columnHeaderCells().at(0)->text(QAccessible::Name), rows[0][column]);
+        for (int row = 0; row < 3; ++row)
+            EXPECT_EQ(table->cellAt(row, column)->text(QAccessible::Name), rows[row + 1][column]);
+    }
+    QStringList statistics;
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        const QString caption = read(label, QAccessible::Description);
+        if (!caption.isEmpty()) statistics << caption + " " + read(label);
+    }
+    EXPECT_EQ(statistics, QStringList({"Games played 1", "Games entered 3", "Best score 5.120",
+                                       "Average score 2.013,3"}));
+    auto* plot = dialog.findChild<ScorePlot*>();
+    EXPECT_EQ(read(plot), "Recent scores: 3");
+    EXPECT_EQ(read(plot, QAccessible::Description),
+              "From 15.01.27 to 17.01.27: lowest 40, highest 5.120, last 880.");
+    type(dialog, Qt::Key_Down);
+    type(dialog, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.chosenGame(), 4294967295u);
+}
+
+TEST_F(DialogTest, AnEmptyTableHasNothingToPlayAndEscapeCloses) {
+    ScoresDialog dialog(ScoreTable{});
+    open(dialog);
+    type(dialog, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(read(dialog.findChild<ScorePlot*>(), QAccessible::Description),
+              "No score has been entered yet.");
+    type(dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.chosenGame(), 0u);
+}
+
+TEST_F(DialogTest, TheNameIsTheOneAcceptedWithReturnAndTheProposedOneAfterEscape) {
+    const std::tuple<const char*, Qt::Key, const char*> cases[] = {{"Mia", Qt::Key_Return, "Mia"},
+                                                                   {"Mia", Qt::Key_Escape, "Ana"},
+                                                                   {"", Qt::Key_Return, "Ana"},
+                                                                   {"   ", Qt::Key_Return, "Ana"}};
+    for (const auto& [typed, key, name] : cases) {
+        NameDialog dialog("Ana", 2, 880);
+        open(dialog);
+        EXPECT_TRUE(dialog.findChild<QLabel*>()->text().contains("880 is number 2"));
+        type(dialog, typed);
+        type(dialog, key);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.name(), name) << typed << " " << key;
+    }
+}
+
+TEST_F(DialogTest, TheGameNumberIsCopiedAndOnlyAGameNumberIsPlayed) {
+    GameNumberDialog dialog(2026);
+    open(dialog);
+    type(dialog, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "2026");
+    type(dialog, Qt::Key_Tab);
+    type(dialog, "70a");
+    auto* problem = dialog.findChildren<QLabel*>().last();
+    EXPECT_TRUE(problem->isVisible());
+    type(dialog, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    type(dialog, Qt::Key_Backspace);
+    EXPECT_FALSE(problem->isVisible());
+    type(dialog, Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.chosenGame(), 70u);
+}
+
+class DialogLanguageTest : public DialogTest, public ::testing::WithParamInterface<std::string> {
+  protected:
+    Translations m_translations{QLocale(QString::fromStdString(GetParam()))};
+};
+
+// Each dialog at its own size shows every text whole, its table's titles too, and fits on the
+// smallest screen the game asks for; the Scores dialog's picture goes beside the screenshots.
+TEST_P(DialogLanguageTest, EveryTextFitsAndTheDialogsFitASmallScreen) {
+    QLocale::setDefault(QLocale(QString::fromStdString(GetParam())));
+    ScoresDialog scores(sampleTable());
+    GameNumberDialog number(2026);
+    NameDialog name("Ana Kovač", 2, 880);
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&scores, &number, &name}) {
+        open(*dialog);
+        EXPECT_LE(dialog->minimumSizeHint().width(), 480) << dialog->windowTitle().toStdString();
+        for (const QWidget* shown : dialog->findChildren<QWidget*>()) {
+            const bool text =
+                qobject_cast<const QLabel*>(shown) || qobject_cast<const QAbstractButton*>(shown);
+            if (text && shown->isVisible()) {
+                EXPECT_GE(shown->width(), shown->minimumSizeHint().width());
+            }
+        }
+    }
+    const QHeaderView* header = scores.findChild<QTableWidget*>()->horizontalHeader();
+    for (int column = 0; column < header->count(); ++column)
+        EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column));
+    QDir().mkpath(QStringLiteral(VARN_SCREENSHOT_DIR));
+    EXPECT_TRUE(scores.grab().save(
+        QStringLiteral(VARN_SCREENSHOT_DIR "/varn-scores-%1.png").arg(GetParam().c_str())));
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, DialogLanguageTest, ::testing::Values("en", VARN_LANGUAGES),
+                         [](const auto& language) { return language.param; });
+
+}  // namespace
+}  // namespace varn::test

@@ -1,0 +1,38 @@
+#!/bin/sh
+# gameoption_test.sh: varn's command line as a player types it. A bad --game, or anything else,
+# is one line on stderr and status 2 before any window is tried; a good number goes on to the
+# window, which without a display ends in the one line that says so and status 1.
+#   sh gameoption_test.sh PATH/TO/varn
+set -u
+varn=$1
+failures=0
+bad_number='varn: --game takes a game number from 1 to 4294967295'
+
+# expect STATUS LINE ARGUMENT...: runs varn without a display and compares.
+expect() {
+    status=$1 line=$2
+    shift 2
+    said=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$varn" "$@" 2>&1 >/dev/null)
+    got=$?
+    if [ "$got" != "$status" ] || [ "$said" != "$line" ]; then
+        echo "varn $*: status $got, said '$said'; expected $status, '$line'"
+        failures=$((failures + 1))
+    fi
+}
+
+no_display='varn: cannot open a display; start Varn from a graphical desktop session'
+expect 1 "$no_display"
+expect 1 "$no_display" --game 1
+expect 1 "$no_display" --game=4294967295
+expect 1 "$no_display" --game 12 --game=0042
+expect 2 "$bad_number" --game
+expect 2 "$bad_number, not \"0\"" --game 0
+expect 2 "$bad_number, not \"4294967296\"" --game=4294967296
+expect 2 "$bad_number, not \"-5\"" --game -5
+expect 2 "$bad_number, not \"\"" --game=
+expect 2 "$bad_number, not \" 7\"" --game " 7"
+expect 2 'varn: unknown argument "--games=7"; the game takes only --game N' --games=7
+expect 2 'varn: unknown argument "8"; the game takes only --game N' --game 7 8
+expect 2 'varn: unknown argument "-game"; the game takes only --game N' -game 7
+[ "$failures" -eq 0 ] && echo "gameoption_test: every command line read as it should be"
+exit "$failures"

@@ -1,0 +1,33 @@
+// gamechooser.cpp: the game number, scores and name dialogs over the window.
+#include "gamechooser.h"
+
+#include "gamenumberdialog.h"
+#include "gamesession.h"
+#include "namedialog.h"
+#include "playeraction.h"
+#include "scoresdialog.h"
+
+namespace varn {
+
+void GameChooser::chooseNumber() {
+    GameNumberDialog dialog(m_session.game().number(), &m_window);
+    if (dialog.exec() == QDialog::Accepted) playGame(*dialog.chosenGame());
+}
+
+void GameChooser::showScores() {
+    ScoresDialog dialog(ScoreTableFile().read(), &m_window);
+    if (dialog.exec() == QDialog::Accepted) playGame(dialog.chosenGame());
+}
+
+std::string GameChooser::askName(const std::string& proposed, int rank, std::int64_t score) {
+    NameDialog dialog(QString::fromStdString(proposed), rank, score, &m_window);
+    dialog.exec();
+    return dialog.name().toStdString();
+}
+
+void GameChooser::playGame(std::uint32_t number) {
+    m_session.chooseNextGame(number);
+    perform(m_session.game(), PlayerAction::NewGame);
+}
+
+}  // namespace varn

@@ -1,0 +1,28 @@
+// namedialog.h: asks for the name that a score enters the table of the best games with.
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+
+class QLineEdit;
+
+namespace varn {
+
+// Filled with the proposed name, all of it selected so that typing replaces it. Return accepts
+// what stands there; Escape or closing the dialog keeps the proposed name.
+class NameDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    NameDialog(const QString& proposed, int rank, std::int64_t score, QWidget* parent = nullptr);
+
+    // The name to enter: what the player accepted, or the proposed one. Blanks alone are no
+    // name either.
+    QString name() const;
+
+  private:
+    QString m_proposed;
+    QLineEdit* m_name;
+};
+
+}  // namespace varn

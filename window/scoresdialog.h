@@ -1,0 +1,37 @@
+// scoresdialog.h: the "Scores" dialog: the best games, the statistics and the recent scores.
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+
+#include "scoretable.h"
+
+class QPushButton;
+class QTableWidget;
+
+namespace varn {
+
+// Shows a table as it was read; it changes nothing. Its table is read row by row, with the
+// column titles, by a screen reader, and a row chosen with "Play this game" closes the dialog
+// as accepted. Return plays the selected row, Escape closes.
+class ScoresDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit ScoresDialog(const ScoreTable& table, QWidget* parent = nullptr);
+
+    // The game number of the row played; 0 when none was.
+    std::uint32_t chosenGame() const { return m_chosen; }
+
+  private:
+    QTableWidget* buildTable(const std::vector<BestGame>& rows);
+    QWidget* buildStatistics(const ScoreStatistics& statistics);
+    void play();
+
+    QTableWidget* m_table = nullptr;
+    QPushButton* m_play = nullptr;
+    std::vector<std::uint32_t> m_games;  // the game number of each row
+    std::uint32_t m_chosen = 0;
+};
+
+}  // namespace varn
