@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "fonts.h"
 #include "form1.h"
 #include "gamesession.h"
 #include "lazysoundoutput.h"
@@ -28,7 +27,6 @@ int main(int, char** argv) {
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
 
-    varn::installFontSubstitutes();
     // The desktop's language, from LANGUAGE, LC_ALL, LC_MESSAGES and LANG.
     const varn::Translations translations;
     varn::LazySoundOutput output(varn::LazySoundOutput::defaultModules());

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "fonts.h"
 
 namespace {
 // The offscreen platform cannot size windows to their contents and says so each time.
@@ -22,7 +21,6 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    varn::installFontSubstitutes();
     // The window reads and writes its high-score file in the working directory, and its
     // settings never in the developer's own folder.
     QTemporaryDir scratch;
