@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QMutexLocker>
+#include <QSet>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QThread>
@@ -20,6 +21,19 @@ constexpr int kDrawingVersion = 1;
 // Long enough for the pictures of a start-up or a new scale to come in one batch.
 constexpr int kWriteDelayMs = 250;
 
+// A picture that covers all its pixels is painted as a copy, without blending, and is drawn
+// the same either way.
+QImage withoutUnusedAlpha(QImage image) {
+    if (image.format() != QImage::Format_ARGB32_Premultiplied) return image;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 255) return image;
+        }
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
 }  // namespace
 
 struct PictureProvider::Sheet {
@@ -27,6 +41,7 @@ struct PictureProvider::Sheet {
     QString key;
     std::unique_ptr<PictureFile> file;  // read on first use
     QHash<QString, QImage> pictures;
+    QSet<QString> drawing;  // on some thread just now
     bool drawnSinceWritten = false;
 };
 
@@ -41,6 +56,7 @@ PictureProvider::PictureProvider(QString folder, QString drawing, QObject* paren
 
 // A game that ends before the timer runs still keeps what it drew.
 PictureProvider::~PictureProvider() {
+    stopDrawingAhead();
     write();
 }
 
@@ -72,24 +88,48 @@ PictureProvider::Sheet& PictureProvider::sheet(qreal devicePixelRatio, qreal sca
     return *sheet;
 }
 
+// Two threads that want the same picture draw it once: the later one waits for it.
 QImage PictureProvider::picture(const QString& path, qreal devicePixelRatio, qreal scale) {
     QMutexLocker lock(&m_mutex);
     Sheet& pictures = sheet(devicePixelRatio, scale);
-    QImage& image = pictures.pictures[path];
-    if (!image.isNull()) return image;
-    image = pictures.file->read(path);
-    if (!image.isNull()) return image;
-    image = artwork::render(path, devicePixelRatio, scale);
-    ++m_drawn;
+    while (pictures.drawing.contains(path))
+        m_drawn.wait(&m_mutex);
+    if (const QImage held = pictures.pictures.value(path); !held.isNull()) return held;
+    if (const QImage read = pictures.file->read(path); !read.isNull())
+        return pictures.pictures[path] = read;
+    pictures.drawing.insert(path);
+    lock.unlock();
+    const QImage drawn = withoutUnusedAlpha(artwork::render(path, devicePixelRatio, scale));
+    lock.relock();
+    pictures.drawing.remove(path);
+    pictures.pictures.insert(path, drawn);
     pictures.drawnSinceWritten = true;
+    ++m_drawnCount;
+    m_drawn.wakeAll();
     // The timer belongs to the provider's thread.
     QMetaObject::invokeMethod(&m_writeTimer, qOverload<>(&QTimer::start));
-    return image;
+    return drawn;
+}
+
+void PictureProvider::drawAhead(QStringList paths, qreal devicePixelRatio, qreal scale) {
+    stopDrawingAhead();
+    m_stopAhead = false;
+    m_ahead = std::thread([this, paths = std::move(paths), devicePixelRatio, scale] {
+        for (const QString& path : paths) {
+            if (m_stopAhead) return;
+            picture(path, devicePixelRatio, scale);
+        }
+    });
+}
+
+void PictureProvider::stopDrawingAhead() {
+    m_stopAhead = true;
+    if (m_ahead.joinable()) m_ahead.join();
 }
 
 int PictureProvider::drawnCount() const {
     QMutexLocker lock(&m_mutex);
-    return m_drawn;
+    return m_drawnCount;
 }
 
 void PictureProvider::write() {

@@ -8,12 +8,16 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <QWaitCondition>
+#include <atomic>
 #include <map>
 #include <memory>
+#include <thread>
 
 namespace varn {
 
-// Hands out pictures exactly as artwork::render draws them. Each scale and pixel ratio has a
+// Hands out pictures as artwork::render draws them; those that cover every pixel come as RGB32,
+// which paints the same pixels faster. Each scale and pixel ratio has a
 // file of its own in the cache folder, which carries a key (the digest of the pictures'
 // sources and of the code that draws them, the Qt version, a drawing version, the pixel ratio
 // and the scale) and a checksum for its index and for each picture. A file that is damaged,
@@ -33,6 +37,11 @@ class PictureProvider : public QObject {
     // `scale`; a null image when it cannot be drawn.
     QImage picture(const QString& path, qreal devicePixelRatio, qreal scale);
 
+    // Draws those of `paths` that it does not hold yet on a thread of its own, in their order,
+    // while the caller goes on; a picture asked for meanwhile is drawn once, by either thread.
+    // A provider draws ahead for one call at a time: a new call first ends the last one.
+    void drawAhead(QStringList paths, qreal devicePixelRatio, qreal scale);
+
     // How many pictures this provider has drawn; the others came from the cache.
     int drawnCount() const;
 
@@ -46,13 +55,17 @@ class PictureProvider : public QObject {
     Sheet& sheet(qreal devicePixelRatio, qreal scale);
     QString key(qreal devicePixelRatio, qreal scale) const;
     void writeSheet(Sheet& sheet);
+    void stopDrawingAhead();
 
     const QString m_folder;
     const QString m_drawing;
     mutable QMutex m_mutex;
+    QWaitCondition m_drawn;  // a picture has been drawn
     std::map<std::pair<qreal, qreal>, std::unique_ptr<Sheet>> m_sheets;
-    int m_drawn = 0;
+    int m_drawnCount = 0;
     QTimer m_writeTimer;
+    std::thread m_ahead;
+    std::atomic<bool> m_stopAhead = false;
 };
 
 }  // namespace varn
