@@ -4,7 +4,7 @@
 # (the game opens at scale 1) and a large one (1.75). The game is started twice on each screen
 # with fresh settings: first with an empty cache, then once more on what the first start left
 # in the cache. Counts do not depend on the machine's load, unlike start-up times.
-#   bench/startup_callgrind.sh [VARN] [OUT_DIR]
+#   [SCREENS="640x480x24 ..."] bench/startup_callgrind.sh [VARN] [OUT_DIR]
 # Prints one line per start; the profiles stay in OUT_DIR for bench/startup_parts.py.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -33,8 +33,8 @@ stop_xvfb() {
     xvfb=
 }
 
-# profile NAME HOME COMMAND: one start until its first map; the game then gets a few seconds
-# to write its cache before it is ended.
+# profile NAME HOME COMMAND: one start until its first map. A program that keeps a cache in
+# $XDG_CACHE_HOME/varn is given time to write it before it is ended.
 profile() {
     local name=$1 home=$2
     shift 2
@@ -48,7 +48,13 @@ profile() {
         --dump-instr=no --separate-callers=30 "$@" >/dev/null 2>&1) &
     local pid=$!
     until [ -e "$file.1" ] || ! kill -0 "$pid" 2>/dev/null; do sleep 0.2; done
-    sleep 5
+    if [[ $name == varn-* ]]; then
+        for ((wait = 0; wait < 120; ++wait)); do
+            [ -n "$(ls "$home/cache/varn" 2>/dev/null)" ] && break
+            sleep 0.5
+        done
+    fi
+    sleep 3
     kill -TERM "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     local total
