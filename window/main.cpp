@@ -6,6 +6,7 @@
 #include "form1.h"
 #include "gamesession.h"
 #include "lazysoundoutput.h"
+#include "pictureprovider.h"
 #include "translations.h"
 
 namespace {
@@ -31,7 +32,9 @@ int main(int, char** argv) {
     const varn::Translations translations;
     varn::LazySoundOutput output(varn::LazySoundOutput::defaultModules());
     varn::GameSession session(output);
-    varn::Form1 form(session);
+    // Kept in the desktop's cache folder, and written there once the window is up.
+    varn::PictureProvider pictures;
+    varn::Form1 form(session, pictures);
     form.show();
     return app.exec();
 }

@@ -22,10 +22,11 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     // The window reads and writes its high-score file in the working directory, and its
-    // settings never in the developer's own folder.
+    // settings and drawn pictures never in the developer's own folders.
     QTemporaryDir scratch;
     QDir::setCurrent(scratch.path());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(scratch.path()));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(scratch.path()));
     qputenv("HOME", QFile::encodeName(scratch.path()));
     return RUN_ALL_TESTS();
 }
