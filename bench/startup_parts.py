@@ -26,7 +26,7 @@ PARTS = [
     ("loading fonts", r"^QFontDatabasePrivate::load\("),
     ("menu bar size", r"^QMenuBar::sizeHint\("),
     ("pictures", r"^varn::artwork::render\(|^varn::PictureProvider::"),
-    ("text fitting", r"^varn::\w+::fitTexts\("),
+    ("text fitting", r"^varn::\w+::fitTexts\(|^varn::fitText\("),
     ("first deal", r"^varn::Game::ng_click\("),
     ("showing", r"^QWidget::setVisible\("),
     ("work on other threads", r"^start_thread$|^start_thread'"),
