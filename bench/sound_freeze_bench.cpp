@@ -9,6 +9,7 @@
 
 #include "boardpicture.h"
 #include "form1.h"
+#include "pictureprovider.h"
 #include "gamesession.h"
 #include "recordingoutput.h"
 #include "sdlsoundoutput.h"
@@ -45,7 +46,8 @@ void measure(const char* what, varn::SoundOutput& output, const varn::SdlSoundOu
              int freezeAfter = -1) {
     varn::SplitMixSource random(1);
     varn::GameSession session(output, &random);
-    varn::Form1 form(session);
+    varn::PictureProvider pictures;
+    varn::Form1 form(session, pictures);
     form.show();
     for (int move = 0; move < freezeAfter; ++move)
         columnMove(form);

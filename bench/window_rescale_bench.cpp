@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "form1.h"
+#include "pictureprovider.h"
 #include "gamesession.h"
 #include "recordingoutput.h"
 #include "splitmixsource.h"
@@ -41,7 +42,8 @@ int main(int argc, char** argv) {
     varn::test::RecordingOutput output;
     varn::SplitMixSource random(1);
     varn::GameSession session(output, &random);
-    varn::Form1 form(session);
+    varn::PictureProvider pictures;
+    varn::Form1 form(session, pictures);
     form.show();
     QApplication::processEvents();
     std::vector<double> times = timeRescales(form);

@@ -9,6 +9,7 @@
 
 #include "boardpicture.h"
 #include "form1.h"
+#include "pictureprovider.h"
 #include "gamesession.h"
 #include "recordingoutput.h"
 #include "splitmixsource.h"
@@ -39,7 +40,8 @@ int main(int argc, char** argv) {
     varn::test::RecordingOutput output;  // the clip is not the point here
     varn::SplitMixSource random(1);
     varn::GameSession session(output, &random);
-    varn::Form1 form(session);
+    varn::PictureProvider pictures;
+    varn::Form1 form(session, pictures);
     form.show();
     constexpr int kRuns = 5;
     std::printf("settle of ten ticks in the real window (%s platform)\n",

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
 #include "artwork.h"
 #include "boardcursor.h"
@@ -15,6 +16,7 @@
 #include "fittedfont.h"
 #include "fonts.h"
 #include "picturebox.h"
+#include "pictureprovider.h"
 
 namespace varn {
 
@@ -24,10 +26,7 @@ QString translated(const char* text) {
     return QCoreApplication::translate("varn::Form1", text);
 }
 
-// A picture drawn from its source at the scale's size, sharp at the screen's pixel ratio.
-QPixmap pixmapOf(const QString& path, const DesignScale& scale) {
-    return QPixmap::fromImage(artwork::render(path, qApp->devicePixelRatio(), scale.factor()));
-}
+const QString kPointer = QStringLiteral("pointer.svg");
 
 // A control's design font at the window's scale.
 QFont scaledFont(const Control::Font& font, const DesignScale& scale) {
@@ -36,21 +35,21 @@ QFont scaledFont(const Control::Font& font, const DesignScale& scale) {
 
 // Drawn the way the pieces are: an icon read from its file would have Qt load its icon engine
 // and every image-format plugin while the game starts.
-QIcon drawnIcon() {
+QIcon drawnIcon(PictureProvider& pictures) {
     const QString path = artwork::picturePath(QStringLiteral("icon.svg"));
     QIcon icon;
     for (const qreal scale : {1.0, 2.0})
-        icon.addPixmap(QPixmap::fromImage(artwork::render(path, 1.0, scale)));
+        icon.addPixmap(QPixmap::fromImage(pictures.picture(path, 1.0, scale)));
     return icon;
 }
 
 }  // namespace
 
-DesignView::DesignView(QMainWindow& window) : QObject(&window), m_window(window) {
+DesignView::DesignView(QMainWindow& window, PictureProvider& pictures)
+    : QObject(&window), m_window(window), m_pictures(pictures) {
     const DesignTable& design = designTable();
     m_cellPatterns.fill(-1);
     window.setWindowTitle(QString::fromLatin1(design.caption));
-    window.setWindowIcon(drawnIcon());
     // The window's inside, wider or taller than the design as the player sizes it; the design
     // lies centred on it, on the same ground.
     m_surface = new PictureBox(QStringLiteral("surface"), &window);
@@ -77,6 +76,8 @@ void DesignView::buildControls() {
         Q_ASSERT(parent);
         QWidget* widget = buildControl(design, parent);
         wireControl(design, widget);
+        // A picture or a fitted text waits until its control is shown.
+        if (design.picture || design.fitted) widget->installEventFilter(this);
         m_controls.push_back({&design, widget});
     }
 }
@@ -131,6 +132,8 @@ void DesignView::buildCells() {
     const CellGrid& grid = designTable().cells;
     m_boardFrame = control<PictureBox>(grid.frame);
     m_boardFrame->setFocusPolicy(Qt::StrongFocus);
+    // The board is in every first frame: its first paint starts drawing the rest.
+    m_boardFrame->installEventFilter(this);
     // The rules give the frame's backing the focus; the frame with the cells takes the keys.
     m_boardFrame->parentWidget()->setFocusProxy(m_boardFrame);
     m_cellArea = new QWidget(m_boardFrame);
@@ -157,12 +160,16 @@ void DesignView::orderKeys() {
 }
 
 void DesignView::applyScale(const DesignScale& scale) {
-    if (scale != m_scale || m_patterns[0].isNull()) {
+    if (scale != m_scale || !m_placed) {
+        m_placed = true;
         m_scale = scale;
-        renderPictures();
+        m_patterns.fill(QPixmap());
+        drawAhead(dealtPictures());
         placeControls();
         m_design->resize(scale.designSize());
         fitTexts();
+        // The hot spot is the fingertip, the top-left pixel.
+        m_ownPointer = QCursor(picture(artwork::picturePath(kPointer)), 0, 0);
         setPointer(m_pointer);
     }
     m_design->move((m_surface->width() - m_design->width()) / 2,
@@ -171,14 +178,13 @@ void DesignView::applyScale(const DesignScale& scale) {
 
 void DesignView::placeControls() {
     const qreal ring = 2 * m_scale.factor();
-    for (const auto& [design, widget] : m_controls) {
-        widget->setGeometry(m_scale.toPixels(design->twips));
-        if (design->font.family) widget->setFont(scaledFont(design->font, m_scale));
-        auto* box = qobject_cast<PictureBox*>(widget);
-        if (box && design->picture) {
-            box->setPicture(pixmapOf(artwork::picturePath(design->picture), m_scale), design->fill);
-        }
-        if (box) box->setRingWidth(ring);
+    for (Placed& placed : m_controls) {
+        placed.widget->setGeometry(m_scale.toPixels(placed.design->twips));
+        if (placed.design->font.family)
+            placed.widget->setFont(scaledFont(placed.design->font, m_scale));
+        if (auto* box = qobject_cast<PictureBox*>(placed.widget)) box->setRingWidth(ring);
+        placed.pictureDue = placed.design->picture != nullptr;
+        bringUpToDate(placed);
     }
     m_cellArea->setGeometry(m_boardFrame->rect().adjusted(1, 1, -1, -1));
     for (int cell = 0; cell < kCellCount; ++cell) {
@@ -188,27 +194,75 @@ void DesignView::placeControls() {
     }
 }
 
-void DesignView::renderPictures() {
-    for (int index = 0; index < int(m_patterns.size()); ++index) {
-        if (isPatternIndex(index))
-            m_patterns[index] = pixmapOf(artwork::patternPath(index), m_scale);
-    }
-    // The hot spot is the fingertip, the top-left pixel.
-    m_ownPointer =
-        QCursor(pixmapOf(artwork::picturePath(QStringLiteral("pointer.svg")), m_scale), 0, 0);
-}
-
 // Once every control stands in its place: a caption's room ends where the value beside it
 // begins.
 void DesignView::fitTexts() {
-    for (const auto& [design, widget] : m_controls) {
-        if (design->fitted) fitText(*widget, scaledFont(design->font, m_scale), m_scale.factor());
+    for (Placed& placed : m_controls) {
+        placed.fitDue = placed.design->fitted;
+        bringUpToDate(placed);
     }
+}
+
+// A control's picture and fitted text at the current scale, once it is on the screen: those of
+// the help panel wait until the panel first opens, and the window's until it is first shown.
+void DesignView::bringUpToDate(Placed& placed) {
+    if (!placed.widget->isVisible()) return;
+    if (placed.pictureDue) {
+        static_cast<PictureBox*>(placed.widget)
+            ->setPicture(picture(artwork::picturePath(placed.design->picture)),
+                         placed.design->fill);
+        placed.pictureDue = false;
+    }
+    if (placed.fitDue) {
+        fitText(*placed.widget, scaledFont(placed.design->font, m_scale), m_scale.factor());
+        placed.fitDue = false;
+    }
+}
+
+QPixmap DesignView::picture(const QString& path) const {
+    return QPixmap::fromImage(m_pictures.picture(path, qApp->devicePixelRatio(), m_scale.factor()));
+}
+
+// One rendering of each pattern at a scale, drawn when a cell first shows it, shared by every
+// cell that shows it.
+const QPixmap& DesignView::pattern(int index) {
+    QPixmap& pattern = m_patterns[index];
+    if (pattern.isNull()) pattern = picture(artwork::patternPath(index));
+    return pattern;
+}
+
+void DesignView::drawAhead(const QStringList& paths) {
+    m_pictures.drawAhead(paths, qApp->devicePixelRatio(), m_scale.factor());
+}
+
+// The pieces that a deal can show, in the order opposite to the window's own, so that the
+// provider's thread and the window's meet in the middle. The window's boxes draw their
+// pictures as they are first shown, when the help panel is known to be closed.
+QStringList DesignView::dealtPictures() {
+    QStringList paths;
+    for (int index = piece::PatternCount - 1; index >= 0; --index) {
+        if (isBoardCode(index) && index != piece::Empty) paths.append(artwork::patternPath(index));
+    }
+    return paths;
+}
+
+// The rest: the effects of a move, the help panel's texture and the icon, on the provider's
+// thread and the window's, once the window has shown its first frame.
+void DesignView::drawTheRest() {
+    QStringList paths;
+    for (const Placed& placed : m_controls) {
+        if (placed.design->picture) paths.append(artwork::picturePath(placed.design->picture));
+    }
+    for (int index = 0; index < piece::PatternCount; ++index) {
+        if (isPatternIndex(index)) paths.append(artwork::patternPath(index));
+    }
+    drawAhead(paths);
+    m_window.setWindowIcon(drawnIcon(m_pictures));
 }
 
 void DesignView::showPattern(int cell, int pattern) {
     m_cellPatterns[cell] = pattern;
-    m_cells[cell]->setPicture(m_patterns[pattern]);
+    m_cells[cell]->setPicture(this->pattern(pattern));
     m_cells[cell]->setAccessibleName(cellName(pattern, cell));
 }
 
@@ -225,6 +279,15 @@ void DesignView::setPointer(Pointer pointer) {
 bool DesignView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_surface && event->type() == QEvent::Resize)
         applyScale(DesignScale::fitting(m_surface->size()));
+    if (watched == m_boardFrame && event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, &DesignView::drawTheRest);
+    }
+    if (event->type() == QEvent::Show) {
+        for (Placed& placed : m_controls) {
+            if (placed.widget == watched) bringUpToDate(placed);
+        }
+    }
     return QObject::eventFilter(watched, event);
 }
 

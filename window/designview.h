@@ -18,6 +18,7 @@ class QMainWindow;
 namespace varn {
 
 struct Control;
+class PictureProvider;
 
 // Every control of the design and the cells, placed at the design's twips times one scale,
 // which follows the size of the window's inside; the design lies centred on it. Whatever the
@@ -26,11 +27,12 @@ class DesignView : public QObject {
     Q_OBJECT
 
   public:
-    explicit DesignView(QMainWindow& window);
+    // The pictures come from `pictures`, which must outlive the view.
+    DesignView(QMainWindow& window, PictureProvider& pictures);
 
     const DesignScale& scale() const { return m_scale; }
-    // Draws the pictures and places every control anew when the scale changes; otherwise only
-    // centres the design on the window's inside.
+    // Places every control anew and draws the pictures on the screen when the scale changes;
+    // otherwise only centres the design on the window's inside.
     void applyScale(const DesignScale& scale);
     // A translation longer than the English shrinks its font just enough.
     void fitTexts();
@@ -57,6 +59,8 @@ class DesignView : public QObject {
     struct Placed {
         const Control* design;
         QWidget* widget;
+        bool pictureDue = false;  // its picture is not drawn at the current scale yet
+        bool fitDue = false;      // nor its text fitted
     };
 
     void buildControls();
@@ -66,10 +70,18 @@ class DesignView : public QObject {
     void buildCells();
     void orderKeys();
     void placeControls();
-    void renderPictures();
+    void bringUpToDate(Placed& placed);
+    QPixmap picture(const QString& path) const;
+    const QPixmap& pattern(int index);
+    void drawAhead(const QStringList& paths);
+    static QStringList dealtPictures();
+    void drawTheRest();
 
     QMainWindow& m_window;
+    PictureProvider& m_pictures;
     DesignScale m_scale;
+    bool m_placed = false;   // at a scale yet
+    bool m_painted = false;  // the first frame is on the screen
     PictureBox* m_surface = nullptr;     // the window's inside, on which the design is centred
     PictureBox* m_design = nullptr;      // the design's own surface, at the design's size
     std::vector<Placed> m_controls;      // in the order of the table of controls
@@ -78,7 +90,7 @@ class DesignView : public QObject {
     std::array<PictureBox*, kCellCount> m_cells{};        // Element
     std::array<QRect, kCellCount> m_cellPlaces{};         // in twips, as the rules placed them
     std::array<int, kCellCount> m_cellPatterns{};         // -1 before a picture is shown
-    std::array<QPixmap, piece::PatternCount> m_patterns;  // Uzorak: index 9 stays empty
+    std::array<QPixmap, piece::PatternCount> m_patterns;  // Uzorak: null until first shown
     QCursor m_ownPointer;
     Pointer m_pointer = Pointer::Custom;
 };

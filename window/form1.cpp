@@ -22,10 +22,10 @@
 
 namespace varn {
 
-Form1::Form1(GameSession& session) : m_session(session) {
+Form1::Form1(GameSession& session, PictureProvider& pictures) : m_session(session) {
     QAccessible::installFactory(AccessiblePictureBox::factory);
     session.attach(*this);
-    m_view = new DesignView(*this);
+    m_view = new DesignView(*this, pictures);
     connect(m_view, &DesignView::handlerCalled, this,
             [this](auto handler, int cell) { run(handler, cell); });
     m_menus = std::make_unique<DesignMenuBar>(

@@ -20,6 +20,7 @@ class QLabel;
 namespace varn {
 
 class DesignMenuBar;
+class PictureProvider;
 class WindowSettings;
 class WindowZoom;
 
@@ -27,9 +28,9 @@ class Form1 : public QMainWindow, public GameWindow {
     Q_OBJECT
 
   public:
-    // The rules, the sound and the timer of `session`, which must outlive the window, act on
-    // this window until it closes.
-    explicit Form1(GameSession& session);
+    // The rules, the sound and the timer of `session` act on this window until it closes; its
+    // pictures come from `pictures`. Both must outlive the window.
+    Form1(GameSession& session, PictureProvider& pictures);
     ~Form1() override;
 
     Game& game() { return m_session.game(); }

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "fonts.h"
 #include "form1.h"
 #include "gamesession.h"
 #include "lazysoundoutput.h"
+#include "pictureprovider.h"
 #include "savedgamefile.h"
 #include "startoptions.h"
 #include "translations.h"
@@ -36,14 +36,15 @@ int main(int argumentCount, char** argv) {
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
 
-    varn::installFontSubstitutes();
     // The desktop's language, from LANGUAGE, LC_ALL, LC_MESSAGES and LANG.
     const varn::Translations translations;
     varn::LazySoundOutput output(varn::LazySoundOutput::defaultModules());
     varn::GameSession session(output);
     session.keepSavedGame(varn::savedGamePath());
     if (options.game) session.chooseNextGame(*options.game);
-    varn::Form1 form(session);
+    // Kept in the desktop's cache folder, and written there once the window is up.
+    varn::PictureProvider pictures;
+    varn::Form1 form(session, pictures);
     form.show();
     return app.exec();
 }

@@ -2,8 +2,8 @@
 #include "scorepanel.h"
 
 #include <QLabel>
-#include <QStringDecoder>
 
+#include "codepage1250.h"
 #include "scorename.h"
 
 namespace varn {
@@ -12,9 +12,7 @@ namespace {
 
 // Labels show the 8-bit text of the Central European code page the game's files use.
 QString fromCodePage(const std::string& text) {
-    QStringDecoder decoder("windows-1250");
-    if (!decoder.isValid()) return QString::fromLatin1(text.data(), qsizetype(text.size()));
-    return decoder.decode(QByteArrayView(text.data(), qsizetype(text.size())));
+    return QString::fromStdU16String(fromCodePage1250(text));
 }
 
 }  // namespace

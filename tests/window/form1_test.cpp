@@ -127,7 +127,9 @@ class ScalingTest : public Form1Test {
 };
 
 TEST_F(ScalingTest, TheDesignScalesWithTheWindowAndItsCommands) {
-    EXPECT_FALSE(m_form->windowIcon().isNull()) << "the desktop shows the game's icon";
+    // Drawn once the first frame is on the screen.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !m_form->windowIcon().isNull(); }))
+        << "the desktop shows the game's icon";
     const Step steps[] = {
         {[] {}, 1},
         {[this] { type(Qt::Key_Plus, Qt::ControlModifier); }, 1.25},
@@ -163,6 +165,7 @@ TEST_F(ScalingTest, TheDesignScalesWithTheWindowAndItsCommands) {
 // Each picture sits where its box puts it: at the top-left corner, centred or tiled.
 TEST_F(Form1Test, PicturesFillTheirBoxes) {
     m_form->showPattern(0, piece::Empty);
+    m_form->pomoc_Click();  // the help panel's texture is drawn when the panel opens
     const QColor face = cell(0)->palette().color(QPalette::Button);
     const QColor frame = cell(0)->palette().color(QPalette::Dark);
     const QColor ground = QColor::fromRgb(designTable().ground);

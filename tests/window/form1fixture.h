@@ -18,6 +18,7 @@
 #include "form1.h"
 #include "gamesession.h"
 #include "picturebox.h"
+#include "pictureprovider.h"
 #include "recordingoutput.h"
 
 namespace varn::test {
@@ -29,7 +30,7 @@ class Form1Test : public ::testing::Test {
         QFile::remove(QStringLiteral("Varn_hsc.nrz"));
         m_form.reset();
         m_session = std::make_unique<GameSession>(m_output, &m_random);
-        m_form = std::make_unique<Form1>(*m_session);
+        m_form = std::make_unique<Form1>(*m_session, m_pictures);
         if (atActualSize) item("actualSize")->trigger();
         m_form->show();
         m_form->activateWindow();
@@ -107,6 +108,7 @@ class Form1Test : public ::testing::Test {
     RecordingOutput m_output;
     ConstantSource m_random;
     std::unique_ptr<GameSession> m_session;
+    PictureProvider m_pictures;
     std::unique_ptr<Form1> m_form;
 };
 

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "fonts.h"
 
 namespace {
 // The offscreen platform cannot size windows to their contents and says so each time.
@@ -22,13 +21,13 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    varn::installFontSubstitutes();
     // The window reads and writes its high-score file in the working directory, and its
-    // settings and table of scores never in the developer's own folders.
+    // settings, table of scores and drawn pictures never in the developer's own folders.
     QTemporaryDir scratch;
     QDir::setCurrent(scratch.path());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(scratch.path()));
     qputenv("XDG_DATA_HOME", QFile::encodeName(scratch.path()));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(scratch.path()));
     qputenv("HOME", QFile::encodeName(scratch.path()));
     return RUN_ALL_TESTS();
 }

@@ -104,7 +104,8 @@ TEST_F(SettingsTest, WithTheSoundOffAMovePlaysNoClipAndTheDeviceStaysClosed) {
     write("[sound]\non=false\n");
     SdlSoundOutput output;
     GameSession session(output, &m_random);
-    Form1 form(session);
+    PictureProvider pictures;
+    Form1 form(session, pictures);
     form.game().tables() = boardFromPicture(kLShape);
     form.game().Element_Click(55);
     form.game().Element_Click(0);

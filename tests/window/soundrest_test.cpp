@@ -14,6 +14,7 @@
 #include "embeddedsounddesign.h"
 #include "embedsoundarray.h"
 #include "form1.h"
+#include "pictureprovider.h"
 #include "gamesession.h"
 #include "sdlsoundoutput.h"
 
@@ -52,7 +53,8 @@ TEST(SoundRest, MovesAreHeardOnceAServerThatStartedLateOrDiedRuns) {
                                                   .clock = [&] { return now; }});
     test::ConstantSource random;
     GameSession session(output, &random);
-    Form1 form(session);
+    PictureProvider pictures;
+    Form1 form(session, pictures);
     session.sound().findChild<QTimer*>(QStringLiteral("soundRest"))->setInterval(600'000);
     ASSERT_TRUE(server("stop"));
     EXPECT_EQ(moveStreams(form, output), 0);
@@ -76,7 +78,8 @@ TEST(SoundRest, MovesGoOnWhileTheServerIsFrozenAndAreHeardOnceItThaws) {
     SdlSoundOutput output;
     test::ConstantSource random;
     GameSession session(output, &random);
-    Form1 form(session);
+    PictureProvider pictures;
+    Form1 form(session, pictures);
     session.sound().findChild<QTimer*>(QStringLiteral("soundRest"))->setInterval(600'000);
     ASSERT_TRUE(server("freeze"));
     for (int move = 1; move <= 3; ++move) {
@@ -96,7 +99,8 @@ TEST(SoundRest, WindowGivesTheDeviceBackOnceTheLastClipHasEnded) {
     SdlSoundOutput output(SdlSoundOutput::Options{.openWait = std::chrono::seconds(10)});
     test::ConstantSource random;
     GameSession session(output, &random);
-    Form1 form(session);
+    PictureProvider pictures;
+    Form1 form(session, pictures);
     auto* rest = session.sound().findChild<QTimer*>(QStringLiteral("soundRest"));
     ASSERT_NE(rest, nullptr);
     rest->setInterval(1000);  // the quiet spell, shortened but longer than the move's fall

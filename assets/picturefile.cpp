@@ -1,0 +1,133 @@
+// picturefile.cpp: reading a cache file only through its checksums, and writing it whole.
+#include "picturefile.h"
+
+#include <QDataStream>
+#include <QSaveFile>
+#include <zlib.h>
+
+#include <cstring>
+
+namespace varn {
+
+namespace {
+
+constexpr char kMagic[8] = {'V', 'A', 'R', 'N', 'P', 'I', 'C', 'S'};
+constexpr quint32 kFormatVersion = 1;
+constexpr qsizetype kPrefixLength = sizeof kMagic + 3 * sizeof(quint32);
+// An index longer than this is damage, not a cache of the game's few dozen pictures.
+constexpr quint32 kLongestIndex = 64 * 1024;
+constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_0;
+
+quint32 crcOf(const uchar* bytes, quint64 length) {
+    return quint32(crc32_z(crc32_z(0, nullptr, 0), bytes, length));
+}
+
+struct Prefix {
+    quint32 version = 0;
+    quint32 indexLength = 0;
+    quint32 indexCrc = 0;
+};
+
+QByteArray prefixBytes(const Prefix& prefix) {
+    QByteArray bytes(kMagic, sizeof kMagic);
+    for (const quint32 field : {prefix.version, prefix.indexLength, prefix.indexCrc})
+        bytes.append(reinterpret_cast<const char*>(&field), sizeof field);
+    return bytes;
+}
+
+bool readPrefix(const QByteArray& bytes, Prefix& prefix) {
+    if (bytes.size() != kPrefixLength || !bytes.startsWith(QByteArray(kMagic, sizeof kMagic)))
+        return false;
+    std::memcpy(&prefix, bytes.constData() + sizeof kMagic, sizeof prefix);
+    return prefix.version == kFormatVersion && prefix.indexLength <= kLongestIndex;
+}
+
+}  // namespace
+
+PictureFile::PictureFile(const QString& path, const QString& key) : m_file(path) {
+    if (!m_file.open(QIODevice::ReadOnly) || !readIndex(key)) {
+        m_index.clear();
+        m_file.close();
+    }
+}
+
+bool PictureFile::readIndex(const QString& key) {
+    Prefix prefix;
+    if (!readPrefix(m_file.read(kPrefixLength), prefix)) return false;
+    const QByteArray index = m_file.read(prefix.indexLength);
+    if (index.size() != qsizetype(prefix.indexLength) ||
+        crcOf(reinterpret_cast<const uchar*>(index.constData()), quint64(index.size())) !=
+            prefix.indexCrc) {
+        return false;
+    }
+    m_pixelsStart = kPrefixLength + index.size();
+    QDataStream stream(index);
+    stream.setVersion(kStreamVersion);
+    QString storedKey;
+    quint32 count = 0;
+    stream >> storedKey >> count;
+    if (storedKey != key) return false;
+    for (quint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+        QString name;
+        Entry entry;
+        stream >> name >> entry.width >> entry.height >> entry.bytesPerLine >> entry.format >>
+            entry.devicePixelRatio >> entry.offset >> entry.length >> entry.crc;
+        m_index.insert(name, entry);
+    }
+    return stream.status() == QDataStream::Ok && stream.atEnd();
+}
+
+QImage PictureFile::read(const QString& name) {
+    const auto found = m_index.constFind(name);
+    if (found == m_index.constEnd()) return {};
+    const Entry& entry = *found;
+    if (entry.format <= QImage::Format_Invalid || entry.format >= QImage::NImageFormats)
+        return {};
+    QImage image(entry.width, entry.height, QImage::Format(entry.format));
+    if (image.isNull() || image.bytesPerLine() != entry.bytesPerLine ||
+        quint64(image.sizeInBytes()) != entry.length ||
+        !m_file.seek(m_pixelsStart + qint64(entry.offset)) ||
+        m_file.read(reinterpret_cast<char*>(image.bits()), qint64(entry.length)) !=
+            qint64(entry.length) ||
+        crcOf(image.constBits(), entry.length) != entry.crc) {
+        return {};
+    }
+    image.setDevicePixelRatio(entry.devicePixelRatio);
+    return image;
+}
+
+// The index of `pictures`, their pixels laid end to end in the order of the hash.
+QByteArray PictureFile::indexOf(const QString& key, const QHash<QString, QImage>& pictures) {
+    QByteArray index;
+    QDataStream stream(&index, QIODevice::WriteOnly);
+    stream.setVersion(kStreamVersion);
+    stream << key << quint32(pictures.size());
+    quint64 offset = 0;
+    for (auto it = pictures.cbegin(); it != pictures.cend(); ++it) {
+        const QImage& image = it.value();
+        const auto length = quint64(image.sizeInBytes());
+        stream << it.key() << qint32(image.width()) << qint32(image.height())
+               << qint32(image.bytesPerLine()) << qint32(image.format())
+               << image.devicePixelRatio() << offset << length
+               << crcOf(image.constBits(), length);
+        offset += length;
+    }
+    return index;
+}
+
+bool PictureFile::write(const QString& path, const QString& key,
+                        const QHash<QString, QImage>& pictures) {
+    const QByteArray index = indexOf(key, pictures);
+    const Prefix prefix{kFormatVersion, quint32(index.size()),
+                        crcOf(reinterpret_cast<const uchar*>(index.constData()),
+                              quint64(index.size()))};
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(prefixBytes(prefix));
+    file.write(index);
+    for (const QImage& image : pictures)
+        file.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+    return file.commit();
+}
+
+}  // namespace varn

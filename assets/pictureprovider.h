@@ -1,0 +1,71 @@
+// pictureprovider.h: the game's pictures drawn at a scale, kept on disk so that a later start
+// reads them instead of drawing them again.
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <QWaitCondition>
+#include <atomic>
+#include <map>
+#include <memory>
+#include <thread>
+
+namespace varn {
+
+// Hands out pictures as artwork::render draws them; those that cover every pixel come as RGB32,
+// which paints the same pixels faster. Each scale and pixel ratio has a
+// file of its own in the cache folder, which carries a key (the digest of the pictures'
+// sources and of the code that draws them, the Qt version, a drawing version, the pixel ratio
+// and the scale) and a checksum for its index and for each picture. A file that is damaged,
+// stale, unreadable or of another format is passed over: the pictures are drawn afresh and the
+// file is written anew. Files are written whole under a new name and renamed over the old one,
+// 250 ms after the last picture drawn, so a start-up is never slowed by the writing and a
+// crash leaves the old file or the new one. Pictures may be asked for from any thread.
+class PictureProvider : public QObject {
+  public:
+    // Keeps its files in `folder`. `drawing` stands for how the pictures are drawn; by default
+    // the digest of their sources and of the code that draws them, taken at build time.
+    explicit PictureProvider(QString folder = defaultFolder(), QString drawing = {},
+                             QObject* parent = nullptr);
+    ~PictureProvider() override;
+
+    // The picture at resource `path` as artwork::render draws it at `devicePixelRatio` and
+    // `scale`; a null image when it cannot be drawn.
+    QImage picture(const QString& path, qreal devicePixelRatio, qreal scale);
+
+    // Draws those of `paths` that it does not hold yet on a thread of its own, in their order,
+    // while the caller goes on; a picture asked for meanwhile is drawn once, by either thread.
+    // A provider draws ahead for one call at a time: a new call first ends the last one.
+    void drawAhead(QStringList paths, qreal devicePixelRatio, qreal scale);
+
+    // How many pictures this provider has drawn; the others came from the cache.
+    int drawnCount() const;
+
+    // $XDG_CACHE_HOME/varn, or ~/.cache/varn where that is unset.
+    static QString defaultFolder();
+
+  private:
+    struct Sheet;
+    // Writes the file of every scale at which a picture has been drawn since it was read.
+    void write();
+    Sheet& sheet(qreal devicePixelRatio, qreal scale);
+    QString key(qreal devicePixelRatio, qreal scale) const;
+    void writeSheet(Sheet& sheet);
+    void stopDrawingAhead();
+
+    const QString m_folder;
+    const QString m_drawing;
+    mutable QMutex m_mutex;
+    QWaitCondition m_drawn;  // a picture has been drawn
+    std::map<std::pair<qreal, qreal>, std::unique_ptr<Sheet>> m_sheets;
+    int m_drawnCount = 0;
+    QTimer m_writeTimer;
+    std::thread m_ahead;
+    std::atomic<bool> m_stopAhead = false;
+};
+
+}  // namespace varn
