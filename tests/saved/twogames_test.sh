@@ -1,8 +1,9 @@
 #!/bin/sh
 # twogames_test.sh VARN_REPLAY: two games save to the same file at once, each a varn-replay fed
 # through a FIFO, as two windows would. The file always comes to hold one whole game, that of
-# the last to act, with its history; a game killed with SIGKILL in the middle of a run of
-# actions leaves a whole game of its own, and the other takes the file back with its next action.
+# the last to act, with its history, once its writer has put it in place; a game killed with
+# SIGKILL in the middle of a run of actions leaves a whole game of its own, and the other takes
+# the file back with its next action.
 set -eu
 replay=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -74,6 +75,14 @@ holds redo
 act b 4 "mirror"
 yes left | head -n 300 >&3
 await a 24
+# A game that finds another's file in place puts its own there on its writer's thread; from
+# then on each record is in the file as soon as its action ends.
+tries=0
+until stat -L -c %d:%i /proc/"$pid_a"/fd/* 2>/dev/null | grep -qx "$(stat -c %d:%i game.txt)"; do
+    tries=$((tries + 1))
+    [ "$tries" -le 400 ] || fail "game a never put its own file in place"
+    sleep 0.05
+done
 kill -KILL "$pid_a"
 wait "$pid_a" || true
 states_of a.out >a.states
