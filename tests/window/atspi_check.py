@@ -5,7 +5,8 @@ start's scale, the cursor's cell announced as an arrow key moves it, a move scor
 cell's press action, the announced score, a mirror and the stored high score. It starts the
 game with --game 2026, whose board must be the one that the replay driver's `game 2026` deals
 (tests/replay/cases/numbered.expected), enters the scores of two games under two names and
-reads the Scores dialog's table of the best games row by row, with its column titles.
+reads the Scores dialog's table of the best games row by row, with its column titles. Started
+once more, it must go on with the saved game 2026 under its own number.
 
     /usr/bin/python3 atspi_check.py PATH/TO/varn [LANGUAGE TRANSLATION.ts]
 
@@ -272,6 +273,34 @@ def check_two_games(game, app, pyatspi, texts, env, first):
              == replayed_board(2026, texts))
 
 
+def stop(game):
+    game.terminate()
+    try:
+        game.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        game.kill()
+        game.wait()
+
+
+def check_resumed(varn, scratch, env, pyatspi, texts):
+    """Started again, the game goes on with game 2026 as it was left, under its own number."""
+    game = subprocess.Popen([varn], cwd=scratch, env=env, stderr=subprocess.DEVNULL)
+    try:
+        app = wait_for(game, "the program again", lambda: find_app(pyatspi))
+        cell = texts.cell_pattern()
+        kinds = wait_for(game, "the board again", lambda: read_cells(app, pyatspi, cell))[0]
+        check(kinds == replayed_board(2026, texts), "the restored game is not game 2026")
+        pressing = press_opening(texts("Form1", "Game number…"), pyatspi.ROLE_MENU_ITEM)
+        shown = wait_for(game, "this game's number", lambda: named(
+            app, texts("GameNumberDialog", "&This game").replace("&", ""), pyatspi.ROLE_TEXT))
+        number = shown.queryText().getText(0, -1)
+        keys(env, texts("GameNumberDialog", "Game number"), ["key", "Escape"])
+        check(pressing.wait(timeout=20) == 0, "the press of Game number failed")
+        check(number == "2026", f"the restored game's number reads {number!r}")
+    finally:
+        stop(game)
+
+
 def play(varn, scratch, display, language, texts):
     # Qt's remarks while it starts (here those about the screen) must not stop the game, and
     # those after (about drag and drop, when the window is shown) reach the terminal.
@@ -353,12 +382,8 @@ def play(varn, scratch, display, language, texts):
         remarks.seek(0)
         check("qt.qpa.xdnd" in remarks.read(), "Qt's remarks after start-up were swallowed")
     finally:
-        game.terminate()
-        try:
-            game.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            game.kill()
-            game.wait()
+        stop(game)
+    check_resumed(varn, scratch, env, pyatspi, texts)
 
 
 def in_private_session(arguments, script=__file__, seconds=180):
@@ -399,7 +424,7 @@ def main():
         xvfb.terminate()
         xvfb.wait()
     print(f"atspi_check: {language}: game 2026's board, cells, buttons, the cursor, a move, a "
-          "mirror, the high score and the table of two games' scores")
+          "mirror, the high score, the table of two games' scores and the restored game's number")
 
 
 if __name__ == "__main__":
