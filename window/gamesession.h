@@ -51,7 +51,7 @@ class GameSession {
     std::optional<Game> m_game;
     std::string m_savedGamePath;
     bool m_numberChosen = false;
-    std::unique_ptr<GameSaver> m_saver;  // after the game, which it listens to
+    std::unique_ptr<GameSaver> m_saver;     // after the game, which it listens to
     std::unique_ptr<SoundPlayers> m_sound;  // EmbedSound1
     QTimer m_fallTimer;
 };

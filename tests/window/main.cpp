@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-
 namespace {
 // The offscreen platform cannot size windows to their contents and says so each time.
 void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
