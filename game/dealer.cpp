@@ -28,11 +28,14 @@ void Dealer::LayOutBoard() {
 }
 
 void Dealer::layOut(bool deal) {
+    // Nothing in here lets window events run, so the board cannot move under the loop.
+    const int left = m_window.boardLeft();
+    const int top = m_window.boardTop();
     for (int row = 0; row < kBoardSide; ++row) {
         for (int column = 0; column < kBoardSide; ++column) {
             const int cell = cellAt(row, column);
-            m_window.placeCell(cell, kCellTwips * column + m_window.boardLeft(),
-                               kCellTwips * row + m_window.boardTop(), kCellTwips, kCellTwips);
+            m_window.placeCell(cell, kCellTwips * column + left, kCellTwips * row + top, kCellTwips,
+                               kCellTwips);
             Code code = m_tables.Board[cell];
             if (deal && code == piece::Empty) code = drawPiece(m_random);
             m_window.showPattern(cell, code);

@@ -22,28 +22,38 @@ History::History(const std::vector<GameState>& states, std::size_t position) {
     if (!states.empty()) moveTo(position);
 }
 
+History::History(const History& other)
+    : m_count(other.m_count),
+      m_labels(other.m_labels),
+      m_position(other.m_position),
+      m_current(other.m_current) {
+    for (std::size_t first = 0; first < m_count; first += kBlockStates)
+        m_blocks.push_back(std::make_unique<Block>(*other.m_blocks[first / kBlockStates]));
+}
+
 std::vector<GameState> History::states() const {
     std::vector<GameState> all;
-    all.reserve(m_states.size());
-    for (std::size_t index = 0; index < m_states.size(); ++index)
+    all.reserve(m_count);
+    for (std::size_t index = 0; index < m_count; ++index)
         all.push_back(unpack(index));
     return all;
 }
 
 void History::record(const GameState& before, const GameState& after) {
-    if (!m_states.empty()) {
-        m_states.resize(m_position + 1);
+    if (m_count != 0) {
+        m_count = m_position + 1;
         while (!m_labels.empty() && m_labels.back().first > m_position)
             m_labels.pop_back();
     }
-    if (m_states.empty() || before != m_current) push(before);
+    if (m_count == 0 || before != m_current) push(before);
     push(after);
-    m_position = m_states.size() - 1;
+    m_position = m_count - 1;
     m_current = after;
 }
 
 void History::clear() {
-    m_states.clear();
+    m_blocks.clear();
+    m_count = 0;
     m_labels.clear();
     m_position = 0;
 }
@@ -70,15 +80,18 @@ void History::push(const GameState& state) {
             static_cast<std::uint8_t>(state.board[low] | (state.board[low + kHalfBoard] << 4));
     }
     packed.ownLabel = state.label4 != std::to_string(state.score);
-    if (packed.ownLabel) m_labels.emplace_back(m_states.size(), state.label4);
+    if (packed.ownLabel) m_labels.emplace_back(m_count, state.label4);
     packed.seed = state.random.seed;
     packed.score = state.score;
     packed.drawn = state.random.drawn;
-    m_states.push_back(packed);
+    if (m_count == m_blocks.size() * kBlockStates)
+        m_blocks.push_back(std::make_unique_for_overwrite<Block>());
+    (*m_blocks[m_count / kBlockStates])[m_count % kBlockStates] = packed;
+    ++m_count;
 }
 
 GameState History::unpack(std::size_t index) const {
-    const Packed& packed = m_states[index];
+    const Packed& packed = packedAt(index);
     GameState state;
     for (std::size_t low = 0; low < kHalfBoard; ++low) {
         state.board[low] = static_cast<Code>(packed.cells[low] & 0xf);

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <deque>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,14 +35,17 @@ class History {
     // unless the position names one of the states, or both are empty and 0, and
     // std::invalid_argument for a board that holds a code no cell can hold.
     History(const std::vector<GameState>& states, std::size_t position);
+    // A copy holds the states in use, in blocks of its own.
+    History(const History& other);
+    History& operator=(const History& other) { return *this = History(other); }
+    History(History&&) noexcept = default;
+    History& operator=(History&&) noexcept = default;
 
     bool canUndo() const { return m_position > 0; }
-    bool canRedo() const { return m_position + 1 < m_states.size(); }
+    bool canRedo() const { return m_position + 1 < m_count; }
     // Steps behind the position, which undo can take back, and ahead of it, for redo.
     std::size_t undoCount() const { return m_position; }
-    std::size_t redoCount() const {
-        return m_states.empty() ? 0 : m_states.size() - 1 - m_position;
-    }
+    std::size_t redoCount() const { return m_count == 0 ? 0 : m_count - 1 - m_position; }
 
     std::vector<GameState> states() const;
     std::size_t position() const { return m_position; }
@@ -67,12 +70,21 @@ class History {
         std::uint64_t drawn;
     };
 
+    // States are kept in blocks that never move once made: one allocation serves a few hundred
+    // moves, and the last block is the only spare room.
+    static constexpr std::size_t kBlockStates = 256;
+    using Block = std::array<Packed, kBlockStates>;
+
     void push(const GameState& state);
     GameState unpack(std::size_t index) const;
     void moveTo(std::size_t index);
+    const Packed& packedAt(std::size_t index) const {
+        return (*m_blocks[index / kBlockStates])[index % kBlockStates];
+    }
 
-    // A deque grows without moving what it holds and keeps little spare room.
-    std::deque<Packed> m_states;
+    // Blocks past the states in use stay for the moves that follow an undo, until clear().
+    std::vector<std::unique_ptr<Block>> m_blocks;
+    std::size_t m_count = 0;
     // The labels that are not their score's digits, with the index of their state, in order.
     std::vector<std::pair<std::size_t, std::string>> m_labels;
     std::size_t m_position = 0;
