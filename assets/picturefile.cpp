@@ -1,9 +1,9 @@
 // picturefile.cpp: reading a cache file only through its checksums, and writing it whole.
 #include "picturefile.h"
 
+#include <zlib.h>
 #include <QDataStream>
 #include <QSaveFile>
-#include <zlib.h>
 
 #include <cstring>
 
@@ -12,7 +12,7 @@ namespace varn {
 namespace {
 
 constexpr char kMagic[8] = {'V', 'A', 'R', 'N', 'P', 'I', 'C', 'S'};
-constexpr quint32 kFormatVersion = 1;
+constexpr quint32 kFormatVersion = 2;
 constexpr qsizetype kPrefixLength = sizeof kMagic + 3 * sizeof(quint32);
 // An index longer than this is damage, not a cache of the game's few dozen pictures.
 constexpr quint32 kLongestIndex = 64 * 1024;
@@ -71,7 +71,7 @@ bool PictureFile::readIndex(const QString& key) {
         QString name;
         Entry entry;
         stream >> name >> entry.width >> entry.height >> entry.bytesPerLine >> entry.format >>
-            entry.devicePixelRatio >> entry.offset >> entry.length >> entry.crc;
+            entry.devicePixelRatio >> entry.offset >> entry.stored >> entry.length >> entry.crc;
         m_index.insert(name, entry);
     }
     return stream.status() == QDataStream::Ok && stream.atEnd();
@@ -81,14 +81,10 @@ QImage PictureFile::read(const QString& name) {
     const auto found = m_index.constFind(name);
     if (found == m_index.constEnd()) return {};
     const Entry& entry = *found;
-    if (entry.format <= QImage::Format_Invalid || entry.format >= QImage::NImageFormats)
-        return {};
+    if (entry.format <= QImage::Format_Invalid || entry.format >= QImage::NImageFormats) return {};
     QImage image(entry.width, entry.height, QImage::Format(entry.format));
     if (image.isNull() || image.bytesPerLine() != entry.bytesPerLine ||
-        quint64(image.sizeInBytes()) != entry.length ||
-        !m_file.seek(m_pixelsStart + qint64(entry.offset)) ||
-        m_file.read(reinterpret_cast<char*>(image.bits()), qint64(entry.length)) !=
-            qint64(entry.length) ||
+        quint64(image.sizeInBytes()) != entry.length || !readPixels(entry, image) ||
         crcOf(image.constBits(), entry.length) != entry.crc) {
         return {};
     }
@@ -96,37 +92,77 @@ QImage PictureFile::read(const QString& name) {
     return image;
 }
 
-// The index of `pictures`, their pixels laid end to end in the order of the hash.
-QByteArray PictureFile::indexOf(const QString& key, const QHash<QString, QImage>& pictures) {
+bool PictureFile::readPixels(const Entry& entry, QImage& image) {
+    if (entry.stored > entry.length || !m_file.seek(m_pixelsStart + qint64(entry.offset)))
+        return false;
+    if (entry.stored == entry.length) {
+        return m_file.read(reinterpret_cast<char*>(image.bits()), qint64(entry.length)) ==
+               qint64(entry.length);
+    }
+    const QByteArray stored = m_file.read(qint64(entry.stored));
+    uLongf length = entry.length;
+    return stored.size() == qsizetype(entry.stored) &&
+           uncompress(image.bits(), &length, reinterpret_cast<const Bytef*>(stored.constData()),
+                      uLong(stored.size())) == Z_OK &&
+           length == entry.length;
+}
+
+// The index of `pictures`, their pixels as `stored` laid end to end in the order of the hash;
+// an empty entry of `stored` stands for the raw pixels.
+QByteArray PictureFile::indexOf(const QString& key, const QHash<QString, QImage>& pictures,
+                                const QList<QByteArray>& stored) {
     QByteArray index;
     QDataStream stream(&index, QIODevice::WriteOnly);
     stream.setVersion(kStreamVersion);
     stream << key << quint32(pictures.size());
     quint64 offset = 0;
-    for (auto it = pictures.cbegin(); it != pictures.cend(); ++it) {
+    qsizetype i = 0;
+    for (auto it = pictures.cbegin(); it != pictures.cend(); ++it, ++i) {
         const QImage& image = it.value();
         const auto length = quint64(image.sizeInBytes());
+        const quint64 kept = stored[i].isEmpty() ? length : quint64(stored[i].size());
         stream << it.key() << qint32(image.width()) << qint32(image.height())
-               << qint32(image.bytesPerLine()) << qint32(image.format())
-               << image.devicePixelRatio() << offset << length
-               << crcOf(image.constBits(), length);
-        offset += length;
+               << qint32(image.bytesPerLine()) << qint32(image.format()) << image.devicePixelRatio()
+               << offset << kept << length << crcOf(image.constBits(), length);
+        offset += kept;
     }
     return index;
 }
 
+// zlib's own output, kept only where it is shorter than the pixels.
+QByteArray PictureFile::compressedPixels(const QImage& image) {
+    uLongf length = compressBound(uLong(image.sizeInBytes()));
+    QByteArray bytes(qsizetype(length), Qt::Uninitialized);
+    if (compress2(reinterpret_cast<Bytef*>(bytes.data()), &length, image.constBits(),
+                  uLong(image.sizeInBytes()), Z_BEST_COMPRESSION) != Z_OK ||
+        qsizetype(length) >= image.sizeInBytes()) {
+        return {};
+    }
+    bytes.truncate(qsizetype(length));
+    return bytes;
+}
+
 bool PictureFile::write(const QString& path, const QString& key,
-                        const QHash<QString, QImage>& pictures) {
-    const QByteArray index = indexOf(key, pictures);
-    const Prefix prefix{kFormatVersion, quint32(index.size()),
-                        crcOf(reinterpret_cast<const uchar*>(index.constData()),
-                              quint64(index.size()))};
+                        const QHash<QString, QImage>& pictures, bool compressed) {
+    QList<QByteArray> stored;
+    for (const QImage& image : pictures)
+        stored.append(compressed ? compressedPixels(image) : QByteArray());
+    const QByteArray index = indexOf(key, pictures, stored);
+    const Prefix prefix{
+        kFormatVersion, quint32(index.size()),
+        crcOf(reinterpret_cast<const uchar*>(index.constData()), quint64(index.size()))};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
     file.write(prefixBytes(prefix));
     file.write(index);
-    for (const QImage& image : pictures)
-        file.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+    qsizetype i = 0;
+    for (const QImage& image : pictures) {
+        if (stored[i].isEmpty())
+            file.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+        else
+            file.write(stored[i]);
+        ++i;
+    }
     return file.commit();
 }
 

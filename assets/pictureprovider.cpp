@@ -39,16 +39,18 @@ QImage withoutUnusedAlpha(QImage image) {
 struct PictureProvider::Sheet {
     QString path;
     QString key;
-    std::unique_ptr<PictureFile> file;  // read on first use
+    std::unique_ptr<PictureFile> file;     // read on first use
+    std::unique_ptr<PictureFile> shipped;  // the same, among the game's own files
     QHash<QString, QImage> pictures;
     QSet<QString> drawing;  // on some thread just now
     bool drawnSinceWritten = false;
 };
 
-PictureProvider::PictureProvider(QString folder, QString drawing, QObject* parent)
+PictureProvider::PictureProvider(QString folder, QString drawing, QString shipped, QObject* parent)
     : QObject(parent),
       m_folder(std::move(folder)),
-      m_drawing(drawing.isEmpty() ? QStringLiteral(VARN_PICTURE_SOURCES) : std::move(drawing)) {
+      m_drawing(drawing.isEmpty() ? QStringLiteral(VARN_PICTURE_SOURCES) : std::move(drawing)),
+      m_shipped(std::move(shipped)) {
     m_writeTimer.setSingleShot(true);
     m_writeTimer.setInterval(kWriteDelayMs);
     connect(&m_writeTimer, &QTimer::timeout, this, &PictureProvider::write);
@@ -78,12 +80,14 @@ PictureProvider::Sheet& PictureProvider::sheet(qreal devicePixelRatio, qreal sca
     std::unique_ptr<Sheet>& sheet = m_sheets[{devicePixelRatio, scale}];
     if (!sheet) {
         sheet = std::make_unique<Sheet>();
-        sheet->path = QStringLiteral("%1/pictures-%2-%3.cache")
-                          .arg(m_folder)
-                          .arg(scale)
-                          .arg(devicePixelRatio);
+        const QString name =
+            QStringLiteral("pictures-%1-%2.cache").arg(scale).arg(devicePixelRatio);
+        sheet->path = m_folder + QLatin1Char('/') + name;
         sheet->key = key(devicePixelRatio, scale);
         sheet->file = std::make_unique<PictureFile>(sheet->path, sheet->key);
+        if (!m_shipped.isEmpty())
+            sheet->shipped =
+                std::make_unique<PictureFile>(m_shipped + QLatin1Char('/') + name, sheet->key);
     }
     return *sheet;
 }
@@ -95,8 +99,11 @@ QImage PictureProvider::picture(const QString& path, qreal devicePixelRatio, qre
     while (pictures.drawing.contains(path))
         m_drawn.wait(&m_mutex);
     if (const QImage held = pictures.pictures.value(path); !held.isNull()) return held;
-    if (const QImage read = pictures.file->read(path); !read.isNull())
-        return pictures.pictures[path] = read;
+    for (PictureFile* file : {pictures.file.get(), pictures.shipped.get()}) {
+        if (!file) continue;
+        if (const QImage read = file->read(path); !read.isNull())
+            return pictures.pictures[path] = read;
+    }
     pictures.drawing.insert(path);
     lock.unlock();
     const QImage drawn = withoutUnusedAlpha(artwork::render(path, devicePixelRatio, scale));
@@ -113,6 +120,15 @@ QImage PictureProvider::picture(const QString& path, qreal devicePixelRatio, qre
 
 void PictureProvider::drawAhead(QStringList paths, qreal devicePixelRatio, qreal scale) {
     stopDrawingAhead();
+    {
+        QMutexLocker lock(&m_mutex);
+        const Sheet& pictures = sheet(devicePixelRatio, scale);
+        paths.removeIf([&pictures](const QString& path) {
+            return pictures.pictures.contains(path) || pictures.file->holds(path) ||
+                   (pictures.shipped && pictures.shipped->holds(path));
+        });
+    }
+    if (paths.isEmpty()) return;
     m_stopAhead = false;
     m_ahead = std::thread([this, paths = std::move(paths), devicePixelRatio, scale] {
         for (const QString& path : paths) {
@@ -147,7 +163,7 @@ void PictureProvider::writeSheet(Sheet& sheet) {
     }
     sheet.pictures.removeIf([](const auto& picture) { return picture.value().isNull(); });
     QDir().mkpath(m_folder);
-    PictureFile::write(sheet.path, sheet.key, sheet.pictures);
+    PictureFile::write(sheet.path, sheet.key, sheet.pictures, m_compressed);
     sheet.drawnSinceWritten = false;
 }
 

@@ -18,35 +18,45 @@ namespace varn {
 
 // Hands out pictures as artwork::render draws them; those that cover every pixel come as RGB32,
 // which paints the same pixels faster. Each scale and pixel ratio has a
-// file of its own in the cache folder, which carries a key (the digest of the pictures'
-// sources and of the code that draws them, the Qt version, a drawing version, the pixel ratio
-// and the scale) and a checksum for its index and for each picture. A file that is damaged,
-// stale, unreadable or of another format is passed over: the pictures are drawn afresh and the
-// file is written anew. Files are written whole under a new name and renamed over the old one,
-// 250 ms after the last picture drawn, so a start-up is never slowed by the writing and a
-// crash leaves the old file or the new one. Pictures may be asked for from any thread.
+// file of its own in the cache folder, and may have one among the files the game carries, drawn
+// when it was built (shippedFolder()), which is read when the cache holds nothing. A file carries a
+// key (the digest of the pictures' sources and of the code that draws them, the Qt version, a
+// drawing version, the pixel ratio and the scale) and a checksum for its index and for each
+// picture. A file that is damaged, stale, unreadable or of another format is passed over: the
+// pictures are drawn afresh and the file is written anew. Files are written whole under a new name
+// and renamed over the old one, 250 ms after the last picture drawn, so a start-up is never slowed
+// by the writing and a crash leaves the old file or the new one. Pictures may be asked for from any
+// thread.
 class PictureProvider : public QObject {
   public:
-    // Keeps its files in `folder`. `drawing` stands for how the pictures are drawn; by default
-    // the digest of their sources and of the code that draws them, taken at build time.
+    // Keeps its files in `folder` and reads those in `shipped` too, where that is not empty.
+    // `drawing` stands for how the pictures are drawn; by default the digest of their sources
+    // and of the code that draws them, taken at build time.
     explicit PictureProvider(QString folder = defaultFolder(), QString drawing = {},
-                             QObject* parent = nullptr);
+                             QString shipped = shippedFolder(), QObject* parent = nullptr);
     ~PictureProvider() override;
 
     // The picture at resource `path` as artwork::render draws it at `devicePixelRatio` and
     // `scale`; a null image when it cannot be drawn.
     QImage picture(const QString& path, qreal devicePixelRatio, qreal scale);
 
-    // Draws those of `paths` that it does not hold yet on a thread of its own, in their order,
-    // while the caller goes on; a picture asked for meanwhile is drawn once, by either thread.
-    // A provider draws ahead for one call at a time: a new call first ends the last one.
+    // Draws those of `paths` that neither it nor its files hold yet on a thread of its own, in
+    // their order, while the caller goes on; a picture asked for meanwhile is drawn once, by
+    // either thread. Those in a file are read when they are asked for. A provider draws ahead
+    // for one call at a time: a new call first ends the last one.
     void drawAhead(QStringList paths, qreal devicePixelRatio, qreal scale);
 
     // How many pictures this provider has drawn; the others came from the cache.
     int drawnCount() const;
 
+    // Writes its files compressed from now on: smaller, and slower to write and read. For the
+    // files the game carries, not for the cache of a running game.
+    void compressFiles() { m_compressed = true; }
+
     // $XDG_CACHE_HOME/varn, or ~/.cache/varn where that is unset.
     static QString defaultFolder();
+    // The pictures drawn when the game was built, among its resources.
+    static QString shippedFolder() { return QStringLiteral(":/predrawn"); }
 
   private:
     struct Sheet;
@@ -59,10 +69,12 @@ class PictureProvider : public QObject {
 
     const QString m_folder;
     const QString m_drawing;
+    const QString m_shipped;
     mutable QMutex m_mutex;
     QWaitCondition m_drawn;  // a picture has been drawn
     std::map<std::pair<qreal, qreal>, std::unique_ptr<Sheet>> m_sheets;
     int m_drawnCount = 0;
+    bool m_compressed = false;
     QTimer m_writeTimer;
     std::thread m_ahead;
     std::atomic<bool> m_stopAhead = false;

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # startup_bench.sh: the game's start-up against the bare Qt window, interleaved in one run, on
 # a small screen (the game opens at scale 1) and a large one (it opens at 1.75), each start
-# with fresh settings. Prints each program's medians and the ratio to the floor's.
-#   bench/startup_bench.sh [RUNS] [VARN]
+# with fresh settings. Prints each program's medians and the ratio to the floor's; several builds
+# of the game (before and after a change, say) are measured in the same run.
+#   bench/startup_bench.sh [RUNS] [VARN...]
 # Needs ../shared/tools/gui-bench and the floor built in build/floor (see its README).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-7}
-varn=$(realpath "${2:-build/release/window/varn}")
+shift || true
+builds=("${@:-build/release/window/varn}")
 bench=../shared/tools/gui-bench
 floor=$PWD/build/floor/qtfloor
 scratch=$(mktemp -d)
@@ -24,7 +26,9 @@ measure() {
 for screen in 640x480x24 1280x1024x24; do
     for ((i = 0; i < runs; ++i)); do
         measure "$screen" "floor-$screen" 'Floor Qt' "$floor"
-        measure "$screen" "varn-$screen" 'Varn' "$varn"
+        for ((b = 0; b < ${#builds[@]}; ++b)); do
+            measure "$screen" "varn$b-$screen" 'Varn' "$(realpath "${builds[b]}")"
+        done
     done
 done
 
@@ -33,11 +37,13 @@ median() {  # FILE FIELD
 }
 for screen in 640x480x24 1280x1024x24; do
     f=$(median "$scratch/floor-$screen" startup_ms)
-    v=$(median "$scratch/varn-$screen" startup_ms)
     fp=$(median "$scratch/floor-$screen" pss_kib)
-    vp=$(median "$scratch/varn-$screen" pss_kib)
-    vc=$(median "$scratch/varn-$screen" idle_cpu_pct)
-    awk -v s="$screen" -v f="$f" -v v="$v" -v fp="$fp" -v vp="$vp" -v vc="$vc" 'BEGIN {
-        printf "%-13s floor %6.1f ms %6.1f MiB   varn %6.1f ms %6.1f MiB (%+.1f MiB)   %.2fx   idle cpu %s %%\n",
-            s, f, fp / 1024, v, vp / 1024, (vp - fp) / 1024, v / f, vc }'
+    for ((b = 0; b < ${#builds[@]}; ++b)); do
+        v=$(median "$scratch/varn$b-$screen" startup_ms)
+        vp=$(median "$scratch/varn$b-$screen" pss_kib)
+        vc=$(median "$scratch/varn$b-$screen" idle_cpu_pct)
+        awk -v s="$screen" -v b="${builds[b]}" -v f="$f" -v v="$v" -v fp="$fp" -v vp="$vp" -v vc="$vc" 'BEGIN {
+            printf "%-13s floor %6.1f ms %6.1f MiB   %s %6.1f ms %6.1f MiB (%+.1f MiB)   %.2fx   idle cpu %s %%\n",
+                s, f, fp / 1024, b, v, vp / 1024, (vp - fp) / 1024, v / f, vc }'
+    done
 done

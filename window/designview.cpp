@@ -138,9 +138,14 @@ void DesignView::buildCells() {
     m_boardFrame->parentWidget()->setFocusProxy(m_boardFrame);
     m_cellArea = new QWidget(m_boardFrame);
     m_cellArea->setObjectName(QString::fromLatin1(grid.frame) + QStringLiteral("Inside"));
+    // The cells fill in the button face that they inherit, so that a hundred cells share one
+    // palette; the area itself stays unfilled between them.
+    QPalette face = m_cellArea->palette();
+    face.setColor(QPalette::Window, m_window.palette().color(QPalette::Button));
+    m_cellArea->setPalette(face);
     for (int cell = 0; cell < kCellCount; ++cell) {
         m_cells[cell] = new PictureBox(QStringLiteral("Element"), m_cellArea);
-        m_cells[cell]->setBackground(m_window.palette().color(QPalette::Button));
+        m_cells[cell]->setAutoFillBackground(true);
         m_cells[cell]->setButton(true);
         connect(m_cells[cell], &PictureBox::clicked, this,
                 [this, cell, handler = grid.handler] { emit handlerCalled(handler, cell); });
@@ -246,13 +251,11 @@ QStringList DesignView::dealtPictures() {
     return paths;
 }
 
-// The rest: the effects of a move, the help panel's texture and the icon, on the provider's
-// thread and the window's, once the window has shown its first frame.
+// The rest: the effects of a move and the icon, on the provider's thread and the window's,
+// once the window has shown its first frame. The help panel's texture, the largest picture by
+// far, waits until the panel first opens: most games never hold it.
 void DesignView::drawTheRest() {
     QStringList paths;
-    for (const Placed& placed : m_controls) {
-        if (placed.design->picture) paths.append(artwork::picturePath(placed.design->picture));
-    }
     for (int index = 0; index < piece::PatternCount; ++index) {
         if (isPatternIndex(index)) paths.append(artwork::patternPath(index));
     }

@@ -1,5 +1,6 @@
-// pictureprovider_test.cpp: the picture cache shows only what drawing would: a file that is
-// damaged, stale, unreadable or of another format is passed over, and written anew.
+// pictureprovider_test.cpp: the picture cache, and the pictures the game carries, show only what
+// drawing would: a file that is damaged, stale, unreadable or of another format is passed over,
+// and the cache written anew.
 #include "pictureprovider.h"
 
 #include <gtest/gtest.h>
@@ -80,13 +81,19 @@ const Damage kDamages[] = {
      3},
 };
 
-class PictureCacheTest : public testing::TestWithParam<Damage> {};
+// The damage befalls either the cache, which a game writes as it goes, or a compressed file
+// among those the game carries, which it only reads.
+class PictureCacheTest : public testing::TestWithParam<std::tuple<Damage, bool>> {};
 
 TEST_P(PictureCacheTest, ShowsOnlyWhatDrawingGivesAndRebuildsTheFile) {
+    const auto& [damage, carried] = GetParam();
     const QTemporaryDir home;
-    const QString folder = home.path() + QStringLiteral("/cache/varn");
+    const QString cache = home.path() + QStringLiteral("/cache/varn");
+    const QString shipped = carried ? home.path() + QStringLiteral("/carried") : QString();
+    const QString folder = carried ? shipped : cache;
     {
-        PictureProvider first(folder);
+        PictureProvider first(folder, {}, QString());
+        if (carried) first.compressFiles();
         EXPECT_EQ(askForAll(first), kPictures.size());
         // The file is written soon after the last picture, while the game runs on.
         for (int wait = 0; wait < 500 && QDir(folder).isEmpty(); ++wait) {
@@ -97,14 +104,42 @@ TEST_P(PictureCacheTest, ShowsOnlyWhatDrawingGivesAndRebuildsTheFile) {
     }
     const QStringList files = QDir(folder).entryList(QDir::Files);
     ASSERT_EQ(files.size(), 1);
-    GetParam().apply(folder + QLatin1Char('/') + files.first());
+    damage.apply(folder + QLatin1Char('/') + files.first());
     {
-        PictureProvider damaged(folder);
-        EXPECT_EQ(askForAll(damaged), GetParam().drawn);
+        PictureProvider damaged(cache, {}, shipped);
+        // Drawing ahead draws only what no file holds unharmed.
+        damaged.drawAhead(kPictures, kRatio, kScale);
+        EXPECT_EQ(askForAll(damaged), damage.drawn);
     }
     if (QFileInfo(folder + QLatin1Char('/') + files.first()).isDir()) return;
-    PictureProvider later(folder);
+    PictureProvider later(cache, {}, shipped);
     EXPECT_EQ(askForAll(later), 0);
+}
+
+// The files drawn when the game was built hold every picture of the window, at each of their
+// scales, as drawing gives it.
+TEST(PictureProviderTest, CarriedPicturesAreWhatDrawingGives) {
+    const QStringList files =
+        QDir(QStringLiteral(VARN_PREDRAWN_DIR)).entryList({QStringLiteral("*.cache")});
+    ASSERT_GE(files.size(), 2);
+    QStringList names = QDir(artwork::picturePath({})).entryList(QDir::Files);
+    names.removeAll(QStringLiteral("wood.png"));
+    for (const QString& file : files) {
+        // pictures-SCALE-RATIO.cache
+        const QStringList parts = file.chopped(6).split(QLatin1Char('-'));
+        const qreal scale = parts.value(1).toDouble(), ratio = parts.value(2).toDouble();
+        const QTemporaryDir home;
+        PictureProvider carried(home.path(), {}, QStringLiteral(VARN_PREDRAWN_DIR));
+        for (const QString& name : names) {
+            const QString path = artwork::picturePath(name);
+            const QImage image = carried.picture(path, ratio, scale);
+            const QImage drawn = artwork::render(path, ratio, scale);
+            EXPECT_TRUE(image.convertToFormat(drawn.format()) == drawn &&
+                        image.devicePixelRatio() == ratio)
+                << file.toStdString() << " " << name.toStdString();
+        }
+        EXPECT_EQ(carried.drawnCount(), 0) << file.toStdString();
+    }
 }
 
 TEST(PictureProviderTest, DrawsAheadOnAThreadWhatIsAskedForMeanwhileOnlyOnce) {
@@ -114,8 +149,12 @@ TEST(PictureProviderTest, DrawsAheadOnAThreadWhatIsAskedForMeanwhileOnlyOnce) {
     EXPECT_EQ(askForAll(provider), kPictures.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(Damages, PictureCacheTest, testing::ValuesIn(kDamages),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Damages, PictureCacheTest,
+                         testing::Combine(testing::ValuesIn(kDamages), testing::Bool()),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) ? "InACarriedFile" : "InTheCache");
+                         });
 
 }  // namespace
 }  // namespace varn
