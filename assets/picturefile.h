@@ -12,8 +12,9 @@ namespace varn {
 // The file begins with "VARNPICS", the format's version, the index's length and its CRC-32;
 // the index holds the key and, for each picture, its name, size, pixel format, pixel ratio,
 // the place and length of its pixels as stored (raw, or compressed with zlib where the file was
-// written so) and the CRC-32 of the raw pixels. A file is only ever read through its checksums and
-// written whole, so that what it shows is what was written.
+// written so) and the CRC-32 of the raw pixels, which raw pixels are read through; compressed
+// ones carry zlib's checksum. A file is only ever read through its checksums and written whole,
+// so that what it shows is what was written.
 class PictureFile {
   public:
     // Reads the index of the file at `path` when its key is `key`; any other file, damaged,
