@@ -15,10 +15,13 @@ floor=$PWD/build/floor/qtfloor
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-# measure SCREEN LABEL NAME COMMAND...: one start, its figures appended to LABEL's file
+# measure SCREEN LABEL NAME COMMAND...: one start, its figures appended to LABEL's file. The
+# pause lets the last start's processes and X server wind down first: starts that overlap it
+# take a fifth longer, now and then, whichever program they are.
 measure() {
     local screen=$1 label=$2 name=$3
     shift 3
+    sleep 1
     "$bench" --runs 1 --screen "$screen" --name "$name" --idle 2 --settle 1 \
         --env SDL_AUDIODRIVER=dummy -- "$@" | grep '^run=' >>"$scratch/$label"
 }
