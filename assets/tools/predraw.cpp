@@ -1,5 +1,5 @@
-// predraw.cpp: draws the game's vector pictures at the scales a first start picks, into files
-// that the game carries, so that a first start reads its pictures instead of drawing them.
+// predraw.cpp: draws the game's pictures at the scales a first start picks, into files that the
+// game carries, so that a first start reads its pictures instead of drawing them.
 //   varn-predraw OUT_DIR [--without PICTURE]... RATIO:SCALE...
 // The files are the picture cache's own, keyed as the game keys its cache: a game built with
 // other pictures or drawing code, or run on another Qt, passes them over and draws.
