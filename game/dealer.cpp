@@ -39,11 +39,10 @@ void Dealer::layOut(bool deal) {
             Code code = m_tables.Board[cell];
             if (deal && code == piece::Empty) code = drawPiece(m_random);
             m_window.showPattern(cell, code);
+            m_window.setCellVisible(cell, true);
             m_tables.Board[cell] = code;
         }
     }
-    for (int cell = 0; cell < kCellCount; ++cell)
-        m_window.setCellVisible(cell, true);
     m_window.setBoardEnabled(true);
 }
 
