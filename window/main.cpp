@@ -5,6 +5,7 @@
 
 #include "form1.h"
 #include "gamesession.h"
+#include "gamestyle.h"
 #include "lazysoundoutput.h"
 #include "pictureprovider.h"
 #include "savedgamefile.h"
@@ -35,6 +36,7 @@ int main(int argumentCount, char** argv) {
     qInstallMessageHandler(startUpMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
+    QApplication::setStyle(new varn::GameStyle);
 
     // The desktop's language, from LANGUAGE, LC_ALL, LC_MESSAGES and LANG.
     const varn::Translations translations;
