@@ -1,0 +1,212 @@
+// hint_bench.cpp: what the hint costs and what it pays. Prints the time per hint at each
+// depth of the search, then the points of 100 actions on twenty numbered games played by
+// following the hint, by greedy play (the group worth most now) and by random play.
+//
+//   hint_bench [--depth D] [--width W] [--budget MS] [--games N] [--actions N] [--no-depths]
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "clicklist.h"
+#include "headlessgame.h"
+#include "hintsearch.h"
+#include "playeraction.h"
+#include "splitmixsource.h"
+
+namespace varn {
+namespace {
+
+using Milliseconds = std::chrono::duration<double, std::milli>;
+
+enum class Player { Hinted, Greedy, Random };
+
+struct Options {
+    HintSettings settings;
+    int games = 20;
+    int actions = 100;
+    bool depths = true;
+};
+
+struct Outcome {
+    std::int64_t points = 0;
+    std::vector<double> hintMs;
+    std::int64_t widths = 0;
+};
+
+// A game of its own number, with its high-score file out of the way.
+class BenchGame {
+  public:
+    BenchGame(std::uint32_t number, const std::string& folder)
+        : m_random(number), m_headless(m_random, HighScoreFile(folder + "/Varn_hsc.nrz")) {
+        m_headless.window.stopTimer();
+        m_random.chooseNextGame(number);
+        m_headless.game.ng_click();
+    }
+    Game& game() { return m_headless.game; }
+    const UniformSource& random() const { return m_random; }
+
+  private:
+    SplitMixSource m_random;
+    HeadlessGame m_headless;
+};
+
+int worth(const Click& click) {
+    return click.code == piece::Gem ? 10 * click.size : click.size;
+}
+
+// A group when there is one, else a bomb or ladder; -1 when nothing can be removed.
+int pickClick(const BoardTables& tables, Player player, std::mt19937& choices) {
+    const ClickList clicks(tables);
+    std::vector<Click> groups;
+    for (const Click& click : clicks)
+        if (click.size > 0) groups.push_back(click);
+    if (groups.empty()) return clicks.empty() ? -1 : clicks.begin()->cell;
+    if (player == Player::Random) {
+        return groups[std::uniform_int_distribution<std::size_t>(0, groups.size() - 1)(choices)]
+            .cell;
+    }
+    return std::max_element(groups.begin(), groups.end(), [](const Click& a, const Click& b) {
+               return worth(a) < worth(b);
+           })->cell;
+}
+
+// One action as the hint suggests it; false when it suggests none.
+bool followHint(BenchGame& bench, const HintSettings& settings, Outcome& outcome) {
+    const auto start = std::chrono::steady_clock::now();
+    HintSearch search(positionOf(bench.game().state()), bench.random(), settings);
+    const Hint hint = search.run();
+    outcome.hintMs.push_back(Milliseconds(std::chrono::steady_clock::now() - start).count());
+    outcome.widths += search.widthReached();
+    switch (hint.action) {
+        case HintAction::None:
+            return false;
+        case HintAction::Click:
+            bench.game().Element_Click(hint.cell);
+            break;
+        case HintAction::Mirror:
+            bench.game().Picture6_Click();
+            break;
+        case HintAction::Left:
+            bench.game().Picture7_Click();
+            break;
+        case HintAction::Right:
+            bench.game().picture8_click();
+            break;
+    }
+    return true;
+}
+
+Outcome play(std::uint32_t number, Player player, const Options& options,
+             const std::string& folder) {
+    BenchGame bench(number, folder);
+    std::mt19937 choices(number);
+    Outcome outcome;
+    for (int action = 0; action < options.actions; ++action) {
+        if (player == Player::Hinted) {
+            if (!followHint(bench, options.settings, outcome)) break;
+            continue;
+        }
+        const int cell = pickClick(bench.game().tables(), player, choices);
+        if (cell < 0) break;
+        bench.game().Element_Click(cell);
+    }
+    outcome.points = bench.game().scores().Score();
+    return outcome;
+}
+
+double mean(const std::vector<double>& values) {
+    double sum = 0;
+    for (double v : values)
+        sum += v;
+    return values.empty() ? 0 : sum / static_cast<double>(values.size());
+}
+
+double maximum(const std::vector<double>& values) {
+    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+}
+
+// Without a budget, so that each depth shows what its whole search costs.
+void timeDepths(const Options& options, const std::string& folder) {
+    std::printf("depth  width  hints  mean ms  max ms  actions played per hint\n");
+    for (int depth = 1; depth <= options.settings.depth; ++depth) {
+        Options one = options;
+        one.settings.depth = depth;
+        one.settings.budget = std::chrono::hours(1);
+        one.actions = 20;
+        std::vector<double> times;
+        for (std::uint32_t number = 1; number <= 3; ++number) {
+            const Outcome outcome = play(number, Player::Hinted, one, folder);
+            times.insert(times.end(), outcome.hintMs.begin(), outcome.hintMs.end());
+        }
+        std::printf("%5d  %5d  %5zu  %7.2f  %6.2f\n", depth, one.settings.width, times.size(),
+                    mean(times), maximum(times));
+    }
+}
+
+void comparePlayers(const Options& options, const std::string& folder) {
+    std::printf("\ngame  hinted  greedy  random  (points over %d actions)\n", options.actions);
+    std::int64_t totals[3] = {};
+    std::vector<double> times;
+    double widths = 0;
+    for (int game = 1; game <= options.games; ++game) {
+        const auto number = static_cast<std::uint32_t>(game);
+        const Outcome hinted = play(number, Player::Hinted, options, folder);
+        const Outcome greedy = play(number, Player::Greedy, options, folder);
+        const Outcome random = play(number, Player::Random, options, folder);
+        std::printf("%4d  %6lld  %6lld  %6lld\n", game, static_cast<long long>(hinted.points),
+                    static_cast<long long>(greedy.points), static_cast<long long>(random.points));
+        totals[0] += hinted.points;
+        totals[1] += greedy.points;
+        totals[2] += random.points;
+        times.insert(times.end(), hinted.hintMs.begin(), hinted.hintMs.end());
+        widths += static_cast<double>(hinted.widths);
+    }
+    const double games = options.games;
+    std::printf("mean  %6.1f  %6.1f  %6.1f\n", totals[0] / games, totals[1] / games,
+                totals[2] / games);
+    std::printf("hinted / greedy = %.3f, greedy / random = %.3f\n",
+                static_cast<double>(totals[0]) / static_cast<double>(totals[1]),
+                static_cast<double>(totals[1]) / static_cast<double>(totals[2]));
+    std::printf("per hint: mean %.2f ms, max %.2f ms, mean width %.1f (depth %d, budget %.0f ms)\n",
+                mean(times), maximum(times), widths / static_cast<double>(times.size()),
+                options.settings.depth, Milliseconds(options.settings.budget).count());
+}
+
+Options parse(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const int value = i + 1 < argc ? std::atoi(argv[i + 1]) : 0;
+        if (arg == "--no-depths") {
+            options.depths = false;
+            continue;
+        }
+        if (arg == "--depth") options.settings.depth = value;
+        if (arg == "--width") options.settings.width = value;
+        if (arg == "--budget") options.settings.budget = std::chrono::milliseconds(value);
+        if (arg == "--games") options.games = value;
+        if (arg == "--actions") options.actions = value;
+        ++i;
+    }
+    return options;
+}
+
+}  // namespace
+}  // namespace varn
+
+int main(int argc, char** argv) {
+    const varn::Options options = varn::parse(argc, argv);
+    std::string folder = (std::filesystem::temp_directory_path() / "varn-hint-XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr) return 1;
+    if (options.depths) varn::timeDepths(options, folder);
+    varn::comparePlayers(options, folder);
+    std::filesystem::remove_all(folder);
+    return 0;
+}

@@ -1,0 +1,159 @@
+// hintsearch.cpp: the beam search over plans, widened while the budget lasts.
+#include "hintsearch.h"
+
+#include <algorithm>
+#include <numeric>
+#include <unordered_set>
+#include <utility>
+
+#include "clicklist.h"
+
+namespace varn {
+
+namespace {
+
+constexpr HintAction kTransforms[] = {HintAction::Mirror, HintAction::Left, HintAction::Right};
+
+// Plans that reach the same board with the same numbers still to come go on alike.
+std::uint64_t positionKey(const Position& position) {
+    std::uint64_t key = 14695981039346656037u ^ position.random.drawn;
+    for (Code code : position.board)
+        key = (key ^ static_cast<std::uint64_t>(code)) * 1099511628211u;
+    return key;
+}
+
+}  // namespace
+
+HintSearch::HintSearch(const Position& position, const UniformSource& random,
+                       HintSettings settings)
+    : m_rules(random), m_root(position), m_settings(settings) {}
+
+Hint HintSearch::run(std::stop_token stop) {
+    using Clock = std::chrono::steady_clock;
+    m_stop = std::move(stop);
+    m_deadline = Clock::now() + m_settings.budget;
+    expandRoot();
+    if (m_rootPlans.empty()) return {};
+    Plan best = *std::max_element(m_rootPlans.begin(), m_rootPlans.end(),
+                                  [](const Plan& a, const Plan& b) { return a.rank < b.rank; });
+    for (int width = 1;; width = std::min(2 * width, m_settings.width)) {
+        const auto began = Clock::now();
+        std::optional<Plan> found = runBeam(width);
+        if (!found) break;
+        best = *found;
+        m_widthReached = width;
+        // A beam twice as wide takes about twice as long: begun without the time, it is lost.
+        const auto now = Clock::now();
+        if (width == m_settings.width || now + 2 * (now - began) > m_deadline) break;
+    }
+    const Step first = m_firstSteps[static_cast<std::size_t>(best.first)];
+    if (first.action != HintAction::Click && best.position.score == m_root.score) return {};
+    return describe(first);
+}
+
+void HintSearch::expandRoot() {
+    const Plan root{m_root, 0, -1, false, false};
+    expand(root, m_rootPlans);
+    // The root has nowhere to go when nothing can be removed.
+    if (m_rootPlans.size() == 1 && m_rootPlans.front().first < 0) m_rootPlans.clear();
+}
+
+std::optional<HintSearch::Plan> HintSearch::runBeam(int width) {
+    std::vector<Plan> plans = m_rootPlans;
+    keepBest(plans, width);
+    for (int depth = 1; depth < m_settings.depth; ++depth) {
+        std::vector<Plan> next;
+        next.reserve(plans.size() * 24);
+        for (const Plan& plan : plans) {
+            if (!expand(plan, next)) return std::nullopt;
+        }
+        keepBest(next, width);
+        plans.swap(next);
+    }
+    return plans.front();
+}
+
+// A plan with nothing left to remove, or whose numbers ran out, stays as it is.
+bool HintSearch::expand(const Plan& plan, std::vector<Plan>& into) {
+    m_rules.load(plan.position);
+    const ClickList clicks(m_rules.tables());
+    if (plan.ended || clicks.empty()) {
+        into.push_back(plan);
+        into.back().ended = true;
+        return true;
+    }
+    for (const Click& click : clicks) {
+        if (!playChild(plan, {HintAction::Click, click.cell}, into)) return false;
+    }
+    if (plan.transformedLast) return true;
+    for (HintAction transform : kTransforms) {
+        if (!playChild(plan, {transform, -1}, into)) return false;
+    }
+    return true;
+}
+
+bool HintSearch::playChild(const Plan& plan, Step step, std::vector<Plan>& into) {
+    if (plan.first >= 0 && outOfTime()) return false;
+    int first = plan.first;
+    if (first < 0) {
+        first = static_cast<int>(m_firstSteps.size());
+        m_firstSteps.push_back(step);
+    }
+    m_rules.load(plan.position);
+    ++m_played;
+    const bool played = m_rules.play(step.action, step.cell);
+    Plan child{m_rules.position(), 0, first, step.action != HintAction::Click, !played};
+    // What the board looked like when the numbers ran out is of no use; the points are.
+    if (!played) child.position = {plan.position.board, child.position.score, plan.position.random};
+    child.rank = rankOf(child.position);
+    into.push_back(std::move(child));
+    return true;
+}
+
+// The best plans first, the earlier one of two that rank alike: clicks come before transforms
+// and lower cells before higher ones.
+void HintSearch::keepBest(std::vector<Plan>& plans, int width) const {
+    std::vector<int> order(plans.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return plans[a].rank > plans[b].rank; });
+    std::vector<Plan> kept;
+    kept.reserve(static_cast<std::size_t>(width));
+    std::unordered_set<std::uint64_t> seen;
+    for (int index : order) {
+        if (static_cast<int>(kept.size()) == width) break;
+        const Plan& plan = plans[index];
+        if (!plan.ended && !seen.insert(positionKey(plan.position)).second) continue;
+        kept.push_back(plan);
+    }
+    plans.swap(kept);
+}
+
+std::int64_t HintSearch::rankOf(const Position& position) const {
+    return position.score;
+}
+
+bool HintSearch::outOfTime() {
+    if (!m_cut) {
+        m_cut = m_stop.stop_requested() || std::chrono::steady_clock::now() >= m_deadline;
+    }
+    return m_cut;
+}
+
+Hint HintSearch::describe(Step first) {
+    Hint hint;
+    hint.action = first.action;
+    if (first.action != HintAction::Click) return hint;
+    m_rules.load(m_root);
+    hint.cell = first.cell;
+    hint.cells = m_rules.removedBy(first.cell);
+    hint.points = m_rules.position().score - m_root.score;
+    return hint;
+}
+
+Hint findHint(const Position& position, const UniformSource& random, const HintSettings& settings,
+              std::stop_token stop) {
+    return HintSearch(position, random, settings).run(std::move(stop));
+}
+
+}  // namespace varn
