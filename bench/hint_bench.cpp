@@ -2,7 +2,8 @@
 // depth of the search, then the points of 100 actions on twenty numbered games played by
 // following the hint, by greedy play (the group worth most now) and by random play.
 //
-//   hint_bench [--depth D] [--width W] [--budget MS] [--games N] [--actions N] [--no-depths]
+//   hint_bench [--depth D] [--width W] [--budget MS] [--games N] [--first NUMBER] [--actions N]
+//              [--no-depths]
 #include <unistd.h>
 
 #include <algorithm>
@@ -30,6 +31,7 @@ enum class Player { Hinted, Greedy, Random };
 struct Options {
     HintSettings settings;
     int games = 20;
+    int firstGame = 1;
     int actions = 100;
     bool depths = true;
 };
@@ -38,6 +40,8 @@ struct Outcome {
     std::int64_t points = 0;
     std::vector<double> hintMs;
     std::int64_t widths = 0;
+    std::int64_t played = 0;
+    int transforms = 0;
 };
 
 // A game of its own number, with its high-score file out of the way.
@@ -57,10 +61,6 @@ class BenchGame {
     HeadlessGame m_headless;
 };
 
-int worth(const Click& click) {
-    return click.code == piece::Gem ? 10 * click.size : click.size;
-}
-
 // A group when there is one, else a bomb or ladder; -1 when nothing can be removed.
 int pickClick(const BoardTables& tables, Player player, std::mt19937& choices) {
     const ClickList clicks(tables);
@@ -72,9 +72,9 @@ int pickClick(const BoardTables& tables, Player player, std::mt19937& choices) {
         return groups[std::uniform_int_distribution<std::size_t>(0, groups.size() - 1)(choices)]
             .cell;
     }
-    return std::max_element(groups.begin(), groups.end(), [](const Click& a, const Click& b) {
-               return worth(a) < worth(b);
-           })->cell;
+    return std::max_element(groups.begin(), groups.end(),
+                            [](const Click& a, const Click& b) { return a.worth() < b.worth(); })
+        ->cell;
 }
 
 // One action as the hint suggests it; false when it suggests none.
@@ -84,6 +84,7 @@ bool followHint(BenchGame& bench, const HintSettings& settings, Outcome& outcome
     const Hint hint = search.run();
     outcome.hintMs.push_back(Milliseconds(std::chrono::steady_clock::now() - start).count());
     outcome.widths += search.widthReached();
+    outcome.played += search.actionsPlayed();
     switch (hint.action) {
         case HintAction::None:
             return false;
@@ -91,12 +92,15 @@ bool followHint(BenchGame& bench, const HintSettings& settings, Outcome& outcome
             bench.game().Element_Click(hint.cell);
             break;
         case HintAction::Mirror:
+            ++outcome.transforms;
             bench.game().Picture6_Click();
             break;
         case HintAction::Left:
+            ++outcome.transforms;
             bench.game().Picture7_Click();
             break;
         case HintAction::Right:
+            ++outcome.transforms;
             bench.game().picture8_click();
             break;
     }
@@ -151,22 +155,28 @@ void timeDepths(const Options& options, const std::string& folder) {
 }
 
 void comparePlayers(const Options& options, const std::string& folder) {
-    std::printf("\ngame  hinted  greedy  random  (points over %d actions)\n", options.actions);
+    std::printf(
+        "\ngame  hinted  greedy  random  turns  (points over %d actions; turns: hinted "
+        "transforms)\n",
+        options.actions);
     std::int64_t totals[3] = {};
     std::vector<double> times;
     double widths = 0;
+    double played = 0;
     for (int game = 1; game <= options.games; ++game) {
-        const auto number = static_cast<std::uint32_t>(game);
+        const auto number = static_cast<std::uint32_t>(options.firstGame + game - 1);
         const Outcome hinted = play(number, Player::Hinted, options, folder);
         const Outcome greedy = play(number, Player::Greedy, options, folder);
         const Outcome random = play(number, Player::Random, options, folder);
-        std::printf("%4d  %6lld  %6lld  %6lld\n", game, static_cast<long long>(hinted.points),
-                    static_cast<long long>(greedy.points), static_cast<long long>(random.points));
+        std::printf("%4u  %6lld  %6lld  %6lld  %5d\n", number,
+                    static_cast<long long>(hinted.points), static_cast<long long>(greedy.points),
+                    static_cast<long long>(random.points), hinted.transforms);
         totals[0] += hinted.points;
         totals[1] += greedy.points;
         totals[2] += random.points;
         times.insert(times.end(), hinted.hintMs.begin(), hinted.hintMs.end());
         widths += static_cast<double>(hinted.widths);
+        played += static_cast<double>(hinted.played);
     }
     const double games = options.games;
     std::printf("mean  %6.1f  %6.1f  %6.1f\n", totals[0] / games, totals[1] / games,
@@ -174,9 +184,12 @@ void comparePlayers(const Options& options, const std::string& folder) {
     std::printf("hinted / greedy = %.3f, greedy / random = %.3f\n",
                 static_cast<double>(totals[0]) / static_cast<double>(totals[1]),
                 static_cast<double>(totals[1]) / static_cast<double>(totals[2]));
-    std::printf("per hint: mean %.2f ms, max %.2f ms, mean width %.1f (depth %d, budget %.0f ms)\n",
-                mean(times), maximum(times), widths / static_cast<double>(times.size()),
-                options.settings.depth, Milliseconds(options.settings.budget).count());
+    const double hints = static_cast<double>(times.size());
+    std::printf(
+        "per hint: mean %.2f ms, max %.2f ms, mean width %.1f, %.0f actions played "
+        "(depth %d, budget %.0f ms)\n",
+        mean(times), maximum(times), widths / hints, played / hints, options.settings.depth,
+        Milliseconds(options.settings.budget).count());
 }
 
 Options parse(int argc, char** argv) {
@@ -192,6 +205,7 @@ Options parse(int argc, char** argv) {
         if (arg == "--width") options.settings.width = value;
         if (arg == "--budget") options.settings.budget = std::chrono::milliseconds(value);
         if (arg == "--games") options.games = value;
+        if (arg == "--first") options.firstGame = value;
         if (arg == "--actions") options.actions = value;
         ++i;
     }

@@ -5,6 +5,8 @@
 #include <array>
 
 #include "boardtables.h"
+#include "move.h"
+#include "neighbours.h"
 
 namespace varn {
 
@@ -12,6 +14,9 @@ struct Click {
     int cell;   // the first cell of the group, or the special piece
     int size;   // the cells of the group; 0 for a bomb or ladder
     Code code;  // what the clicked cell holds
+
+    // The points the click scores.
+    int worth() const { return size * (code == piece::Gem ? kGemPointsPerCell : kPointsPerCell); }
 };
 
 // Every cell of a group removes the same cells, so a group is clicked once, at its first cell;
@@ -27,9 +32,11 @@ class ClickList {
     bool empty() const { return m_count == 0; }
 
   private:
+    bool joined(const BoardTables& tables, int cell) const;
     // The group of `cell`, of the cell's own kind; its cells of that kind are taken.
     int groupSize(const BoardTables& tables, int cell);
 
+    const std::array<NeighbourList, kCellCount>& m_around;
     std::array<Click, kCellCount> m_clicks;
     int m_count = 0;
     std::array<bool, kCellCount> m_taken{};

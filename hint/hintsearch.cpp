@@ -24,8 +24,7 @@ std::uint64_t positionKey(const Position& position) {
 
 }  // namespace
 
-HintSearch::HintSearch(const Position& position, const UniformSource& random,
-                       HintSettings settings)
+HintSearch::HintSearch(const Position& position, const UniformSource& random, HintSettings settings)
     : m_rules(random), m_root(position), m_settings(settings) {}
 
 Hint HintSearch::run(std::stop_token stop) {
@@ -103,9 +102,13 @@ bool HintSearch::playChild(const Plan& plan, Step step, std::vector<Plan>& into)
     ++m_played;
     const bool played = m_rules.play(step.action, step.cell);
     Plan child{m_rules.position(), 0, first, step.action != HintAction::Click, !played};
-    // What the board looked like when the numbers ran out is of no use; the points are.
-    if (!played) child.position = {plan.position.board, child.position.score, plan.position.random};
-    child.rank = rankOf(child.position);
+    if (played) {
+        child.rank = rankOf(m_rules.tables(), child.position.score);
+    } else {
+        // The line ends where the numbers ran out: its points are all it brings.
+        child.position = {plan.position.board, child.position.score, plan.position.random};
+        child.rank = rankOf(BoardTables(), child.position.score);
+    }
     into.push_back(std::move(child));
     return true;
 }
@@ -129,8 +132,17 @@ void HintSearch::keepBest(std::vector<Plan>& plans, int width) const {
     plans.swap(kept);
 }
 
-std::int64_t HintSearch::rankOf(const Position& position) const {
-    return position.score;
+// Points scored count most. A board with many groups, and a good one among them, promises
+// more: the points of every group now and of the best one each count 3/8. More than that and
+// the plans hoard groups that they never score.
+std::int64_t HintSearch::rankOf(const BoardTables& tables, std::int64_t score) {
+    std::int64_t all = 0;
+    std::int64_t best = 0;
+    for (const Click& click : ClickList(tables)) {
+        all += click.worth();
+        best = std::max<std::int64_t>(best, click.worth());
+    }
+    return 8 * score + 3 * (all + best);
 }
 
 bool HintSearch::outOfTime() {

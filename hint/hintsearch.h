@@ -47,7 +47,7 @@ class HintSearch {
     bool expand(const Plan& plan, std::vector<Plan>& into);
     bool playChild(const Plan& plan, Step step, std::vector<Plan>& into);
     void keepBest(std::vector<Plan>& plans, int width) const;
-    std::int64_t rankOf(const Position& position) const;
+    static std::int64_t rankOf(const BoardTables& tables, std::int64_t score);
     bool outOfTime();
     Hint describe(Step first);
 
