@@ -6,7 +6,6 @@
 
 #include "boardtables.h"
 #include "move.h"
-#include "neighbours.h"
 
 namespace varn {
 
@@ -21,7 +20,9 @@ struct Click {
 
 // Every cell of a group removes the same cells, so a group is clicked once, at its first cell;
 // a joker joins the groups of all its neighbours' kinds, and jokers alone make a group of
-// their own. Nothing is allocated: a search lists the clicks of every position it plays.
+// their own. A search lists the clicks of every position it plays, so the board is read as
+// bit masks, a row of eleven bits for each row of cells (the eleventh always clear, so that
+// nothing spreads from one row's end to the next row's start), and nothing is allocated.
 class ClickList {
   public:
     explicit ClickList(const BoardTables& tables);
@@ -32,18 +33,14 @@ class ClickList {
     bool empty() const { return m_count == 0; }
 
   private:
-    bool joined(const BoardTables& tables, int cell) const;
-    // The group of `cell`, of the cell's own kind; its cells of that kind are taken.
-    int groupSize(const BoardTables& tables, int cell);
+    __extension__ using Bits = unsigned __int128;
 
-    const std::array<NeighbourList, kCellCount>& m_around;
+    // The groups of the cells holding `code`, joined by the cells of `joining`.
+    void addGroups(Code code, Bits own, Bits joining);
+    void add(const Click& click);
+
     std::array<Click, kCellCount> m_clicks;
     int m_count = 0;
-    std::array<bool, kCellCount> m_taken{};
-    std::array<int, kCellCount> m_seenBy{};  // the last group that reached the cell, from 1
-    int m_groups = 0;
 };
-
-bool isSpecialPiece(Code code);
 
 }  // namespace varn
