@@ -35,19 +35,27 @@ Hint HintSearch::run(std::stop_token stop) {
     if (m_rootPlans.empty()) return {};
     Plan best = *std::max_element(m_rootPlans.begin(), m_rootPlans.end(),
                                   [](const Plan& a, const Plan& b) { return a.rank < b.rank; });
-    for (int width = 1;; width = std::min(2 * width, m_settings.width)) {
+    for (int width = 1; width > m_widthReached;) {
         const auto began = Clock::now();
         std::optional<Plan> found = runBeam(width);
         if (!found) break;
         best = *found;
         m_widthReached = width;
-        // A beam twice as wide takes about twice as long: begun without the time, it is lost.
-        const auto now = Clock::now();
-        if (width == m_settings.width || now + 2 * (now - began) > m_deadline) break;
+        width = nextWidth(width, Clock::now() - began);
     }
     const Step first = m_firstSteps[static_cast<std::size_t>(best.first)];
     if (first.action != HintAction::Click && best.position.score == m_root.score) return {};
     return describe(first);
+}
+
+// A beam's time grows with its width. The next is as wide as the time left allows, and at most
+// four times as wide, so that a beam begun without the time to finish it is seldom lost.
+int HintSearch::nextWidth(int width, std::chrono::steady_clock::duration took) const {
+    using Seconds = std::chrono::duration<double>;
+    const auto left = m_deadline - std::chrono::steady_clock::now();
+    const double room = Seconds(left) / Seconds(took + std::chrono::microseconds(1));
+    const double fits = 0.8 * room * width;
+    return static_cast<int>(std::min({4.0 * width, static_cast<double>(m_settings.width), fits}));
 }
 
 void HintSearch::expandRoot() {

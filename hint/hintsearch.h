@@ -42,6 +42,7 @@ class HintSearch {
         bool ended;  // the source ran out of numbers: the plan goes no further
     };
 
+    int nextWidth(int width, std::chrono::steady_clock::duration took) const;
     void expandRoot();
     std::optional<Plan> runBeam(int width);
     bool expand(const Plan& plan, std::vector<Plan>& into);
