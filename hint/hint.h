@@ -18,7 +18,7 @@ enum class HintAction {
 struct Hint {
     HintAction action = HintAction::None;
     // For a click: the cell to click, every cell the click removes (the group, or the area of
-    // a bomb or ladder), in order, and the points it scores now.
+    // a bomb or ladder) in the order of the board, and the points it scores now.
     int cell = -1;
     std::vector<int> cells;
     std::int64_t points = 0;

@@ -1,6 +1,7 @@
 // rulescopy.cpp: putting the rules together on a silent window, and playing them.
 #include "rulescopy.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "transforms.h"
@@ -69,6 +70,7 @@ std::vector<int> RulesCopy::removedBy(int cell) {
     m_window.noteRemovedCells(&cells);
     play(HintAction::Click, cell);
     m_window.noteRemovedCells(nullptr);
+    std::sort(cells.begin(), cells.end());
     return cells;
 }
 

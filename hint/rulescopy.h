@@ -45,7 +45,7 @@ class RulesCopy {
     // False when the source ran out of numbers (a list given in advance): that line of play
     // ends there, and the copy must be loaded again.
     bool play(HintAction action, int cell = -1);
-    // Plays a click and returns the cells it removed.
+    // Plays a click and returns the cells it removed, in the order of the board.
     std::vector<int> removedBy(int cell);
 
   private:
