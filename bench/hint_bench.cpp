@@ -148,21 +148,40 @@ double maximum(const std::vector<double>& values) {
     return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
 }
 
-// Without a budget, so that each depth shows what its whole search costs.
+// Twenty hints in each of three games, at one depth.
+Outcome hintsAt(int depth, HintSettings settings, const std::string& folder) {
+    Options one;
+    one.settings = settings;
+    one.settings.depth = depth;
+    one.actions = 20;
+    Outcome all;
+    for (std::uint32_t number = 1; number <= 3; ++number) {
+        const Outcome outcome = play(number, Player::Hinted, one, folder);
+        all.hintMs.insert(all.hintMs.end(), outcome.hintMs.begin(), outcome.hintMs.end());
+        all.processorMs.insert(all.processorMs.end(), outcome.processorMs.begin(),
+                               outcome.processorMs.end());
+        all.widths += outcome.widths;
+    }
+    return all;
+}
+
+// What a whole search of each depth costs at a width of 64, without a budget, and how wide a
+// search of that depth gets within the budget.
 void timeDepths(const Options& options, const std::string& folder) {
-    std::printf("depth  width  hints  mean ms  max ms  actions played per hint\n");
+    HintSettings unbounded = options.settings;
+    unbounded.width = 64;
+    unbounded.budget = std::chrono::hours(1);
+    std::printf("        width 64, no budget          within the budget of %.0f ms\n",
+                Milliseconds(options.settings.budget).count());
+    std::printf("depth  mean ms  max ms  max cpu ms   mean ms  max ms  max cpu ms  width\n");
     for (int depth = 1; depth <= options.settings.depth; ++depth) {
-        Options one = options;
-        one.settings.depth = depth;
-        one.settings.budget = std::chrono::hours(1);
-        one.actions = 20;
-        std::vector<double> times;
-        for (std::uint32_t number = 1; number <= 3; ++number) {
-            const Outcome outcome = play(number, Player::Hinted, one, folder);
-            times.insert(times.end(), outcome.hintMs.begin(), outcome.hintMs.end());
-        }
-        std::printf("%5d  %5d  %5zu  %7.2f  %6.2f\n", depth, one.settings.width, times.size(),
-                    mean(times), maximum(times));
+        const Outcome whole = hintsAt(depth, unbounded, folder);
+        const Outcome budgeted = hintsAt(depth, options.settings, folder);
+        std::printf(
+            "%5d  %7.2f  %6.2f  %10.2f   %7.2f  %6.2f  %10.2f  %5.0f\n", depth, mean(whole.hintMs),
+            maximum(whole.hintMs), maximum(whole.processorMs), mean(budgeted.hintMs),
+            maximum(budgeted.hintMs), maximum(budgeted.processorMs),
+            static_cast<double>(budgeted.widths) / static_cast<double>(budgeted.hintMs.size()));
     }
 }
 

@@ -43,8 +43,15 @@ Hint HintSearch::run(std::stop_token stop) {
         m_widthReached = width;
         width = nextWidth(width, Clock::now() - began);
     }
-    const Step first = m_firstSteps[static_cast<std::size_t>(best.first)];
-    if (first.action != HintAction::Click && best.position.score == m_root.score) return {};
+    Step first = m_firstSteps[static_cast<std::size_t>(best.first)];
+    // A turn that scores nothing in the whole plan is no hint: the best click now is, if any.
+    if (first.action != HintAction::Click && best.position.score == m_root.score) {
+        const auto click = std::find_if(m_rootPlans.begin(), m_rootPlans.end(), [&](const Plan& p) {
+            return m_firstSteps[static_cast<std::size_t>(p.first)].action == HintAction::Click;
+        });
+        if (click == m_rootPlans.end()) return {};
+        first = m_firstSteps[static_cast<std::size_t>(click->first)];
+    }
     return describe(first);
 }
 
@@ -59,7 +66,7 @@ int HintSearch::nextWidth(int width, std::chrono::steady_clock::duration took) c
 }
 
 void HintSearch::expandRoot() {
-    const Plan root{m_root, 0, -1, false, false};
+    const Plan root{m_root, 0, -1, 0, false, false};
     expand(root, m_rootPlans);
     // The root has nowhere to go when nothing can be removed.
     if (m_rootPlans.size() == 1 && m_rootPlans.front().first < 0) m_rootPlans.clear();
@@ -109,13 +116,15 @@ bool HintSearch::playChild(const Plan& plan, Step step, std::vector<Plan>& into)
     m_rules.load(plan.position);
     ++m_played;
     const bool played = m_rules.play(step.action, step.cell);
-    Plan child{m_rules.position(), 0, first, step.action != HintAction::Click, !played};
+    const bool transform = step.action != HintAction::Click;
+    Plan child{m_rules.position(), 0, first, plan.transforms + transform, transform, !played};
+    // A transform costs an action: of two plans that score alike, the one with fewer wins.
+    child.rank = 8 * child.position.score - child.transforms;
     if (played) {
-        child.rank = rankOf(m_rules.tables(), child.position.score);
+        child.rank += promise(m_rules.tables());
     } else {
         // The line ends where the numbers ran out: its points are all it brings.
         child.position = {plan.position.board, child.position.score, plan.position.random};
-        child.rank = rankOf(BoardTables(), child.position.score);
     }
     into.push_back(std::move(child));
     return true;
@@ -140,17 +149,17 @@ void HintSearch::keepBest(std::vector<Plan>& plans, int width) const {
     plans.swap(kept);
 }
 
-// Points scored count most. A board with many groups, and a good one among them, promises
-// more: the points of every group now and of the best one each count 3/8. More than that and
-// the plans hoard groups that they never score.
-std::int64_t HintSearch::rankOf(const BoardTables& tables, std::int64_t score) {
+// Beside the points scored, in eighths of a point: a board with many groups, and a good one
+// among them, promises more. The points of every group now and of the best one each count 3/8;
+// more than that, and the plans hoard groups that they never score.
+std::int64_t HintSearch::promise(const BoardTables& tables) {
     std::int64_t all = 0;
     std::int64_t best = 0;
     for (const Click& click : ClickList(tables)) {
         all += click.worth();
         best = std::max<std::int64_t>(best, click.worth());
     }
-    return 8 * score + 3 * (all + best);
+    return 3 * (all + best);
 }
 
 bool HintSearch::outOfTime() {

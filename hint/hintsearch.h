@@ -36,8 +36,9 @@ class HintSearch {
     };
     struct Plan {
         Position position;
-        std::int64_t rank;
-        int first;  // the index of its first step in m_firstSteps
+        std::int64_t rank;  // in eighths of a point
+        int first;          // the index of its first step in m_firstSteps
+        int transforms;
         bool transformedLast;
         bool ended;  // the source ran out of numbers: the plan goes no further
     };
@@ -48,7 +49,7 @@ class HintSearch {
     bool expand(const Plan& plan, std::vector<Plan>& into);
     bool playChild(const Plan& plan, Step step, std::vector<Plan>& into);
     void keepBest(std::vector<Plan>& plans, int width) const;
-    static std::int64_t rankOf(const BoardTables& tables, std::int64_t score);
+    static std::int64_t promise(const BoardTables& tables);
     bool outOfTime();
     Hint describe(Step first);
 
