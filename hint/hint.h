@@ -30,7 +30,7 @@ struct HintSettings {
     // up to `width` while the budget lasts, and answers with the widest plan it finished.
     int depth = 10;
     int width = 1024;
-    std::chrono::steady_clock::duration budget = std::chrono::milliseconds(60);
+    std::chrono::steady_clock::duration budget = std::chrono::milliseconds(40);
 };
 
 }  // namespace varn
