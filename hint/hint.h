@@ -27,7 +27,8 @@ struct Hint {
 
 struct HintSettings {
     // The actions of a plan, and the most plans followed at each of them; the search widens
-    // up to `width` while the budget lasts, and answers with the widest plan it finished.
+    // up to `width` while the budget lasts, and answers with the widest plan it finished. With
+    // a budget it never spends, the answer is the same on every machine, as a replay needs.
     int depth = 10;
     int width = 1024;
     std::chrono::steady_clock::duration budget = std::chrono::milliseconds(40);
