@@ -148,6 +148,30 @@ double maximum(const std::vector<double>& values) {
     return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
 }
 
+// What the search's two steps cost alone, in processor time: a move on the rules' copy, loaded
+// and played as the search plays each plan, and the list of the clicks of a board.
+void timeSteps(const std::string& folder) {
+    BenchGame bench(1, folder);
+    const Position start = positionOf(bench.game().state());
+    const ClickList clicks(bench.game().tables());
+    RulesCopy rules(bench.random());
+    constexpr int kRounds = 20'000;
+    double began = processorMilliseconds();
+    for (int round = 0; round < kRounds; ++round) {
+        for (const Click& click : clicks) {
+            rules.load(start);
+            rules.play(HintAction::Click, click.cell);
+        }
+    }
+    const double moves = kRounds * clicks.size() / (processorMilliseconds() - began);
+    began = processorMilliseconds();
+    volatile int listed = 0;
+    for (int round = 0; round < kRounds; ++round)
+        listed = listed + ClickList(bench.game().tables()).size();
+    const double lists = kRounds / (processorMilliseconds() - began);
+    std::printf("moves on the rules' copy: %.0f k/s; click lists: %.0f k/s\n\n", moves, lists);
+}
+
 // Twenty hints in each of three games, at one depth.
 Outcome hintsAt(int depth, HintSettings settings, const std::string& folder) {
     Options one;
@@ -252,7 +276,10 @@ int main(int argc, char** argv) {
     const varn::Options options = varn::parse(argc, argv);
     std::string folder = (std::filesystem::temp_directory_path() / "varn-hint-XXXXXX").string();
     if (::mkdtemp(folder.data()) == nullptr) return 1;
-    if (options.depths) varn::timeDepths(options, folder);
+    if (options.depths) {
+        varn::timeSteps(folder);
+        varn::timeDepths(options, folder);
+    }
     varn::comparePlayers(options, folder);
     std::filesystem::remove_all(folder);
     return 0;
