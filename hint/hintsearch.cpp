@@ -65,11 +65,11 @@ int HintSearch::nextWidth(int width, std::chrono::steady_clock::duration took) c
     return static_cast<int>(std::min({4.0 * width, static_cast<double>(m_settings.width), fits}));
 }
 
+// With nothing to remove there is no plan: a transform alone changes no group.
 void HintSearch::expandRoot() {
-    const Plan root{m_root, 0, -1, 0, false, false};
-    expand(root, m_rootPlans);
-    // The root has nowhere to go when nothing can be removed.
-    if (m_rootPlans.size() == 1 && m_rootPlans.front().first < 0) m_rootPlans.clear();
+    m_rules.load(m_root);
+    if (ClickList(m_rules.tables()).empty()) return;
+    expand(Plan{m_root, 0, -1, 0, false, false}, m_rootPlans);
 }
 
 std::optional<HintSearch::Plan> HintSearch::runBeam(int width) {
@@ -78,8 +78,10 @@ std::optional<HintSearch::Plan> HintSearch::runBeam(int width) {
     for (int depth = 1; depth < m_settings.depth; ++depth) {
         std::vector<Plan> next;
         next.reserve(plans.size() * 24);
+        // Each plan plays a few dozen actions at most: the time is checked often enough.
         for (const Plan& plan : plans) {
-            if (!expand(plan, next)) return std::nullopt;
+            if (outOfTime()) return std::nullopt;
+            expand(plan, next);
         }
         keepBest(next, width);
         plans.swap(next);
@@ -88,26 +90,22 @@ std::optional<HintSearch::Plan> HintSearch::runBeam(int width) {
 }
 
 // A plan with nothing left to remove, or whose numbers ran out, stays as it is.
-bool HintSearch::expand(const Plan& plan, std::vector<Plan>& into) {
+void HintSearch::expand(const Plan& plan, std::vector<Plan>& into) {
     m_rules.load(plan.position);
     const ClickList clicks(m_rules.tables());
     if (plan.ended || clicks.empty()) {
         into.push_back(plan);
         into.back().ended = true;
-        return true;
+        return;
     }
-    for (const Click& click : clicks) {
-        if (!playChild(plan, {HintAction::Click, click.cell}, into)) return false;
-    }
-    if (plan.transformedLast) return true;
-    for (HintAction transform : kTransforms) {
-        if (!playChild(plan, {transform, -1}, into)) return false;
-    }
-    return true;
+    for (const Click& click : clicks)
+        playChild(plan, {HintAction::Click, click.cell}, into);
+    if (plan.transformedLast) return;
+    for (HintAction transform : kTransforms)
+        playChild(plan, {transform, -1}, into);
 }
 
-bool HintSearch::playChild(const Plan& plan, Step step, std::vector<Plan>& into) {
-    if (plan.first >= 0 && outOfTime()) return false;
+void HintSearch::playChild(const Plan& plan, Step step, std::vector<Plan>& into) {
     int first = plan.first;
     if (first < 0) {
         first = static_cast<int>(m_firstSteps.size());
@@ -127,7 +125,6 @@ bool HintSearch::playChild(const Plan& plan, Step step, std::vector<Plan>& into)
         child.position = {plan.position.board, child.position.score, plan.position.random};
     }
     into.push_back(std::move(child));
-    return true;
 }
 
 // The best plans first, the earlier one of two that rank alike: clicks come before transforms

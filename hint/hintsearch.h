@@ -46,8 +46,8 @@ class HintSearch {
     int nextWidth(int width, std::chrono::steady_clock::duration took) const;
     void expandRoot();
     std::optional<Plan> runBeam(int width);
-    bool expand(const Plan& plan, std::vector<Plan>& into);
-    bool playChild(const Plan& plan, Step step, std::vector<Plan>& into);
+    void expand(const Plan& plan, std::vector<Plan>& into);
+    void playChild(const Plan& plan, Step step, std::vector<Plan>& into);
     void keepBest(std::vector<Plan>& plans, int width) const;
     static std::int64_t promise(const BoardTables& tables);
     bool outOfTime();

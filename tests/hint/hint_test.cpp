@@ -8,6 +8,8 @@
 #include <set>
 
 #include "boardpicture.h"
+#include "clicklist.h"
+#include "groupsearch.h"
 #include "headlessgame.h"
 #include "hintsearch.h"
 #include "hintworker.h"
@@ -91,9 +93,40 @@ TEST(Hint, TakesTheMostNowWhenTheNumbersRunOut) {
     EXPECT_EQ(random.remaining(), 3u);
 }
 
+// Out of time, or stopped, before any plan is finished: the click that ranks best now.
+TEST(Hint, AnswersAtOnceWhenStoppedOrOutOfTime) {
+    const SplitMixSource random(1);
+    const Position position{test::boardFromPicture(kGems).Board, 0, random.state()};
+    std::stop_source stopped;
+    stopped.request_stop();
+    for (const auto& [budget, stop] :
+         {std::pair(kThreeDeep.budget, stopped.get_token()),
+          std::pair(std::chrono::steady_clock::duration(0), std::stop_token())}) {
+        HintSearch search(position, random, {10, 1024, budget});
+        EXPECT_EQ(search.run(stop).cell, 62);
+        EXPECT_EQ(search.widthReached(), 0);
+    }
+}
+
+// The groups and special pieces as the rules find them, each at its first cell: what the
+// hint's own list of clicks must hold, in the order of the board.
+std::vector<std::pair<int, int>> clicksByTheRules(BoardTables tables) {
+    std::set<std::pair<int, int>> clicks;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const Code code = tables.Board[cell];
+        tables.clearMarks();
+        const int size = code >= piece::Bomb && code < piece::Gem ? 0 : markGroup(tables, cell);
+        int first = 0;
+        while (first < cell && !(tables.isMarked(first) && tables.Board[first] == code))
+            ++first;
+        if (size == 0 || size >= kSmallestGroup) clicks.insert({first, size});
+    }
+    return {clicks.begin(), clicks.end()};
+}
+
 // Through numbered games, mostly following the hint and now and then clicking anywhere:
-// asking never changes the game, and a suggested click removes the cells it names and scores
-// the points it names.
+// asking never changes the game, the hint sees the clicks the rules allow, and a suggested
+// click removes the cells it names and scores the points it names.
 TEST(Hint, IsALegalActionAndLeavesTheGameAsItWas) {
     const test::TemporaryDirectory dir;
     for (std::uint32_t number : {3u, 4u}) {
@@ -108,6 +141,10 @@ TEST(Hint, IsALegalActionAndLeavesTheGameAsItWas) {
             const GameState before = headless.game.state();
             const Hint hint = findHint(positionOf(before), random, {3, 4, std::chrono::hours(1)});
             ASSERT_EQ(headless.game.state(), before);
+            std::vector<std::pair<int, int>> listed;
+            for (const Click& click : ClickList(headless.game.tables()))
+                listed.emplace_back(click.cell, click.size);
+            ASSERT_EQ(listed, clicksByTheRules(headless.game.tables()));
             headless.window.resetCounters();
             if (action % 4 == 3 || hint.action != HintAction::Click) {
                 headless.game.Element_Click(std::uniform_int_distribution(0, 99)(choices));
