@@ -52,6 +52,15 @@ struct Outcome {
     std::int64_t widths = 0;
     std::int64_t played = 0;
     int transforms = 0;
+
+    void add(const Outcome& other) {
+        points += other.points;
+        hintMs.insert(hintMs.end(), other.hintMs.begin(), other.hintMs.end());
+        processorMs.insert(processorMs.end(), other.processorMs.begin(), other.processorMs.end());
+        widths += other.widths;
+        played += other.played;
+        transforms += other.transforms;
+    }
 };
 
 // A game of its own number, with its high-score file out of the way.
@@ -179,13 +188,8 @@ Outcome hintsAt(int depth, HintSettings settings, const std::string& folder) {
     one.settings.depth = depth;
     one.actions = 20;
     Outcome all;
-    for (std::uint32_t number = 1; number <= 3; ++number) {
-        const Outcome outcome = play(number, Player::Hinted, one, folder);
-        all.hintMs.insert(all.hintMs.end(), outcome.hintMs.begin(), outcome.hintMs.end());
-        all.processorMs.insert(all.processorMs.end(), outcome.processorMs.begin(),
-                               outcome.processorMs.end());
-        all.widths += outcome.widths;
-    }
+    for (std::uint32_t number = 1; number <= 3; ++number)
+        all.add(play(number, Player::Hinted, one, folder));
     return all;
 }
 
@@ -209,44 +213,44 @@ void timeDepths(const Options& options, const std::string& folder) {
     }
 }
 
+void printHintCosts(const Outcome& hinted, const HintSettings& settings) {
+    const double hints = static_cast<double>(hinted.hintMs.size());
+    std::printf(
+        "per hint: mean %.2f ms, max %.2f ms (processor: mean %.2f ms, max %.2f ms), mean width "
+        "%.1f, %.0f actions played (depth %d, budget %.0f ms)\n",
+        mean(hinted.hintMs), maximum(hinted.hintMs), mean(hinted.processorMs),
+        maximum(hinted.processorMs), static_cast<double>(hinted.widths) / hints,
+        static_cast<double>(hinted.played) / hints, settings.depth,
+        Milliseconds(settings.budget).count());
+}
+
 void comparePlayers(const Options& options, const std::string& folder) {
     std::printf(
         "\ngame  hinted  greedy  random  turns  (points over %d actions; turns: hinted "
         "transforms)\n",
         options.actions);
-    std::int64_t totals[3] = {};
-    std::vector<double> times;
-    std::vector<double> processor;
-    double widths = 0;
-    double played = 0;
+    Outcome hinted;
+    Outcome greedy;
+    Outcome random;
     for (int game = 1; game <= options.games; ++game) {
         const auto number = static_cast<std::uint32_t>(options.firstGame + game - 1);
-        const Outcome hinted = play(number, Player::Hinted, options, folder);
-        const Outcome greedy = play(number, Player::Greedy, options, folder);
-        const Outcome random = play(number, Player::Random, options, folder);
-        std::printf("%4u  %6lld  %6lld  %6lld  %5d\n", number,
-                    static_cast<long long>(hinted.points), static_cast<long long>(greedy.points),
-                    static_cast<long long>(random.points), hinted.transforms);
-        totals[0] += hinted.points;
-        totals[1] += greedy.points;
-        totals[2] += random.points;
-        times.insert(times.end(), hinted.hintMs.begin(), hinted.hintMs.end());
-        processor.insert(processor.end(), hinted.processorMs.begin(), hinted.processorMs.end());
-        widths += static_cast<double>(hinted.widths);
-        played += static_cast<double>(hinted.played);
+        const Outcome h = play(number, Player::Hinted, options, folder);
+        const Outcome g = play(number, Player::Greedy, options, folder);
+        const Outcome r = play(number, Player::Random, options, folder);
+        std::printf("%4u  %6lld  %6lld  %6lld  %5d\n", number, static_cast<long long>(h.points),
+                    static_cast<long long>(g.points), static_cast<long long>(r.points),
+                    h.transforms);
+        hinted.add(h);
+        greedy.add(g);
+        random.add(r);
     }
     const double games = options.games;
-    std::printf("mean  %6.1f  %6.1f  %6.1f\n", totals[0] / games, totals[1] / games,
-                totals[2] / games);
-    std::printf("hinted / greedy = %.3f, greedy / random = %.3f\n",
-                static_cast<double>(totals[0]) / static_cast<double>(totals[1]),
-                static_cast<double>(totals[1]) / static_cast<double>(totals[2]));
-    const double hints = static_cast<double>(times.size());
-    std::printf(
-        "per hint: mean %.2f ms, max %.2f ms (processor: mean %.2f ms, max %.2f ms), mean width "
-        "%.1f, %.0f actions played (depth %d, budget %.0f ms)\n",
-        mean(times), maximum(times), mean(processor), maximum(processor), widths / hints,
-        played / hints, options.settings.depth, Milliseconds(options.settings.budget).count());
+    const auto points = [](const Outcome& o) { return static_cast<double>(o.points); };
+    std::printf("mean  %6.1f  %6.1f  %6.1f\n", points(hinted) / games, points(greedy) / games,
+                points(random) / games);
+    std::printf("hinted / greedy = %.3f, greedy / random = %.3f\n", points(hinted) / points(greedy),
+                points(greedy) / points(random));
+    printHintCosts(hinted, options.settings);
 }
 
 Options parse(int argc, char** argv) {

@@ -124,6 +124,21 @@ std::vector<std::pair<int, int>> clicksByTheRules(BoardTables tables) {
     return {clicks.begin(), clicks.end()};
 }
 
+std::vector<std::pair<int, int>> listedClicks(const BoardTables& tables) {
+    std::vector<std::pair<int, int>> listed;
+    for (const Click& click : ClickList(tables))
+        listed.emplace_back(click.cell, click.size);
+    return listed;
+}
+
+// The cells that showed a picture of their removal, in the order of the board.
+std::vector<int> removedCells(const ScriptedWindow& window) {
+    std::set<int> removed;
+    for (const auto& effect : window.effects())
+        removed.insert(effect.cell);
+    return {removed.begin(), removed.end()};
+}
+
 // Through numbered games, mostly following the hint and now and then clicking anywhere:
 // asking never changes the game, the hint sees the clicks the rules allow, and a suggested
 // click removes the cells it names and scores the points it names.
@@ -141,20 +156,15 @@ TEST(Hint, IsALegalActionAndLeavesTheGameAsItWas) {
             const GameState before = headless.game.state();
             const Hint hint = findHint(positionOf(before), random, {3, 4, std::chrono::hours(1)});
             ASSERT_EQ(headless.game.state(), before);
-            std::vector<std::pair<int, int>> listed;
-            for (const Click& click : ClickList(headless.game.tables()))
-                listed.emplace_back(click.cell, click.size);
-            ASSERT_EQ(listed, clicksByTheRules(headless.game.tables()));
+            ASSERT_EQ(listedClicks(headless.game.tables()),
+                      clicksByTheRules(headless.game.tables()));
             headless.window.resetCounters();
             if (action % 4 == 3 || hint.action != HintAction::Click) {
                 headless.game.Element_Click(std::uniform_int_distribution(0, 99)(choices));
                 continue;
             }
             headless.game.Element_Click(hint.cell);
-            std::set<int> removed;
-            for (const auto& effect : headless.window.effects())
-                removed.insert(effect.cell);
-            ASSERT_EQ(std::vector(removed.begin(), removed.end()), hint.cells);
+            ASSERT_EQ(removedCells(headless.window), hint.cells);
             ASSERT_EQ(headless.game.scores().Score() - before.score, hint.points);
         }
     }
