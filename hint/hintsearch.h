@@ -22,7 +22,7 @@ class HintSearch {
     HintSearch(const Position& position, const UniformSource& random, HintSettings settings);
 
     // Runs until the widest beam is done, the budget is spent or `stop` is asked for; a stop
-    // or a spent budget answers with the best plan finished so far.
+    // or a spent budget answers with the best plan finished so far. Runs once for each search.
     Hint run(std::stop_token stop = {});
 
     // The width of the widest beam finished, 0 when none was, and the actions played.
