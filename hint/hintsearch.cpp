@@ -69,7 +69,7 @@ int HintSearch::nextWidth(int width, std::chrono::steady_clock::duration took) c
 void HintSearch::expandRoot() {
     m_rules.load(m_root);
     if (ClickList(m_rules.tables()).empty()) return;
-    expand(Plan{m_root, 0, -1, 0, false, false}, m_rootPlans);
+    expand(Plan{m_root, 0, -1, 0, false}, m_rootPlans);
 }
 
 std::optional<HintSearch::Plan> HintSearch::runBeam(int width) {
@@ -89,13 +89,12 @@ std::optional<HintSearch::Plan> HintSearch::runBeam(int width) {
     return plans.front();
 }
 
-// A plan with nothing left to remove, or whose numbers ran out, stays as it is.
+// A plan with nothing left to remove stays as it is.
 void HintSearch::expand(const Plan& plan, std::vector<Plan>& into) {
     m_rules.load(plan.position);
     const ClickList clicks(m_rules.tables());
-    if (plan.ended || clicks.empty()) {
+    if (clicks.empty()) {
         into.push_back(plan);
-        into.back().ended = true;
         return;
     }
     for (const Click& click : clicks)
@@ -115,14 +114,15 @@ void HintSearch::playChild(const Plan& plan, Step step, std::vector<Plan>& into)
     ++m_played;
     const bool played = m_rules.play(step.action, step.cell);
     const bool transform = step.action != HintAction::Click;
-    Plan child{m_rules.position(), 0, first, plan.transforms + transform, transform, !played};
+    Plan child{m_rules.position(), 0, first, plan.transforms + transform, transform};
     // A transform costs an action: of two plans that score alike, the one with fewer wins.
     child.rank = 8 * child.position.score - child.transforms;
     if (played) {
         child.rank += promise(m_rules.tables());
     } else {
-        // The line ends where the numbers ran out: its points are all it brings.
-        child.position = {plan.position.board, child.position.score, plan.position.random};
+        // The line ends where the numbers ran out, on an empty board: its points are all it
+        // brings.
+        child.position.board.fill(piece::Empty);
     }
     into.push_back(std::move(child));
 }
@@ -140,7 +140,7 @@ void HintSearch::keepBest(std::vector<Plan>& plans, int width) const {
     for (int index : order) {
         if (static_cast<int>(kept.size()) == width) break;
         const Plan& plan = plans[index];
-        if (!plan.ended && !seen.insert(positionKey(plan.position)).second) continue;
+        if (!seen.insert(positionKey(plan.position)).second) continue;
         kept.push_back(plan);
     }
     plans.swap(kept);

@@ -40,7 +40,6 @@ class HintSearch {
         int first;          // the index of its first step in m_firstSteps
         int transforms;
         bool transformedLast;
-        bool ended;  // the source ran out of numbers: the plan goes no further
     };
 
     int nextWidth(int width, std::chrono::steady_clock::duration took) const;
