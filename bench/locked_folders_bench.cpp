@@ -95,54 +95,71 @@ bool fileHolds(const std::string& path, const std::string& text) {
     return readFile(path, 1 << 20, LongFile::Refuse).bytes.find(text) != std::string::npos;
 }
 
-void measure(bool locked) {
+// The game as the window puts it together, in folders of its own.
+struct Setup {
     std::string root = "/tmp/varn-locked-XXXXXX";
-    if (!::mkdtemp(root.data())) std::abort();
-    const std::string state = root + "/state", data = root + "/data", work = root + "/work";
-    for (const std::string& folder : {state, data, work})
-        std::filesystem::create_directories(folder);
+    std::string state, data, work;
     Mailbox mailbox;
-    HighScoreWorker highScore(HighScoreFile(work + "/Varn_hsc.nrz"), mailbox.post());
-    ScoreTableKeeper table(data + "/scores.txt", mailbox.post());
     ScriptedWindow window;
-    window.stopTimer();
-    SplitMixSource random(2026);
-    Game game(window, random, &highScore, &table);
-    window.setTickHandler([&] { game.Timer1_Timer(); });
+    SplitMixSource random{2026};
+
+    Setup() {
+        if (!::mkdtemp(root.data())) std::abort();
+        state = root + "/state", data = root + "/data", work = root + "/work";
+        for (const std::string& folder : {state, data, work})
+            std::filesystem::create_directories(folder);
+        window.stopTimer();
+    }
+    ~Setup() { std::filesystem::remove_all(root); }
+};
+
+void report(bool locked, std::vector<double> saves, double enter, bool heldThrough) {
+    std::sort(saves.begin(), saves.end());
+    std::printf("%s: a move's save median %.4f ms, max %.4f ms; Enter score %.4f ms%s\n",
+                locked ? "locks held 5 s" : "free folders", saves[saves.size() / 2], saves.back(),
+                enter, heldThrough ? "" : " (after the release)");
+}
+
+void reportFiles(const Setup& setup, const Game& game) {
+    std::ostringstream log;
+    const auto saved = loadSavedGame(setup.state + "/game.txt", log);
+    const std::string score = std::to_string(game.scores().Score());
+    std::printf("  then game.txt holds the game: %s; scores.txt holds %s: %s; Varn_hsc.nrz: %s",
+                saved && saved->current == game.state() ? "yes" : "NO", score.c_str(),
+                fileHolds(setup.data + "/scores.txt", "\ngame " + score + ' ') ? "yes" : "NO",
+                readFile(setup.work + "/Varn_hsc.nrz", 64, LongFile::KeepHead).bytes.c_str());
+}
+
+void measure(bool locked) {
+    Setup setup;
+    HighScoreWorker highScore(HighScoreFile(setup.work + "/Varn_hsc.nrz"), setup.mailbox.post());
+    ScoreTableKeeper table(setup.data + "/scores.txt", setup.mailbox.post());
+    Game game(setup.window, setup.random, &highScore, &table);
+    setup.window.setTickHandler([&] { game.Timer1_Timer(); });
     game.ng_click();
-    GameSaver saver(game, state + "/game.txt");
+    GameSaver saver(game, setup.state + "/game.txt");
+    // Nothing of the game holds a lock when the holder forks, which would keep it for ever.
     saver.flush();
     highScore.flush();
-    mailbox.deliver();
+    table.flush();
+    setup.mailbox.deliver();
     TimedSaver timed(saver);
     game.setActionListener(&timed);
 
-    const pid_t holder = locked ? holdLocks({state, data, work}, 5) : 0;
+    const pid_t holder = locked ? holdLocks({setup.state, setup.data, setup.work}, 5) : 0;
     for (int cell = 0; timed.times.size() < 7 && cell < 10000; ++cell)
         game.Element_Click(cell % kCellCount);
     const auto entering = Clock::now();
     game.Command1_Click();
     const double enter = milliseconds(Clock::now() - entering);
-    const bool heldThrough = !locked || ::waitpid(holder, nullptr, WNOHANG) == 0;
+    report(locked, timed.times, enter, !locked || ::waitpid(holder, nullptr, WNOHANG) == 0);
     if (locked) ::waitpid(holder, nullptr, 0);
     saver.flush();
     highScore.flush();
     table.flush();
-    mailbox.deliver();
-
-    std::sort(timed.times.begin(), timed.times.end());
-    std::ostringstream log;
-    const auto saved = loadSavedGame(state + "/game.txt", log);
-    const std::string score = std::to_string(game.scores().Score());
-    std::printf("%s: a move's save median %.4f ms, max %.4f ms; Enter score %.4f ms%s\n",
-                locked ? "locks held 5 s" : "free folders", timed.times[timed.times.size() / 2],
-                timed.times.back(), enter, heldThrough ? "" : " (after the release)");
-    std::printf("  then game.txt holds the game: %s; scores.txt holds %s: %s; Varn_hsc.nrz: %s",
-                saved && saved->current == game.state() ? "yes" : "NO", score.c_str(),
-                fileHolds(data + "/scores.txt", "\ngame " + score + ' ') ? "yes" : "NO",
-                readFile(work + "/Varn_hsc.nrz", 64, LongFile::KeepHead).bytes.c_str());
-    std::printf("  beeps %d\n", window.beeps());
-    std::filesystem::remove_all(root);
+    setup.mailbox.deliver();
+    reportFiles(setup, game);
+    std::printf("  beeps %d\n", setup.window.beeps());
 }
 
 }  // namespace
