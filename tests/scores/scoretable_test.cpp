@@ -180,6 +180,8 @@ const DamageCase kDamage[] = {
          kRow + "\x01",
      true, 2, 1, "line 1: it is not a Varn scores file; kept as", true},
     {"Empty", Setup::Plain, "", true, 1, 1, "it is empty", true},
+    {"NotAsWritten", Setup::Plain, kHead + "game 300 2027-01-15T08:00:00Z 3 Ann \n", true, 2, 1,
+     "line 2: it is not as Varn writes it", true},
     {"FutureVersion", Setup::Plain, "varn-scores 2\n" + kRow, true, 1, 1, "another version", true},
     {"NumbersOutOfRange", Setup::Plain, kOutOfRange, true, 4, 1, "line 3: game number '0'", true},
     {"EscapesAndLongWords", Setup::Plain,
