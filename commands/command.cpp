@@ -6,7 +6,7 @@
 namespace varn {
 
 void perform(Game& game, Command command, int cell) {
-    using Handler = void (*)(Game & game, int cell);
+    using Handler = void (*)(Game&, int cell);
     static constexpr Handlers<Handler> rules = byCommand<Handler>({
         {Command::Element_Click, [](Game& game, int cell) { game.Element_Click(cell); }},
         {Command::Picture6_Click, [](Game& game, int) { game.Picture6_Click(); }},

@@ -56,7 +56,7 @@ Form1::~Form1() {
 // The window's own handlers; the rules run the rest of their commands. A command of the window
 // without a handler here does not build.
 void Form1::run(Command command, int cell, bool checked) {
-    using Handler = void (*)(Form1 & form, int cell, bool checked);
+    using Handler = void (*)(Form1&, int cell, bool checked);
     static constexpr Handlers<Handler> own = byCommand<Handler>({
         {Command::form_click, [](Form1& form, int, bool) { form.form_click(); }},
         {Command::Element_Click, [](Form1& form, int cell, bool) { form.playCell(cell); }},
