@@ -48,8 +48,8 @@ constexpr std::size_t indexOf(Command id) {
 }
 inline constexpr std::size_t kCommandCount = indexOf(Command::form_click) + 1;
 
-// The menus on the bar, in order. An item in None is no item at all; one in Bar acts straight
-// from the bar, after the menus.
+// Where a command's item lies: in one of the menus of kMenuTitles, which stand on the bar in that
+// order; on the bar itself after them (Bar), acting without a menu; or nowhere (None).
 enum class Menu : unsigned char { None, Game, View, Bar };
 
 struct MenuTitle {
