@@ -24,6 +24,7 @@ DesignMenuBar::DesignMenuBar(QMenuBar& bar, Run run) : m_run(std::move(run)) {
             add(menu->addAction(translated(row.item.text)), row);
         }
     }
+    // After the menus, the commands that act straight from the bar.
     for (const CommandRow& row : kCommands) {
         if (row.item.menu == Menu::Bar) add(bar.addAction(translated(row.item.text)), row);
     }

@@ -142,7 +142,8 @@ def kill_and_continue(varn, env, pyatspi):
 
     run = Run(varn, env, pyatspi)
     check(run.state() == after_undo, "started again, the game is not the one killed")
-    check(run.size() == (520, 610), f"the size dragged before the kill came back as {run.size()}")
+    size = run.size()
+    check(size == (520, 610), f"the size dragged before the kill came back as {size}")
     check(not run.has("Sound", pyatspi.STATE_CHECKED), "the sound switched off came back on")
     check(run.command("Undo")[:2] == first[:2], "Undo after the start did not reach the first move")
     run.command("Redo")
