@@ -17,8 +17,12 @@ namespace varn::test {
 namespace {
 
 TEST(FirstStart, TakesTheLargestQuarterStepThatFitsThreeQuartersOfTheScreen) {
-    const std::pair<QSize, double> screens[] = {
-        {{1920, 1080}, 1.75}, {{1366, 768}, 1.25}, {{3840, 2160}, 3.75}, {{320, 240}, 1}};
+    // The last screen stands upright: its width decides.
+    const std::pair<QSize, double> screens[] = {{{1920, 1080}, 1.75},
+                                                {{1366, 768}, 1.25},
+                                                {{3840, 2160}, 3.75},
+                                                {{320, 240}, 1},
+                                                {{768, 1366}, 1.75}};
     for (const auto& [screen, scale] : screens)
         EXPECT_EQ(DesignScale::firstStart(screen, 20), scale) << screen.width();
 }
