@@ -96,23 +96,21 @@ class Run:
         self.game.send_signal(signal.SIGKILL)
         self.game.wait()
 
-    def window(self):
-        found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
-                                str(self.game.pid), "--name", "^Varn v3.00$"], env=self.env,
-                               capture_output=True, text=True, timeout=20, check=True)
-        return found.stdout.split()[0]
+    def xdotool(self, *command):
+        """Runs xdotool's `command` on this program's window; what it prints."""
+        return subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                               str(self.game.pid), "--name", "^Varn v3.00$", *command],
+                              env=self.env, capture_output=True, text=True, timeout=20,
+                              check=True).stdout
 
     def size(self):
-        shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", self.window()],
-                               env=self.env, capture_output=True, text=True, timeout=20,
-                               check=True).stdout
+        shell = self.xdotool("getwindowgeometry", "--shell")
         values = dict(line.split("=") for line in shell.split())
         return int(values["WIDTH"]), int(values["HEIGHT"])
 
     def resize(self, width, height):
         """Sizes the window as a drag of its edge does; waits until the settings hold the size."""
-        subprocess.run(["xdotool", "windowsize", self.window(), str(width), str(height)],
-                       env=self.env, timeout=20, check=True)
+        self.xdotool("windowsize", str(width), str(height))
         path = os.path.join(self.env["XDG_CONFIG_HOME"], "varn", "varn.conf")
 
         def held():
