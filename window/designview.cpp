@@ -60,7 +60,7 @@ DesignView::DesignView(QMainWindow& window, PictureProvider& pictures)
     for (PictureBox* surface : {m_surface, m_design}) {
         surface->setBackground(QColor::fromRgb(design.ground));
         connect(surface, &PictureBox::clicked, this,
-                [this, handler = design.handler] { emit handlerCalled(handler, 0); });
+                [this, command = design.command] { emit handlerCalled(command, 0); });
     }
     buildControls();
     buildCells();
@@ -117,8 +117,8 @@ QWidget* DesignView::buildBox(const Control& design, QWidget* parent) {
 }
 
 void DesignView::wireControl(const Control& design, QWidget* widget) {
-    if (!design.handler) return;
-    const auto call = [this, handler = design.handler] { emit handlerCalled(handler, 0); };
+    if (!design.command) return;
+    const auto call = [this, command = *design.command] { emit handlerCalled(command, 0); };
     if (auto* box = qobject_cast<PictureBox*>(widget))
         connect(box, &PictureBox::clicked, this, call);
     if (auto* button = qobject_cast<QPushButton*>(widget))
@@ -148,10 +148,10 @@ void DesignView::buildCells() {
         m_cells[cell]->setAutoFillBackground(true);
         m_cells[cell]->setButton(true);
         connect(m_cells[cell], &PictureBox::clicked, this,
-                [this, cell, handler = grid.handler] { emit handlerCalled(handler, cell); });
+                [this, cell, command = grid.command] { emit handlerCalled(command, cell); });
     }
     connect(new BoardCursor(m_boardFrame, m_cells), &BoardCursor::play, this,
-            [this, handler = grid.handler](int cell) { emit handlerCalled(handler, cell); });
+            [this, command = grid.command](int cell) { emit handlerCalled(command, cell); });
 }
 
 // The keyboard goes round the controls in the design's order.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "boardtables.h"
+#include "command.h"
 #include "designscale.h"
 #include "gamewindow.h"
 #include "picturebox.h"
@@ -22,7 +23,7 @@ class PictureProvider;
 
 // Every control of the design and the cells, placed at the design's twips times one scale,
 // which follows the size of the window's inside; the design lies centred on it. Whatever the
-// player clicks or presses is reported by the name of its handler in the design.
+// player clicks or presses is reported as the command that the design gives it.
 class DesignView : public QObject {
     Q_OBJECT
 
@@ -49,8 +50,8 @@ class DesignView : public QObject {
     void setPointer(Pointer pointer);
 
   signals:
-    // `cell` counts for the cells' handler only.
-    void handlerCalled(const char* handler, int cell);
+    // `cell` counts for the cells' command only.
+    void handlerCalled(Command command, int cell);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,8 +81,8 @@ class DesignView : public QObject {
     QMainWindow& m_window;
     PictureProvider& m_pictures;
     DesignScale m_scale;
-    bool m_placed = false;   // at a scale yet
-    bool m_painted = false;  // the first frame is on the screen
+    bool m_placed = false;               // at a scale yet
+    bool m_painted = false;              // the first frame is on the screen
     PictureBox* m_surface = nullptr;     // the window's inside, on which the design is centred
     PictureBox* m_design = nullptr;      // the design's own surface, at the design's size
     std::vector<Placed> m_controls;      // in the order of the table of controls

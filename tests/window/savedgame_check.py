@@ -1,12 +1,13 @@
 #!/usr/bin/python3
 """savedgame_check.py: the real varn killed with SIGKILL and started again, read through the
 desktop's accessibility bus as atspi_check.py reads it: after moves and an undo it comes back
-with the same 100 cells, score, Undo and Redo, and its settings; undo and redo then walk the
-game from before the kill. With "Continue the last game" off it deals a new game. Killed in
-the middle of a move's write by the shim, it comes back in the state before that move. Two
-programs playing at once leave the game of the last to move. While another program holds the
-locks of the saved game's folder and of the table's, the window plays and enters a score, and
-neither file changes; once they are given back, both hold what was played.
+with the same 100 cells, score, Undo and Redo, and its settings, the size dragged with the
+window's edge among them; undo and redo then walk the game from before the kill. With
+"Continue the last game" off it deals a new game. Killed in the middle of a move's write by
+the shim, it comes back in the state before that move. Two programs playing at once leave the
+game of the last to move. While another program holds the locks of the saved game's folder and
+of the table's, the window plays and enters a score, and neither file changes; once they are
+given back, both hold what was played.
 
     /usr/bin/python3 savedgame_check.py PATH/TO/varn PATH/TO/libvarn_kill_in_write.so
 """
@@ -97,6 +98,29 @@ class Run:
         self.game.send_signal(signal.SIGKILL)
         self.game.wait()
 
+    def xdotool(self, *command):
+        """Runs xdotool's `command` on this program's window; what it prints."""
+        return subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                               str(self.game.pid), "--name", "^Varn v3.00$", *command],
+                              env=self.env, capture_output=True, text=True, timeout=20,
+                              check=True).stdout
+
+    def size(self):
+        shell = self.xdotool("getwindowgeometry", "--shell")
+        values = dict(line.split("=") for line in shell.split())
+        return int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def resize(self, width, height):
+        """Sizes the window as a drag of its edge does; waits until the settings hold the size."""
+        self.xdotool("windowsize", str(width), str(height))
+        path = os.path.join(self.env["XDG_CONFIG_HOME"], "varn", "varn.conf")
+
+        def held():
+            with open(path) as settings:
+                lines = settings.read().split()
+            return f"width={width}" in lines and f"height={height}" in lines
+        wait_for(self.game, "the dragged size in the settings", held)
+
     def toggle(self, name):
         checked = self.pyatspi.STATE_CHECKED
         was = self.has(name, checked)
@@ -113,10 +137,13 @@ def kill_and_continue(varn, env, pyatspi):
     after_undo = run.command("Undo")
     check(after_undo[:2] == second[:2], "Undo did not put the second move's board back")
     run.toggle("Sound")
+    run.resize(520, 610)
     run.kill()
 
     run = Run(varn, env, pyatspi)
     check(run.state() == after_undo, "started again, the game is not the one killed")
+    size = run.size()
+    check(size == (520, 610), f"the size dragged before the kill came back as {size}")
     check(not run.has("Sound", pyatspi.STATE_CHECKED), "the sound switched off came back on")
     check(run.command("Undo")[:2] == first[:2], "Undo after the start did not reach the first move")
     run.command("Redo")
