@@ -7,6 +7,8 @@
 
 #include <cstring>
 
+#include "crc32.h"
+
 namespace varn {
 
 namespace {
@@ -19,7 +21,7 @@ constexpr quint32 kLongestIndex = 64 * 1024;
 constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_0;
 
 quint32 crcOf(const uchar* bytes, quint64 length) {
-    return quint32(crc32_z(crc32_z(0, nullptr, 0), bytes, length));
+    return crc32({bytes, std::size_t(length)});
 }
 
 struct Prefix {

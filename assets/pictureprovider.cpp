@@ -4,12 +4,12 @@
 #include <QDir>
 #include <QMutexLocker>
 #include <QSet>
-#include <QStandardPaths>
 #include <QSysInfo>
 #include <QThread>
 
 #include "artwork.h"
 #include "picturefile.h"
+#include "xdgfolder.h"
 
 namespace varn {
 
@@ -63,8 +63,7 @@ PictureProvider::~PictureProvider() {
 }
 
 QString PictureProvider::defaultFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
-           QStringLiteral("/varn");
+    return QString::fromStdString(xdgFolder("XDG_CACHE_HOME", ".cache") + "/varn");
 }
 
 QString PictureProvider::key(qreal devicePixelRatio, qreal scale) const {

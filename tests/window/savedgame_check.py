@@ -5,7 +5,9 @@ with the same 100 cells, score, Undo and Redo, and its settings, the size dragge
 window's edge among them; undo and redo then walk the game from before the kill. With
 "Continue the last game" off it deals a new game. Killed in the middle of a move's write by
 the shim, it comes back in the state before that move. Two programs playing at once leave the
-game of the last to move.
+game of the last to move. While another program holds the locks of the saved game's folder and
+of the table's, the window plays and enters a score, and neither file changes; once they are
+given back, both hold what was played.
 
     /usr/bin/python3 savedgame_check.py PATH/TO/varn PATH/TO/libvarn_kill_in_write.so
 """
@@ -186,6 +188,37 @@ def two_at_once(varn, env, pyatspi, first):
     run.kill()
 
 
+def read(path):
+    return open(path, "rb").read() if os.path.exists(path) else b""
+
+
+def locked_folders(varn, env, pyatspi):
+    run = Run(varn, env, pyatspi)
+    wait_for(run.game, "the game's own file in place", run.holds_file)
+    state = os.path.join(env["XDG_STATE_HOME"], "varn")
+    data = os.path.join(env["HOME"], ".local", "share", "varn")
+    saved, table = os.path.join(state, "game.txt"), os.path.join(data, "scores.txt")
+    os.makedirs(data, exist_ok=True)
+    # util-linux flock holds both folders' locks until its standard input closes.
+    holder = subprocess.Popen(["flock", state, "flock", data, "cat"], stdin=subprocess.PIPE)
+    wait_for(holder, "the locks taken",
+             lambda: subprocess.run(["flock", "-n", data, "true"]).returncode)
+    before = read(saved)
+    run.move()
+    last = run.move()
+    base.enter_score(run.game, run.app, pyatspi, TEXTS, env, "Lou")
+    check(read(saved) == before and b"Lou" not in read(table),
+          "a file was written while another program held its folder's lock")
+    holder.stdin.close()
+    holder.wait()
+    wait_for(run.game, "the table written", lambda: b"\nname Lou\n" in read(table))
+    wait_for(run.game, "the game written", lambda: read(saved) != before)
+    run.kill()
+    run = Run(varn, env, pyatspi)
+    check(run.state() == last, "the game written after the locks is not the one played")
+    run.kill()
+
+
 def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__)
@@ -210,6 +243,7 @@ def main():
         run.kill()
         run = crash_inside_a_write(varn, env, pyatspi, shim)
         two_at_once(varn, env, pyatspi, run)
+        locked_folders(varn, env, pyatspi)
     except base.Failure as failure:
         sys.exit(f"savedgame_check: {failure}")
     finally:
