@@ -11,33 +11,23 @@ programs playing at once leave the game of the last to move.
 
 import os
 import signal
-import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import atspi_check as base  # noqa: E402
+import desktop  # noqa: E402
 from atspi_check import check, wait_for, press  # noqa: E402
 
 TEXTS = base.Texts()
 
 
-class Run:
+class Run(desktop.Game):
     """One start of the program, until it is killed."""
 
     def __init__(self, varn, env, pyatspi, extra_env=None):
-        self.pyatspi = pyatspi
-        self.env = dict(env, **(extra_env or {}))
-        self.game = subprocess.Popen([varn], cwd=env["VARN_SCRATCH"], env=self.env,
-                                     stderr=subprocess.DEVNULL)
-        self.app = wait_for(self.game, "the program on the accessibility bus", self.find_app)
+        super().__init__(varn, dict(env, **(extra_env or {})), pyatspi, TEXTS.cell_pattern())
+        self.game = self.process
         self.cells = wait_for(self.game, "100 named cells", self.read)
-
-    def find_app(self):
-        for app in self.pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == "varn" and app.childCount and \
-                    app.get_process_id() == self.game.pid:
-                return app
-        return None
 
     def read(self):
         return base.read_cells(self.app, self.pyatspi, TEXTS.cell_pattern())
@@ -90,10 +80,6 @@ class Run:
             if (held.st_dev, held.st_ino) == (kept.st_dev, kept.st_ino):
                 return True
         return False
-
-    def kill(self):
-        self.game.send_signal(signal.SIGKILL)
-        self.game.wait()
 
     def toggle(self, name):
         checked = self.pyatspi.STATE_CHECKED
