@@ -145,7 +145,14 @@ class Game:
         self.errors = tempfile.TemporaryFile()
         self.process = subprocess.Popen([varn, *arguments], cwd=env["HOME"], env=env,
                                         stderr=self.errors)
-        self.app = wait_for(self.process, "the program on the accessibility bus", self.find_app)
+        self.app = self.wait("the program on the accessibility bus", self.find_app)
+
+    def wait(self, what, probe):
+        """wait_for on this program; a program that ends tells what it wrote last."""
+        try:
+            return wait_for(self.process, what, probe)
+        except Failure as failure:
+            raise Failure(f"{failure} {self.error_lines()[-3:]}") from None
 
     def find_app(self):
         for app in self.pyatspi.Registry.getDesktop(0):
@@ -156,8 +163,7 @@ class Game:
 
     def board(self):
         """The kinds on the board and their cells, once it is at rest."""
-        return wait_for(self.process, "a board at rest",
-                        lambda: read_cells(self.app, self.pyatspi, self.cell))
+        return self.wait("a board at rest", lambda: read_cells(self.app, self.pyatspi, self.cell))
 
     def move(self, kinds_that_group, joker):
         """Presses the first group of three or more; the board after the move."""
@@ -165,8 +171,7 @@ class Game:
         for place in sorted(kinds):
             if kinds[place] in kinds_that_group and len(group_at(kinds, place, joker)) >= 3:
                 press(cells[place])
-                return wait_for(self.process, "the move", lambda: (b := self.board()[0]) != kinds
-                                and b)
+                return self.wait("the move", lambda: (b := self.board()[0]) != kinds and b)
         raise Failure("the board holds no group")
 
     def error_lines(self):

@@ -27,7 +27,7 @@ class Run(desktop.Game):
     def __init__(self, varn, env, pyatspi, extra_env=None):
         super().__init__(varn, dict(env, **(extra_env or {})), pyatspi, TEXTS.cell_pattern())
         self.game = self.process
-        self.cells = wait_for(self.game, "100 named cells", self.read)
+        self.cells = self.wait("100 named cells", self.read)
 
     def read(self):
         return base.read_cells(self.app, self.pyatspi, TEXTS.cell_pattern())
@@ -46,7 +46,7 @@ class Run(desktop.Game):
 
     def state(self):
         """The kinds on the board, the score's name, and whether Undo and Redo are offered."""
-        kinds, _ = wait_for(self.game, "a board at rest", self.read)
+        kinds, _ = self.wait("a board at rest", self.read)
         score = [n.name for n in base.descendants(self.app)
                  if (n.name or "").startswith(TEXTS("Form1", "Score %1", 0)[:-1])]
         sensitive = self.pyatspi.STATE_SENSITIVE
@@ -54,7 +54,7 @@ class Run(desktop.Game):
 
     def move(self):
         """Presses a group of three or more; the state after the move."""
-        kinds, cells = wait_for(self.game, "a board at rest", self.read)
+        kinds, cells = self.wait("a board at rest", self.read)
         joker = TEXTS("CellName", "Gift box")
         for place in sorted(kinds):
             if kinds[place] in TEXTS.kinds() and len(base.group_at(kinds, place, joker)) >= 3:
@@ -65,7 +65,7 @@ class Run(desktop.Game):
     def command(self, name):
         before = self.state()
         press(self.item(name))
-        return wait_for(self.game, f"{name} done", lambda: (s := self.state()) != before and s)
+        return self.wait(f"{name} done", lambda: (s := self.state()) != before and s)
 
     def holds_file(self):
         """True when the file of the saved game is the one this program keeps open."""
@@ -85,7 +85,7 @@ class Run(desktop.Game):
         checked = self.pyatspi.STATE_CHECKED
         was = self.has(name, checked)
         press(self.item(name))
-        wait_for(self.game, f"{name} toggled", lambda: self.has(name, checked) != was)
+        self.wait(f"{name} toggled", lambda: self.has(name, checked) != was)
 
 
 def kill_and_continue(varn, env, pyatspi):
