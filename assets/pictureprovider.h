@@ -49,7 +49,7 @@ class PictureProvider : public QObject {
     // The same picture when it is at hand, in memory or in a file, without drawing it; a null
     // image otherwise.
     QImage held(const QString& path, qreal devicePixelRatio, qreal scale);
-    // At once, a picture of the size that drawing gives, smoothed from the carried file of the
+    // At once, a picture of the size that drawing gives, scaled from the carried file of the
     // nearest scale: it stands in while the picture is drawn. A null image when the game carries
     // no such picture.
     QImage standIn(const QString& path, qreal devicePixelRatio, qreal scale);

@@ -14,7 +14,7 @@ namespace varn {
 class PictureProvider;
 
 // Hands the view its pictures at one scale. Until the window's first frame is on the screen, a
-// picture that no file holds is not drawn: a stand-in smoothed from the nearest carried scale
+// picture that no file holds is not drawn: a stand-in scaled from the nearest carried scale
 // takes its place, so that the window shows as soon as at a scale the game carries. Once the
 // frame is shown the pictures are drawn on the provider's thread, and refined() asks the view to
 // take them in place of the stand-ins. From then on every picture is the drawn one.
