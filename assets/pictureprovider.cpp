@@ -201,6 +201,19 @@ void PictureProvider::drawAhead(QStringList paths, qreal devicePixelRatio, qreal
     });
 }
 
+void PictureProvider::readAhead(QStringList paths, qreal devicePixelRatio, qreal scale) {
+    stopDrawingAhead();
+    m_stopAhead = false;
+    m_ahead = std::thread([this, paths = std::move(paths), devicePixelRatio, scale] {
+        for (const QString& path : paths) {
+            if (m_stopAhead) return;
+            QMutexLocker lock(&m_mutex);
+            Sheet& pictures = sheet(devicePixelRatio, scale);
+            if (pictures.shipped && pictures.shipped->holds(path)) heldLocked(pictures, path);
+        }
+    });
+}
+
 void PictureProvider::stopDrawingAhead() {
     m_stopAhead = true;
     if (m_ahead.joinable()) m_ahead.join();

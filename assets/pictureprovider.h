@@ -60,6 +60,9 @@ class PictureProvider : public QObject {
     // for one call at a time: a new call first ends the last one. Once every picture of a
     // call is at hand, drawnAhead() is emitted on the provider's thread.
     void drawAhead(QStringList paths, qreal devicePixelRatio, qreal scale);
+    // Reads those of `paths` that the game carries on the same thread, while the caller goes
+    // on, and draws none; it ends as drawing ahead does, and emits nothing.
+    void readAhead(QStringList paths, qreal devicePixelRatio, qreal scale);
 
     // How many pictures this provider has drawn; the others came from the cache.
     int drawnCount() const;

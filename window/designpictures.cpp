@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include "artwork.h"
+#include "designtable.h"
 #include "pictureprovider.h"
 
 namespace varn {
@@ -24,11 +25,17 @@ DesignPictures::DesignPictures(PictureProvider& provider, QObject* parent)
     });
 }
 
+// Before the first frame the pictures that the game carries are unpacked on the provider's
+// thread while the window lays out its texts; after it, a new scale's pieces are drawn there.
 void DesignPictures::setScale(double factor) {
     m_factor = factor;
     m_standIns.clear();
     m_patterns.fill(QPixmap());
-    if (m_shown) drawAhead(dealtPictures());
+    if (m_shown) {
+        drawAhead(dealtPictures());
+    } else {
+        m_provider.readAhead(firstFramePictures(), qApp->devicePixelRatio(), m_factor);
+    }
 }
 
 QPixmap DesignPictures::picture(const QString& path) {
@@ -72,6 +79,17 @@ QIcon DesignPictures::icon() {
 
 void DesignPictures::drawAhead(const QStringList& paths) {
     m_provider.drawAhead(paths, qApp->devicePixelRatio(), m_factor);
+}
+
+// The pieces that a deal can show, then the window's own pictures.
+QStringList DesignPictures::firstFramePictures() {
+    QStringList paths = dealtPictures();
+    for (const Control& control : designTable().controls) {
+        const QString path = control.picture ? artwork::picturePath(control.picture) : QString();
+        if (!path.isEmpty() && !paths.contains(path)) paths.append(path);
+    }
+    paths.append(artwork::picturePath(QStringLiteral("pointer.svg")));
+    return paths;
 }
 
 // The pieces that a deal can show, in the order opposite to the window's own, so that the

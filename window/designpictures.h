@@ -44,6 +44,7 @@ class DesignPictures : public QObject {
   private:
     void drawAhead(const QStringList& paths);
     static QStringList dealtPictures();
+    static QStringList firstFramePictures();
 
     PictureProvider& m_provider;
     double m_factor = 1;
