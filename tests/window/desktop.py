@@ -145,7 +145,11 @@ class Game:
         self.errors = tempfile.TemporaryFile()
         self.process = subprocess.Popen([varn, *arguments], cwd=env["HOME"], env=env,
                                         stderr=self.errors)
-        self.app = self.wait("the program on the accessibility bus", self.find_app)
+        try:
+            self.app = self.wait("the program on the accessibility bus", self.find_app)
+        except BaseException:
+            self.kill()
+            raise
 
     def wait(self, what, probe):
         """wait_for on this program; a program that ends tells what it wrote last."""
@@ -179,7 +183,8 @@ class Game:
         return self.errors.read().decode(errors="replace").splitlines()
 
     def kill(self):
-        self.process.send_signal(signal.SIGKILL)
+        if self.process.poll() is None:
+            self.process.send_signal(signal.SIGKILL)
         self.process.wait()
 
 

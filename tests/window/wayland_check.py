@@ -53,14 +53,16 @@ def on_x11(varn, tool, scratch, scale, pyatspi):
     xvfb, display = desktop.start_xvfb(f"{width * scale}x{height * scale}x24")
     env = environment(scratch, f"x11-{scale}", DISPLAY=display, QT_QPA_PLATFORM="xcb",
                       QT_SCALE_FACTOR=str(scale))
+    games = []
     try:
-        game = desktop.Game(varn, env, pyatspi, CELL, ["--game", "2026"])
+        games.append(game := desktop.Game(varn, env, pyatspi, CELL, ["--game", "2026"]))
         board = game.move(KINDS, "Gift box")
         picture = os.path.join(scratch, f"x11-{scale}.png")
         desktop.x11_window_picture(tool, env, TITLE, picture)
         quiet(game, f"X11 at scale {scale}")
-        game.kill()
     finally:
+        for game in games:
+            game.kill()
         desktop.stop(xvfb)
     return board, picture
 
@@ -74,8 +76,9 @@ def on_wayland(varn, tool, scratch, scale, pyatspi, x11):
     weston, socket = started
     env = environment(scratch, f"wayland-{scale}", WAYLAND_DISPLAY=socket,
                       QT_QPA_PLATFORM="wayland")
+    games = []
     try:
-        game = desktop.Game(varn, env, pyatspi, CELL, ["--game", "2026"])
+        games.append(game := desktop.Game(varn, env, pyatspi, CELL, ["--game", "2026"]))
         board = game.move(KINDS, "Gift box")
         check(board == x11[0], f"scale {scale}: the move left another board than on X11")
         screen = desktop.weston_picture(env, scratch)
@@ -84,11 +87,12 @@ def on_wayland(varn, tool, scratch, scale, pyatspi, x11):
                           f"X11's ({screen}, {x11[1]})")
         quiet(game, f"Wayland at scale {scale}")
         game.kill()
-        again = desktop.Game(varn, env, pyatspi, CELL)
+        games.append(again := desktop.Game(varn, env, pyatspi, CELL))
         check(again.board()[0] == board, f"scale {scale}: killed, the game did not come back")
         quiet(again, f"Wayland at scale {scale}, started again")
-        again.kill()
     finally:
+        for game in games:
+            game.kill()
         desktop.stop(weston)
     return True
 
