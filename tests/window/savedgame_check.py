@@ -14,33 +14,23 @@ given back, both hold what was played.
 
 import os
 import signal
-import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import atspi_check as base  # noqa: E402
+import desktop  # noqa: E402
 from atspi_check import check, wait_for, press  # noqa: E402
 
 TEXTS = base.Texts()
 
 
-class Run:
+class Run(desktop.Game):
     """One start of the program, until it is killed."""
 
     def __init__(self, varn, env, pyatspi, extra_env=None):
-        self.pyatspi = pyatspi
-        self.env = dict(env, **(extra_env or {}))
-        self.game = subprocess.Popen([varn], cwd=env["VARN_SCRATCH"], env=self.env,
-                                     stderr=subprocess.DEVNULL)
-        self.app = wait_for(self.game, "the program on the accessibility bus", self.find_app)
-        self.cells = wait_for(self.game, "100 named cells", self.read)
-
-    def find_app(self):
-        for app in self.pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == "varn" and app.childCount and \
-                    app.get_process_id() == self.game.pid:
-                return app
-        return None
+        super().__init__(varn, dict(env, **(extra_env or {})), pyatspi, TEXTS.cell_pattern())
+        self.game = self.process
+        self.cells = self.wait("100 named cells", self.read)
 
     def read(self):
         return base.read_cells(self.app, self.pyatspi, TEXTS.cell_pattern())
@@ -59,7 +49,7 @@ class Run:
 
     def state(self):
         """The kinds on the board, the score's name, and whether Undo and Redo are offered."""
-        kinds, _ = wait_for(self.game, "a board at rest", self.read)
+        kinds, _ = self.wait("a board at rest", self.read)
         score = [n.name for n in base.descendants(self.app)
                  if (n.name or "").startswith(TEXTS("Form1", "Score %1", 0)[:-1])]
         sensitive = self.pyatspi.STATE_SENSITIVE
@@ -67,7 +57,7 @@ class Run:
 
     def move(self):
         """Presses a group of three or more; the state after the move."""
-        kinds, cells = wait_for(self.game, "a board at rest", self.read)
+        kinds, cells = self.wait("a board at rest", self.read)
         joker = TEXTS("CellName", "Gift box")
         for place in sorted(kinds):
             if kinds[place] in TEXTS.kinds() and len(base.group_at(kinds, place, joker)) >= 3:
@@ -78,7 +68,7 @@ class Run:
     def command(self, name):
         before = self.state()
         press(self.item(name))
-        return wait_for(self.game, f"{name} done", lambda: (s := self.state()) != before and s)
+        return self.wait(f"{name} done", lambda: (s := self.state()) != before and s)
 
     def holds_file(self):
         """True when the file of the saved game is the one this program keeps open."""
@@ -93,10 +83,6 @@ class Run:
             if (held.st_dev, held.st_ino) == (kept.st_dev, kept.st_ino):
                 return True
         return False
-
-    def kill(self):
-        self.game.send_signal(signal.SIGKILL)
-        self.game.wait()
 
     def xdotool(self, *command):
         """Runs xdotool's `command` on this program's window; what it prints."""
@@ -125,7 +111,7 @@ class Run:
         checked = self.pyatspi.STATE_CHECKED
         was = self.has(name, checked)
         press(self.item(name))
-        wait_for(self.game, f"{name} toggled", lambda: self.has(name, checked) != was)
+        self.wait(f"{name} toggled", lambda: self.has(name, checked) != was)
 
 
 def kill_and_continue(varn, env, pyatspi):
