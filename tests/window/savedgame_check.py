@@ -14,6 +14,7 @@ given back, both hold what was played.
 
 import os
 import signal
+import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
