@@ -11,9 +11,9 @@ namespace varn {
 
 // The file begins with "VARNPICS", the format's version, the index's length and its CRC-32;
 // the index holds the key and, for each picture, its name, size, pixel format, pixel ratio,
-// the place and length of its pixels as stored (raw, or compressed with zlib where the file was
+// the place and length of its pixels as stored (raw, or compressed with zstd where the file was
 // written so) and the CRC-32 of the raw pixels, which raw pixels are read through; compressed
-// ones carry zlib's checksum. A file is only ever read through its checksums and written whole,
+// ones carry zstd's checksum. A file is only ever read through its checksums and written whole,
 // so that what it shows is what was written.
 class PictureFile {
   public:
@@ -25,10 +25,12 @@ class PictureFile {
     QImage read(const QString& name);
     QStringList names() const { return m_index.keys(); }
     bool holds(const QString& name) const { return m_index.contains(name); }
+    // The size of the picture stored as `name`, from the index alone; empty when there is none.
+    QSize sizeOf(const QString& name) const;
 
     // Writes `pictures` under `key` to a new file that then replaces the one at `path`; false
     // when that cannot be done, and the old file is left as it was. Compressed pixels take a
-    // fifth of the room, and a few milliseconds more to write and to read.
+    // tenth of the room, and a few milliseconds more to write and to read.
     static bool write(const QString& path, const QString& key,
                       const QHash<QString, QImage>& pictures, bool compressed = false);
 

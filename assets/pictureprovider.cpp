@@ -4,12 +4,14 @@
 #include <QDir>
 #include <QMutexLocker>
 #include <QSet>
-#include <QStandardPaths>
 #include <QSysInfo>
 #include <QThread>
+#include <algorithm>
+#include <cmath>
 
 #include "artwork.h"
 #include "picturefile.h"
+#include "xdgfolder.h"
 
 namespace varn {
 
@@ -37,10 +39,11 @@ QImage withoutUnusedAlpha(QImage image) {
 }  // namespace
 
 struct PictureProvider::Sheet {
+    qreal devicePixelRatio = 1;
     QString path;
     QString key;
-    std::unique_ptr<PictureFile> file;     // read on first use
-    std::unique_ptr<PictureFile> shipped;  // the same, among the game's own files
+    std::unique_ptr<PictureFile> file;  // read on first use
+    PictureFile* shipped = nullptr;     // the same pixels, among the game's own files
     QHash<QString, QImage> pictures;
     QSet<QString> drawing;  // on some thread just now
     bool drawnSinceWritten = false;
@@ -63,8 +66,11 @@ PictureProvider::~PictureProvider() {
 }
 
 QString PictureProvider::defaultFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
-           QStringLiteral("/varn");
+    return QString::fromStdString(xdgFolder("XDG_CACHE_HOME", ".cache") + "/varn");
+}
+
+QString PictureProvider::fileName(qreal devicePixelRatio, qreal scale) {
+    return QStringLiteral("pictures-%1-%2.cache").arg(scale).arg(devicePixelRatio);
 }
 
 QString PictureProvider::key(qreal devicePixelRatio, qreal scale) const {
@@ -80,16 +86,73 @@ PictureProvider::Sheet& PictureProvider::sheet(qreal devicePixelRatio, qreal sca
     std::unique_ptr<Sheet>& sheet = m_sheets[{devicePixelRatio, scale}];
     if (!sheet) {
         sheet = std::make_unique<Sheet>();
-        const QString name =
-            QStringLiteral("pictures-%1-%2.cache").arg(scale).arg(devicePixelRatio);
-        sheet->path = m_folder + QLatin1Char('/') + name;
+        sheet->devicePixelRatio = devicePixelRatio;
+        sheet->path = m_folder + QLatin1Char('/') + fileName(devicePixelRatio, scale);
         sheet->key = key(devicePixelRatio, scale);
         sheet->file = std::make_unique<PictureFile>(sheet->path, sheet->key);
-        if (!m_shipped.isEmpty())
-            sheet->shipped =
-                std::make_unique<PictureFile>(m_shipped + QLatin1Char('/') + name, sheet->key);
+        sheet->shipped = carried(devicePixelRatio * scale);
     }
     return *sheet;
+}
+
+// The carried file of pictures `size` times their nominal size, as drawn at pixel ratio 1.
+PictureFile* PictureProvider::carried(qreal size) {
+    if (m_shipped.isEmpty()) return nullptr;
+    std::unique_ptr<PictureFile>& file = m_carried[size];
+    if (!file) {
+        file = std::make_unique<PictureFile>(m_shipped + QLatin1Char('/') + fileName(1, size),
+                                             key(1, size));
+    }
+    return file.get();
+}
+
+// The carried file whose pictures are the least larger than `size`, or else the largest.
+PictureFile* PictureProvider::nearestCarried(qreal size) {
+    if (m_carriedSizes.empty() && !m_shipped.isEmpty()) {
+        const QStringList files =
+            QDir(m_shipped).entryList({QStringLiteral("pictures-*-1.cache")}, QDir::Files);
+        for (const QString& name : files)
+            m_carriedSizes.push_back(name.section(QLatin1Char('-'), 1, 1).toDouble());
+        std::sort(m_carriedSizes.begin(), m_carriedSizes.end());
+    }
+    if (m_carriedSizes.empty()) return nullptr;
+    const auto larger = std::lower_bound(m_carriedSizes.begin(), m_carriedSizes.end(), size);
+    return carried(larger == m_carriedSizes.end() ? m_carriedSizes.back() : *larger);
+}
+
+QImage PictureProvider::heldLocked(Sheet& sheet, const QString& path) {
+    if (const QImage held = sheet.pictures.value(path); !held.isNull()) return held;
+    for (PictureFile* file : {sheet.file.get(), sheet.shipped}) {
+        if (!file) continue;
+        if (QImage read = file->read(path); !read.isNull()) {
+            read.setDevicePixelRatio(sheet.devicePixelRatio);
+            return sheet.pictures[path] = read;
+        }
+    }
+    return {};
+}
+
+QImage PictureProvider::held(const QString& path, qreal devicePixelRatio, qreal scale) {
+    QMutexLocker lock(&m_mutex);
+    return heldLocked(sheet(devicePixelRatio, scale), path);
+}
+
+// The carried file at the pictures' nominal size gives the size that drawing would round to. A
+// stand-in shows for a few frames only: scaled without smoothing, it costs a fraction of that.
+QImage PictureProvider::standIn(const QString& path, qreal devicePixelRatio, qreal scale) {
+    QMutexLocker lock(&m_mutex);
+    const qreal size = devicePixelRatio * scale;
+    PictureFile* nominal = carried(1);
+    PictureFile* nearest = nearestCarried(size);
+    if (!nominal || !nearest) return {};
+    const QSize actual = nominal->sizeOf(path);
+    const QImage source = nearest->read(path);
+    if (actual.isEmpty() || source.isNull()) return {};
+    QImage image = source.scaled(int(std::lround(actual.width() * size)),
+                                 int(std::lround(actual.height() * size)), Qt::IgnoreAspectRatio,
+                                 Qt::FastTransformation);
+    image.setDevicePixelRatio(devicePixelRatio);
+    return image;
 }
 
 // Two threads that want the same picture draw it once: the later one waits for it.
@@ -98,12 +161,7 @@ QImage PictureProvider::picture(const QString& path, qreal devicePixelRatio, qre
     Sheet& pictures = sheet(devicePixelRatio, scale);
     while (pictures.drawing.contains(path))
         m_drawn.wait(&m_mutex);
-    if (const QImage held = pictures.pictures.value(path); !held.isNull()) return held;
-    for (PictureFile* file : {pictures.file.get(), pictures.shipped.get()}) {
-        if (!file) continue;
-        if (const QImage read = file->read(path); !read.isNull())
-            return pictures.pictures[path] = read;
-    }
+    if (const QImage held = heldLocked(pictures, path); !held.isNull()) return held;
     pictures.drawing.insert(path);
     lock.unlock();
     const QImage drawn = withoutUnusedAlpha(artwork::render(path, devicePixelRatio, scale));
@@ -128,12 +186,29 @@ void PictureProvider::drawAhead(QStringList paths, qreal devicePixelRatio, qreal
                    (pictures.shipped && pictures.shipped->holds(path));
         });
     }
-    if (paths.isEmpty()) return;
+    if (paths.isEmpty()) {
+        QMetaObject::invokeMethod(this, &PictureProvider::drawnAhead, Qt::QueuedConnection);
+        return;
+    }
     m_stopAhead = false;
     m_ahead = std::thread([this, paths = std::move(paths), devicePixelRatio, scale] {
         for (const QString& path : paths) {
             if (m_stopAhead) return;
             picture(path, devicePixelRatio, scale);
+        }
+        QMetaObject::invokeMethod(this, &PictureProvider::drawnAhead, Qt::QueuedConnection);
+    });
+}
+
+void PictureProvider::readAhead(QStringList paths, qreal devicePixelRatio, qreal scale) {
+    stopDrawingAhead();
+    m_stopAhead = false;
+    m_ahead = std::thread([this, paths = std::move(paths), devicePixelRatio, scale] {
+        for (const QString& path : paths) {
+            if (m_stopAhead) return;
+            QMutexLocker lock(&m_mutex);
+            Sheet& pictures = sheet(devicePixelRatio, scale);
+            if (pictures.shipped && pictures.shipped->holds(path)) heldLocked(pictures, path);
         }
     });
 }

@@ -19,7 +19,6 @@
 #include "clicklist.h"
 #include "headlessgame.h"
 #include "hintsearch.h"
-#include "playeraction.h"
 #include "splitmixsource.h"
 
 namespace varn {

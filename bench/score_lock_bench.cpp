@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <string>
 
+#include "highscorefile.h"
 #include "scorekeeper.h"
 #include "scriptedwindow.h"
 
@@ -26,8 +27,8 @@ double processorMilliseconds() {
 // One entry of a score better than the stored 0; prints its wall and processor time.
 void measureEntry(const std::string& directory, const char* label) {
     varn::ScriptedWindow window;
-    const varn::HighScoreFile file(directory + "/Varn_hsc.nrz");
-    varn::ScoreKeeper keeper(window, file);
+    varn::HighScoreFile file(directory + "/Varn_hsc.nrz");
+    varn::ScoreKeeper keeper(window, &file);
     file.writeLine("0");
     keeper.LoadHiScore();
     keeper.addPoints(1);

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # startup_bench.sh: the game's start-up against the bare Qt window, interleaved in one run, on
-# a small screen (the game opens at scale 1) and a large one (it opens at 1.75), each start
-# with fresh settings. Prints each program's medians and the ratio to the floor's; several builds
-# of the game (before and after a change, say) are measured in the same run.
-#   bench/startup_bench.sh [RUNS] [VARN...]
+# screens from small (the game opens at scale 1) to 3840 by 2160 (it opens at 3.75), each start
+# with fresh settings and cache. A screen written WxHxD+full has the game fill it, as full screen
+# does (the private X server has no window manager to make a window full screen). Prints each
+# program's medians and the ratio to the floor's; several builds of the game (before and after a
+# change, say) are measured in the same run. PSS counts half of a window's pixels, which it
+# shares with the X server: "same size" takes off what the game's larger window pays for that
+# over the floor's, as a bare Qt window of the game's size would.
+#   [SCREENS="640x480x24 ..."] bench/startup_bench.sh [RUNS] [VARN...]
 # Needs ../shared/tools/gui-bench and the floor built in build/floor (see its README).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,18 +19,25 @@ floor=$PWD/build/floor/qtfloor
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-# measure SCREEN LABEL NAME COMMAND...: one start, its figures appended to LABEL's file. The
+screens=(${SCREENS:-640x480x24 1280x1024x24 2560x1440x24 3840x2160x24 3840x2160x24+full})
+
+# measure SCREEN LABEL NAME PROGRAM: one start, its figures appended to LABEL's file. The
 # pause lets the last start's processes and X server wind down first: starts that overlap it
-# take a fifth longer, now and then, whichever program they are.
+# take a fifth longer, now and then, whichever program they are. Every program starts through
+# the same shell, which writes the settings of a window that fills the screen where asked.
 measure() {
-    local screen=$1 label=$2 name=$3
-    shift 3
+    local screen=${1%+full} label=$2 name=$3 program=$4 size=
+    [[ $1 == *+full ]] && size=${screen%x*}
     sleep 1
     "$bench" --runs 1 --screen "$screen" --name "$name" --idle 2 --settle 1 \
-        --env SDL_AUDIODRIVER=dummy -- "$@" | grep '^run=' >>"$scratch/$label"
+        --env SDL_AUDIODRIVER=dummy -- /bin/sh -c 'if [ -n "$1" ]; then
+            mkdir -p "$XDG_CONFIG_HOME/varn"
+            printf "[window]\nwidth=%s\nheight=%s\n" "${1%x*}" "${1#*x}" >"$XDG_CONFIG_HOME/varn/varn.conf"
+        fi
+        exec "$0"' "$program" "$size" | grep '^run=' >>"$scratch/$label"
 }
 
-for screen in 640x480x24 1280x1024x24; do
+for screen in "${screens[@]}"; do
     for ((i = 0; i < runs; ++i)); do
         measure "$screen" "floor-$screen" 'Floor Qt' "$floor"
         for ((b = 0; b < ${#builds[@]}; ++b)); do
@@ -38,15 +49,21 @@ done
 median() {  # FILE FIELD
     grep -o "$2=[0-9.]*" "$1" | cut -d= -f2 | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'
 }
-for screen in 640x480x24 1280x1024x24; do
+pixels() {  # FILE: the window's pixels, from the last start's geometry
+    grep -o 'geom=[0-9]*x[0-9]*' "$1" | tail -n 1 | cut -d= -f2 | awk -Fx '{print $1 * $2}'
+}
+for screen in "${screens[@]}"; do
     f=$(median "$scratch/floor-$screen" startup_ms)
     fp=$(median "$scratch/floor-$screen" pss_kib)
+    fx=$(pixels "$scratch/floor-$screen")
     for ((b = 0; b < ${#builds[@]}; ++b)); do
         v=$(median "$scratch/varn$b-$screen" startup_ms)
         vp=$(median "$scratch/varn$b-$screen" pss_kib)
         vc=$(median "$scratch/varn$b-$screen" idle_cpu_pct)
-        awk -v s="$screen" -v b="${builds[b]}" -v f="$f" -v v="$v" -v fp="$fp" -v vp="$vp" -v vc="$vc" 'BEGIN {
-            printf "%-13s floor %6.1f ms %6.1f MiB   %s %6.1f ms %6.1f MiB (%+.1f MiB)   %.2fx   idle cpu %s %%\n",
-                s, f, fp / 1024, b, v, vp / 1024, (vp - fp) / 1024, v / f, vc }'
+        vx=$(pixels "$scratch/varn$b-$screen")
+        awk -v s="$screen" -v b="${builds[b]}" -v f="$f" -v v="$v" -v fp="$fp" -v vp="$vp" -v vc="$vc" \
+            -v shared="$(((vx - fx) * 2))" 'BEGIN {
+            printf "%-18s floor %6.1f ms %6.1f MiB   %s %6.1f ms %6.1f MiB (%+.1f MiB, same size %+.1f MiB)   %.2fx   idle cpu %s %%\n",
+                s, f, fp / 1024, b, v, vp / 1024, (vp - fp) / 1024, (vp - fp - shared / 1024) / 1024, v / f, vc }'
     done
 done

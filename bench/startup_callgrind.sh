@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # startup_callgrind.sh: instructions from exec to the main window's first map (the entry to
 # xcb_map_window), under callgrind, for the bare Qt window and the game, on a small screen
-# (the game opens at scale 1) and a large one (1.75). The game is started twice on each screen
+# (the game opens at scale 1) and a large one (1.75), or on the SCREENS given; a screen written
+# WxHxD+full has the game fill it, as full screen does. The game is started twice on each screen
 # with fresh settings: first with an empty cache, then once more on what the first start left
 # in the cache. Counts do not depend on the machine's load, unlike start-up times.
 #   [SCREENS="640x480x24 ..."] bench/startup_callgrind.sh [VARN] [OUT_DIR]
@@ -62,11 +63,21 @@ profile() {
     printf '%-26s %8.1f M instructions to first map\n' "$name" "$(echo "$total / 1000000" | bc -l)"
 }
 
+settings() {  # HOME SCREEN: the settings of a first start, of a window filling the screen
+    rm -rf "$1/config"
+    if [[ $2 == *+full ]]; then
+        local size=${2%x*}
+        mkdir -p "$1/config/varn"
+        printf '[window]\nwidth=%s\nheight=%s\n' "${size%x*}" "${size#*x}" >"$1/config/varn/varn.conf"
+    fi
+}
+
 for screen in ${SCREENS:-640x480x24 1280x1024x24}; do
-    start_xvfb "$screen"
+    start_xvfb "${screen%+full}"
     profile "floor-$screen" "$scratch/floor-$screen" "$floor"
+    settings "$scratch/varn-$screen" "$screen"
     profile "varn-$screen-first" "$scratch/varn-$screen" "$varn"
-    rm -rf "$scratch/varn-$screen/config"
+    settings "$scratch/varn-$screen" "$screen"
     profile "varn-$screen-later" "$scratch/varn-$screen" "$varn"
     stop_xvfb
 done

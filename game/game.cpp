@@ -24,15 +24,14 @@ class Running {
 
 }  // namespace
 
-Game::Game(GameWindow& window, UniformSource& random, HighScoreFile scoreFile,
-           std::optional<ScoreTableFile> table)
+Game::Game(GameWindow& window, UniformSource& random, HighScoreStore* highScore, BestGames* table)
     : m_window(window),
       m_random(random),
-      m_scores(window, std::move(scoreFile)),
+      m_scores(window, highScore),
       m_dealer(m_tables, window, random),
       m_settler(m_tables, window, m_dealer),
       m_move(m_tables, window, m_scores, m_settler),
-      m_table(std::move(table)) {}
+      m_table(table) {}
 
 GameState Game::state() const {
     return {m_tables.Board, m_scores.Score(), m_window.labelText(ScoreLabel::Label4),

@@ -1,16 +1,15 @@
 // game.h: the whole game behind the window: board, scores and the handlers of every command.
 #pragma once
 
-#include <optional>
-
 #include "actionlistener.h"
+#include "bestgames.h"
 #include "boardtables.h"
 #include "dealer.h"
 #include "gamewindow.h"
+#include "highscorestore.h"
 #include "history.h"
 #include "move.h"
 #include "scorekeeper.h"
-#include "scoretablefile.h"
 #include "settler.h"
 #include "uniformsource.h"
 
@@ -18,9 +17,11 @@ namespace varn {
 
 class Game {
   public:
-    // Without a table of the best games, "Enter score" keeps to the high score alone.
-    Game(GameWindow& window, UniformSource& random, HighScoreFile scoreFile = HighScoreFile(),
-         std::optional<ScoreTableFile> table = std::nullopt);
+    // The rules keep no file of their own: the high score and the table of the best games are
+    // what the caller gives, and they must outlive the game. Without a high-score store the
+    // high score lives in its label; without a table, "Enter score" keeps to the high score.
+    Game(GameWindow& window, UniformSource& random, HighScoreStore* highScore = nullptr,
+         BestGames* table = nullptr);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -84,7 +85,7 @@ class Game {
     Move m_move;
     History m_history;
     ActionListener* m_listener = nullptr;
-    std::optional<ScoreTableFile> m_table;
+    BestGames* m_table;
     int m_running = 0;          // handlers of actions in progress, nested ones included
     bool m_newGameRan = false;  // inside the current top-level action
 };

@@ -14,7 +14,7 @@ Position positionOf(const GameState& state) {
 
 RulesCopy::RulesCopy(const UniformSource& random)
     : m_random(random.clone()),
-      m_scores(m_window, HighScoreFile()),
+      m_scores(m_window),
       m_dealer(m_tables, m_window, *m_random),
       m_settler(m_tables, m_window, m_dealer),
       m_move(m_tables, m_window, m_scores, m_settler) {

@@ -3,6 +3,7 @@
 
 #include <sys/types.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <mutex>
@@ -15,19 +16,27 @@
 
 namespace varn {
 
-// Every record reaches the file with one write() on the caller's thread, so a process killed at
-// any instant after append() returned still leaves it in the file; a crash inside that write
-// leaves a last record cut short, which the reader drops. Everything that waits for the disk
-// happens on a thread of the writer's own: fdatasync after the records, and a fresh snapshot
-// of the whole game, written beside the file and renamed over it, at the start and whenever the
-// journal has grown past the snapshot. That thread follows the game by applying the same
-// records to its own copy.
+class DirectoryLock;
+
+// A record is written only under the lock of the file's folder, and the caller's thread, the
+// window's, never waits for that lock nor for the disk. It tries the lock once: when it is free,
+// the record reaches the file with one write() before append() returns, so a process killed at
+// any instant after that still leaves it in the file; a crash inside that write leaves a last
+// record cut short, which the reader drops. When another program holds the lock, the record
+// waits in memory, and so do those after it, until the writer's own thread has the lock and
+// writes them, in order; a process killed meanwhile loses them, never the file.
+//
+// Everything else that waits happens on the writer's thread too: fdatasync after the records,
+// and a fresh snapshot of the whole game, written beside the file and renamed over it, at the
+// start and whenever the journal has grown past the snapshot. That thread follows the game by
+// applying the same records to its own copy. It waits for the folder's lock as long as another
+// program holds it, and at most DirectoryLock::kPatience once the writer is ending; what it could
+// not write then is lost, with one line on stderr.
 //
 // Games started at once share the file, and it always holds one whole game: that of the last
-// to act. Under the lock of the file's folder, a record is appended only while the file is
-// still the one this writer made; when another game has put its own file in place, this
-// writer's next record brings a fresh snapshot of its game instead, which goes in unless the
-// other game has acted again meanwhile.
+// to act. A record is appended only while the file is still the one this writer made; when
+// another game has put its own file in place, this writer's next record brings a fresh snapshot
+// of its game instead, which goes in unless the other game has acted again meanwhile.
 //
 // A folder that cannot be written only makes the game forget; one line on stderr says so.
 class JournalWriter {
@@ -45,18 +54,22 @@ class JournalWriter {
     void flush();
 
   private:
-    void run();
-    bool takeWork(std::unique_lock<std::mutex>& lock, std::vector<std::string>& records);
-    void follow(const std::vector<std::string>& records);
-    void writeSnapshot();
-    bool putInPlace(int file, const std::string& temporary);
-    bool ownsPath(int file) const;
     struct Identity {
         dev_t device;
         ino_t inode;
         off_t size;
         bool operator==(const Identity&) const = default;
     };
+
+    void run();
+    bool takeWork(std::unique_lock<std::mutex>& lock, std::vector<std::string>& records);
+    void follow(const std::vector<std::string>& records);
+    void writeSnapshot();
+    bool putInPlace(int file, const std::string& temporary);
+    void writePending();
+    bool lockedFolder(const DirectoryLock& folder);
+    void disown();
+    bool ownsPath(int file) const;
     static std::optional<Identity> identityOf(const std::string& path);
     void complain(const char* what);
 
@@ -64,16 +77,17 @@ class JournalWriter {
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_done;
+    std::atomic<bool> m_stopping = false;
 
-    // Shared, under m_mutex.
+    // Shared, under m_mutex; the writer's thread holds it only for a moment, never over a wait.
     std::vector<std::string> m_queue;  // records the thread has not applied yet
-    int m_file = -1;                   // the journal records go to
+    std::string m_pending;             // records waiting for the folder's lock, in order
+    int m_file = -1;                   // the journal records go to; only the thread changes it
     bool m_owned = false;              // the file at m_path is still m_file
     // While not: the file that stood at m_path at this game's last action, if any.
     std::optional<Identity> m_seen;
     bool m_snapshotWanted = true;
     bool m_working = false;
-    bool m_stopping = false;
 
     // The thread's own.
     SavedGame m_game;

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "crc32.h"
+#include "excerpt.h"
+#include "scorekeeper.h"
 
 namespace varn {
 
@@ -85,14 +87,6 @@ std::string_view checked(std::string_view line) {
     return content;
 }
 
-// Built in place: "'" + text trips a false warning of GCC 12.
-std::string quoted(std::string_view text) {
-    std::string quoted(1, '\'');
-    quoted += text;
-    quoted += '\'';
-    return quoted;
-}
-
 // Takes the first word, up to a blank, off `rest`.
 std::string_view word(std::string_view& rest) {
     const std::size_t blank = rest.find(' ');
@@ -103,7 +97,7 @@ std::string_view word(std::string_view& rest) {
 
 void expectWord(std::string_view& rest, std::string_view wanted) {
     if (word(rest) == wanted) return;
-    fail(quoted(wanted) + " is missing");
+    fail(excerpt(wanted) + " is missing");
 }
 
 template <typename Number>
@@ -111,7 +105,7 @@ Number number(std::string_view text, const char* what) {
     Number value{};
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        fail(std::string(what) + ' ' + quoted(text) + " is no number in range");
+        fail(std::string(what) + ' ' + excerpt(text) + " is no number in range");
     return value;
 }
 
@@ -122,8 +116,8 @@ void parseBoard(std::string_view text, std::array<Code, kCellCount>& board) {
         if (at % (kBoardSide + 1) == kBoardSide) {
             if (text[at] != '/') fail("the board is not ten rows of ten");
         } else if (!isBoardCode(hexValue(text[at]))) {
-            fail("cell " + std::to_string(cell) + " holds '" + text[at] +
-                 "', which is no piece");
+            fail("cell " + std::to_string(cell) + " holds " + excerpt(text.substr(at, 1)) +
+                 ", which is no piece");
         } else {
             board[cell] = static_cast<Code>(hexValue(text[at]));
         }
@@ -133,6 +127,8 @@ void parseBoard(std::string_view text, std::array<Code, kCellCount>& board) {
 std::string parseLabel(std::string_view text) {
     std::string label;
     for (std::size_t at = 0; at < text.size(); ++at) {
+        if (label.size() == ScoreKeeper::kMaxLabelLength)
+            fail("the label is longer than any score");
         if (text[at] != '\\') {
             label += text[at];
         } else if (at + 1 < text.size() && text[at + 1] == '\\') {
@@ -155,6 +151,7 @@ GameState parseState(std::string_view rest) {
     expectWord(rest, "score");
     state.score = number<std::int64_t>(word(rest), "score");
     if (state.score < 0) fail("the score is below zero");
+    if (state.score > ScoreKeeper::kMaxScore) fail("the score is beyond what its label can show");
     expectWord(rest, "random");
     state.random.seed = number<std::uint32_t>(word(rest), "seed");
     state.random.drawn = number<std::uint64_t>(word(rest), "random position");
@@ -215,9 +212,10 @@ void checkVersion(LineCursor& lines) {
     std::string_view rest = line.substr(kHeader.size());
     const std::string_view version = word(rest);
     int found = 0;
-    const auto [end, error] = std::from_chars(version.data(), version.data() + version.size(), found);
+    const auto [end, error] =
+        std::from_chars(version.data(), version.data() + version.size(), found);
     if (error == std::errc() && end == version.data() + version.size() && found > kSavedVersion)
-        fail("it comes from a newer version of Varn (" + std::string(version) + ")");
+        fail("it comes from a newer version of Varn (" + excerpt(version) + ")");
     if (!complete || checked(line) != std::string(kHeader) + std::to_string(kSavedVersion))
         fail("it is no saved game of Varn");
 }
@@ -231,8 +229,8 @@ SavedGame readSnapshot(LineCursor& lines) {
         fail("its history of " + std::to_string(count) + " states is longer than " +
              std::to_string(kMaxSavedStates));
     const GameState current = parseState(lines.snapshotLine("current"));
+    // Room for the states grows as their lines come: a count is only a claim.
     std::vector<GameState> states;
-    states.reserve(count);
     for (std::size_t i = 0; i < count; ++i)
         states.push_back(parseState(lines.snapshotLine("state")));
     try {
@@ -298,7 +296,7 @@ void applyRecord(SavedGame& game, std::string_view line) {
     } else if (kind == "undo" || kind == "redo") {
         step(game, kind == "undo", rest);
     } else {
-        fail(quoted(kind) + " is no record");
+        fail(excerpt(kind) + " is no record");
     }
 }
 

@@ -1,16 +1,13 @@
 // savedgamefile.cpp: reading the saved game whole, and setting a damaged one aside.
 #include "savedgamefile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <ostream>
 
+#include "readfile.h"
 #include "savedformat.h"
+#include "setaside.h"
 #include "xdgfolder.h"
 
 namespace varn {
@@ -18,40 +15,33 @@ namespace varn {
 namespace {
 
 // Over a hundred bytes a state: the longest history kept, with room for its records.
-constexpr off_t kMaxFileBytes = 64 << 20;
+constexpr std::size_t kMaxFileBytes = 64 << 20;
 
 class Unreadable : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// The whole file, or nothing when there is none. Opened without blocking, so that a pipe put in
-// its place cannot hang the start.
+// The whole file, or nothing when there is none.
 std::optional<std::string> readWhole(const std::string& path) {
-    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (file == -1 && errno == ENOENT) return std::nullopt;
-    if (file == -1) throw Unreadable(std::strerror(errno));
-    struct stat status {};
-    std::string text;
-    const bool regular = ::fstat(file, &status) == 0 && S_ISREG(status.st_mode);
-    if (regular && status.st_size <= kMaxFileBytes) {
-        text.resize(static_cast<std::size_t>(status.st_size));
-        const ssize_t got = ::read(file, text.data(), text.size());
-        text.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
+    FileBytes file = readFile(path, kMaxFileBytes, LongFile::Refuse);
+    switch (file.status) {
+        case FileBytes::Status::Read:
+            return std::move(file.bytes);
+        case FileBytes::Status::Missing:
+            return std::nullopt;
+        case FileBytes::Status::NotAFile:
+            throw Unreadable("it is no plain file");
+        case FileBytes::Status::TooLong:
+            throw Unreadable("it is larger than any saved game");
+        case FileBytes::Status::Unreadable:
+            break;
     }
-    ::close(file);
-    if (!regular) throw Unreadable("it is no plain file");
-    if (status.st_size > kMaxFileBytes) throw Unreadable("it is larger than any saved game");
-    return text;
+    throw Unreadable(std::strerror(file.error));
 }
 
-// The first free name "<path>.damaged-N": nothing is ever renamed over another file.
-std::string setAside(const std::string& path) {
-    for (int n = 1; n < 1000; ++n) {
-        const std::string aside = path + ".damaged-" + std::to_string(n);
-        if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0)
-            return "it is kept as " + aside;
-        if (errno != EEXIST) break;
-    }
+// Nothing is ever renamed over another file.
+std::string keepAside(const std::string& path) {
+    if (const auto aside = setAside(path)) return "it is kept as " + *aside;
     return std::string("it stays where it is (") + std::strerror(errno) + ")";
 }
 
@@ -73,7 +63,7 @@ std::optional<SavedGame> loadSavedGame(const std::string& path, std::ostream& lo
         why = error.what();
     }
     log << "varn: the saved game " << path << " cannot be continued: " << why << "; "
-        << setAside(path) << '\n';
+        << keepAside(path) << '\n';
     return std::nullopt;
 }
 

@@ -1,42 +1,55 @@
-// highscorefile.cpp: bounded reading and crash-safe writing of the high-score file.
+// highscorefile.cpp: bounded reading and crash-safe writing of the high-score file, under its
+// directory's lock.
 #include "highscorefile.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <array>
 
+#include "directorylock.h"
+#include "numericvalue.h"
+#include "readfile.h"
 #include "replacefile.h"
 
 namespace varn {
 
 HighScoreFile::HighScoreFile(std::string path) : m_path(std::move(path)) {}
 
+// True when anything of that name exists, a directory included.
 bool HighScoreFile::exists() const {
     struct stat info {};
     return ::lstat(m_path.c_str(), &info) == 0;
 }
 
-std::string HighScoreFile::readFirstLine() const {
-    // O_NONBLOCK keeps a FIFO of that name from stalling the game; only regular files count.
-    const int file = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    struct stat info {};
-    std::string line;
-    if (::fstat(file, &info) == 0 && S_ISREG(info.st_mode)) {
-        // A regular file gives what it holds, up to the bound, in one read.
-        std::array<char, kMaxLineLength> buffer{};
-        const ssize_t n = ::read(file, buffer.data(), buffer.size());
-        line.assign(buffer.data(), static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
+std::string HighScoreFile::loadLine() const {
+    if (!exists()) {
+        // Another game here may create the file at the same moment and store its score in it.
+        const DirectoryLock lock(m_path);
+        if (!lock.heldElsewhere() && !exists()) writeLine("0");
     }
-    ::close(file);
-    line.resize(std::min(line.find_first_of("\r\n"), line.size()));
-    return line;
+    return readFirstLine();
+}
+
+void HighScoreFile::store(double value, const std::string& text, Done done) {
+    // The lock keeps any other game from storing between the reading here and the writing.
+    const DirectoryLock lock(m_path);
+    if (lock.heldElsewhere()) return done(Outcome::Failed, {});
+    const std::string stored = readFirstLine();
+    if (numericValue(stored) >= value) return done(Outcome::Beaten, stored);
+    done(writeLine(text) ? Outcome::Stored : Outcome::Failed, {});
+}
+
+std::string HighScoreFile::readFirstLine() const {
+    return lineOf(readFile(m_path, kMaxLineLength, LongFile::KeepHead).bytes);
 }
 
 bool HighScoreFile::writeLine(const std::string& line) const {
-    return replaceFile(m_path, line + "\r\n");
+    return replaceFile(m_path, textOf(line));
+}
+
+std::string HighScoreFile::lineOf(std::string_view bytes) {
+    bytes = bytes.substr(0, kMaxLineLength);
+    return std::string(bytes.substr(0, std::min(bytes.find_first_of("\r\n"), bytes.size())));
 }
 
 }  // namespace varn

@@ -8,6 +8,9 @@
 #include <tuple>
 #include <utility>
 
+#include "excerpt.h"
+#include "scorekeeper.h"
+
 namespace varn {
 
 namespace {
@@ -18,7 +21,7 @@ using namespace std::chrono;
 constexpr std::string_view kMagic = "varn-scores ";
 constexpr std::string_view kHeader = "varn-scores 1";
 constexpr std::string_view kEnd = "end";
-constexpr auto kMaxScore = std::uint64_t(std::numeric_limits<std::int64_t>::max());
+constexpr auto kMaxScore = std::uint64_t(ScoreKeeper::kMaxScore);
 constexpr auto kMaxCount = std::numeric_limits<std::uint64_t>::max();
 constexpr auto kMaxGame = std::uint64_t(std::numeric_limits<std::uint32_t>::max());
 // The times that the text can hold; a clock outside them is held at the nearer end.
@@ -54,7 +57,7 @@ std::uint64_t number(std::string_view word, std::uint64_t low, std::uint64_t hig
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
     if (word.empty() || error != std::errc() || end != word.data() + word.size() || value < low ||
         value > high) {
-        throw BadLine{std::string(what) + " '" + std::string(word) + "' is out of range"};
+        throw BadLine{std::string(what) + ' ' + excerpt(word) + " is out of range"};
     }
     return value;
 }
@@ -82,7 +85,7 @@ Seconds parseTime(std::string_view word) {
     auto field = [&](std::size_t at, std::size_t length, std::uint64_t high) {
         return unsigned(number(word.substr(at, length), 0, high, "time"));
     };
-    const std::string why = "time '" + std::string(word) + "' is no date and time";
+    const std::string why = "time " + excerpt(word) + " is no date and time";
     if (!shaped) throw BadLine{why};
     const year_month_day date(year(int(field(0, 4, 9999))), month(field(5, 2, 12)),
                               day(field(8, 2, 31)));
@@ -111,8 +114,7 @@ int placeRow(std::vector<BestGame>& rows, BestGame row) {
     return rank <= ScoreTable::kRows ? int(rank) : 0;
 }
 
-std::uint64_t addCapped(std::uint64_t total, std::int64_t score) {
-    const auto points = std::uint64_t(score);
+std::uint64_t addCapped(std::uint64_t total, std::uint64_t points) {
     return points > kMaxCount - total ? kMaxCount : total + points;
 }
 
@@ -151,8 +153,8 @@ int ScoreTable::rankFor(const ScoreOffer& offer) const {
 int ScoreTable::enter(const ScoreOffer& offer, std::string_view name) {
     if (!offer.counts()) return 0;
     const Seconds time = std::clamp(offer.time, kEarliest, kLatest);
-    ++m_statistics.entered;
-    m_statistics.total = addCapped(m_statistics.total, offer.score);
+    m_statistics.entered = addCapped(m_statistics.entered, 1);
+    m_statistics.total = addCapped(m_statistics.total, std::uint64_t(offer.score));
     m_statistics.best = std::max(m_statistics.best, offer.score);
     addRecent({offer.score, time});
     const int rank = placeRow(m_rows, {offer.score, time, offer.game, cleanName(name)});
@@ -161,7 +163,7 @@ int ScoreTable::enter(const ScoreOffer& offer, std::string_view name) {
 }
 
 void ScoreTable::gameEnded(std::int64_t score) {
-    if (score > 0) ++m_statistics.played;
+    if (score > 0) m_statistics.played = addCapped(m_statistics.played, 1);
 }
 
 void ScoreTable::addRecent(const EnteredScore& entry) {
@@ -228,7 +230,7 @@ ScoreTable ScoreTable::parse(std::string_view text, std::string& problem) {
     };
     const std::string_view first = text.substr(0, text.find('\n'));
     if (first.size() < text.size() && first.starts_with(kMagic) && first != kHeader) {
-        problem = "a Varn of another version wrote it (" + std::string(first.substr(0, 40)) + ")";
+        problem = "a Varn of another version wrote it (" + excerpt(first) + ")";
         return {};
     }
     if (first != kHeader) note(1, "it is not a Varn scores file");

@@ -1,25 +1,14 @@
 // scoretable.h: the ten best games and the statistics of the entered scores, and their text.
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "bestgames.h"
+
 namespace varn {
-
-using Seconds = std::chrono::sys_seconds;
-
-// A score that "Enter score" offers: the running score of a game at the time of the press.
-struct ScoreOffer {
-    std::uint32_t game = 0;  // the game number, 1 to 4294967295
-    std::int64_t score = 0;
-    Seconds time{};
-
-    // Only a game that has scored offers anything: a press at 0 is no entry.
-    bool counts() const { return score > 0 && game != 0; }
-};
 
 // A row of the table: one game, with the best score entered for it.
 struct BestGame {
@@ -38,11 +27,12 @@ struct EnteredScore {
 
 struct ScoreStatistics {
     // Games that ended, by a new game or by starting a numbered game, after they had scored.
+    // The counts and the total are held at their largest value rather than wrapping around.
     std::uint64_t played = 0;
     // Entries: presses of "Enter score" that offered a score. Each press counts, a second press
     // in the same game too, whether or not the score made the table.
     std::uint64_t entered = 0;
-    // The sum of all entered scores, held at its largest value rather than wrapping around.
+    // The sum of all entered scores.
     std::uint64_t total = 0;
     // The best entered score; 0 before the first entry.
     std::int64_t best = 0;
@@ -65,7 +55,8 @@ struct ScoreStatistics {
 //   recent 5120 2027-01-15T08:00:00Z     an entry, oldest first
 //   name Ana Kovač                       the name used last, when there is one
 //   end                                  the last line: a file cut after a whole line lacks it
-// A text that differs in any byte from what text() writes for what could be read is damaged.
+// A text that differs in any byte from what text() writes for what could be read is damaged, and
+// so is a score beyond what the score label can show (ScoreKeeper::kMaxScore).
 class ScoreTable {
   public:
     static constexpr std::size_t kRows = 10;

@@ -3,9 +3,11 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "directorylock.h"
 #include "scoretable.h"
 
 namespace varn {
@@ -14,10 +16,11 @@ namespace varn {
 // file afresh under the lock of its folder, applies itself and replaces the file whole, so two
 // games entering at once both keep their rows, and a crash leaves the old or the new file.
 //
-// A damaged file costs nothing that it held: its readable rows and values are kept, the file
-// itself is renamed to the first free name of "scores.txt.damaged", "scores.txt.damaged-2"...,
-// and one line on stderr says why. Anything in its place that is not a file is left alone and
-// the game forgets its scores, as it does when the folder cannot be written.
+// Reading changes nothing. A change that finds the file damaged first sets it aside, a step of
+// its own: its readable rows and values are kept, the file itself is renamed to the first free
+// name of "scores.txt.damaged-1", "scores.txt.damaged-2"..., and one line on stderr says why.
+// Anything in its place that is not a file is left alone and the game forgets its scores, as
+// it does when the folder cannot be written.
 class ScoreTableFile {
   public:
     // Only this much of the file is read; a longer one counts as damaged.
@@ -26,33 +29,43 @@ class ScoreTableFile {
     struct Entry {
         bool saved = false;  // the file holds the entry; false also for an offer that counts not
         int rank = 0;        // the rank it took, 1 to ScoreTable::kRows, or 0
+        ScoreTable table;    // the table as the file holds it afterwards, when saved
     };
 
-    explicit ScoreTableFile(std::string path = defaultPath());
+    // A change waits for the folder's lock for as long as `patience` says; by default
+    // DirectoryLock::kPatience.
+    explicit ScoreTableFile(std::string path = defaultPath(),
+                            DirectoryLock::KeepWaiting patience = {});
     // $XDG_DATA_HOME/varn/scores.txt, or ~/.local/share/varn/scores.txt.
     static std::string defaultPath();
     const std::string& path() const { return m_path; }
 
-    // The table as the file holds it now; empty when there is none.
-    ScoreTable read() const;
-    // Whether `offer` makes the table as it stands: the rank it would take, or 0. A window asks
-    // for the name only then.
+    // The table as the file holds it now, what could be read of a damaged one included; empty
+    // when there is none. `problem`, when given, tells why the file is damaged, or is empty.
+    ScoreTable read(std::string* problem = nullptr) const;
+    // Sets a damaged file aside and puts what could be read of it in its place. False when the
+    // file could not be mended, or needed no mending.
+    bool mend() const;
+    // Whether `offer` makes the table as it stands: the rank it would take, or 0.
     int rankFor(const ScoreOffer& offer) const { return read().rankFor(offer); }
     // One press of "Enter score": counts it and stores its row with `name`; an empty name is
     // the proposed one. The table may have changed since rankFor: the row goes where it
     // belongs now.
     Entry enter(const ScoreOffer& offer, std::string_view name) const;
     // A game ended, by a new game or a numbered one, with `score`. False when it could not be
-    // counted.
-    bool gameEnded(std::int64_t score) const;
-    // The name used last; before the first, the user's full name from the system, or the
-    // login name when there is none.
-    std::string proposedName() const;
+    // counted; `after`, when given, receives the table as the file holds it afterwards.
+    bool gameEnded(std::int64_t score, ScoreTable* after = nullptr) const;
+    // The name used last; before the first, userName().
+    std::string proposedName() const { return proposedFor(read()); }
+    static std::string proposedFor(const ScoreTable& table);
+    // The user's full name from the system, or the login name when there is none.
+    static std::string userName();
 
   private:
-    bool update(const std::function<void(ScoreTable&)>& change) const;
+    std::optional<ScoreTable> update(const std::function<void(ScoreTable&)>& change) const;
 
     std::string m_path;
+    DirectoryLock::KeepWaiting m_patience;
 };
 
 }  // namespace varn

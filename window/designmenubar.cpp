@@ -1,51 +1,43 @@
-// designmenubar.cpp: menus, items, their keys and handlers from the design table.
+// designmenubar.cpp: menus, items, their keys and commands from the command table.
 #include "designmenubar.h"
 
 #include <QCoreApplication>
 #include <QMenuBar>
-#include <string_view>
-
-#include "designtable.h"
 
 namespace varn {
 
+namespace {
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("varn::Form1", text);
+}
+
+}  // namespace
+
 DesignMenuBar::DesignMenuBar(QMenuBar& bar, Run run) : m_run(std::move(run)) {
-    QMenu* menu = nullptr;
-    for (const MenuEntry& entry : designTable().menus) {
-        const QString text = QCoreApplication::translate("varn::Form1", entry.text);
-        QAction* action = nullptr;
-        if (entry.kind == MenuEntry::Kind::Separator) {
-            menu->addSeparator();
-            continue;
+    for (const MenuTitle& title : kMenuTitles) {
+        QMenu* menu = bar.addMenu(translated(title.text));
+        menu->setObjectName(QString::fromLatin1(title.name));
+        for (const CommandRow& row : kCommands) {
+            if (row.item.menu != title.menu) continue;
+            if (row.item.separated) menu->addSeparator();
+            add(menu->addAction(translated(row.item.text)), row);
         }
-        if (entry.kind == MenuEntry::Kind::Item) {
-            action = menu->addAction(text);
-        } else if (entry.handler) {
-            action = bar.addAction(text);  // acts straight from the bar, without a menu
-        } else {
-            menu = bar.addMenu(text);
-            menu->setObjectName(QString::fromLatin1(entry.name));
-            continue;
-        }
-        action->setObjectName(QString::fromLatin1(entry.name));
-        if (entry.keys)
-            action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(entry.keys)));
-        action->setCheckable(entry.checkable);
-        add(action, entry.handler);
+    }
+    // After the menus, the commands that act straight from the bar.
+    for (const CommandRow& row : kCommands) {
+        if (row.item.menu == Menu::Bar) add(bar.addAction(translated(row.item.text)), row);
     }
 }
 
-void DesignMenuBar::add(QAction* action, const char* handler) {
+void DesignMenuBar::add(QAction* action, const CommandRow& row) {
+    action->setObjectName(QString::fromLatin1(row.item.name));
+    if (row.item.keys)
+        action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.item.keys)));
+    action->setCheckable(row.item.checkable);
     QObject::connect(action, &QAction::triggered,
-                     [this, handler](bool checked) { m_run(handler, checked); });
-    m_actions.emplace_back(handler, action);
-}
-
-QAction* DesignMenuBar::action(const char* handler) const {
-    for (const auto& [name, action] : m_actions) {
-        if (std::string_view(name) == handler) return action;
-    }
-    return nullptr;
+                     [this, id = row.id](bool checked) { m_run(id, checked); });
+    m_items[indexOf(row.id)] = action;
 }
 
 }  // namespace varn

@@ -82,7 +82,7 @@ const std::array kControls = {
             .twips = {3720, 4320, 855, 345},
             .font = {"Comic Sans MS", 12, true},
             .text = QT_TRANSLATE_NOOP("varn::Form1", "OK"),
-            .handler = "Command5_Click",
+            .command = Command::Command5_Click,
             .keys = "Esc; Return; Enter",
             .fitted = true},
     Control{.name = "Command1",
@@ -91,7 +91,7 @@ const std::array kControls = {
             .twips = {0, 5640, 2415, 375},
             .font = kPlain,
             .text = QT_TRANSLATE_NOOP("varn::Form1", "Enter score"),
-            .handler = "Command1_Click",
+            .command = Command::Command1_Click,
             .fitted = true},
     // The picture buttons lie in front of the board's backing and the help panel.
     Control{.name = "Picture6",
@@ -103,7 +103,7 @@ const std::array kControls = {
             .spoken = QT_TRANSLATE_NOOP("varn::Form1", "Mirror"),
             .border = true,
             .button = true,
-            .handler = "Picture6_Click"},
+            .command = Command::Picture6_Click},
     Control{.name = "Picture7",
             .parent = kForm,
             .kind = Kind::Box,
@@ -113,7 +113,7 @@ const std::array kControls = {
             .spoken = QT_TRANSLATE_NOOP("varn::Form1", "Turn left"),
             .border = true,
             .button = true,
-            .handler = "Picture7_Click"},
+            .command = Command::Picture7_Click},
     Control{.name = "Picture8",
             .parent = kForm,
             .kind = Kind::Box,
@@ -123,54 +123,23 @@ const std::array kControls = {
             .spoken = QT_TRANSLATE_NOOP("varn::Form1", "Turn right"),
             .border = true,
             .button = true,
-            .handler = "picture8_click"},
+            .command = Command::picture8_click},
 };
 
 constexpr const char* kKeyOrder[] = {"picture1", "Picture6", "Picture7", "Picture8", "Command1"};
 
-using EntryKind = MenuEntry::Kind;
-
-const MenuEntry kMenus[] = {
-    {EntryKind::Menu, "a2", QT_TRANSLATE_NOOP("varn::Form1", "Game")},
-    {EntryKind::Item, "ng", QT_TRANSLATE_NOOP("varn::Form1", "New game"), "Ctrl+N", "ng_click"},
-    {EntryKind::Item, "gameNumber", QT_TRANSLATE_NOOP("varn::Form1", "Game number…"), "Ctrl+G",
-     "gameNumber_Click"},
-    {EntryKind::Item, "scores", QT_TRANSLATE_NOOP("varn::Form1", "Scores"), nullptr,
-     "scores_Click"},
-    {EntryKind::Item, "undo", QT_TRANSLATE_NOOP("varn::Form1", "Undo"), "Ctrl+Z", "undo_Click"},
-    {EntryKind::Item, "redo", QT_TRANSLATE_NOOP("varn::Form1", "Redo"), "Ctrl+Shift+Z; Ctrl+Y",
-     "redo_Click"},
-    {EntryKind::Separator},
-    {EntryKind::Item, "continue", QT_TRANSLATE_NOOP("varn::Form1", "Continue the last game"),
-     nullptr, "continue_Click", true},
-    {EntryKind::Item, "sound", QT_TRANSLATE_NOOP("varn::Form1", "Sound"), nullptr, "sound_Click",
-     true},
-    {EntryKind::Menu, "view", QT_TRANSLATE_NOOP("varn::Form1", "View")},
-    {EntryKind::Item, "zoomIn", QT_TRANSLATE_NOOP("varn::Form1", "Zoom in"),
-     "Ctrl++; Ctrl+=", "zoomIn_Click"},
-    {EntryKind::Item, "zoomOut", QT_TRANSLATE_NOOP("varn::Form1", "Zoom out"), "Ctrl+-",
-     "zoomOut_Click"},
-    {EntryKind::Item, "actualSize", QT_TRANSLATE_NOOP("varn::Form1", "Actual size"), "Ctrl+0",
-     "actualSize_Click"},
-    {EntryKind::Separator},
-    {EntryKind::Item, "fullScreen", QT_TRANSLATE_NOOP("varn::Form1", "Full screen"), "F11",
-     "fullScreen_Click", true},
-    {EntryKind::Menu, "pomoc", QT_TRANSLATE_NOOP("varn::Form1", "Help"), "F1", "pomoc_Click"},
-};
-
 const DesignTable kDesign{
     .name = kForm,
     .caption = "Varn v3.00",
-    .handler = "form_click",
+    .command = Command::form_click,
     .twips = {4785, 6030},
     .twipsPerPixel = 15,
     .ground = kTeal,
     .scoreText = kDesignScoreText,
     .fallMilliseconds = 50,
     .controls = kControls,
-    .cells = {"picture1", {0, 0}, kCellTwips, kBoardSide, "Element_Click"},
+    .cells = {"picture1", {0, 0}, kCellTwips, kBoardSide, Command::Element_Click},
     .keyOrder = kKeyOrder,
-    .menus = kMenus,
 };
 
 }  // namespace

@@ -1,13 +1,15 @@
 // designtable.h: the window's whole design as data: its size and scale, palette, texts,
-// controls, cell grid and menus, each with the handler it calls.
+// controls and cell grid, each with the command it gives; the menus are in the command table.
 #pragma once
 
 #include <QPoint>
 #include <QRect>
 #include <QRgb>
 #include <QSize>
+#include <optional>
 #include <span>
 
+#include "command.h"
 #include "picturebox.h"
 
 namespace varn {
@@ -35,8 +37,8 @@ struct Control {
     const char* text = nullptr;
     const char* spoken = nullptr;  // what assistive tools read, when not the text
     bool border = false;
-    bool button = false;            // a picture box that presses like a button, on the button face
-    const char* handler = nullptr;  // called on a click or a press
+    bool button = false;  // a picture box that presses like a button, on the button face
+    std::optional<Command> command = {};  // given by a click or a press
     // Keys that press the control while the keyboard is anywhere in its parent, in Qt's
     // portable text, alternatives apart by "; ".
     const char* keys = nullptr;
@@ -50,26 +52,14 @@ struct CellGrid {
     QPoint origin;  // twips
     int cellTwips;
     int side;
-    const char* handler;  // called with the cell's number
-};
-
-// The menu bar in order: a menu holds the items and separators after it; a menu with a
-// handler of its own acts straight from the bar.
-struct MenuEntry {
-    enum class Kind { Menu, Item, Separator };
-    Kind kind;
-    const char* name = nullptr;
-    const char* text = nullptr;
-    const char* keys = nullptr;  // as Control::keys
-    const char* handler = nullptr;
-    bool checkable = false;
+    Command command;  // given with the cell's number
 };
 
 struct DesignTable {
     const char* name;  // the design's own surface
     const char* caption;
-    const char* handler;  // a click on the design's surface
-    QSize twips;          // the window's inside at scale 1
+    Command command;  // a click on the design's surface
+    QSize twips;      // the window's inside at scale 1
     int twipsPerPixel;
     QRgb ground;
     const char* scoreText;              // both scores' labels until the first game
@@ -77,7 +67,6 @@ struct DesignTable {
     std::span<const Control> controls;  // building order, parents first, later ones in front
     CellGrid cells;
     std::span<const char* const> keyOrder;  // the controls the keyboard goes round
-    std::span<const MenuEntry> menus;
 };
 
 const DesignTable& designTable();

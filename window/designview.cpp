@@ -12,11 +12,11 @@
 #include "artwork.h"
 #include "boardcursor.h"
 #include "cellname.h"
+#include "designpictures.h"
 #include "designtable.h"
 #include "fittedfont.h"
 #include "fonts.h"
 #include "picturebox.h"
-#include "pictureprovider.h"
 
 namespace varn {
 
@@ -33,21 +33,12 @@ QFont scaledFont(const Control::Font& font, const DesignScale& scale) {
     return designFont(font.family, font.points * scale.factor(), font.bold, font.italic);
 }
 
-// Drawn the way the pieces are: an icon read from its file would have Qt load its icon engine
-// and every image-format plugin while the game starts.
-QIcon drawnIcon(PictureProvider& pictures) {
-    const QString path = artwork::picturePath(QStringLiteral("icon.svg"));
-    QIcon icon;
-    for (const qreal scale : {1.0, 2.0})
-        icon.addPixmap(QPixmap::fromImage(pictures.picture(path, 1.0, scale)));
-    return icon;
-}
-
 }  // namespace
 
 DesignView::DesignView(QMainWindow& window, PictureProvider& pictures)
-    : QObject(&window), m_window(window), m_pictures(pictures) {
+    : QObject(&window), m_window(window), m_pictures(new DesignPictures(pictures, this)) {
     const DesignTable& design = designTable();
+    connect(m_pictures, &DesignPictures::refined, this, &DesignView::showPictures);
     m_cellPatterns.fill(-1);
     window.setWindowTitle(QString::fromLatin1(design.caption));
     // The window's inside, wider or taller than the design as the player sizes it; the design
@@ -60,7 +51,7 @@ DesignView::DesignView(QMainWindow& window, PictureProvider& pictures)
     for (PictureBox* surface : {m_surface, m_design}) {
         surface->setBackground(QColor::fromRgb(design.ground));
         connect(surface, &PictureBox::clicked, this,
-                [this, handler = design.handler] { emit handlerCalled(handler, 0); });
+                [this, command = design.command] { emit handlerCalled(command, 0); });
     }
     buildControls();
     buildCells();
@@ -117,8 +108,8 @@ QWidget* DesignView::buildBox(const Control& design, QWidget* parent) {
 }
 
 void DesignView::wireControl(const Control& design, QWidget* widget) {
-    if (!design.handler) return;
-    const auto call = [this, handler = design.handler] { emit handlerCalled(handler, 0); };
+    if (!design.command) return;
+    const auto call = [this, command = *design.command] { emit handlerCalled(command, 0); };
     if (auto* box = qobject_cast<PictureBox*>(widget))
         connect(box, &PictureBox::clicked, this, call);
     if (auto* button = qobject_cast<QPushButton*>(widget))
@@ -148,10 +139,10 @@ void DesignView::buildCells() {
         m_cells[cell]->setAutoFillBackground(true);
         m_cells[cell]->setButton(true);
         connect(m_cells[cell], &PictureBox::clicked, this,
-                [this, cell, handler = grid.handler] { emit handlerCalled(handler, cell); });
+                [this, cell, command = grid.command] { emit handlerCalled(command, cell); });
     }
     connect(new BoardCursor(m_boardFrame, m_cells), &BoardCursor::play, this,
-            [this, handler = grid.handler](int cell) { emit handlerCalled(handler, cell); });
+            [this, command = grid.command](int cell) { emit handlerCalled(command, cell); });
 }
 
 // The keyboard goes round the controls in the design's order.
@@ -168,14 +159,11 @@ void DesignView::applyScale(const DesignScale& scale) {
     if (scale != m_scale || !m_placed) {
         m_placed = true;
         m_scale = scale;
-        m_patterns.fill(QPixmap());
-        drawAhead(dealtPictures());
+        m_pictures->setScale(scale.factor());
         placeControls();
         m_design->resize(scale.designSize());
         fitTexts();
-        // The hot spot is the fingertip, the top-left pixel.
-        m_ownPointer = QCursor(picture(artwork::picturePath(kPointer)), 0, 0);
-        setPointer(m_pointer);
+        showPictures();
     }
     m_design->move((m_surface->width() - m_design->width()) / 2,
                    (m_surface->height() - m_design->height()) / 2);
@@ -188,15 +176,26 @@ void DesignView::placeControls() {
         if (placed.design->font.family)
             placed.widget->setFont(scaledFont(placed.design->font, m_scale));
         if (auto* box = qobject_cast<PictureBox*>(placed.widget)) box->setRingWidth(ring);
-        placed.pictureDue = placed.design->picture != nullptr;
-        bringUpToDate(placed);
     }
     m_cellArea->setGeometry(m_boardFrame->rect().adjusted(1, 1, -1, -1));
     for (int cell = 0; cell < kCellCount; ++cell) {
         m_cells[cell]->setGeometry(m_scale.toPixels(m_cellPlaces[cell]));
         m_cells[cell]->setRingWidth(ring);
+    }
+}
+
+// Every picture anew: at a new scale, and when the drawn pictures take the stand-ins' place.
+void DesignView::showPictures() {
+    for (Placed& placed : m_controls) {
+        placed.pictureDue = placed.design->picture != nullptr;
+        bringUpToDate(placed);
+    }
+    for (int cell = 0; cell < kCellCount; ++cell) {
         if (m_cellPatterns[cell] >= 0) showPattern(cell, m_cellPatterns[cell]);
     }
+    // The hot spot is the fingertip, the top-left pixel.
+    m_ownPointer = QCursor(m_pictures->picture(artwork::picturePath(kPointer)), 0, 0);
+    setPointer(m_pointer);
 }
 
 // Once every control stands in its place: a caption's room ends where the value beside it
@@ -214,7 +213,7 @@ void DesignView::bringUpToDate(Placed& placed) {
     if (!placed.widget->isVisible()) return;
     if (placed.pictureDue) {
         static_cast<PictureBox*>(placed.widget)
-            ->setPicture(picture(artwork::picturePath(placed.design->picture)),
+            ->setPicture(m_pictures->picture(artwork::picturePath(placed.design->picture)),
                          placed.design->fill);
         placed.pictureDue = false;
     }
@@ -224,48 +223,9 @@ void DesignView::bringUpToDate(Placed& placed) {
     }
 }
 
-QPixmap DesignView::picture(const QString& path) const {
-    return QPixmap::fromImage(m_pictures.picture(path, qApp->devicePixelRatio(), m_scale.factor()));
-}
-
-// One rendering of each pattern at a scale, drawn when a cell first shows it, shared by every
-// cell that shows it.
-const QPixmap& DesignView::pattern(int index) {
-    QPixmap& pattern = m_patterns[index];
-    if (pattern.isNull()) pattern = picture(artwork::patternPath(index));
-    return pattern;
-}
-
-void DesignView::drawAhead(const QStringList& paths) {
-    m_pictures.drawAhead(paths, qApp->devicePixelRatio(), m_scale.factor());
-}
-
-// The pieces that a deal can show, in the order opposite to the window's own, so that the
-// provider's thread and the window's meet in the middle. The window's boxes draw their
-// pictures as they are first shown, when the help panel is known to be closed.
-QStringList DesignView::dealtPictures() {
-    QStringList paths;
-    for (int index = piece::PatternCount - 1; index >= 0; --index) {
-        if (isBoardCode(index) && index != piece::Empty) paths.append(artwork::patternPath(index));
-    }
-    return paths;
-}
-
-// The rest: the effects of a move and the icon, on the provider's thread and the window's,
-// once the window has shown its first frame. The help panel's texture, the largest picture by
-// far, waits until the panel first opens: most games never hold it.
-void DesignView::drawTheRest() {
-    QStringList paths;
-    for (int index = 0; index < piece::PatternCount; ++index) {
-        if (isPatternIndex(index)) paths.append(artwork::patternPath(index));
-    }
-    drawAhead(paths);
-    m_window.setWindowIcon(drawnIcon(m_pictures));
-}
-
 void DesignView::showPattern(int cell, int pattern) {
     m_cellPatterns[cell] = pattern;
-    m_cells[cell]->setPicture(this->pattern(pattern));
+    m_cells[cell]->setPicture(m_pictures->pattern(pattern));
     m_cells[cell]->setAccessibleName(cellName(pattern, cell));
 }
 
@@ -282,9 +242,14 @@ void DesignView::setPointer(Pointer pointer) {
 bool DesignView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_surface && event->type() == QEvent::Resize)
         applyScale(DesignScale::fitting(m_surface->size()));
-    if (watched == m_boardFrame && event->type() == QEvent::Paint && !m_painted) {
-        m_painted = true;
-        QTimer::singleShot(0, this, &DesignView::drawTheRest);
+    if (watched == m_boardFrame && event->type() == QEvent::Paint &&
+        !m_pictures->shownFirstFrame()) {
+        // Once, after the frame is out.
+        QTimer::singleShot(0, this, [this] {
+            if (m_pictures->shownFirstFrame()) return;
+            m_pictures->firstFrameShown();
+            m_window.setWindowIcon(m_pictures->icon());
+        });
     }
     if (event->type() == QEvent::Show) {
         for (Placed& placed : m_controls) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "boardtables.h"
+#include "command.h"
 #include "designscale.h"
 #include "gamewindow.h"
 #include "picturebox.h"
@@ -18,11 +19,12 @@ class QMainWindow;
 namespace varn {
 
 struct Control;
+class DesignPictures;
 class PictureProvider;
 
 // Every control of the design and the cells, placed at the design's twips times one scale,
 // which follows the size of the window's inside; the design lies centred on it. Whatever the
-// player clicks or presses is reported by the name of its handler in the design.
+// player clicks or presses is reported as the command that the design gives it.
 class DesignView : public QObject {
     Q_OBJECT
 
@@ -49,8 +51,8 @@ class DesignView : public QObject {
     void setPointer(Pointer pointer);
 
   signals:
-    // `cell` counts for the cells' handler only.
-    void handlerCalled(const char* handler, int cell);
+    // `cell` counts for the cells' command only.
+    void handlerCalled(Command command, int cell);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,27 +72,21 @@ class DesignView : public QObject {
     void buildCells();
     void orderKeys();
     void placeControls();
+    void showPictures();
     void bringUpToDate(Placed& placed);
-    QPixmap picture(const QString& path) const;
-    const QPixmap& pattern(int index);
-    void drawAhead(const QStringList& paths);
-    static QStringList dealtPictures();
-    void drawTheRest();
 
     QMainWindow& m_window;
-    PictureProvider& m_pictures;
+    DesignPictures* m_pictures;
     DesignScale m_scale;
-    bool m_placed = false;   // at a scale yet
-    bool m_painted = false;  // the first frame is on the screen
+    bool m_placed = false;               // at a scale yet
     PictureBox* m_surface = nullptr;     // the window's inside, on which the design is centred
     PictureBox* m_design = nullptr;      // the design's own surface, at the design's size
     std::vector<Placed> m_controls;      // in the order of the table of controls
     PictureBox* m_boardFrame = nullptr;  // holds the cells and the keyboard
     QWidget* m_cellArea = nullptr;       // the frame's inside, where the cells lie
-    std::array<PictureBox*, kCellCount> m_cells{};        // Element
-    std::array<QRect, kCellCount> m_cellPlaces{};         // in twips, as the rules placed them
-    std::array<int, kCellCount> m_cellPatterns{};         // -1 before a picture is shown
-    std::array<QPixmap, piece::PatternCount> m_patterns;  // Uzorak: null until first shown
+    std::array<PictureBox*, kCellCount> m_cells{};  // Element
+    std::array<QRect, kCellCount> m_cellPlaces{};   // in twips, as the rules placed them
+    std::array<int, kCellCount> m_cellPatterns{};   // -1 before a picture is shown
     QCursor m_ownPointer;
     Pointer m_pointer = Pointer::Custom;
 };

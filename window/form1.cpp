@@ -6,9 +6,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <functional>
-#include <map>
-#include <string_view>
 
 #include "accessiblepicturebox.h"
 #include "designmenubar.h"
@@ -16,7 +13,6 @@
 #include "gamechooser.h"
 #include "helptext.h"
 #include "picturebox.h"
-#include "playeraction.h"
 #include "windowsettings.h"
 #include "windowzoom.h"
 
@@ -27,15 +23,16 @@ Form1::Form1(GameSession& session, PictureProvider& pictures) : m_session(sessio
     session.attach(*this);
     m_view = new DesignView(*this, pictures);
     connect(m_view, &DesignView::handlerCalled, this,
-            [this](auto handler, int cell) { run(handler, cell); });
+            [this](Command command, int cell) { run(command, cell); });
     m_menus = std::make_unique<DesignMenuBar>(
-        *menuBar(), [this](const char* handler, bool checked) { run(handler, 0, checked); });
-    m_zoom = new WindowZoom(*this, *m_view, m_menus->action("fullScreen_Click"),
-                            {m_menus->action("zoomIn_Click"), m_menus->action("zoomOut_Click"),
-                             m_menus->action("actualSize_Click")});
+        *menuBar(), [this](Command command, bool checked) { run(command, 0, checked); });
+    m_zoom = new WindowZoom(
+        *this, *m_view, m_menus->item<Command::fullScreen_Click>(),
+        {&m_menus->item<Command::zoomIn_Click>(), &m_menus->item<Command::zoomOut_Click>(),
+         &m_menus->item<Command::actualSize_Click>()});
     m_settings = std::make_unique<WindowSettings>(*this, *m_view, *m_zoom, session.sound(),
-                                                  m_menus->action("sound_Click"),
-                                                  m_menus->action("continue_Click"));
+                                                  m_menus->item<Command::sound_Click>(),
+                                                  m_menus->item<Command::continue_Click>());
     m_board = m_view->boardFrame()->parentWidget();
     m_scores = std::make_unique<ScorePanel>(m_view->control<QLabel>("Label4"),
                                             m_view->control<QLabel>("Label8"));
@@ -56,29 +53,33 @@ Form1::~Form1() {
     m_session.detach();
 }
 
-void Form1::run(const char* handler, int cell, bool checked) {
-    using Handler = std::function<void(Form1&, int, bool)>;
-    static const std::map<std::string_view, Handler> own = {
-        {designTable().handler, [](Form1& form, int, bool) { form.form_click(); }},
-        {designTable().cells.handler, [](Form1& form, int cell, bool) { form.playCell(cell); }},
-        {"pomoc_Click", [](Form1& form, int, bool) { form.pomoc_Click(); }},
-        {"Command5_Click", [](Form1& form, int, bool) { form.Command5_Click(); }},
-        {"gameNumber_Click", [](Form1& form, int, bool) { form.gameNumber_Click(); }},
-        {"scores_Click", [](Form1& form, int, bool) { form.scores_Click(); }},
-        {"sound_Click", [](Form1& form, int, bool on) { form.m_session.sound().setOn(on); }},
-        {"zoomIn_Click", [](Form1& form, int, bool) { form.m_zoom->zoomIn(); }},
-        {"zoomOut_Click", [](Form1& form, int, bool) { form.m_zoom->zoomOut(); }},
-        {"actualSize_Click", [](Form1& form, int, bool) { form.m_zoom->actualSize(); }},
-        {"fullScreen_Click", [](Form1& form, int, bool on) { form.m_zoom->setFullScreen(on); }},
+// The window's own handlers; the rules run the rest of their commands. A command of the window
+// without a handler here does not build.
+void Form1::run(Command command, int cell, bool checked) {
+    using Handler = void (*)(Form1&, int cell, bool checked);
+    static constexpr Handlers<Handler> own = byCommand<Handler>({
+        {Command::form_click, [](Form1& form, int, bool) { form.form_click(); }},
+        {Command::Element_Click, [](Form1& form, int cell, bool) { form.playCell(cell); }},
+        {Command::pomoc_Click, [](Form1& form, int, bool) { form.pomoc_Click(); }},
+        {Command::Command5_Click, [](Form1& form, int, bool) { form.Command5_Click(); }},
+        {Command::gameNumber_Click, [](Form1& form, int, bool) { form.gameNumber_Click(); }},
+        {Command::scores_Click, [](Form1& form, int, bool) { form.scores_Click(); }},
+        {Command::sound_Click, [](Form1& form, int, bool on) { form.m_session.sound().setOn(on); }},
+        {Command::zoomIn_Click, [](Form1& form, int, bool) { form.m_zoom->zoomIn(); }},
+        {Command::zoomOut_Click, [](Form1& form, int, bool) { form.m_zoom->zoomOut(); }},
+        {Command::actualSize_Click, [](Form1& form, int, bool) { form.m_zoom->actualSize(); }},
+        {Command::fullScreen_Click,
+         [](Form1& form, int, bool on) { form.m_zoom->setFullScreen(on); }},
         // Its item keeps the choice, which counts at the next start.
-        {"continue_Click", [](Form1&, int, bool) {}},
-    };
-    if (const auto found = own.find(handler); found != own.end()) {
-        found->second(*this, cell, checked);
-        if (WindowSettings::changedBy(handler)) m_settings->save();
-    } else if (const auto action = actionNamed(handler)) {
-        perform(game(), *action, cell);
+        {Command::continue_Click, [](Form1&, int, bool) {}},
+    });
+    static_assert(handlesEvery(own, false), "a command of the window's has no handler");
+    if (const Handler handler = own[indexOf(command)]) {
+        handler(*this, cell, checked);
+    } else {
+        perform(game(), command, cell);
     }
+    if (commandRow(command).setting) m_settings->save();
 }
 
 // Start-up: the help text, the cells hidden in the board frame and the first game, all before
@@ -93,14 +94,14 @@ void Form1::form_load() {
     for (int cell = 0; cell < kCellCount; ++cell)
         m_view->cell(cell)->hide();
     setLabelText(ScoreLabel::Label8, "0");
-    m_session.beginGame(m_menus->action("continue_Click")->isChecked());
+    m_session.beginGame(m_menus->item<Command::continue_Click>().isChecked());
 }
 
 // The rules tell whether there is anything to take back; while a move runs the commands stay
 // offered, and the rules answer them with the beep.
 void Form1::enableHistoryCommands(bool undo, bool redo) {
-    m_menus->action("undo_Click")->setEnabled(undo);
-    m_menus->action("redo_Click")->setEnabled(redo);
+    m_menus->item<Command::undo_Click>().setEnabled(undo);
+    m_menus->item<Command::redo_Click>().setEnabled(redo);
 }
 
 void Form1::form_click() {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "command.h"
 #include "designtable.h"
 #include "designview.h"
 #include "gamechooser.h"
@@ -85,8 +86,8 @@ class Form1 : public QMainWindow, public GameWindow {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    // Calls the handler the design names; `cell` counts for the cells' handler only.
-    void run(const char* handler, int cell, bool checked = false);
+    // Runs the command's handler; `cell` counts for the cells' command only.
+    void run(Command command, int cell, bool checked = false);
     // A click, a key or an assistive tool's press on a cell: a move, or a beep while busy.
     void playCell(int cell);
 

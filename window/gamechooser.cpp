@@ -1,10 +1,10 @@
 // gamechooser.cpp: the game number, scores and name dialogs over the window.
 #include "gamechooser.h"
 
+#include "command.h"
 #include "gamenumberdialog.h"
 #include "gamesession.h"
 #include "namedialog.h"
-#include "playeraction.h"
 #include "scoresdialog.h"
 
 namespace varn {
@@ -27,7 +27,7 @@ std::string GameChooser::askName(const std::string& proposed, int rank, std::int
 
 void GameChooser::playGame(std::uint32_t number) {
     m_session.chooseNextGame(number);
-    perform(m_session.game(), PlayerAction::NewGame);
+    perform(m_session.game(), Command::ng_click);
 }
 
 }  // namespace varn

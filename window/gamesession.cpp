@@ -1,6 +1,7 @@
 // gamesession.cpp: the game's parts, and what ties them to a window.
 #include "gamesession.h"
 
+#include <QCoreApplication>
 #include <iostream>
 
 #include "designtable.h"
@@ -11,30 +12,29 @@
 namespace varn {
 
 GameSession::GameSession(SoundOutput& output, UniformSource* random)
-    : m_output(output), m_injectedRandom(random) {
+    : m_highScore(HighScoreFile(), windowPost()),
+      m_table(ScoreTableFile::defaultPath(), windowPost()),
+      m_game(m_window, random ? *random : m_ownRandom, &m_highScore, &m_table),
+      m_sound(std::make_unique<SoundPlayers>(
+          output, [this] { m_window.doEvents(); }, nullptr)) {
     m_fallTimer.setInterval(designTable().fallMilliseconds);
     m_fallTimer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&m_fallTimer, &QTimer::timeout, [this] {
-        if (m_game) m_game->Timer1_Timer();
-    });
+    QObject::connect(&m_fallTimer, &QTimer::timeout, [this] { m_game.Timer1_Timer(); });
 }
 
 GameSession::~GameSession() {
     detach();
 }
 
-void GameSession::attach(GameWindow& window) {
-    m_game.emplace(window, m_injectedRandom ? *m_injectedRandom : m_ownRandom, HighScoreFile(),
-                   ScoreTableFile());
-    m_sound = std::make_unique<SoundPlayers>(
-        m_output, [&window] { window.doEvents(); }, nullptr);
+WindowPost GameSession::windowPost() {
+    return [this](std::function<void()> answer) {
+        QMetaObject::invokeMethod(&m_mailbox, std::move(answer), Qt::QueuedConnection);
+    };
 }
 
 void GameSession::detach() {
     m_fallTimer.stop();
-    m_saver.reset();
-    m_sound.reset();
-    m_game.reset();
+    m_window.attach(nullptr);
 }
 
 void GameSession::beginGame(bool continueLast) {
@@ -42,11 +42,17 @@ void GameSession::beginGame(bool continueLast) {
     if (continueLast && !m_numberChosen && !m_savedGamePath.empty())
         saved = loadSavedGame(m_savedGamePath, std::cerr);
     if (saved) {
-        m_game->resume(saved->current, std::move(saved->history));
+        m_game.resume(saved->current, std::move(saved->history));
     } else {
-        m_game->ng_click();
+        m_game.ng_click();
     }
-    if (!m_savedGamePath.empty()) m_saver = std::make_unique<GameSaver>(*m_game, m_savedGamePath);
+    if (!m_savedGamePath.empty()) m_saver = std::make_unique<GameSaver>(m_game, m_savedGamePath);
+}
+
+void GameSession::settleFiles() {
+    m_highScore.flush();
+    m_table.flush();
+    QCoreApplication::sendPostedEvents(&m_mailbox, QEvent::MetaCall);
 }
 
 }  // namespace varn

@@ -1,14 +1,17 @@
-// gamesession.h: the game's parts put together: the random source, the rules, the sound
-// players and the falling timer, for one window to show.
+// gamesession.h: the game's parts put together: the random source, the rules, the files they
+// keep, the sound players and the falling timer, for one window at a time to show.
 #pragma once
 
+#include <QObject>
 #include <QTimer>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "game.h"
+#include "highscoreworker.h"
+#include "scoretablekeeper.h"
 #include "splitmixsource.h"
+#include "windowrelay.h"
 
 namespace varn {
 
@@ -16,6 +19,10 @@ class GameSaver;
 class SoundOutput;
 class SoundPlayers;
 
+// The rules exist from the start; they act on the window attached, and on none before and
+// after. The files are each kept on a thread of their own, so the window's thread never waits
+// for a disk or a lock: the high score in Varn_hsc.nrz of the working folder, the table of the
+// best games in the desktop's data folder, and the game in progress once it is kept.
 class GameSession {
   public:
     // The players play through `output`, which must outlive the session. `random` replaces
@@ -23,8 +30,8 @@ class GameSession {
     explicit GameSession(SoundOutput& output, UniformSource* random = nullptr);
     ~GameSession();
 
-    // The rules come to life on the window they act on, which stays until `detach`.
-    void attach(GameWindow& window);
+    // The rules act on `window` until `detach`.
+    void attach(GameWindow& window) { m_window.attach(&window); }
     void detach();
     // Keeps the game in progress at `path`, to be continued at the next start. Without it,
     // as in tests, nothing is saved or continued.
@@ -39,16 +46,23 @@ class GameSession {
         m_ownRandom.chooseNextGame(number);
         m_numberChosen = true;
     }
+    // Waits until the files of the scores hold every change so far, and their answers have
+    // reached the game, as a test wants before it looks.
+    void settleFiles();
 
-    Game& game() { return *m_game; }
+    Game& game() { return m_game; }
     SoundPlayers& sound() { return *m_sound; }
     QTimer& fallTimer() { return m_fallTimer; }  // Timer1
 
   private:
-    SoundOutput& m_output;
+    WindowPost windowPost();
+
     SplitMixSource m_ownRandom;
-    UniformSource* m_injectedRandom;
-    std::optional<Game> m_game;
+    QObject m_mailbox;  // the file threads' answers run on the window's thread through it
+    WindowRelay m_window;
+    HighScoreWorker m_highScore;
+    ScoreTableKeeper m_table;
+    Game m_game;  // after the files it keeps: it goes first, and no answer reaches it after
     std::string m_savedGamePath;
     bool m_numberChosen = false;
     std::unique_ptr<GameSaver> m_saver;     // after the game, which it listens to

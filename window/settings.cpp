@@ -1,9 +1,10 @@
 // settings.cpp: reading and writing the player's settings, with their defaults and bounds.
 #include "settings.h"
 
-#include <QDir>
 #include <QSettings>
 #include <algorithm>
+
+#include "xdgfolder.h"
 
 namespace varn {
 
@@ -42,10 +43,7 @@ Settings::Settings(QSize smallest, QSize largest) {
 }
 
 QString Settings::path() {
-    QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
-    // The desktop's rule: a relative path there is to be ignored.
-    if (folder.isEmpty() || QDir::isRelativePath(folder)) folder = QDir::homePath() + "/.config";
-    return folder + QStringLiteral("/varn/varn.conf");
+    return QString::fromStdString(xdgFolder("XDG_CONFIG_HOME", ".config") + "/varn/varn.conf");
 }
 
 void Settings::save(QSize windowSize, bool fullScreen, bool sound, bool continueGame) {

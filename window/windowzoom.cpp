@@ -11,7 +11,7 @@
 
 namespace varn {
 
-WindowZoom::WindowZoom(QMainWindow& window, const DesignView& view, QAction* fullScreenItem,
+WindowZoom::WindowZoom(QMainWindow& window, const DesignView& view, QAction& fullScreenItem,
                        std::vector<QAction*> zoomItems)
     : QObject(&window),
       m_window(window),
@@ -60,11 +60,12 @@ void WindowZoom::zoomTo(double factor) {
 
 bool WindowZoom::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &m_window && event->type() == QEvent::Resize &&
-        m_window.windowState() == Qt::WindowNoState) {
+        m_window.windowState() == Qt::WindowNoState && m_window.size() != m_normalSize) {
         m_normalSize = m_window.size();
+        emit normalSizeChanged();
     }
     if (watched == &m_window && event->type() == QEvent::WindowStateChange) {
-        m_fullScreenItem->setChecked(m_window.isFullScreen());
+        m_fullScreenItem.setChecked(m_window.isFullScreen());
         for (QAction* zoom : m_zoomItems)
             zoom->setEnabled(!m_window.isFullScreen());
     }

@@ -21,7 +21,7 @@ class WindowZoom : public QObject {
   public:
     // `fullScreenItem` is kept checked while the window fills the screen, and `zoomItems`
     // are offered only while it does not.
-    WindowZoom(QMainWindow& window, const DesignView& view, QAction* fullScreenItem,
+    WindowZoom(QMainWindow& window, const DesignView& view, QAction& fullScreenItem,
                std::vector<QAction*> zoomItems);
 
     void zoomIn();
@@ -35,6 +35,10 @@ class WindowZoom : public QObject {
     QSize normalSize() const { return m_normalSize; }
     void setNormalSize(QSize size) { m_normalSize = size; }
 
+  signals:
+    // The window was sized out of full screen: by a zoom, or by the player dragging its edge.
+    void normalSizeChanged();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -43,7 +47,7 @@ class WindowZoom : public QObject {
 
     QMainWindow& m_window;
     const DesignView& m_view;
-    QAction* m_fullScreenItem;
+    QAction& m_fullScreenItem;
     std::vector<QAction*> m_zoomItems;
     QSize m_normalSize;
 };

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
+#include <cmath>
 #include <functional>
 
 #include "artwork.h"
@@ -24,13 +25,13 @@ const QStringList kPictures = {artwork::patternPath(5), artwork::picturePath("pa
 
 // Asks for every picture; each must show the pixels that drawing gives, an opaque one without
 // its alpha channel. Returns how many were drawn.
-int askForAll(PictureProvider& provider) {
+int askForAll(PictureProvider& provider, qreal ratio = kRatio, qreal scale = kScale) {
     for (const QString& path : kPictures) {
-        const QImage image = provider.picture(path, kRatio, kScale);
-        const QImage drawn = artwork::render(path, kRatio, kScale);
+        const QImage image = provider.picture(path, ratio, scale);
+        const QImage drawn = artwork::render(path, ratio, scale);
         EXPECT_EQ(image.hasAlphaChannel(), path.endsWith("icon.svg")) << path.toStdString();
         EXPECT_TRUE(image.convertToFormat(drawn.format()) == drawn &&
-                    image.devicePixelRatio() == kRatio)
+                    image.devicePixelRatio() == ratio)
             << path.toStdString();
     }
     return provider.drawnCount();
@@ -69,8 +70,10 @@ const Damage kDamages[] = {
     {"OtherBytes", [](const QString& file) { replaceWith(file, "VARNPICS but not a cache"); }, 3},
     {"FromOtherSources",
      [](const QString& file) {
+         // pictures-SCALE-RATIO.cache
+         const QStringList parts = QFileInfo(file).completeBaseName().split(QLatin1Char('-'));
          PictureProvider older(QFileInfo(file).path(), QStringLiteral("older sources"));
-         askForAll(older);
+         askForAll(older, parts.value(2).toDouble(), parts.value(1).toDouble());
      },
      3},
     {"Unreadable",
@@ -82,7 +85,8 @@ const Damage kDamages[] = {
 };
 
 // The damage befalls either the cache, which a game writes as it goes, or a compressed file
-// among those the game carries, which it only reads.
+// among those the game carries, which it only reads; a carried file drawn at ratio 1 serves
+// every ratio and scale of the same product.
 class PictureCacheTest : public testing::TestWithParam<std::tuple<Damage, bool>> {};
 
 TEST_P(PictureCacheTest, ShowsOnlyWhatDrawingGivesAndRebuildsTheFile) {
@@ -94,7 +98,8 @@ TEST_P(PictureCacheTest, ShowsOnlyWhatDrawingGivesAndRebuildsTheFile) {
     {
         PictureProvider first(folder, {}, QString());
         if (carried) first.compressFiles();
-        EXPECT_EQ(askForAll(first), kPictures.size());
+        EXPECT_EQ(carried ? askForAll(first, 1, kRatio * kScale) : askForAll(first),
+                  kPictures.size());
         // The file is written soon after the last picture, while the game runs on.
         for (int wait = 0; wait < 500 && QDir(folder).isEmpty(); ++wait) {
             QCoreApplication::processEvents();
@@ -117,7 +122,7 @@ TEST_P(PictureCacheTest, ShowsOnlyWhatDrawingGivesAndRebuildsTheFile) {
 }
 
 // The files drawn when the game was built hold every picture of the window, at each of their
-// scales, as drawing gives it.
+// sizes, as drawing gives it at pixel ratio 1, and at ratio 2 for half the scale.
 TEST(PictureProviderTest, CarriedPicturesAreWhatDrawingGives) {
     const QStringList files =
         QDir(QStringLiteral(VARN_PREDRAWN_DIR)).entryList({QStringLiteral("*.cache")});
@@ -125,18 +130,20 @@ TEST(PictureProviderTest, CarriedPicturesAreWhatDrawingGives) {
     QStringList names = QDir(artwork::picturePath({})).entryList(QDir::Files);
     names.removeAll(QStringLiteral("wood.png"));
     for (const QString& file : files) {
-        // pictures-SCALE-RATIO.cache
-        const QStringList parts = file.chopped(6).split(QLatin1Char('-'));
-        const qreal scale = parts.value(1).toDouble(), ratio = parts.value(2).toDouble();
+        // pictures-SCALE-1.cache
+        const qreal size = file.section(QLatin1Char('-'), 1, 1).toDouble();
         const QTemporaryDir home;
         PictureProvider carried(home.path(), {}, QStringLiteral(VARN_PREDRAWN_DIR));
-        for (const QString& name : names) {
-            const QString path = artwork::picturePath(name);
-            const QImage image = carried.picture(path, ratio, scale);
-            const QImage drawn = artwork::render(path, ratio, scale);
-            EXPECT_TRUE(image.convertToFormat(drawn.format()) == drawn &&
-                        image.devicePixelRatio() == ratio)
-                << file.toStdString() << " " << name.toStdString();
+        for (const qreal ratio : {1.0, 2.0}) {
+            if (ratio > 1 && std::fmod(size, 1.0) != 0) continue;
+            for (const QString& name : names) {
+                const QString path = artwork::picturePath(name);
+                const QImage image = carried.picture(path, ratio, size / ratio);
+                const QImage drawn = artwork::render(path, ratio, size / ratio);
+                EXPECT_TRUE(image.convertToFormat(drawn.format()) == drawn &&
+                            image.devicePixelRatio() == ratio)
+                    << file.toStdString() << " " << name.toStdString() << " ratio " << ratio;
+            }
         }
         EXPECT_EQ(carried.drawnCount(), 0) << file.toStdString();
     }

@@ -8,9 +8,9 @@
 #include <string>
 #include <utility>
 
+#include "command.h"
 #include "gamesaver.h"
 #include "headlessgame.h"
-#include "playeraction.h"
 #include "savedgamefile.h"
 #include "splitmixsource.h"
 #include "temporarydirectory.h"
@@ -18,12 +18,13 @@
 namespace varn {
 namespace {
 
-using Action = PlayerAction;
+using Action = Command;
 
 // How often a player gives each command: mostly clicks.
 constexpr std::pair<Action, int> kActions[] = {
-    {Action::Click, 15},  {Action::Mirror, 1}, {Action::Left, 1}, {Action::Right, 1},
-    {Action::NewGame, 1}, {Action::Enter, 1},  {Action::Undo, 2}, {Action::Redo, 1},
+    {Action::Element_Click, 15}, {Action::Picture6_Click, 1}, {Action::Picture7_Click, 1},
+    {Action::picture8_click, 1}, {Action::ng_click, 1},       {Action::Command1_Click, 1},
+    {Action::undo_Click, 2},     {Action::redo_Click, 1},
 };
 constexpr int kTotalWeight = [] {
     int total = 0;
@@ -44,7 +45,7 @@ class Soak {
     void run(int actions) {
         m_headless.window.stopTimer();
         m_headless.window.setBoardPosition(kBoardLeft, kBoardTop);
-        perform(Action::NewGame);
+        perform(Action::ng_click);
         for (int i = 0; i < actions && !::testing::Test::HasFatalFailure(); ++i) {
             const auto action = randomAction(false);
             m_headless.window.resetCounters();
@@ -68,7 +69,7 @@ class Soak {
         for (const auto& [action, weight] : kActions) {
             if ((roll -= weight) < 0) return action;
         }
-        return Action::Click;
+        return Action::Element_Click;
     }
 
     // Inside a long action the player may press a button, choose a menu entry or, when board
@@ -78,14 +79,14 @@ class Soak {
         --m_nestBudget;
         ++m_nestedActions;
         Action action = randomAction(true);
-        if (m_headless.window.boardEnabled() && pick(0, 1) == 0) action = Action::Click;
+        if (m_headless.window.boardEnabled() && pick(0, 1) == 0) action = Action::Element_Click;
         perform(action);
     }
 
     void perform(Action action) {
-        if (action == Action::Click) m_clickedCell = pick(0, kCellCount - 1);
+        if (action == Action::Element_Click) m_clickedCell = pick(0, kCellCount - 1);
         // A new game starts from 0, and an undo takes points back.
-        if (action == Action::NewGame || action == Action::Undo) m_lowestScore = 0;
+        if (action == Action::ng_click || action == Action::undo_Click) m_lowestScore = 0;
         varn::perform(m_headless.game, action, m_clickedCell);
         checkScoreNeverFalls();
     }
@@ -102,12 +103,12 @@ class Soak {
     // open.
     void checkMarks(Action action) {
         const BoardTables& tables = m_headless.game.tables();
-        if (action == Action::Click && tables.markedCount() == 2) {
+        if (action == Action::Element_Click && tables.markedCount() == 2) {
             ASSERT_TRUE(tables.isMarked(m_clickedCell));
             ASSERT_EQ(m_headless.window.beeps(), 1);
             m_leftoverMarks = tables.Marked;
-        } else if (action == Action::Click ||
-                   (action >= Action::Mirror && action <= Action::Right)) {
+        } else if (action == Action::Element_Click || action == Action::Picture6_Click ||
+                   action == Action::Picture7_Click || action == Action::picture8_click) {
             m_leftoverMarks.fill(kFalse);
         }
         ASSERT_EQ(tables.Marked, m_leftoverMarks) << "a gap was left open";

@@ -1,10 +1,12 @@
 // killinwrite.cpp: loaded with LD_PRELOAD, kills its process with SIGKILL in the middle of the
 // Nth write() (VARN_KILL_AT_WRITE) to a file whose path holds VARN_KILL_FILE, once half of the
-// bytes are written: a crash at the worst instant, on whichever thread writes.
+// bytes are written: a crash at the worst instant, on whichever thread writes. With
+// VARN_SHORT_READS=N, every read() gives N bytes at most, as a network or FUSE folder may.
 #include <signal.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <string>
@@ -17,7 +19,8 @@ bool isWatched(int file) {
     char path[4096];
     const std::string link = "/proc/self/fd/" + std::to_string(file);
     const ssize_t length = ::readlink(link.c_str(), path, sizeof path);
-    return watched && length > 0 && std::string_view(path, length).find(watched) != std::string_view::npos;
+    return watched && length > 0 &&
+           std::string_view(path, length).find(watched) != std::string_view::npos;
 }
 
 }  // namespace
@@ -30,4 +33,10 @@ extern "C" ssize_t write(int file, const void* bytes, size_t count) {
         ::raise(SIGKILL);
     }
     return ::syscall(SYS_write, file, bytes, count);
+}
+
+extern "C" ssize_t read(int file, void* bytes, size_t count) {
+    static const char* const most = std::getenv("VARN_SHORT_READS");
+    if (most) count = std::min(count, size_t(std::atol(most)));
+    return ::syscall(SYS_read, file, bytes, count);
 }

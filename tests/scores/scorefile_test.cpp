@@ -8,6 +8,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "highscorefile.h"
 #include "scorekeeper.h"
 #include "scriptedwindow.h"
 #include "temporarydirectory.h"
@@ -124,7 +125,8 @@ TEST_P(ScoreFileTest, GameGoesOnWithAHighScoreOnDisplay) {
     const mode_t mask = ::umask(022);
     const int descriptors = test::entryCount("/proc/self/fd");
     ScriptedWindow window;
-    ScoreKeeper keeper(window, HighScoreFile(path));
+    HighScoreFile file(path);
+    ScoreKeeper keeper(window, &file);
     keeper.LoadHiScore();
     EXPECT_EQ(window.labelText(ScoreLabel::Label8), c.shown);
     keeper.addPoints(c.points);

@@ -138,11 +138,13 @@ TEST(ScoreTableFile, FileCutAtAnyByteKeepsItsWholeRowsAndIsKeptAside) {
         test::writeWhole(file.path(), cut);
         testing::internal::CaptureStderr();
         EXPECT_EQ(file.read().rows().size(), wholeRows(cut));
+        EXPECT_EQ(test::readWhole(file.path()), cut) << "reading changes nothing";
+        EXPECT_TRUE(file.mend());
         EXPECT_EQ(file.read().rows().size(), wholeRows(cut)) << "mended, and read again";
         const std::string said = testing::internal::GetCapturedStderr();
         EXPECT_EQ(linesOf(said), 1u) << said;
-        EXPECT_EQ(test::readWhole(file.path() + ".damaged"), cut);
-        fs::remove(file.path() + ".damaged");
+        EXPECT_EQ(test::readWhole(file.path() + ".damaged-1"), cut);
+        fs::remove(file.path() + ".damaged-1");
     }
 }
 
@@ -156,7 +158,7 @@ struct DamageCase {
     std::size_t rows;      // the rows read afterwards
     std::size_t lines;     // lines on stderr
     const char* said;      // what the first of them says
-    bool aside;            // the file is kept as scores.txt.damaged
+    bool aside;            // the file is kept as scores.txt.damaged-1
 };
 
 const std::string kHead = "varn-scores 1\n";
@@ -165,8 +167,8 @@ const std::string kOutOfRange =
     kHead + kRow +
     "game 5 2027-01-15T08:00:00Z 0 Bad\ngame 5 2027-01-15T08:00:00Z 4294967296 Bad\n"
     "game 5 2027-01-15T08:00:00Z 4294967295 Top\ngame -5 2027-01-15T08:00:00Z 6 Bad\n"
-    "game 9223372036854775808 2027-01-15T08:00:00Z 6 Bad\n"
-    "game 9223372036854775807 2027-01-15T08:00:00Z 6 Most\n"
+    "game 10000000000000000 2027-01-15T08:00:00Z 6 Bad\n"
+    "game 9999999999999999 2027-01-15T08:00:00Z 6 Most\n"
     "game 5 2027-02-29T08:00:00Z 7 Bad\ngame 5 2027-13-01T08:00:00Z 8 Bad\n"
     "game 5 2027-01-15T24:00:00Z 9 Bad\ngame 5 1969-12-31T23:59:59Z 10 Bad\n"
     "game 5 2027-01-15 08:00:00Z 11 Bad\n";
@@ -178,13 +180,19 @@ const DamageCase kDamage[] = {
          kRow + "\x01",
      true, 2, 1, "line 1: it is not a Varn scores file; kept as", true},
     {"Empty", Setup::Plain, "", true, 1, 1, "it is empty", true},
+    {"NotAsWritten", Setup::Plain, kHead + "game 300 2027-01-15T08:00:00Z 3 Ann \n", true, 2, 1,
+     "line 2: it is not as Varn writes it", true},
     {"FutureVersion", Setup::Plain, "varn-scores 2\n" + kRow, true, 1, 1, "another version", true},
     {"NumbersOutOfRange", Setup::Plain, kOutOfRange, true, 4, 1, "line 3: game number '0'", true},
+    {"EscapesAndLongWords", Setup::Plain,
+     kHead + kRow + "game \x1b]0;owned\x07" + std::string(3000, '9') +
+         " 2027-01-15T08:00:00Z 4 E\n",
+     true, 2, 1, "line 3: score '?]0;owned?9999999999999999999999...' is out of range", true},
     {"Huge", Setup::Huge, kHead + kRow, true, 2, 1, "longer than 65536 bytes", true},
     {"Unreadable", Setup::Unreadable, "", true, 1, 1, "it cannot be read", true},
-    {"DirectoryInItsPlace", Setup::Directory, "", false, 0, 2, "not a file; the scores are", false},
+    {"DirectoryInItsPlace", Setup::Directory, "", false, 0, 1, "not a file; the scores are", false},
     {"UnwritableFolder", Setup::ReadOnlyFolder, "", false, 1, 0, "", false},
-    {"UnwritableFolderDamaged", Setup::ReadOnlyFolder, kHead + kRow, false, 1, 2, "left as it is",
+    {"UnwritableFolderDamaged", Setup::ReadOnlyFolder, kHead + kRow, false, 1, 1, "left as it is",
      false},
     {"FolderCannotBeMade", Setup::FolderIsAFile, "", false, 0, 0, "", false},
     {"LockedByAnotherGame", Setup::Locked, "", false, 1, 0, "", false},
@@ -222,12 +230,22 @@ std::string enterAndRead(const DamageCase& c, const fs::path& tree, const std::s
     return testing::internal::GetCapturedStderr();
 }
 
+// A terminal shows each line as it is, whatever the file holds, and none is long.
+bool shortAndPrintable(const std::string& said) {
+    std::size_t length = 0;
+    for (const char c : said) {
+        length = c == '\n' ? 0 : length + 1;
+        if ((c != '\n' && c < ' ') || c == '\x7f' || length > 250) return false;
+    }
+    return true;
+}
+
 TEST(ScoreTableFile, DamagedOrUnreachableFileCostsNothingThePlayerHad) {
     for (const DamageCase& c : kDamage) {
         SCOPED_TRACE(c.name);
         const test::TemporaryDirectory dir;
         const std::string path = dir.file("data/varn/scores.txt");
-        const std::string aside = path + ".damaged";
+        const std::string aside = path + ".damaged-1";
         prepare(c, path);
         const fs::path folder = fs::path(path).parent_path();
         const int lock = ::open(folder.c_str(), O_RDONLY);
@@ -239,6 +257,7 @@ TEST(ScoreTableFile, DamagedOrUnreachableFileCostsNothingThePlayerHad) {
         ::close(lock);
         EXPECT_EQ(linesOf(said), c.lines) << said;
         EXPECT_NE(said.find(c.said), std::string::npos) << said;
+        EXPECT_TRUE(shortAndPrintable(said)) << said;
         EXPECT_EQ(fs::exists(aside), c.aside);
         if (c.aside) {
             EXPECT_EQ(fs::file_size(aside), size);

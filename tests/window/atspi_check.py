@@ -24,18 +24,17 @@ import re
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 import xml.etree.ElementTree
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from desktop import (Failure, check, descendants, group_at, in_private_session,  # noqa: E402
+                     press, read_cells, start_xvfb, wait_for)
 
 NO_DISPLAY = b"varn: cannot open a display; start Varn from a graphical desktop session\n"
 BAD_GAME = b'varn: --game takes a game number from 1 to 4294967295, not "0"\n'
 PIECES = {"0": "Fish", "1": "Elephant", "2": "Crab", "3": "Bird", "4": "Panda", "5": "Gift box",
           "11": "Bomb", "12": "Row ladder", "13": "Column ladder", "14": "Gem"}
-
-
-class Failure(Exception):
-    pass
 
 
 class Texts:
@@ -73,11 +72,6 @@ class Texts:
         return form[form.index("%1") + 2:].replace("%2", str(row)).replace("%3", str(column))
 
 
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
-
-
 def check_without_display(varn, scratch):
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
     env["QT_QPA_PLATFORM"] = "xcb"
@@ -102,76 +96,11 @@ def replayed_board(number, texts):
             for column, code in enumerate(line.split())}
 
 
-def start_xvfb():
-    read, write = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                             "-nolisten", "tcp"], pass_fds=(write,), stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL)
-    os.close(write)
-    with os.fdopen(read) as pipe:
-        number = pipe.readline().strip()
-    check(number, "Xvfb did not start")
-    return xvfb, ":" + number
-
-
-def wait_for(game, what, probe, seconds=20):
-    """Runs the accessibility events and probes until the probe gives a true value."""
-    from gi.repository import GLib
-    deadline = time.monotonic() + seconds
-    while True:
-        while GLib.MainContext.default().iteration(False):
-            pass
-        check(game.poll() is None, f"the program ended with status {game.returncode}")
-        value = probe()
-        if value:
-            return value
-        check(time.monotonic() < deadline, f"timed out waiting for {what}")
-        time.sleep(0.05)
-
-
-def descendants(node):
-    for child in node:
-        if child is not None:
-            yield child
-            yield from descendants(child)
-
-
-def press(node):
-    actions = node.queryAction()
-    check(actions.nActions > 0 and actions.getName(0) == "Press", f"{node.name}: no press action")
-    actions.doAction(0)
-
-
 def find_app(pyatspi):
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.name == "varn" and app.childCount:
             return app
     return None
-
-
-def read_cells(app, pyatspi, cell):
-    """The kinds on the board by (row, column), or None while it is busy or not yet dealt."""
-    kinds, nodes = {}, {}
-    for node in descendants(app):
-        match = cell.match(node.name or "")
-        if match and node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
-            place = (int(match[2]) - 1, int(match[3]) - 1)
-            kinds[place], nodes[place] = match[1], node
-            if not node.getState().contains(pyatspi.STATE_SENSITIVE):
-                return None
-    return (kinds, nodes) if len(kinds) == 100 else None
-
-
-def group_at(kinds, start, joker):
-    """The cells a press on `start` removes: its kind and gift boxes, joined edge to edge."""
-    kind, group, todo = kinds[start], {start}, [start]
-    while todo:
-        row, column = todo.pop()
-        for near in ((row - 1, column), (row + 1, column), (row, column - 1), (row, column + 1)):
-            if near not in group and kinds.get(near) in (kind, joker):
-                group.add(near)
-                todo.append(near)
-    return group
 
 
 def keys(env, title, *commands):
@@ -386,20 +315,6 @@ def play(varn, scratch, display, language, texts):
     check_resumed(varn, scratch, env, pyatspi, texts)
 
 
-def in_private_session(arguments, script=__file__, seconds=180):
-    """Runs `script` again with `arguments` in a private session bus, and exits as it ends."""
-    with tempfile.TemporaryDirectory() as scratch:
-        runtime = os.path.join(scratch, "runtime")
-        os.mkdir(runtime, 0o700)
-        env = dict(os.environ, XDG_RUNTIME_DIR=runtime, VARN_ATSPI_SCRATCH=scratch)
-        try:
-            run = subprocess.run(["dbus-run-session", "--", sys.executable, script, *arguments],
-                                 env=env, timeout=seconds)
-        except subprocess.TimeoutExpired:
-            sys.exit(f"{os.path.basename(script)}: the private session did not end")
-        sys.exit(run.returncode)
-
-
 def main():
     if len(sys.argv) not in (2, 4):
         sys.exit(__doc__)
@@ -409,7 +324,7 @@ def main():
         language, texts = sys.argv[2], Texts(sys.argv[3])
     scratch = os.environ.get("VARN_ATSPI_SCRATCH")
     if not scratch:
-        in_private_session([varn] + sys.argv[2:])
+        in_private_session([varn] + sys.argv[2:], os.path.abspath(__file__))
     # Ends the run, and with it Xvfb and the program, before the session's own time-out.
     signal.signal(signal.SIGALRM, lambda *_: sys.exit("atspi_check: out of time"))
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("atspi_check: stopped"))

@@ -22,6 +22,7 @@ QByteArray scoreFile() {
 
 TEST_F(Form1Test, StartUpDealsAFullBoardAndCreatesTheScoreFile) {
     saveScreenshot(m_form->grab().toImage(), "varn-start.png");
+    waitUntilIdle();
     EXPECT_EQ(label("Label4") + " " + label("Label8"), "0 0");
     EXPECT_EQ(scoreFile(), QByteArray("0\r\n"));
     EXPECT_FALSE(control("Picture12")->isVisible());
@@ -257,6 +258,7 @@ TEST_F(Form1Test, EnterScoreStoresABetterScoreAndNewGameShowsTheStoredOne) {
     press(cell(55));
     waitUntilIdle();
     QTest::mouseClick(control("Command1"), Qt::LeftButton);
+    waitUntilIdle();
     EXPECT_EQ(label("Label8"), "3");
     EXPECT_EQ(scoreFile(), QByteArray("3\r\n"));
     // The file's text is shown in the Central European code page of the game's files.
@@ -265,6 +267,7 @@ TEST_F(Form1Test, EnterScoreStoresABetterScoreAndNewGameShowsTheStoredOne) {
     file.write("\x8a\xe8\r\n");
     file.close();
     type(Qt::Key_N, Qt::ControlModifier);
+    waitUntilIdle();
     EXPECT_EQ(label("Label4") + " " + label("Label8"), "0 Šč");
 }
 

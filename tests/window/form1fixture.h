@@ -99,6 +99,7 @@ class Form1Test : public ::testing::Test {
         clock.start();
         while ((!m_form->boardEnabled() || m_form->timerRunning()) && clock.elapsed() < 5000)
             QTest::qWait(10);
+        m_session->settleFiles();
     }
     // Runs `during` inside the move that the caller starts next, once pieces are falling.
     void duringNextMove(const std::function<void()>& during) {

@@ -1,10 +1,13 @@
 #!/usr/bin/python3
 """savedgame_check.py: the real varn killed with SIGKILL and started again, read through the
 desktop's accessibility bus as atspi_check.py reads it: after moves and an undo it comes back
-with the same 100 cells, score, Undo and Redo, and its settings; undo and redo then walk the
-game from before the kill. With "Continue the last game" off it deals a new game. Killed in
-the middle of a move's write by the shim, it comes back in the state before that move. Two
-programs playing at once leave the game of the last to move.
+with the same 100 cells, score, Undo and Redo, and its settings, the size dragged with the
+window's edge among them; undo and redo then walk the game from before the kill. With
+"Continue the last game" off it deals a new game. Killed in the middle of a move's write by
+the shim, it comes back in the state before that move. Two programs playing at once leave the
+game of the last to move. While another program holds the locks of the saved game's folder and
+of the table's, the window plays and enters a score, and neither file changes; once they are
+given back, both hold what was played.
 
     /usr/bin/python3 savedgame_check.py PATH/TO/varn PATH/TO/libvarn_kill_in_write.so
 """
@@ -16,28 +19,19 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import atspi_check as base  # noqa: E402
+import desktop  # noqa: E402
 from atspi_check import check, wait_for, press  # noqa: E402
 
 TEXTS = base.Texts()
 
 
-class Run:
+class Run(desktop.Game):
     """One start of the program, until it is killed."""
 
     def __init__(self, varn, env, pyatspi, extra_env=None):
-        self.pyatspi = pyatspi
-        self.env = dict(env, **(extra_env or {}))
-        self.game = subprocess.Popen([varn], cwd=env["VARN_SCRATCH"], env=self.env,
-                                     stderr=subprocess.DEVNULL)
-        self.app = wait_for(self.game, "the program on the accessibility bus", self.find_app)
-        self.cells = wait_for(self.game, "100 named cells", self.read)
-
-    def find_app(self):
-        for app in self.pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == "varn" and app.childCount and \
-                    app.get_process_id() == self.game.pid:
-                return app
-        return None
+        super().__init__(varn, dict(env, **(extra_env or {})), pyatspi, TEXTS.cell_pattern())
+        self.game = self.process
+        self.cells = self.wait("100 named cells", self.read)
 
     def read(self):
         return base.read_cells(self.app, self.pyatspi, TEXTS.cell_pattern())
@@ -56,7 +50,7 @@ class Run:
 
     def state(self):
         """The kinds on the board, the score's name, and whether Undo and Redo are offered."""
-        kinds, _ = wait_for(self.game, "a board at rest", self.read)
+        kinds, _ = self.wait("a board at rest", self.read)
         score = [n.name for n in base.descendants(self.app)
                  if (n.name or "").startswith(TEXTS("Form1", "Score %1", 0)[:-1])]
         sensitive = self.pyatspi.STATE_SENSITIVE
@@ -64,7 +58,7 @@ class Run:
 
     def move(self):
         """Presses a group of three or more; the state after the move."""
-        kinds, cells = wait_for(self.game, "a board at rest", self.read)
+        kinds, cells = self.wait("a board at rest", self.read)
         joker = TEXTS("CellName", "Gift box")
         for place in sorted(kinds):
             if kinds[place] in TEXTS.kinds() and len(base.group_at(kinds, place, joker)) >= 3:
@@ -75,7 +69,7 @@ class Run:
     def command(self, name):
         before = self.state()
         press(self.item(name))
-        return wait_for(self.game, f"{name} done", lambda: (s := self.state()) != before and s)
+        return self.wait(f"{name} done", lambda: (s := self.state()) != before and s)
 
     def holds_file(self):
         """True when the file of the saved game is the one this program keeps open."""
@@ -91,15 +85,34 @@ class Run:
                 return True
         return False
 
-    def kill(self):
-        self.game.send_signal(signal.SIGKILL)
-        self.game.wait()
+    def xdotool(self, *command):
+        """Runs xdotool's `command` on this program's window; what it prints."""
+        return subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                               str(self.game.pid), "--name", "^Varn v3.00$", *command],
+                              env=self.env, capture_output=True, text=True, timeout=20,
+                              check=True).stdout
+
+    def size(self):
+        shell = self.xdotool("getwindowgeometry", "--shell")
+        values = dict(line.split("=") for line in shell.split())
+        return int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def resize(self, width, height):
+        """Sizes the window as a drag of its edge does; waits until the settings hold the size."""
+        self.xdotool("windowsize", str(width), str(height))
+        path = os.path.join(self.env["XDG_CONFIG_HOME"], "varn", "varn.conf")
+
+        def held():
+            with open(path) as settings:
+                lines = settings.read().split()
+            return f"width={width}" in lines and f"height={height}" in lines
+        wait_for(self.game, "the dragged size in the settings", held)
 
     def toggle(self, name):
         checked = self.pyatspi.STATE_CHECKED
         was = self.has(name, checked)
         press(self.item(name))
-        wait_for(self.game, f"{name} toggled", lambda: self.has(name, checked) != was)
+        self.wait(f"{name} toggled", lambda: self.has(name, checked) != was)
 
 
 def kill_and_continue(varn, env, pyatspi):
@@ -111,10 +124,13 @@ def kill_and_continue(varn, env, pyatspi):
     after_undo = run.command("Undo")
     check(after_undo[:2] == second[:2], "Undo did not put the second move's board back")
     run.toggle("Sound")
+    run.resize(520, 610)
     run.kill()
 
     run = Run(varn, env, pyatspi)
     check(run.state() == after_undo, "started again, the game is not the one killed")
+    size = run.size()
+    check(size == (520, 610), f"the size dragged before the kill came back as {size}")
     check(not run.has("Sound", pyatspi.STATE_CHECKED), "the sound switched off came back on")
     check(run.command("Undo")[:2] == first[:2], "Undo after the start did not reach the first move")
     run.command("Redo")
@@ -159,6 +175,37 @@ def two_at_once(varn, env, pyatspi, first):
     run.kill()
 
 
+def read(path):
+    return open(path, "rb").read() if os.path.exists(path) else b""
+
+
+def locked_folders(varn, env, pyatspi):
+    run = Run(varn, env, pyatspi)
+    wait_for(run.game, "the game's own file in place", run.holds_file)
+    state = os.path.join(env["XDG_STATE_HOME"], "varn")
+    data = os.path.join(env["HOME"], ".local", "share", "varn")
+    saved, table = os.path.join(state, "game.txt"), os.path.join(data, "scores.txt")
+    os.makedirs(data, exist_ok=True)
+    # util-linux flock holds both folders' locks until its standard input closes.
+    holder = subprocess.Popen(["flock", state, "flock", data, "cat"], stdin=subprocess.PIPE)
+    wait_for(holder, "the locks taken",
+             lambda: subprocess.run(["flock", "-n", data, "true"]).returncode)
+    before = read(saved)
+    run.move()
+    last = run.move()
+    base.enter_score(run.game, run.app, pyatspi, TEXTS, env, "Lou")
+    check(read(saved) == before and b"Lou" not in read(table),
+          "a file was written while another program held its folder's lock")
+    holder.stdin.close()
+    holder.wait()
+    wait_for(run.game, "the table written", lambda: b"\nname Lou\n" in read(table))
+    wait_for(run.game, "the game written", lambda: read(saved) != before)
+    run.kill()
+    run = Run(varn, env, pyatspi)
+    check(run.state() == last, "the game written after the locks is not the one played")
+    run.kill()
+
+
 def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__)
@@ -183,6 +230,7 @@ def main():
         run.kill()
         run = crash_inside_a_write(varn, env, pyatspi, shim)
         two_at_once(varn, env, pyatspi, run)
+        locked_folders(varn, env, pyatspi)
     except base.Failure as failure:
         sys.exit(f"savedgame_check: {failure}")
     finally:

@@ -6,6 +6,8 @@
 //   VARN_NEW_REFERENCES=1 build/release/tests/window/window_tests --gtest_filter='Screenshot*'
 // A picture that differs is saved beside the other screenshots as window-<...>-actual.png.
 #include <QMenuBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include "form1fixture.h"
 
@@ -21,13 +23,9 @@ std::string everyPiece() {
     return picture;
 }
 
-// How many pixels of `shot` differ from the reference `name`, or -1 when their sizes differ.
-qsizetype differences(const QImage& shot, const QString& name) {
-    const QString path = QStringLiteral(VARN_REFERENCE_DIR "/") + name;
-    if (qEnvironmentVariableIsSet("VARN_NEW_REFERENCES")) {
-        EXPECT_TRUE(shot.save(path));
-    }
-    const QImage want = QImage(path).convertToFormat(QImage::Format_RGB32);
+// How many pixels of `shot` differ from `wanted`, or -1 when their sizes differ.
+qsizetype differences(const QImage& shot, const QImage& wanted) {
+    const QImage want = wanted.convertToFormat(QImage::Format_RGB32);
     const QImage got = shot.convertToFormat(QImage::Format_RGB32);
     if (want.size() != got.size()) return -1;
     qsizetype count = 0;
@@ -40,7 +38,7 @@ qsizetype differences(const QImage& shot, const QString& name) {
 
 TEST_F(Form1Test, ScreenshotsMatchTheReferencePictures) {
     setBoard(everyPiece());
-    for (const double factor : {1.0, 1.75, 2.0}) {
+    for (const double factor : {1.0, 1.75, 2.0, 3.75}) {
         const QSize inside = DesignScale(factor).designSize();
         m_form->resize(inside + QSize(0, m_form->menuBar()->height()));
         for (const bool help : {false, true}) {
@@ -51,11 +49,37 @@ TEST_F(Form1Test, ScreenshotsMatchTheReferencePictures) {
                                      .arg(factor)
                                      .arg(help ? QStringLiteral("help") : QStringLiteral("nohelp"));
             const QImage shot = m_form->grab().toImage();
-            const qsizetype wrong = differences(shot, name + QStringLiteral(".png"));
+            const QString path = QStringLiteral(VARN_REFERENCE_DIR "/") + name + ".png";
+            if (qEnvironmentVariableIsSet("VARN_NEW_REFERENCES")) {
+                EXPECT_TRUE(shot.save(path));
+            }
+            const qsizetype wrong = differences(shot, QImage(path));
             EXPECT_EQ(wrong, 0) << name.toStdString();
             if (wrong) saveScreenshot(shot, qPrintable(name + QStringLiteral("-actual.png")));
         }
     }
+}
+
+// At a scale that the game carries no pictures for, the window shows stand-ins instead of
+// drawing before its first frame, and once settled the pictures that drawing gives.
+TEST_F(Form1Test, AtAScaleNotCarriedTheWindowSettlesOnDrawnPictures) {
+    setBoard(everyPiece());
+    const QSize size = DesignScale(1.015625).designSize() + QSize(0, m_form->menuBar()->height());
+    m_form->resize(size);
+    const QTemporaryDir cache;
+    PictureProvider carried(cache.path(), {}, QStringLiteral(VARN_PREDRAWN_DIR));
+    GameSession session(m_output, &m_random);
+    Form1 form(session, carried);
+    form.game().tables() = m_form->game().tables();
+    form.resize(size);
+    for (int i = 0; i < kCellCount; ++i)
+        form.showPattern(i, tables().Board[i]);
+    EXPECT_EQ(carried.drawnCount(), 0);
+    QSignalSpy drawn(&carried, &PictureProvider::drawnAhead);
+    form.show();
+    ASSERT_TRUE(drawn.wait(10000));
+    EXPECT_GT(carried.drawnCount(), 0);
+    EXPECT_EQ(differences(form.grab().toImage(), m_form->grab().toImage()), 0);
 }
 
 }  // namespace

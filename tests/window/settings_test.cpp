@@ -1,11 +1,15 @@
 // settings_test.cpp: the window as the player left it, whatever became of the settings file,
-// the first start's size, and the sound switch that keeps the device closed.
+// the first start's size, the sound switch that keeps the device closed, and every command where
+// the command table puts it.
 #include <QDir>
 #include <QMenuBar>
 #include <QScreen>
+#include <sstream>
 
+#include "command.h"
 #include "designscale.h"
 #include "form1fixture.h"
+#include "replaysession.h"
 #include "sdlsoundoutput.h"
 #include "settings.h"
 
@@ -13,8 +17,12 @@ namespace varn::test {
 namespace {
 
 TEST(FirstStart, TakesTheLargestQuarterStepThatFitsThreeQuartersOfTheScreen) {
-    const std::pair<QSize, double> screens[] = {
-        {{1920, 1080}, 1.75}, {{1366, 768}, 1.25}, {{3840, 2160}, 3.75}, {{320, 240}, 1}};
+    // The last screen stands upright: its width decides.
+    const std::pair<QSize, double> screens[] = {{{1920, 1080}, 1.75},
+                                                {{1366, 768}, 1.25},
+                                                {{3840, 2160}, 3.75},
+                                                {{320, 240}, 1},
+                                                {{768, 1366}, 1.75}};
     for (const auto& [screen, scale] : screens)
         EXPECT_EQ(DesignScale::firstStart(screen, 20), scale) << screen.width();
 }
@@ -118,6 +126,37 @@ TEST_F(SettingsTest, WithTheSoundOffAMovePlaysNoClipAndTheDeviceStaysClosed) {
     waitUntilIdle();
     EXPECT_TRUE(m_form->close());
     EXPECT_TRUE(m_output.played.empty() && m_output.stops == 0);
+}
+
+// Every row of the command table: its name in the replay driver runs it there; its item lies in
+// its menu and, for a command that changes a setting, writes the settings at once, so that a
+// game that is killed keeps them.
+TEST_F(SettingsTest, EveryCommandIsGivenWhereItsRowSays) {
+    start();
+    for (const CommandRow& row : kCommands) {
+        SCOPED_TRACE(indexOf(row.id));
+        if (row.replay) {
+            const std::string line = row.id == Command::Element_Click ? "click 0" : row.replay;
+            std::istringstream script("random 0.5 *300\n" + line + "\n");
+            std::ostringstream out;
+            EXPECT_EQ(ReplaySession(out).run(script), 0) << out.str();
+            EXPECT_TRUE(out.str().starts_with(line + ": score=")) << out.str();
+        }
+        if (row.item.menu == Menu::None) continue;
+        const auto items = m_form->findChildren<QAction*>(QString::fromLatin1(row.item.name));
+        ASSERT_EQ(items.size(), 1);
+        const auto title =
+            std::find_if(std::begin(kMenuTitles), std::end(kMenuTitles),
+                         [&](const MenuTitle& t) { return t.menu == row.item.menu; });
+        EXPECT_EQ(items[0]->parent(), title == std::end(kMenuTitles)
+                                          ? static_cast<QObject*>(m_form->menuBar())
+                                          : m_form->menuBar()->findChild<QMenu*>(title->name));
+        if (!row.setting) continue;
+        QFile::remove(Settings::path());
+        items[0]->trigger();
+        EXPECT_TRUE(QFile::exists(Settings::path()));
+        if (row.item.checkable) items[0]->trigger();
+    }
 }
 
 }  // namespace

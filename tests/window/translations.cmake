@@ -1,5 +1,7 @@
-# translations.cmake: every language's translation file, brought up to date with the window's
-# sources in a scratch folder, translates every text and leaves none unfinished.
+# translations.cmake: every language's translation file, brought up to date with the sources'
+# folders (SOURCES, apart by commas) in a scratch folder, translates every text, leaves none
+# unfinished and holds none that the sources lost (lupdate keeps those as obsolete).
+string(REPLACE "," ";" SOURCES "${SOURCES}")
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
 foreach(language IN LISTS LANGUAGES)
@@ -13,7 +15,7 @@ foreach(language IN LISTS LANGUAGES)
     execute_process(COMMAND ${LRELEASE} ${ts} -qm ${SCRATCH}/varn_${language}.qm
                     RESULT_VARIABLE failed OUTPUT_VARIABLE released ERROR_VARIABLE released)
     if(failed OR NOT released MATCHES "Generated [1-9][0-9]* translation\\(s\\) \\([0-9]+ finished and 0 unfinished\\)"
-       OR released MATCHES "Ignored")
+       OR released MATCHES "Ignored" OR updated MATCHES "obsolete")
         message(FATAL_ERROR "${language} is not complete:\n${updated}${released}")
     endif()
     message(STATUS "${language}: ${released}")

@@ -2,9 +2,10 @@
 #include "designcommand.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <iomanip>
 #include <optional>
 #include <ostream>
@@ -13,6 +14,8 @@
 #include "designerror.h"
 #include "designhost.h"
 #include "embedsound.h"
+#include "readfile.h"
+#include "replacefile.h"
 #include "saveddesign.h"
 #include "sdlsoundoutput.h"
 #include "sounderror.h"
@@ -22,7 +25,7 @@ namespace varn {
 namespace {
 
 // A design is a few clips; anything larger is no design of ours and is not loaded.
-constexpr qint64 kMaxDesignFileBytes = 256ll << 20;
+constexpr std::size_t kMaxDesignFileBytes = 256 << 20;
 
 // The settings given on the command line; a setting not given stays as it was.
 struct Settings {
@@ -70,19 +73,22 @@ std::optional<int> parseIndex(const std::string& text) {
 
 // The design in FILE; an empty design when there is no such file. Throws DesignError.
 SavedDesign loadDesign(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    if (!file.exists()) return {};
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw DesignError("cannot read " + path + ": " + file.errorString().toStdString());
-    }
-    if (file.size() > kMaxDesignFileBytes) throw DesignError(path + " is too large for a design");
-    const QByteArray bytes = file.read(kMaxDesignFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        throw DesignError("cannot read " + path + ": " + file.errorString().toStdString());
+    const FileBytes file = readFile(path, kMaxDesignFileBytes, LongFile::Refuse);
+    switch (file.status) {
+        case FileBytes::Status::Missing:
+            return {};
+        case FileBytes::Status::TooLong:
+            throw DesignError(path + " is too large for a design");
+        case FileBytes::Status::NotAFile:
+            throw DesignError("cannot read " + path + ": it is not a file");
+        case FileBytes::Status::Unreadable:
+            throw DesignError("cannot read " + path + ": " + std::strerror(file.error));
+        case FileBytes::Status::Read:
+            break;
     }
     try {
-        return SavedDesign::decode({reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                    static_cast<std::size_t>(bytes.size())});
+        return SavedDesign::decode(
+            {reinterpret_cast<const std::uint8_t*>(file.bytes.data()), file.bytes.size()});
     } catch (const DesignError& error) {
         throw DesignError(path + " holds damaged design data: " + error.what());
     }
@@ -91,13 +97,8 @@ SavedDesign loadDesign(const std::string& path) {
 // Written to a temporary file and renamed over the old one: a failure leaves the old design.
 void saveDesign(const std::string& path, const SavedDesign& design) {
     const ByteArray bytes = design.encode();
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-        !file.commit()) {
-        throw DesignError("cannot write " + path + ": " + file.errorString().toStdString());
-    }
+    if (!replaceFile(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}))
+        throw DesignError("cannot write " + path + ": " + std::strerror(errno));
 }
 
 std::string quoted(const std::string& text) {

@@ -6,7 +6,7 @@
 namespace varn {
 
 HeadlessGame::HeadlessGame(UniformSource& random, HighScoreFile scoreFile)
-    : game(window, random, std::move(scoreFile)) {
+    : highScore(std::move(scoreFile)), game(window, random, &highScore) {
     window.setTickHandler([this] { game.Timer1_Timer(); });
 }
 

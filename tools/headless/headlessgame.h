@@ -2,11 +2,13 @@
 #pragma once
 
 #include "game.h"
+#include "highscorefile.h"
 #include "scriptedwindow.h"
 
 namespace varn {
 
-// The window's timer ticks into the game, as the real window's does.
+// The window's timer ticks into the game, as the real window's does. The high score is kept in
+// its file on the caller's thread, so each answer is there when the command returns.
 class HeadlessGame {
   public:
     explicit HeadlessGame(UniformSource& random, HighScoreFile scoreFile = HighScoreFile());
@@ -14,6 +16,7 @@ class HeadlessGame {
     HeadlessGame& operator=(const HeadlessGame&) = delete;
 
     ScriptedWindow window;
+    HighScoreFile highScore;
     Game game;
 };
 

@@ -23,13 +23,13 @@ class BadInput : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// The commands a player gives, by the names a script uses for them.
-const std::map<std::string, PlayerAction> kPlayerCommands = {
-    {"click", PlayerAction::Click},     {"mirror", PlayerAction::Mirror},
-    {"left", PlayerAction::Left},       {"right", PlayerAction::Right},
-    {"newgame", PlayerAction::NewGame}, {"enter", PlayerAction::Enter},
-    {"undo", PlayerAction::Undo},       {"redo", PlayerAction::Redo},
-};
+// The player's command that a script names `name`, if any.
+const CommandRow* playerCommand(const std::string& name) {
+    for (const CommandRow& row : kCommands) {
+        if (row.replay && row.replay == name) return &row;
+    }
+    return nullptr;
+}
 
 std::vector<std::string> splitWords(const std::string& line) {
     std::istringstream stream(line);
@@ -99,19 +99,15 @@ ReplaySession::ReplaySession(std::ostream& out)
         {"nest", [this](const Words& words) { nest(words); }},
         {"save", [this](const Words& words) { save(words); }},
         {"load", [this](const Words& words) { load(words); }},
-        {"click",
-         [this](const Words& words) {
-             expectCount(words, 2);
-             runAction(words, PlayerAction::Click,
-                       parseInteger(words[1], 0, kCellCount - 1, "cell"));
-         }},
         {"game", [this](const Words& words) { playGame(words); }},
     };
-    // Every other player command takes no argument.
-    for (const auto& [name, action] : kPlayerCommands) {
-        m_commands.try_emplace(name, [this, action](const Words& words) {
-            expectCount(words, 1);
-            runAction(words, action, 0);
+    // The player's commands, as the command table names them; a click names its cell.
+    for (const CommandRow& row : kCommands) {
+        if (!row.replay) continue;
+        m_commands.try_emplace(row.replay, [this, id = row.id](const Words& words) {
+            const bool click = id == Command::Element_Click;
+            expectCount(words, click ? 2 : 1);
+            runAction(words, id, click ? parseInteger(words[1], 0, kCellCount - 1, "cell") : 0);
         });
     }
 }
@@ -212,17 +208,17 @@ void ReplaySession::playGame(const Words& words) {
                        std::to_string(kLastGameNumber));
     }
     m_random.chooseNextGame(*number);
-    runAction(words, PlayerAction::NewGame, 0);
+    runAction(words, Command::ng_click, 0);
 }
 
 void ReplaySession::nest(const Words& words) {
     expectCount(words, 3);
     const int call = parseInteger(words[1], 1, 1'000'000'000, "call number");
-    const auto action = kPlayerCommands.find(words[2]);
+    const CommandRow* row = playerCommand(words[2]);
     if (words[2] == "show") {
         m_nextNests.push_back({call, std::nullopt, joined(words, ' ', "")});
-    } else if (action != kPlayerCommands.end() && action->second != PlayerAction::Click) {
-        m_nextNests.push_back({call, action->second, joined(words, ' ', "")});
+    } else if (row && row->id != Command::Element_Click) {
+        m_nextNests.push_back({call, row->id, joined(words, ' ', "")});
     } else {
         throw BadInput("'" + words[2] + "' cannot run nested");
     }
@@ -253,11 +249,11 @@ void ReplaySession::load(const Words& words) {
     report(joined(words, ' ', ""), 0, 0, 0);
 }
 
-void ReplaySession::runAction(const Words& words, PlayerAction action, int cell) {
+void ReplaySession::runAction(const Words& words, Command command, int cell) {
     m_window.resetCounters();
     m_activeNests = std::move(m_nextNests);
     m_nextNests.clear();
-    perform(m_game, action, cell);
+    perform(m_game, command, cell);
     report(joined(words, ' ', ""), 0, 0, 0);
     // A script fed through a pipe may wait for this report before it sends the next command.
     m_out.flush();
@@ -267,7 +263,7 @@ void ReplaySession::runAction(const Words& words, PlayerAction action, int cell)
 void ReplaySession::onEvents(int call) {
     for (const Nested& nested : m_activeNests) {
         if (nested.call != call) continue;
-        if (!nested.action) {
+        if (!nested.command) {
             // The outer command's counts so far, as a player would see them at this moment.
             report(nested.text, 0, 0, 0);
             continue;
@@ -275,7 +271,7 @@ void ReplaySession::onEvents(int call) {
         const auto firstClip = static_cast<int>(m_window.clips().size());
         const int ticksBefore = m_window.ticks();
         const int beepsBefore = m_window.beeps();
-        perform(m_game, *nested.action);
+        perform(m_game, *nested.command);
         report(nested.text, firstClip, ticksBefore, beepsBefore);
     }
 }

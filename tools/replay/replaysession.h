@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "command.h"
 #include "gamesaver.h"
 #include "headlessgame.h"
-#include "playeraction.h"
 #include "queuedsource.h"
 
 namespace varn {
@@ -34,7 +34,7 @@ class ReplaySession {
     // action means that it only prints the state at that moment.
     struct Nested {
         int call;
-        std::optional<PlayerAction> action;
+        std::optional<Command> command;
         std::string text;
     };
 
@@ -47,7 +47,7 @@ class ReplaySession {
     void nest(const Words& words);
     void save(const Words& words);
     void load(const Words& words);
-    void runAction(const Words& words, PlayerAction action, int cell);
+    void runAction(const Words& words, Command command, int cell);
     void onEvents(int call);
     void report(const std::string& title, int firstClip, int ticksBefore, int beepsBefore);
 

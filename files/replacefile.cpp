@@ -1,4 +1,4 @@
-// replacefile.cpp: the temporary file, fsync and rename behind every file the scores keep.
+// replacefile.cpp: the temporary file, fsync and rename behind every file the game replaces whole.
 #include "replacefile.h"
 
 #include <fcntl.h>

@@ -4,14 +4,22 @@
 #include <cstdint>
 #include <string>
 
-#include "highscorefile.h"
+#include "highscorestore.h"
 #include "scoreview.h"
 
 namespace varn {
 
 class ScoreKeeper {
   public:
-    ScoreKeeper(ScoreView& view, HighScoreFile file);
+    // The most the 16-digit score label can show. Play stops counting there; a file that holds
+    // more is damaged.
+    static constexpr std::int64_t kMaxScore = 9'999'999'999'999'999;
+    // The longest text the score label is given in play: the design's sixteen digits.
+    static constexpr std::size_t kMaxLabelLength = 16;
+
+    // Without a store the high score lives in the label alone, as a search on a copy of the
+    // game wants it.
+    explicit ScoreKeeper(ScoreView& view, HighScoreStore* store = nullptr);
 
     // The running score of the current game; it never falls during a game.
     std::int64_t Score() const { return m_score; }
@@ -20,7 +28,8 @@ class ScoreKeeper {
 
     // A new game: Score 0, shown as "0".
     void resetScore();
-    void addPoints(int points) { m_score += points; }
+    // Held at kMaxScore, whatever the score and the points.
+    void addPoints(int points);
     // Shows Score in the score label as plain decimal digits.
     void showScore();
     // An undo or a redo: the score and the text that showed it, as they were then.
@@ -33,12 +42,12 @@ class ScoreKeeper {
     void Command1_Click();
 
   private:
-    // Under the lock: refuses the entry, with the beep, when the file already holds a score as
-    // good as `current`, and shows that one.
-    bool refusedForStored(double current);
+    void showHighScore(const std::string& line);
+    void entryDone(HighScoreStore::Outcome outcome, const std::string& entered,
+                   const std::string& line);
 
     ScoreView& m_view;
-    HighScoreFile m_file;
+    HighScoreStore* m_store;
     std::int64_t m_score = 0;
     std::string m_hiScore;
 };

@@ -3,9 +3,7 @@
 
 #include <iomanip>
 #include <sstream>
-#include <utility>
 
-#include "directorylock.h"
 #include "numericvalue.h"
 
 namespace varn {
@@ -25,12 +23,6 @@ std::string printable(std::string text) {
     return text;
 }
 
-// What the label shows of the file's line: a missing, unreadable or empty file still leaves a
-// high score on display.
-std::string shownLine(const std::string& line) {
-    return line.empty() ? kNoHighScore : printable(line);
-}
-
 std::string wholeNumberText(double value) {
     std::ostringstream text;
     text << std::fixed << std::setprecision(0) << value;
@@ -39,12 +31,15 @@ std::string wholeNumberText(double value) {
 
 }  // namespace
 
-ScoreKeeper::ScoreKeeper(ScoreView& view, HighScoreFile file)
-    : m_view(view), m_file(std::move(file)) {}
+ScoreKeeper::ScoreKeeper(ScoreView& view, HighScoreStore* store) : m_view(view), m_store(store) {}
 
 void ScoreKeeper::resetScore() {
     m_score = 0;
     m_view.setLabelText(ScoreLabel::Label4, "0");
+}
+
+void ScoreKeeper::addPoints(int points) {
+    m_score = points > kMaxScore - m_score ? kMaxScore : m_score + points;
 }
 
 void ScoreKeeper::showScore() {
@@ -57,12 +52,13 @@ void ScoreKeeper::restoreScore(std::int64_t score, const std::string& label4) {
 }
 
 void ScoreKeeper::LoadHiScore() {
-    if (!m_file.exists()) {
-        // Another game here may create the file at the same moment and store its score in it.
-        const DirectoryLock lock(m_file.path());
-        if (!lock.heldElsewhere() && !m_file.exists()) m_file.writeLine(kNoHighScore);
-    }
-    m_hiScore = shownLine(m_file.readFirstLine());
+    if (!m_store) return showHighScore(m_hiScore);
+    m_store->load([this](const std::string& line) { showHighScore(line); });
+}
+
+// A missing, unreadable or empty file still leaves a high score on display.
+void ScoreKeeper::showHighScore(const std::string& line) {
+    m_hiScore = line.empty() ? kNoHighScore : printable(line);
     m_view.setLabelText(ScoreLabel::Label8, m_hiScore);
 }
 
@@ -74,23 +70,25 @@ void ScoreKeeper::Command1_Click() {
         return;
     }
     // Another game in this directory may have stored a better score since this one read the
-    // file; the lock keeps any other from storing between the reading here and the writing.
-    const DirectoryLock lock(m_file.path());
-    if (!lock.heldElsewhere() && refusedForStored(current)) return;
-    m_view.setLabelText(ScoreLabel::Label8, entered);
-    m_hiScore = wholeNumberText(current);
-    // The score stays on display for this run; the beep tells the player it was not stored.
-    if (lock.heldElsewhere() || !m_file.writeLine(m_hiScore)) m_view.beep();
+    // file: the store compares under its lock, and may answer later.
+    if (!m_store) return entryDone(HighScoreStore::Outcome::Stored, entered, {});
+    m_store->store(current, wholeNumberText(current),
+                   [this, entered](HighScoreStore::Outcome outcome, const std::string& line) {
+                       entryDone(outcome, entered, line);
+                   });
 }
 
-bool ScoreKeeper::refusedForStored(double current) {
-    const std::string stored = m_file.readFirstLine();
-    if (numericValue(stored) < current) return false;
-    // The player now sees the score that beat theirs, as a new game would show it.
-    m_hiScore = shownLine(stored);
-    m_view.setLabelText(ScoreLabel::Label8, m_hiScore);
-    m_view.beep();
-    return true;
+void ScoreKeeper::entryDone(HighScoreStore::Outcome outcome, const std::string& entered,
+                            const std::string& line) {
+    if (outcome == HighScoreStore::Outcome::Beaten) {
+        // The player now sees the score that beat theirs, as a new game would show it.
+        showHighScore(line);
+    } else {
+        m_view.setLabelText(ScoreLabel::Label8, entered);
+        m_hiScore = wholeNumberText(numericValue(entered));
+    }
+    // The score stays on display for this run; the beep tells the player it was not stored.
+    if (outcome != HighScoreStore::Outcome::Stored) m_view.beep();
 }
 
 }  // namespace varn

@@ -1,0 +1,44 @@
+// scoretable_fuzzer.cpp: libFuzzer target for the reader of the table of the best games: what it
+// reads writes back as a text that reads back the same, a sound text is exactly what it writes,
+// and the largest score entered on what it read overflows nothing.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "scorekeeper.h"
+#include "scoretable.h"
+
+namespace {
+
+// Reads `text`, which must be sound; aborts otherwise.
+varn::ScoreTable readSound(const std::string& text) {
+    std::string problem;
+    varn::ScoreTable table = varn::ScoreTable::parse(text, problem);
+    if (!problem.empty() || table.text() != text) std::abort();
+    return table;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    std::string problem;
+    varn::ScoreTable table = varn::ScoreTable::parse(text, problem);
+    const std::string written = table.text();
+    if (problem.empty() && written != text) std::abort();
+    readSound(written);
+
+    const varn::ScoreStatistics before = table.statistics();
+    const varn::ScoreOffer offer{4294967295u, varn::ScoreKeeper::kMaxScore, varn::Seconds{}};
+    const int rank = table.rankFor(offer);
+    if (table.enter(offer, std::string(text.substr(0, 64))) != rank) std::abort();
+    table.gameEnded(varn::ScoreKeeper::kMaxScore);
+    const varn::ScoreStatistics& after = table.statistics();
+    if (after.entered < before.entered || after.total < before.total ||
+        after.played < before.played || after.best != varn::ScoreKeeper::kMaxScore)
+        std::abort();
+    readSound(table.text());
+    return 0;
+}
