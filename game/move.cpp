@@ -6,11 +6,6 @@
 
 namespace varn {
 
-namespace {
-constexpr int kPointsPerCell = 1;
-constexpr int kExtraPointsPerGemCell = 9;
-}  // namespace
-
 Move::Move(BoardTables& tables, GameWindow& window, ScoreKeeper& scores, Settler& settler)
     : m_tables(tables), m_window(window), m_scores(scores), m_settler(settler) {}
 
@@ -93,7 +88,9 @@ void Move::clearGroup(int clickedCell) {
         m_window.repaintCell(cell);
         m_window.doEvents();
         m_scores.addPoints(kPointsPerCell);
-        if (m_tables.Board[clickedCell] == piece::Gem) m_scores.addPoints(kExtraPointsPerGemCell);
+        if (m_tables.Board[clickedCell] == piece::Gem) {
+            m_scores.addPoints(kGemPointsPerCell - kPointsPerCell);
+        }
     }
 }
 

@@ -15,6 +15,9 @@ inline constexpr int kLadderClip = 3;
 
 // A group needs at least this many pieces.
 inline constexpr int kSmallestGroup = 3;
+// Each piece of a group scores this, and of a group clicked on a gem ten times as much.
+inline constexpr int kPointsPerCell = 1;
+inline constexpr int kGemPointsPerCell = 10;
 
 class Move {
   public:

@@ -34,6 +34,9 @@ class SplitMixSource : public UniformSource {
     float next() override;
     SourceState state() const override { return m_state; }
     void restore(const SourceState& state) override { m_state = state; }
+    std::unique_ptr<UniformSource> clone() const override {
+        return std::make_unique<SplitMixSource>(*this);
+    }
     // The number chosen for it, or else a fresh one from the kernel's entropy.
     void newGame() override;
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 namespace varn {
 
@@ -23,6 +24,10 @@ class UniformSource {
     // pieces; restoring a state taken earlier hands out the same numbers from there on.
     virtual SourceState state() const = 0;
     virtual void restore(const SourceState& state) = 0;
+
+    // A source of its own that stands where this one stands and hands out the same numbers
+    // from here on: a search plays the future on it and leaves the game's source where it was.
+    virtual std::unique_ptr<UniformSource> clone() const = 0;
 
     // A new game is about to be dealt: a source may begin the sequence of another game here.
     virtual void newGame() {}

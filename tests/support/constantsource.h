@@ -12,6 +12,9 @@ class ConstantSource : public UniformSource {
     float next() override { return m_u; }
     SourceState state() const override { return {}; }
     void restore(const SourceState&) override {}
+    std::unique_ptr<UniformSource> clone() const override {
+        return std::make_unique<ConstantSource>(*this);
+    }
 
   private:
     float m_u;

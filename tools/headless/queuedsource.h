@@ -35,6 +35,10 @@ class QueuedSource : public UniformSource {
     // with the seed 0, which is no game number.
     SourceState state() const override;
     void restore(const SourceState& state) override;
+    // The copy has the whole list; it throws too once it runs past its end.
+    std::unique_ptr<UniformSource> clone() const override {
+        return std::make_unique<QueuedSource>(*this);
+    }
     void newGame() override;
 
   private:
