@@ -22,6 +22,8 @@ namespace varn {
 //   new STATE #...             a new game in STATE, with an empty history
 //   undo 1 #...                an undo or a redo to the position given
 //   redo 2 #...
+//   challenge 2026-03-14 12 #...   the game is the challenge of that day, 12 moves made; the
+//                              snapshot ends with this line when the game is a challenge
 //
 // STATE is the board as ten rows of ten hexadecimal piece codes joined by '/', then
 // "score N random SEED DRAWN label TEXT", where TEXT is the score's label to the end of the
@@ -44,6 +46,7 @@ std::string formatSnapshot(const SavedGame& game);
 // One line, for a record that carries a state (Act, Lay, NewGame) or a position (Undo, Redo).
 std::string formatRecord(RecordKind kind, const GameState& state);
 std::string formatRecord(RecordKind kind, std::size_t position);
+std::string formatRecord(const Challenge& challenge);
 
 // Applies one record line, its newline left out. Throws SavedFormatError when the line is
 // damaged or does not fit the game.

@@ -1,6 +1,9 @@
 // savedgame.h: a game as its saved file holds it.
 #pragma once
 
+#include <optional>
+
+#include "challenge.h"
 #include "history.h"
 
 namespace varn {
@@ -10,6 +13,7 @@ namespace varn {
 struct SavedGame {
     GameState current;
     History history;
+    std::optional<Challenge> challenge;  // the challenge the game is, if it is one
 };
 
 }  // namespace varn

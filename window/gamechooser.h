@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "challenge.h"
+
 class QWidget;
 
 namespace varn {
@@ -20,6 +22,10 @@ class GameChooser {
     // The table as the file holds it now, which another game may have changed meanwhile.
     void showScores();
     std::string askName(const std::string& proposed, int rank, std::int64_t score);
+    // "Today's challenge" as the Game menu and the Scores dialog give it.
+    void startChallenge();
+    // The end of a challenge, over the board that stays in view.
+    void showChallengeResult(const ChallengeResult& result);
 
   private:
     // A new game that deals game `number`; the game before ends as it does for "New game".

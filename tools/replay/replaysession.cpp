@@ -100,6 +100,7 @@ ReplaySession::ReplaySession(std::ostream& out)
         {"save", [this](const Words& words) { save(words); }},
         {"load", [this](const Words& words) { load(words); }},
         {"game", [this](const Words& words) { playGame(words); }},
+        {"challenge", [this](const Words& words) { playChallenge(words); }},
     };
     // The player's commands, as the command table names them; a click names its cell.
     for (const CommandRow& row : kCommands) {
@@ -211,6 +212,14 @@ void ReplaySession::playGame(const Words& words) {
     runAction(words, Command::ng_click, 0);
 }
 
+// `challenge YYYY-MM-DD`: that day's challenge, as the window starts it on that day.
+void ReplaySession::playChallenge(const Words& words) {
+    expectCount(words, 2);
+    const std::optional<Days> day = parseDay(words[1]);
+    if (!day) throw BadInput("day '" + words[1] + "' is not a date written YYYY-MM-DD");
+    runAction(words, [this, day] { m_game.startChallenge(*day); });
+}
+
 void ReplaySession::nest(const Words& words) {
     expectCount(words, 3);
     const int call = parseInteger(words[1], 1, 1'000'000'000, "call number");
@@ -243,6 +252,7 @@ void ReplaySession::load(const Words& words) {
     std::optional<SavedGame> saved = loadSavedGame(words[1], std::cerr);
     if (saved) {
         m_game.resume(saved->current, std::move(saved->history));
+        m_game.continueChallenge(saved->challenge);
         // The file being saved follows the game it now holds.
         if (m_saver) save({"save", m_savePath});
     }
@@ -250,10 +260,14 @@ void ReplaySession::load(const Words& words) {
 }
 
 void ReplaySession::runAction(const Words& words, Command command, int cell) {
+    runAction(words, [this, command, cell] { perform(m_game, command, cell); });
+}
+
+void ReplaySession::runAction(const Words& words, const std::function<void()>& action) {
     m_window.resetCounters();
     m_activeNests = std::move(m_nextNests);
     m_nextNests.clear();
-    perform(m_game, command, cell);
+    action();
     report(joined(words, ' ', ""), 0, 0, 0);
     // A script fed through a pipe may wait for this report before it sends the next command.
     m_out.flush();
@@ -316,6 +330,7 @@ void ReplaySession::report(const std::string& title, int firstClip, int ticksBef
           << " enabled=" << (m_window.boardEnabled() ? 1 : 0)
           << " pointer=" << (m_window.pointer() == Pointer::Busy ? "busy" : "custom")
           << " focus=" << m_window.focusCount() << " random=" << m_random.remaining();
+    if (m_game.challenge()) m_out << " moves=" << m_game.challenge()->movesLeft();
     if (!shown.empty()) m_out << " shown=" << joined(shown, ',', "");
     m_out << '\n';
     printBoard(m_out, tables);
