@@ -21,6 +21,8 @@ ChallengeEndDialog::ChallengeEndDialog(const ChallengeResult& result, std::uint3
     auto* form = new QFormLayout(this);
     const auto addRow = [&](const QString& caption, const QString& value) {
         auto* shown = new QLabel(value);
+        // The result line is long: it wraps rather than widen the dialog past a small screen.
+        shown->setWordWrap(true);
         shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
         // A screen reader reads the value as its name and the caption as what it is.
         shown->setAccessibleDescription(caption);
