@@ -104,8 +104,8 @@ void Game::ng_click() {
 }
 
 bool Game::startChallenge(Days day) {
-    const bool begun = (m_challenge && m_challenge->day == day) ||
-                       (m_challenges && m_challenges->begun(day));
+    const bool begun =
+        (m_challenge && m_challenge->day == day) || (m_challenges && m_challenges->begun(day));
     if (begun) {
         m_window.beep();
         return false;

@@ -20,11 +20,11 @@ ChallengesPage::ChallengesPage(const ChallengeTable& challenges, Days today, QWi
     for (int row = 0; row < int(rows.size()); ++row) {
         const ChallengeRow& challenge = rows[std::size_t(row)];
         const QDate day = QDate(1970, 1, 1).addDays(challenge.day.time_since_epoch().count());
-        m_table->setRow(row,
-                        {locale.toString(row + 1), locale.toString(day, QLocale::ShortFormat),
-                         locale.toString(qlonglong(challenge.score)),
-                         QString::fromStdString(challenge.name)},
-                        {0, 2});
+        m_table->setRow(
+            row,
+            {locale.toString(row + 1), locale.toString(day, QLocale::ShortFormat),
+             locale.toString(qlonglong(challenge.score)), QString::fromStdString(challenge.name)},
+            {0, 2});
     }
     m_table->fitColumns(3);
     const int streak = challenges.streak(today);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 
 #include "accessiblepicturebox.h"
 #include "designmenubar.h"
@@ -118,8 +119,9 @@ void Form1::showChallenge(const std::optional<Challenge>& challenge) {
     const QString moves = QString::number(challenge->movesLeft());
     m_movesLeft->setText(moves);
     // Read out alone, the number needs to say what it counts.
-    m_movesLeft->setAccessibleName(
-        m_view->control<QLabel>("Label9")->text().remove(QLatin1Char(':')) + ' ' + moves);
+    static const QRegularExpression colon(QStringLiteral("[:：\\s]+$"));
+    m_movesLeft->setAccessibleName(m_view->control<QLabel>("Label9")->text().remove(colon) + ' ' +
+                                   moves);
 }
 
 void Form1::offerChallenge() {

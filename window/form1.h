@@ -103,10 +103,10 @@ class Form1 : public QMainWindow, public GameWindow {
     std::unique_ptr<DesignMenuBar> m_menus;
     WindowZoom* m_zoom = nullptr;
     std::unique_ptr<WindowSettings> m_settings;
-    QWidget* m_board = nullptr;      // Podloga, the backing whose state is board input
-    QWidget* m_helpPanel = nullptr;  // Picture12
-    QLabel* m_helpText = nullptr;    // Label3
-    QWidget* m_helpOk = nullptr;     // Command5
+    QWidget* m_board = nullptr;       // Podloga, the backing whose state is board input
+    QWidget* m_helpPanel = nullptr;   // Picture12
+    QLabel* m_helpText = nullptr;     // Label3
+    QWidget* m_helpOk = nullptr;      // Command5
     QWidget* m_movesPanel = nullptr;  // Picture13
     QLabel* m_movesLeft = nullptr;    // Label10
     std::unique_ptr<ScorePanel> m_scores;

@@ -10,8 +10,8 @@ namespace varn {
 
 // The scores stand as dots joined by a line, at their time across and their height up, from
 // 0 at the bottom to the highest at the top; the axes are titled, the score's with 0 and the
-// highest, the time's with the first and the last date. A screen reader hears their count, their span of
-// dates, the lowest, the highest and the last. It takes the keyboard, so that a player who
+// highest, the time's with the first and the last date. A screen reader hears their count, their
+// span of dates, the lowest, the highest and the last. It takes the keyboard, so that a player who
 // cannot see it can stop on it and hear that, and it draws only when Qt asks it to.
 class ScorePlot : public QWidget {
     Q_OBJECT

@@ -38,9 +38,9 @@ ScoresDialog::ScoresDialog(const ScoreTable& table, const ChallengeTable& challe
     layout->addWidget(pages, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    QPushButton* challenge = buttons->addButton(
-        QCoreApplication::translate("varn::Form1", "Today's challenge"),
-        QDialogButtonBox::ActionRole);
+    QPushButton* challenge =
+        buttons->addButton(QCoreApplication::translate("varn::Form1", "Today's challenge"),
+                           QDialogButtonBox::ActionRole);
     challenge->setEnabled(!challenges.begun(today));
     connect(challenge, &QPushButton::clicked, this, [this] {
         m_challenge = true;
@@ -70,9 +70,8 @@ QWidget* ScoresDialog::buildBestGames(const ScoreTable& table) {
 }
 
 ScoresTable* ScoresDialog::buildTable(const std::vector<BestGame>& rows) {
-    auto* table =
-        new ScoresTable({tr("Rank"), tr("Name"), tr("Score"), tr("Date"), tr("Game")},
-                        tr("Best games"), int(rows.size()));
+    auto* table = new ScoresTable({tr("Rank"), tr("Name"), tr("Score"), tr("Date"), tr("Game")},
+                                  tr("Best games"), int(rows.size()));
     table->setObjectName(QStringLiteral("bestGames"));
     const QLocale locale;
     for (int row = 0; row < int(rows.size()); ++row) {

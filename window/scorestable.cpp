@@ -5,8 +5,7 @@
 
 namespace varn {
 
-ScoresTable::ScoresTable(const QStringList& titles, const QString& name, int rows,
-                         QWidget* parent)
+ScoresTable::ScoresTable(const QStringList& titles, const QString& name, int rows, QWidget* parent)
     : QTableWidget(rows, int(titles.size()), parent) {
     setHorizontalHeaderLabels(titles);
     setAccessibleName(name);

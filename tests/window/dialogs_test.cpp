@@ -111,8 +111,8 @@ TEST_F(DialogTest, ScoresReadAsATableWithStatisticsAndPlayTheRowChosenWithKeys) 
     for (int row = 0; row < challenges->rowCount(); ++row)
         shown << challenges->cellAt(row, 1)->text(QAccessible::Name) + " " +
                      challenges->cellAt(row, 2)->text(QAccessible::Name);
-    EXPECT_EQ(shown, QStringList({"14.01.27 900", "11.01.27 700", "13.01.27 300",
-                                  "15.01.27 300", "16.01.27 0"}));
+    EXPECT_EQ(shown, QStringList({"14.01.27 900", "11.01.27 700", "13.01.27 300", "15.01.27 300",
+                                  "16.01.27 0"}));
     QStringList labels;
     for (QLabel* label : dialog.findChildren<QLabel*>())
         labels << label->text();
@@ -215,8 +215,8 @@ TEST_P(DialogLanguageTest, EveryTextFitsAndTheDialogsFitASmallScreen) {
         for (int column = 0; column < header->count(); ++column)
             EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column));
         EXPECT_GE(table->viewport()->height(), 10 * table->verticalHeader()->defaultSectionSize());
-        EXPECT_TRUE(scores.grab().save(QStringLiteral(VARN_SCREENSHOT_DIR "/varn-%1-%2.png")
-                                           .arg(page, GetParam().c_str())));
+        EXPECT_TRUE(scores.grab().save(
+            QStringLiteral(VARN_SCREENSHOT_DIR "/varn-%1-%2.png").arg(page, GetParam().c_str())));
     }
 }
 
