@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "gamenumber.h"
+#include "hintsearch.h"
 #include "savedgamefile.h"
 
 namespace varn {
@@ -18,6 +19,10 @@ namespace {
 
 // The width of a printed cell: a code of two digits and its mark.
 constexpr std::size_t kCellWidth = 3;
+
+// Without a time budget, and narrow and shallow enough to answer at once: the same hint on
+// every machine, as a script's expected output needs.
+const HintSettings kReplayHint{4, 64, std::chrono::hours(24)};
 
 class BadInput : public std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -88,6 +93,23 @@ void setCell(BoardTables& tables, int cell, const std::string& word) {
     tables.Marked[cell] = marked ? kTrue : kFalse;
 }
 
+// What `hint` suggests, in the words of the script's command that plays it.
+std::string hintWords(const Hint& hint) {
+    switch (hint.action) {
+        case HintAction::Click:
+            return commandRow(Command::Element_Click).replay + (' ' + std::to_string(hint.cell));
+        case HintAction::Mirror:
+            return commandRow(Command::Picture6_Click).replay;
+        case HintAction::Left:
+            return commandRow(Command::Picture7_Click).replay;
+        case HintAction::Right:
+            return commandRow(Command::picture8_click).replay;
+        case HintAction::None:
+            break;
+    }
+    return "none";
+}
+
 }  // namespace
 
 ReplaySession::ReplaySession(std::ostream& out)
@@ -101,9 +123,27 @@ ReplaySession::ReplaySession(std::ostream& out)
         {"load", [this](const Words& words) { load(words); }},
         {"game", [this](const Words& words) { playGame(words); }},
     };
+    // The driver's answers to the commands of the table that are not the rules'.
+    using Answer = void (ReplaySession::*)(const Words&);
+    static constexpr Handlers<Answer> answers = byCommand<Answer>({
+        {Command::hint_Click, &ReplaySession::hint},
+    });
+    static_assert(
+        [] {
+            for (const CommandRow& row : kCommands) {
+                if (row.replay && !row.rules && !answers[indexOf(row.id)]) return false;
+            }
+            return true;
+        }(),
+        "a command that the replay driver names has no answer");
     // The player's commands, as the command table names them; a click names its cell.
     for (const CommandRow& row : kCommands) {
         if (!row.replay) continue;
+        if (!row.rules) {
+            m_commands.try_emplace(row.replay, [this, answer = answers[indexOf(row.id)]](
+                                                   const Words& words) { (this->*answer)(words); });
+            continue;
+        }
         m_commands.try_emplace(row.replay, [this, id = row.id](const Words& words) {
             const bool click = id == Command::Element_Click;
             expectCount(words, click ? 2 : 1);
@@ -115,7 +155,8 @@ ReplaySession::ReplaySession(std::ostream& out)
 int ReplaySession::run(std::istream& in) {
     m_in = &in;
     try {
-        for (Words words; readWords(words);)
+        // A program that drives the script through a pipe may wait for each answer.
+        for (Words words; readWords(words); m_out.flush())
             execute(words);
     } catch (const BadInput& error) {
         m_out << "error: line " << m_lineNumber << ": " << error.what() << '\n';
@@ -217,7 +258,7 @@ void ReplaySession::nest(const Words& words) {
     const CommandRow* row = playerCommand(words[2]);
     if (words[2] == "show") {
         m_nextNests.push_back({call, std::nullopt, joined(words, ' ', "")});
-    } else if (row && row->id != Command::Element_Click) {
+    } else if (row && row->rules && row->id != Command::Element_Click) {
         m_nextNests.push_back({call, row->id, joined(words, ' ', "")});
     } else {
         throw BadInput("'" + words[2] + "' cannot run nested");
@@ -242,7 +283,7 @@ void ReplaySession::load(const Words& words) {
     m_window.resetCounters();
     std::optional<SavedGame> saved = loadSavedGame(words[1], std::cerr);
     if (saved) {
-        m_game.resume(saved->current, std::move(saved->history));
+        m_game.resume(saved->current, std::move(saved->history), saved->hints);
         // The file being saved follows the game it now holds.
         if (m_saver) save({"save", m_savePath});
     }
@@ -255,9 +296,15 @@ void ReplaySession::runAction(const Words& words, Command command, int cell) {
     m_nextNests.clear();
     perform(m_game, command, cell);
     report(joined(words, ' ', ""), 0, 0, 0);
-    // A script fed through a pipe may wait for this report before it sends the next command.
-    m_out.flush();
     m_activeNests.clear();
+}
+
+// `hint`: the action that the hint suggests. The search plays on a copy: the game, its random
+// numbers and its saved file stay as they are.
+void ReplaySession::hint(const Words& words) {
+    expectCount(words, 1);
+    m_out << "hint " << hintWords(findHint(positionOf(m_game.state()), m_random, kReplayHint))
+          << '\n';
 }
 
 void ReplaySession::onEvents(int call) {
