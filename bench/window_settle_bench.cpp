@@ -121,7 +121,8 @@ void measure(const char* what, varn::Form1& form, const std::function<void()>& a
     std::vector<double> times;
     for (int run = 0; run < 5; ++run) {
         undo();
-        counter = {};
+        counter.widgets = 0;
+        counter.pixels = 0;
         qApp->installEventFilter(&counter);
         const double before = threadMilliseconds();
         act();
