@@ -14,7 +14,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMouseEvent>
-#include <QPaintEvent>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -26,6 +25,7 @@
 #include "boardpicture.h"
 #include "form1.h"
 #include "gamesession.h"
+#include "paintcounter.h"
 #include "picturebox.h"
 #include "pictureprovider.h"
 #include "recordingoutput.h"
@@ -86,23 +86,6 @@ void settle(varn::Form1& form) {
     }
 }
 
-// Counts the widgets painted and the pixels of their paint events.
-class PaintCounter : public QObject {
-  public:
-    int widgets = 0;
-    qint64 pixels = 0;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
-            ++widgets;
-            for (const QRect& rect : static_cast<QPaintEvent*>(event)->region())
-                pixels += qint64(rect.width()) * rect.height();
-        }
-        return false;
-    }
-};
-
 // Runs events, blocking while none come, until `done` holds, then those already due, so that
 // the repaints are out.
 void runUntil(const std::function<bool()>& done) {
@@ -117,24 +100,25 @@ void runUntil(const std::function<bool()>& done) {
 // after `undo` has put the window back; the median time and the last run's repaints.
 void measure(const char* what, varn::Form1& form, const std::function<void()>& act,
              const std::function<bool()>& done, const std::function<void()>& undo) {
-    PaintCounter counter;
     std::vector<double> times;
+    int paints = 0;
+    qint64 pixels = 0;
     for (int run = 0; run < 5; ++run) {
         undo();
-        counter.widgets = 0;
-        counter.pixels = 0;
-        qApp->installEventFilter(&counter);
+        const varn::test::PaintCounter counter;
         const double before = threadMilliseconds();
         act();
         runUntil(done);
         times.push_back(threadMilliseconds() - before);
-        qApp->removeEventFilter(&counter);
+        paints = counter.paints;
+        pixels = counter.pixels;
     }
     std::sort(times.begin(), times.end());
-    const double share = 100.0 * double(counter.pixels) / (form.width() * form.height());
-    std::printf("%s: %d widgets and %lld pixels repainted (%.2f%% of the window), window's thread "
-                "%.2f ms\n",
-                what, counter.widgets, static_cast<long long>(counter.pixels), share, times[2]);
+    const double share = 100.0 * double(pixels) / (form.width() * form.height());
+    std::printf(
+        "%s: %d widgets and %lld pixels repainted (%.2f%% of the window), window's thread "
+        "%.2f ms\n",
+        what, paints, static_cast<long long>(pixels), share, times[2]);
 }
 
 void click(QWidget* widget) {
@@ -165,7 +149,8 @@ void hint(varn::Form1& form) {
         runUntil([] { return true; });
     };
     std::printf("the hint of a group of five:\n");
-    measure("shown", form, [&] { form.hint_Click(); }, outlined, cleared);
+    measure(
+        "shown", form, [&] { form.hint_Click(); }, outlined, cleared);
     int twice = 0;
     measure(
         "asked again, taken away and shown anew", form,

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "form1fixture.h"
+#include "paintcounter.h"
 
 namespace varn::test {
 namespace {
@@ -110,13 +111,18 @@ TEST_F(Form1Test, EveryPictureIsNamedAndShowsTheKeyboardCursor) {
     saveScreenshot(strip, "varn-cursor.png");
 }
 
-// The hint outlines the group round its edge, brings the cursor to it with words for a screen
-// reader, and counts; Space plays it, which takes the hint away, and an undo keeps the count.
+// The hint outlines the group round its edge, repainting those cells alone, brings the cursor
+// to it with words for a screen reader, and counts; Space plays it, which takes the hint away,
+// and an undo keeps the count.
 TEST_F(Form1Test, AHintOutlinesTheGroupAndSpacePlaysIt) {
     m_session->setHintSettings({3, 16, std::chrono::hours(1)});
     setBoard(kLShape);
+    QCoreApplication::processEvents();
+    const PaintCounter painted;
     type(Qt::Key_H);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return cell(44)->outline() != 0; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return painted.widgets.contains(cell(55)); }, 10000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(painted.widgets, (std::set<QWidget*>{cell(44), cell(54), cell(55)}));
     std::map<int, unsigned> outlined;
     for (int i = 0; i < kCellCount; ++i) {
         if (cell(i)->outline()) outlined[i] = cell(i)->outline();

@@ -3,11 +3,11 @@
 desktop's accessibility bus as atspi_check.py reads it: after moves and an undo it comes back
 with the same 100 cells, score, Undo and Redo, and its settings, the size dragged with the
 window's edge among them, and the count of the hints it used; undo and redo then walk the game
-from before the kill. With "Continue the last game" off it deals a new game. Killed in the middle of a move's write by
-the shim, it comes back in the state before that move. Two programs playing at once leave the
-game of the last to move. While another program holds the locks of the saved game's folder and
-of the table's, the window plays and enters a score, and neither file changes; once they are
-given back, both hold what was played.
+from before the kill. With "Continue the last game" off it deals a new game. Killed in the
+middle of a move's write by the shim, it comes back in the state before that move. Two programs
+playing at once leave the game of the last to move. While another program holds the locks of the
+saved game's folder and of the table's, the window plays and enters a score, and neither file
+changes; once they are given back, both hold what was played.
 
     /usr/bin/python3 savedgame_check.py PATH/TO/varn PATH/TO/libvarn_kill_in_write.so
 """
