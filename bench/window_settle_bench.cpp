@@ -129,15 +129,19 @@ void click(QWidget* widget) {
     }
 }
 
-// A group of five on a board where no other group is: the hint outlines it, and asked again,
-// takes the outline away and shows it anew; beside it, the whole window repainted. A click on
-// a lone piece, which only beeps, takes the outline away between the runs.
-void hint(varn::Form1& form) {
+void layGroupOfFive(varn::Form1& form) {
     form.game().tables() = varn::test::boardFromPicture(
         varn::test::checkerWith({{44, '0'}, {54, '0'}, {55, '0'}, {56, '0'}, {66, '0'}}));
     for (int cell = 0; cell < varn::kCellCount; ++cell)
         form.showPattern(cell, form.game().tables().Board[cell]);
     form.focusBoard();
+}
+
+// A group of five on a board where no other group is: the hint outlines it, and asked again,
+// takes the outline away and shows it anew; beside it, the whole window repainted. A click on
+// a lone piece, which only beeps, takes the outline away between the runs.
+void hint(varn::Form1& form) {
+    layGroupOfFive(form);
     const auto cells = form.findChildren<varn::PictureBox*>(QStringLiteral("Element"));
     const std::function<bool()> outlined = [&] { return cells.at(44)->outline() != 0; };
     const auto shown = [&] {

@@ -82,7 +82,7 @@ struct CommandRow {
     // The command of the replay driver that runs it, if any: the driver performs the rules'
     // commands, and answers any other itself.
     const char* replay = nullptr;
-    MenuItem item = {};            // in the order of the rows within each menu
+    MenuItem item = {};  // in the order of the rows within each menu
 };
 
 inline constexpr CommandRow kCommands[] = {

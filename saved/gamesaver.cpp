@@ -6,7 +6,9 @@
 namespace varn {
 
 GameSaver::GameSaver(Game& game, const std::string& path)
-    : m_game(game), m_last(game.state()), m_writer(path, SavedGame{m_last, game.history(), game.hints()}) {
+    : m_game(game),
+      m_last(game.state()),
+      m_writer(path, SavedGame{m_last, game.history(), game.hints()}) {
     m_game.setActionListener(this);
 }
 

@@ -5,9 +5,9 @@
 #include <charconv>
 #include <vector>
 
+#include "bestgames.h"
 #include "crc32.h"
 #include "excerpt.h"
-#include "bestgames.h"
 #include "scorekeeper.h"
 
 namespace varn {

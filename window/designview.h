@@ -90,8 +90,8 @@ class DesignView : public QObject {
     QWidget* m_cellArea = nullptr;       // the frame's inside, where the cells lie
     std::array<PictureBox*, kCellCount> m_cells{};  // Element
     BoardCursor* m_cursor = nullptr;
-    std::array<QRect, kCellCount> m_cellPlaces{};   // in twips, as the rules placed them
-    std::array<int, kCellCount> m_cellPatterns{};   // -1 before a picture is shown
+    std::array<QRect, kCellCount> m_cellPlaces{};  // in twips, as the rules placed them
+    std::array<int, kCellCount> m_cellPatterns{};  // -1 before a picture is shown
     QCursor m_ownPointer;
     Pointer m_pointer = Pointer::Custom;
 };

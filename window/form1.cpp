@@ -37,8 +37,7 @@ Form1::Form1(GameSession& session, PictureProvider& pictures) : m_session(sessio
     m_board = m_view->boardFrame()->parentWidget();
     m_scores = std::make_unique<ScorePanel>(m_view->control<QLabel>("Label4"),
                                             m_view->control<QLabel>("Label8"));
-    m_chooser = std::make_unique<GameChooser>(
-        *this, session, [this](Command command) { run(command, 0); });
+    m_chooser = std::make_unique<GameChooser>(*this, session, [this](Command c) { run(c, 0); });
     m_hint = std::make_unique<HintView>(*m_view);
     m_helpPanel = m_view->control("Picture12");
     m_helpText = m_view->control<QLabel>("Label3");

@@ -10,7 +10,7 @@
 #include <stdexcept>
 
 #include "gamenumber.h"
-#include "hintsearch.h"
+#include "hintline.h"
 #include "savedgamefile.h"
 
 namespace varn {
@@ -19,10 +19,6 @@ namespace {
 
 // The width of a printed cell: a code of two digits and its mark.
 constexpr std::size_t kCellWidth = 3;
-
-// Without a time budget, and narrow and shallow enough to answer at once: the same hint on
-// every machine, as a script's expected output needs.
-const HintSettings kReplayHint{4, 64, std::chrono::hours(24)};
 
 class BadInput : public std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -93,23 +89,6 @@ void setCell(BoardTables& tables, int cell, const std::string& word) {
     tables.Marked[cell] = marked ? kTrue : kFalse;
 }
 
-// What `hint` suggests, in the words of the script's command that plays it.
-std::string hintWords(const Hint& hint) {
-    switch (hint.action) {
-        case HintAction::Click:
-            return commandRow(Command::Element_Click).replay + (' ' + std::to_string(hint.cell));
-        case HintAction::Mirror:
-            return commandRow(Command::Picture6_Click).replay;
-        case HintAction::Left:
-            return commandRow(Command::Picture7_Click).replay;
-        case HintAction::Right:
-            return commandRow(Command::picture8_click).replay;
-        case HintAction::None:
-            break;
-    }
-    return "none";
-}
-
 }  // namespace
 
 ReplaySession::ReplaySession(std::ostream& out)
@@ -122,28 +101,12 @@ ReplaySession::ReplaySession(std::ostream& out)
         {"save", [this](const Words& words) { save(words); }},
         {"load", [this](const Words& words) { load(words); }},
         {"game", [this](const Words& words) { playGame(words); }},
+        // Named by the command table too, but answered here: it is no action of the rules.
+        {commandRow(Command::hint_Click).replay, [this](const Words& words) { hint(words); }},
     };
-    // The driver's answers to the commands of the table that are not the rules'.
-    using Answer = void (ReplaySession::*)(const Words&);
-    static constexpr Handlers<Answer> answers = byCommand<Answer>({
-        {Command::hint_Click, &ReplaySession::hint},
-    });
-    static_assert(
-        [] {
-            for (const CommandRow& row : kCommands) {
-                if (row.replay && !row.rules && !answers[indexOf(row.id)]) return false;
-            }
-            return true;
-        }(),
-        "a command that the replay driver names has no answer");
     // The player's commands, as the command table names them; a click names its cell.
     for (const CommandRow& row : kCommands) {
-        if (!row.replay) continue;
-        if (!row.rules) {
-            m_commands.try_emplace(row.replay, [this, answer = answers[indexOf(row.id)]](
-                                                   const Words& words) { (this->*answer)(words); });
-            continue;
-        }
+        if (!row.replay || !row.rules) continue;
         m_commands.try_emplace(row.replay, [this, id = row.id](const Words& words) {
             const bool click = id == Command::Element_Click;
             expectCount(words, click ? 2 : 1);
@@ -299,12 +262,10 @@ void ReplaySession::runAction(const Words& words, Command command, int cell) {
     m_activeNests.clear();
 }
 
-// `hint`: the action that the hint suggests. The search plays on a copy: the game, its random
-// numbers and its saved file stay as they are.
+// `hint`: the action that the hint suggests, which changes nothing.
 void ReplaySession::hint(const Words& words) {
     expectCount(words, 1);
-    m_out << "hint " << hintWords(findHint(positionOf(m_game.state()), m_random, kReplayHint))
-          << '\n';
+    m_out << hintLine(m_game.state(), m_random) << '\n';
 }
 
 void ReplaySession::onEvents(int call) {
