@@ -5,6 +5,7 @@
 #include <charconv>
 #include <vector>
 
+#include "bestgames.h"
 #include "crc32.h"
 #include "excerpt.h"
 #include "scorekeeper.h"
@@ -271,6 +272,8 @@ std::string formatSnapshot(const SavedGame& game) {
     text += closed("current " + stateText(game.current));
     for (std::size_t i = first; i < first + count; ++i)
         text += closed("state " + stateText(states[i]));
+    // A game without hints is written as before they were counted.
+    if (game.hints > 0) text += formatHints(game.hints);
     return text;
 }
 
@@ -283,6 +286,10 @@ std::string formatRecord(RecordKind kind, std::size_t position) {
     return closed((kind == RecordKind::Undo ? "undo " : "redo ") + std::to_string(position));
 }
 
+std::string formatHints(int hints) {
+    return closed("hints " + std::to_string(hints));
+}
+
 void applyRecord(SavedGame& game, std::string_view line) {
     std::string_view rest = checked(line);
     const std::string_view kind = word(rest);
@@ -292,7 +299,13 @@ void applyRecord(SavedGame& game, std::string_view line) {
         game.current = after;
     } else if (kind == "lay" || kind == "new") {
         game.current = parseState(rest);
-        if (kind == "new") game.history.clear();
+        if (kind == "new") {
+            game.history.clear();
+            game.hints = 0;
+        }
+    } else if (kind == "hints") {
+        game.hints = number<int>(rest, "hints");
+        if (game.hints < 0 || game.hints > kMaxHints) fail("the count of hints is out of range");
     } else if (kind == "undo" || kind == "redo") {
         step(game, kind == "undo", rest);
     } else {

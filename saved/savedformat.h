@@ -22,6 +22,8 @@ namespace varn {
 //   new STATE #...             a new game in STATE, with an empty history
 //   undo 1 #...                an undo or a redo to the position given
 //   redo 2 #...
+//   hints 2 #...               the game has used 2 hints (a new game starts again at 0); the
+//                              snapshot ends with this line when the game has used any
 //
 // STATE is the board as ten rows of ten hexadecimal piece codes joined by '/', then
 // "score N random SEED DRAWN label TEXT", where TEXT is the score's label to the end of the
@@ -44,6 +46,8 @@ std::string formatSnapshot(const SavedGame& game);
 // One line, for a record that carries a state (Act, Lay, NewGame) or a position (Undo, Redo).
 std::string formatRecord(RecordKind kind, const GameState& state);
 std::string formatRecord(RecordKind kind, std::size_t position);
+// The line of the count of hints, which changes no state.
+std::string formatHints(int hints);
 
 // Applies one record line, its newline left out. Throws SavedFormatError when the line is
 // damaged or does not fit the game.
