@@ -1,6 +1,7 @@
 // game.cpp: new game, the three transform buttons, and the history of the actions.
 #include "game.h"
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
 
@@ -91,7 +92,7 @@ void Game::Command1_Click() {
 void Game::offerToTable() {
     if (!m_table) return;
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    const ScoreOffer offer{number(), m_scores.Score(), now};
+    const ScoreOffer offer{number(), m_scores.Score(), now, m_hints};
     if (!offer.counts()) return;
     const int rank = m_table->rankFor(offer);
     const std::string name =
@@ -134,6 +135,7 @@ void Game::newGame() {
     if (m_table) m_table->gameEnded(m_scores.Score());
     m_random.newGame();
     m_history.clear();
+    m_hints = 0;
     offerHistoryCommands();
     m_scores.resetScore();
     m_scores.LoadHiScore();
@@ -194,9 +196,15 @@ void Game::redo_Click() {
     tell(GameAction::Redo, before);
 }
 
-void Game::resume(const GameState& state, History history) {
+void Game::countHint() {
+    m_hints = std::min(m_hints + 1, kMaxHints);
+    if (m_listener) m_listener->hintCounted(m_hints);
+}
+
+void Game::resume(const GameState& state, History history, int hints) {
     m_window.setBoardEnabled(false);
     m_history = std::move(history);
+    m_hints = std::clamp(hints, 0, kMaxHints);
     m_scores.LoadHiScore();
     m_tables.Board = state.board;
     m_tables.clearMarks();

@@ -9,7 +9,7 @@ GameSaver::GameSaver(Game& game, const std::string& path)
     : m_game(game),
       m_last(game.state()),
       m_challenge(game.challenge()),
-      m_writer(path, SavedGame{m_last, game.history(), m_challenge}) {
+      m_writer(path, SavedGame{m_last, game.history(), m_challenge, game.hints()}) {
     m_game.setActionListener(this);
 }
 
@@ -40,6 +40,10 @@ void GameSaver::actionEnded(GameAction action, const GameState& before, const Ga
     m_challenge = m_game.challenge();
     m_writer.append(records);
     m_last = after;
+}
+
+void GameSaver::hintCounted(int hints) {
+    m_writer.append(formatHints(hints));
 }
 
 }  // namespace varn

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <vector>
 
+#include "bestgames.h"
 #include "crc32.h"
 #include "excerpt.h"
 #include "scorekeeper.h"
@@ -282,6 +283,8 @@ std::string formatSnapshot(const SavedGame& game) {
         text += closed("state " + stateText(states[i]));
     // A game that is no challenge is written as before challenges were kept.
     if (game.challenge) text += formatRecord(*game.challenge);
+    // A game without hints is written as before they were counted.
+    if (game.hints > 0) text += formatHints(game.hints);
     return text;
 }
 
@@ -299,6 +302,10 @@ std::string formatRecord(const Challenge& challenge) {
                   std::to_string(challenge.movesUsed));
 }
 
+std::string formatHints(int hints) {
+    return closed("hints " + std::to_string(hints));
+}
+
 void applyRecord(SavedGame& game, std::string_view line) {
     std::string_view rest = checked(line);
     const std::string_view kind = word(rest);
@@ -311,9 +318,13 @@ void applyRecord(SavedGame& game, std::string_view line) {
         if (kind == "new") {
             game.history.clear();
             game.challenge.reset();
+            game.hints = 0;
         }
     } else if (kind == "challenge") {
         game.challenge = parseChallenge(rest);
+    } else if (kind == "hints") {
+        game.hints = number<int>(rest, "hints");
+        if (game.hints < 0 || game.hints > kMaxHints) fail("the count of hints is out of range");
     } else if (kind == "undo" || kind == "redo") {
         step(game, kind == "undo", rest);
     } else {

@@ -24,6 +24,8 @@ namespace varn {
 //   redo 2 #...
 //   challenge 2026-03-14 12 #...   the game is the challenge of that day, 12 moves made; the
 //                              snapshot ends with this line when the game is a challenge
+//   hints 2 #...               the game has used 2 hints (a new game starts again at 0); the
+//                              snapshot ends with this line when the game has used any
 //
 // STATE is the board as ten rows of ten hexadecimal piece codes joined by '/', then
 // "score N random SEED DRAWN label TEXT", where TEXT is the score's label to the end of the
@@ -47,6 +49,8 @@ std::string formatSnapshot(const SavedGame& game);
 std::string formatRecord(RecordKind kind, const GameState& state);
 std::string formatRecord(RecordKind kind, std::size_t position);
 std::string formatRecord(const Challenge& challenge);
+// The line of the count of hints, which changes no state.
+std::string formatHints(int hints);
 
 // Applies one record line, its newline left out. Throws SavedFormatError when the line is
 // damaged or does not fit the game.

@@ -14,6 +14,7 @@ struct SavedGame {
     GameState current;
     History history;
     std::optional<Challenge> challenge;  // the challenge the game is, if it is one
+    int hints = 0;                       // the hints the game has used, which no undo takes back
 };
 
 }  // namespace varn

@@ -147,7 +147,7 @@ int ScoreTable::rankFor(const ScoreOffer& offer) const {
     if (!offer.counts()) return 0;
     std::vector<BestGame> rows = m_rows;
     return placeRow(rows,
-                    {offer.score, std::clamp(offer.time, kEarliest, kLatest), offer.game, {}});
+                    {offer.score, std::clamp(offer.time, kEarliest, kLatest), offer.game, {}, 0});
 }
 
 int ScoreTable::enter(const ScoreOffer& offer, std::string_view name) {
@@ -157,7 +157,8 @@ int ScoreTable::enter(const ScoreOffer& offer, std::string_view name) {
     m_statistics.total = addCapped(m_statistics.total, std::uint64_t(offer.score));
     m_statistics.best = std::max(m_statistics.best, offer.score);
     addRecent({offer.score, time});
-    const int rank = placeRow(m_rows, {offer.score, time, offer.game, cleanName(name)});
+    const int hints = std::clamp(offer.hints, 0, kMaxHints);
+    const int rank = placeRow(m_rows, {offer.score, time, offer.game, cleanName(name), hints});
     if (rank > 0) m_lastName = cleanName(name);
     return rank;
 }
@@ -176,7 +177,8 @@ std::string ScoreTable::text() const {
     std::string text = std::string(kHeader) + '\n';
     text += "# The best games, best first: score, date and time (UTC), game number, name.\n";
     for (const BestGame& row : m_rows) {
-        text += "game " + std::to_string(row.score) + ' ' + timeText(row.time) + ' ' +
+        text += row.hints ? "hinted " + std::to_string(row.hints) + ' ' : std::string("game ");
+        text += std::to_string(row.score) + ' ' + timeText(row.time) + ' ' +
                 std::to_string(row.game) + ' ' + row.name + '\n';
     }
     text += "# Games played; scores entered, their total and the best of them.\n";
@@ -196,8 +198,9 @@ void ScoreTable::readLine(std::string_view line) {
     if (line.starts_with('#') || line == kHeader) return;
     Fields fields(line);
     const std::string_view key = fields.word();
-    if (key == "game") {
+    if (key == "game" || key == "hinted") {
         BestGame row;
+        if (key == "hinted") row.hints = int(number(fields.word(), 1, kMaxHints, "hints"));
         row.score = score(fields.word());
         row.time = parseTime(fields.word());
         row.game = std::uint32_t(number(fields.word(), 1, kMaxGame, "game number"));

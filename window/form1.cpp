@@ -14,6 +14,7 @@
 #include "designtable.h"
 #include "gamechooser.h"
 #include "helptext.h"
+#include "hintview.h"
 #include "picturebox.h"
 #include "windowsettings.h"
 #include "windowzoom.h"
@@ -38,7 +39,8 @@ Form1::Form1(GameSession& session, PictureProvider& pictures) : m_session(sessio
     m_board = m_view->boardFrame()->parentWidget();
     m_scores = std::make_unique<ScorePanel>(m_view->control<QLabel>("Label4"),
                                             m_view->control<QLabel>("Label8"));
-    m_chooser = std::make_unique<GameChooser>(*this, session);
+    m_chooser = std::make_unique<GameChooser>(*this, session, [this](Command c) { run(c, 0); });
+    m_hint = std::make_unique<HintView>(*m_view);
     m_helpPanel = m_view->control("Picture12");
     m_helpText = m_view->control<QLabel>("Label3");
     m_helpOk = m_view->control("Command5");
@@ -56,6 +58,7 @@ Form1::Form1(GameSession& session, PictureProvider& pictures) : m_session(sessio
 }
 
 Form1::~Form1() {
+    m_session.cancelHint();
     m_session.detach();
 }
 
@@ -71,6 +74,7 @@ void Form1::run(Command command, int cell, bool checked) {
         {Command::gameNumber_Click, [](Form1& form, int, bool) { form.gameNumber_Click(); }},
         {Command::challenge_Click, [](Form1& form, int, bool) { form.challenge_Click(); }},
         {Command::scores_Click, [](Form1& form, int, bool) { form.scores_Click(); }},
+        {Command::hint_Click, [](Form1& form, int, bool) { form.hint_Click(); }},
         {Command::sound_Click, [](Form1& form, int, bool on) { form.m_session.sound().setOn(on); }},
         {Command::zoomIn_Click, [](Form1& form, int, bool) { form.m_zoom->zoomIn(); }},
         {Command::zoomOut_Click, [](Form1& form, int, bool) { form.m_zoom->zoomOut(); }},
@@ -81,6 +85,8 @@ void Form1::run(Command command, int cell, bool checked) {
         {Command::continue_Click, [](Form1&, int, bool) {}},
     });
     static_assert(handlesEvery(own, false), "a command of the window's has no handler");
+    // Whatever the rules do, the game the hint was for is gone.
+    if (commandRow(command).rules) clearHint();
     if (const Handler handler = own[indexOf(command)]) {
         handler(*this, cell, checked);
     } else {
@@ -114,6 +120,7 @@ void Form1::enableHistoryCommands(bool undo, bool redo) {
 
 // A challenge takes away what would let a player try again: undo, redo and the hint.
 void Form1::showChallenge(const std::optional<Challenge>& challenge) {
+    m_menus->item<Command::hint_Click>().setEnabled(!challenge);
     m_movesPanel->setVisible(challenge.has_value());
     if (!challenge) return;
     const QString moves = QString::number(challenge->movesLeft());
@@ -195,6 +202,37 @@ void Form1::playCell(int cell) {
     } else {
         form_click();
     }
+}
+
+void Form1::hint_Click() {
+    clearHint();
+    // Every result of a challenge is the player's own.
+    if (!boardEnabled() || game().challenge()) {
+        beep();
+        return;
+    }
+    m_session.askHint([this](const Hint& hint) { showHint(hint); });
+}
+
+// The keys go where the hint is, so that Space or Return follows it, and a screen reader reads
+// what it suggests; the help panel keeps them while it is shown.
+void Form1::showHint(const Hint& hint) {
+    if (hint.action == HintAction::None) {
+        beep();
+        return;
+    }
+    game().countHint();
+    QWidget* button = m_hint->show(hint);
+    if (button && m_helpPanel->isHidden()) {
+        button->setFocus();
+    } else {
+        focusBoard();
+    }
+}
+
+void Form1::clearHint() {
+    m_session.cancelHint();
+    m_hint->clear();
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {

@@ -21,6 +21,7 @@ class QLabel;
 namespace varn {
 
 class DesignMenuBar;
+class HintView;
 class PictureProvider;
 class WindowSettings;
 class WindowZoom;
@@ -50,6 +51,9 @@ class Form1 : public QMainWindow, public GameWindow {
     void gameNumber_Click() { m_chooser->chooseNumber(); }
     void challenge_Click() { m_chooser->startChallenge(); }
     void scores_Click() { m_chooser->showScores(); }
+    // "Hint": the game's next action, searched on a thread of its own and shown when found;
+    // a beep while pieces fall, or when nothing can be removed.
+    void hint_Click();
 
     // The window operations of the rules.
     std::string labelText(ScoreLabel label) const override { return m_scores->text(label); }
@@ -97,6 +101,8 @@ class Form1 : public QMainWindow, public GameWindow {
     void playCell(int cell);
     // Offers "Today's challenge" while today's is still to be played.
     void offerChallenge();
+    void showHint(const Hint& hint);
+    void clearHint();
 
     GameSession& m_session;
     DesignView* m_view = nullptr;
@@ -111,6 +117,7 @@ class Form1 : public QMainWindow, public GameWindow {
     QLabel* m_movesLeft = nullptr;    // Label10
     std::unique_ptr<ScorePanel> m_scores;
     std::unique_ptr<GameChooser> m_chooser;
+    std::unique_ptr<HintView> m_hint;
     int m_beeps = 0;
     QPointer<QWidget> m_focusBeforeHelp;
 };

@@ -2,7 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
+
+#include "command.h"
 
 #include "challenge.h"
 
@@ -16,7 +20,9 @@ class GameSession;
 // the player picks there; asks the name for a score that makes the table.
 class GameChooser {
   public:
-    GameChooser(QWidget& window, GameSession& session) : m_window(window), m_session(session) {}
+    // The game chosen starts through `run`, which runs a command as the window runs it.
+    GameChooser(QWidget& window, GameSession& session, std::function<void(Command)> run)
+        : m_window(window), m_session(session), m_run(std::move(run)) {}
 
     void chooseNumber();
     // The table as the file holds it now, which another game may have changed meanwhile.
@@ -33,6 +39,7 @@ class GameChooser {
 
     QWidget& m_window;
     GameSession& m_session;
+    std::function<void(Command)> m_run;
 };
 
 }  // namespace varn

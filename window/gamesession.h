@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QTimer>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -12,6 +13,7 @@
 #include "challengekeeper.h"
 #include "game.h"
 #include "highscoreworker.h"
+#include "hintworker.h"
 #include "scoretablekeeper.h"
 #include "splitmixsource.h"
 #include "windowrelay.h"
@@ -61,6 +63,13 @@ class GameSession {
     // "Today's challenge", refused with the beep when today's was begun already.
     bool startChallenge() { return m_game.startChallenge(today()); }
     const ChallengeTable& challenges() const { return m_challenges.table(); }
+    // Searches a hint for the game as it stands, on a thread of the hint's own; `answer` runs on
+    // the window's thread, unless another hint or cancelHint() came first. Any action cancels
+    // the hint, as the game it was asked for is gone.
+    void askHint(std::function<void(const Hint&)> answer);
+    void cancelHint();
+    // Tests ask for a search that gives the same answer on every machine.
+    void setHintSettings(const HintSettings& settings) { m_hintSettings = settings; }
 
     Game& game() { return m_game; }
     SoundPlayers& sound() { return *m_sound; }
@@ -82,6 +91,10 @@ class GameSession {
     std::unique_ptr<GameSaver> m_saver;     // after the game, which it listens to
     std::unique_ptr<SoundPlayers> m_sound;  // EmbedSound1
     QTimer m_fallTimer;
+    HintSettings m_hintSettings;
+    std::uint64_t m_hintTicket = 0;  // the hint waited for; 0 for none
+    std::function<void(const Hint&)> m_hintAnswer;
+    HintWorker m_hints;  // after the mailbox that its answers go through: it ends first
 };
 
 }  // namespace varn

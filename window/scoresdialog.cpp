@@ -70,18 +70,20 @@ QWidget* ScoresDialog::buildBestGames(const ScoreTable& table) {
 }
 
 ScoresTable* ScoresDialog::buildTable(const std::vector<BestGame>& rows) {
-    auto* table = new ScoresTable({tr("Rank"), tr("Name"), tr("Score"), tr("Date"), tr("Game")},
-                                  tr("Best games"), int(rows.size()));
+    auto* table =
+        new ScoresTable({tr("Rank"), tr("Name"), tr("Score"), tr("Date"), tr("Game"), tr("Hints")},
+                        tr("Best games"), int(rows.size()));
     table->setObjectName(QStringLiteral("bestGames"));
     const QLocale locale;
     for (int row = 0; row < int(rows.size()); ++row) {
         const BestGame& best = rows[std::size_t(row)];
-        // The game in plain digits, as the player writes the number back to play it again.
+        // The game in plain digits, as the player writes the number back to play it again; a
+        // score made with hints is another feat than one made without.
         table->setRow(row,
                       {locale.toString(row + 1), QString::fromStdString(best.name),
                        locale.toString(qlonglong(best.score)), localDateTime(best.time),
-                       QString::number(best.game)},
-                      {0, 2, 4});
+                       QString::number(best.game), locale.toString(best.hints)},
+                      {0, 2, 4, 5});
         m_games.push_back(best.game);
     }
     table->fitColumns(1);

@@ -312,6 +312,7 @@ TEST_F(Form1Test, AChallengeEndsAtItsLastMoveWithUndoGreyedAndIsNotPlayedTwice) 
         waitUntilIdle();
         EXPECT_EQ(label("Label10"), std::to_string(movesLeft));
         EXPECT_FALSE(item("undo")->isEnabled());
+        EXPECT_FALSE(item("hint")->isEnabled());
         // Forty-eight moves like the first.
         if (movesLeft > 0) m_form->game().continueChallenge(Challenge{today, kChallengeMoves - 1});
     }

@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "gamenumber.h"
+#include "hintline.h"
 #include "savedgamefile.h"
 
 namespace varn {
@@ -101,10 +102,12 @@ ReplaySession::ReplaySession(std::ostream& out)
         {"load", [this](const Words& words) { load(words); }},
         {"game", [this](const Words& words) { playGame(words); }},
         {"challenge", [this](const Words& words) { playChallenge(words); }},
+        // Named by the command table too, but answered here: it is no action of the rules.
+        {commandRow(Command::hint_Click).replay, [this](const Words& words) { hint(words); }},
     };
     // The player's commands, as the command table names them; a click names its cell.
     for (const CommandRow& row : kCommands) {
-        if (!row.replay) continue;
+        if (!row.replay || !row.rules) continue;
         m_commands.try_emplace(row.replay, [this, id = row.id](const Words& words) {
             const bool click = id == Command::Element_Click;
             expectCount(words, click ? 2 : 1);
@@ -116,7 +119,8 @@ ReplaySession::ReplaySession(std::ostream& out)
 int ReplaySession::run(std::istream& in) {
     m_in = &in;
     try {
-        for (Words words; readWords(words);)
+        // A program that drives the script through a pipe may wait for each answer.
+        for (Words words; readWords(words); m_out.flush())
             execute(words);
     } catch (const BadInput& error) {
         m_out << "error: line " << m_lineNumber << ": " << error.what() << '\n';
@@ -226,7 +230,7 @@ void ReplaySession::nest(const Words& words) {
     const CommandRow* row = playerCommand(words[2]);
     if (words[2] == "show") {
         m_nextNests.push_back({call, std::nullopt, joined(words, ' ', "")});
-    } else if (row && row->id != Command::Element_Click) {
+    } else if (row && row->rules && row->id != Command::Element_Click) {
         m_nextNests.push_back({call, row->id, joined(words, ' ', "")});
     } else {
         throw BadInput("'" + words[2] + "' cannot run nested");
@@ -251,7 +255,7 @@ void ReplaySession::load(const Words& words) {
     m_window.resetCounters();
     std::optional<SavedGame> saved = loadSavedGame(words[1], std::cerr);
     if (saved) {
-        m_game.resume(saved->current, std::move(saved->history));
+        m_game.resume(saved->current, std::move(saved->history), saved->hints);
         m_game.continueChallenge(saved->challenge);
         // The file being saved follows the game it now holds.
         if (m_saver) save({"save", m_savePath});
@@ -269,9 +273,18 @@ void ReplaySession::runAction(const Words& words, const std::function<void()>& a
     m_nextNests.clear();
     action();
     report(joined(words, ' ', ""), 0, 0, 0);
-    // A script fed through a pipe may wait for this report before it sends the next command.
-    m_out.flush();
     m_activeNests.clear();
+}
+
+// `hint`: the action that the hint suggests, which changes nothing.
+// Refused during a challenge, as the window refuses it.
+void ReplaySession::hint(const Words& words) {
+    expectCount(words, 1);
+    if (m_game.challenge()) {
+        m_out << "hint refused\n";
+        return;
+    }
+    m_out << hintLine(m_game.state(), m_random) << '\n';
 }
 
 void ReplaySession::onEvents(int call) {

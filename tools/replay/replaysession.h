@@ -48,6 +48,7 @@ class ReplaySession {
     void nest(const Words& words);
     void save(const Words& words);
     void load(const Words& words);
+    void hint(const Words& words);
     void runAction(const Words& words, Command command, int cell);
     void runAction(const Words& words, const std::function<void()>& action);
     void onEvents(int call);
