@@ -75,7 +75,7 @@ void SnapshotOf10000Moves(benchmark::State& state) {
     SplitMixSource random(7);
     HeadlessGame headless(random);
     playLongGame(headless, random);
-    const SavedGame game{headless.game.state(), headless.game.history()};
+    const SavedGame game{headless.game.state(), headless.game.history(), std::nullopt};
     for (auto _ : state)
         benchmark::DoNotOptimize(formatSnapshot(game));
     state.counters["snapshot_bytes"] = static_cast<double>(formatSnapshot(game).size());

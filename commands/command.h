@@ -24,6 +24,7 @@ class Game;
 enum class Command : unsigned char {
     ng_click,
     gameNumber_Click,
+    challenge_Click,
     scores_Click,
     undo_Click,
     redo_Click,
@@ -93,6 +94,8 @@ inline constexpr CommandRow kCommands[] = {
     {.id = Command::gameNumber_Click,
      .item = {Menu::Game, "gameNumber", QT_TRANSLATE_NOOP("varn::Form1", "Game number…"),
               "Ctrl+G"}},
+    {.id = Command::challenge_Click,
+     .item = {Menu::Game, "challenge", QT_TRANSLATE_NOOP("varn::Form1", "Today's challenge")}},
     {.id = Command::scores_Click,
      .item = {Menu::Game, "scores", QT_TRANSLATE_NOOP("varn::Form1", "Scores")}},
     {.id = Command::undo_Click,

@@ -25,14 +25,16 @@ class Running {
 
 }  // namespace
 
-Game::Game(GameWindow& window, UniformSource& random, HighScoreStore* highScore, BestGames* table)
+Game::Game(GameWindow& window, UniformSource& random, HighScoreStore* highScore, BestGames* table,
+           ChallengeBook* challenges)
     : m_window(window),
       m_random(random),
       m_scores(window, highScore),
       m_dealer(m_tables, window, random),
       m_settler(m_tables, window, m_dealer),
       m_move(m_tables, window, m_scores, m_settler),
-      m_table(table) {}
+      m_table(table),
+      m_challenges(challenges) {}
 
 GameState Game::state() const {
     return {m_tables.Board, m_scores.Score(), m_window.labelText(ScoreLabel::Label4),
@@ -42,7 +44,7 @@ GameState Game::state() const {
 // Board input alone cannot tell a top-level action: a transform nested in a move enables the
 // board again before the move has finished. The count of running handlers can.
 template <typename Handler>
-void Game::act(Handler handler) {
+void Game::act(Handler handler, bool move) {
     const bool topLevel = m_running == 0;
     GameState before;
     if (topLevel) {
@@ -63,15 +65,20 @@ void Game::act(Handler handler) {
     if (after == before) return;  // a beep, an entered score
     m_history.record(before, after);
     offerHistoryCommands();
+    // A click that changed the game removed pieces: a move of a challenge.
+    if (move && m_challenge) countMove();
     if (m_listener) m_listener->actionEnded(GameAction::Change, before, after);
+    if (playOver() && move) endChallenge();
 }
 
 void Game::tell(GameAction action, const GameState& before) {
     if (m_listener) m_listener->actionEnded(action, before, state());
 }
 
+// A challenge whose moves are spent keeps its board to look at; a click changes nothing.
 void Game::Element_Click(int cell) {
-    act([this, cell] { m_move.Element_Click(cell); });
+    if (playOver()) return m_window.beep();
+    act([this, cell] { m_move.Element_Click(cell); }, true);
 }
 
 void Game::Command1_Click() {
@@ -94,25 +101,66 @@ void Game::offerToTable() {
 }
 
 void Game::ng_click() {
-    act([this] {
-        m_newGameRan = true;
-        if (m_table) m_table->gameEnded(m_scores.Score());
-        m_random.newGame();
-        m_history.clear();
-        m_hints = 0;
+    act([this] { newGame(); });
+}
+
+bool Game::startChallenge(Days day) {
+    const bool begun =
+        (m_challenge && m_challenge->day == day) || (m_challenges && m_challenges->begun(day));
+    if (begun) {
+        m_window.beep();
+        return false;
+    }
+    act([this, day] {
+        m_random.chooseNextGame(challengeNumber(day));
+        newGame();
+        m_challenge = Challenge{day, 0};
+        if (m_challenges) m_challenges->begin(day);
         offerHistoryCommands();
-        m_scores.resetScore();
-        m_scores.LoadHiScore();
-        m_window.setBoardEnabled(false);
-        // The marks stay: a settle interrupted by this new game closes them like gaps.
-        m_tables.Board.fill(piece::Empty);
-        m_dealer.DealBoard();
     });
+    return true;
+}
+
+void Game::continueChallenge(const std::optional<Challenge>& challenge) {
+    m_challenge = challenge;
+    offerHistoryCommands();
+}
+
+// A challenge left before its last move keeps the score it reached.
+void Game::newGame() {
+    m_newGameRan = true;
+    if (m_challenge && !m_challenge->over() && m_challenges)
+        m_challenges->finish(m_challenge->day, m_scores.Score(), m_challenge->movesUsed);
+    m_challenge.reset();
+    if (m_table) m_table->gameEnded(m_scores.Score());
+    m_random.newGame();
+    m_history.clear();
+    m_hints = 0;
+    offerHistoryCommands();
+    m_scores.resetScore();
+    m_scores.LoadHiScore();
+    m_window.setBoardEnabled(false);
+    // The marks stay: a settle interrupted by this new game closes them like gaps.
+    m_tables.Board.fill(piece::Empty);
+    m_dealer.DealBoard();
+}
+
+void Game::countMove() {
+    ++m_challenge->movesUsed;
+    m_window.showChallenge(m_challenge);
+}
+
+void Game::endChallenge() {
+    const int moves = m_challenge->movesUsed;
+    const std::int64_t score = m_scores.Score();
+    const int rank = m_challenges ? m_challenges->finish(m_challenge->day, score, moves) : 0;
+    m_window.challengeOver({m_challenge->day, score, moves, rank});
 }
 
 // A transform may run at any moment, inside a move or another transform included: it works
 // on the board as it stands, treats every empty cell as a gap and leaves the board settled.
 void Game::transformBoard(void (*permute)(BoardTables&)) {
+    if (playOver()) return m_window.beep();
     act([this, permute] {
         m_window.setBoardEnabled(false);
         m_window.setPointer(Pointer::Busy);
@@ -166,8 +214,9 @@ void Game::resume(const GameState& state, History history, int hints) {
     offerHistoryCommands();
 }
 
+// Every result of a challenge is a first try: nothing is taken back during it.
 bool Game::refuseHistoryStep(bool possible) {
-    if (possible && m_running == 0 && m_window.boardEnabled()) return false;
+    if (possible && !m_challenge && m_running == 0 && m_window.boardEnabled()) return false;
     m_window.beep();
     return true;
 }
@@ -185,7 +234,9 @@ void Game::restore(const GameState& state) {
 }
 
 void Game::offerHistoryCommands() {
-    m_window.enableHistoryCommands(m_history.canUndo(), m_history.canRedo());
+    const bool free = !m_challenge;
+    m_window.enableHistoryCommands(free && m_history.canUndo(), free && m_history.canRedo());
+    m_window.showChallenge(m_challenge);
 }
 
 }  // namespace varn

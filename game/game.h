@@ -4,6 +4,7 @@
 #include "actionlistener.h"
 #include "bestgames.h"
 #include "boardtables.h"
+#include "challenge.h"
 #include "dealer.h"
 #include "gamewindow.h"
 #include "highscorestore.h"
@@ -21,7 +22,7 @@ class Game {
     // what the caller gives, and they must outlive the game. Without a high-score store the
     // high score lives in its label; without a table, "Enter score" keeps to the high score.
     Game(GameWindow& window, UniformSource& random, HighScoreStore* highScore = nullptr,
-         BestGames* table = nullptr);
+         BestGames* table = nullptr, ChallengeBook* challenges = nullptr);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -65,6 +66,16 @@ class Game {
     // and the random position of `state`, `history` with undo and redo as they stood, and the
     // count of hints used. Nothing is dealt and no clip plays.
     void resume(const GameState& state, History history, int hints);
+    // "Today's challenge": a new game that deals the game of `day` and ends after
+    // kChallengeMoves moves, without undo. Refused with the beep when that challenge is in
+    // progress or was begun before: each day's challenge is played once. Returns whether it
+    // began.
+    bool startChallenge(Days day);
+    // The challenge in progress, or none; one whose moves are spent stays until a new game.
+    const std::optional<Challenge>& challenge() const { return m_challenge; }
+    // Puts a saved game's challenge back after resume().
+    void continueChallenge(const std::optional<Challenge>& challenge);
+
     // Told after every top-level action that changed the state; null for none.
     void setActionListener(ActionListener* listener) { m_listener = listener; }
 
@@ -73,7 +84,11 @@ class Game {
     // its state to the history, and only when it changed the state; whatever runs inside it
     // belongs to it.
     template <typename Handler>
-    void act(Handler handler);
+    void act(Handler handler, bool move = false);
+    void newGame();
+    void countMove();
+    bool playOver() const { return m_challenge && m_challenge->over(); }
+    void endChallenge();
     void transformBoard(void (*permute)(BoardTables&));
     // A history step is taken only between actions, with board input enabled.
     bool refuseHistoryStep(bool possible);
@@ -92,6 +107,8 @@ class Game {
     History m_history;
     ActionListener* m_listener = nullptr;
     BestGames* m_table;
+    ChallengeBook* m_challenges;
+    std::optional<Challenge> m_challenge;
     int m_hints = 0;
     int m_running = 0;          // handlers of actions in progress, nested ones included
     bool m_newGameRan = false;  // inside the current top-level action

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "challenge.h"
 #include "scoreview.h"
 
 namespace varn {
@@ -55,6 +56,12 @@ class GameWindow : public ScoreView {
     // A score that makes the table of the best games at `rank` asks the player's name, offering
     // `proposed`; the answer may be empty, which enters the proposed name.
     virtual std::string askName(const std::string& proposed, int rank, std::int64_t score) = 0;
+
+    // The moves left of the challenge in progress, or none; a window without the challenge's
+    // controls has nothing to show.
+    virtual void showChallenge(const std::optional<Challenge>& challenge) { (void)challenge; }
+    // The challenge's last move has been played: the window tells the player how it went.
+    virtual void challengeOver(const ChallengeResult& result) { (void)result; }
 };
 
 }  // namespace varn

@@ -31,6 +31,8 @@ class UniformSource {
 
     // A new game is about to be dealt: a source may begin the sequence of another game here.
     virtual void newGame() {}
+    // The next new game deals game `number`; a source of numbers given in advance may ignore it.
+    virtual void chooseNextGame(std::uint32_t number) { (void)number; }
 };
 
 }  // namespace varn

@@ -8,7 +8,8 @@ namespace varn {
 GameSaver::GameSaver(Game& game, const std::string& path)
     : m_game(game),
       m_last(game.state()),
-      m_writer(path, SavedGame{m_last, game.history(), game.hints()}) {
+      m_challenge(game.challenge()),
+      m_writer(path, SavedGame{m_last, game.history(), m_challenge, game.hints()}) {
     m_game.setActionListener(this);
 }
 
@@ -32,6 +33,11 @@ void GameSaver::actionEnded(GameAction action, const GameState& before, const Ga
                                    m_game.history().position());
             break;
     }
+    // A new game is no challenge until its own record says so; a move counts in the challenge.
+    if (action == GameAction::NewGame) m_challenge.reset();
+    if (m_game.challenge() != m_challenge && m_game.challenge())
+        records += formatRecord(*m_game.challenge());
+    m_challenge = m_game.challenge();
     m_writer.append(records);
     m_last = after;
 }

@@ -28,6 +28,7 @@ class GameSaver : public ActionListener {
     // The state the saved game ends in. A board laid out from outside since then is saved
     // before the action that follows it.
     GameState m_last;
+    std::optional<Challenge> m_challenge;  // as the saved game ends
     JournalWriter m_writer;
 };
 

@@ -171,6 +171,15 @@ void step(SavedGame& game, bool undo, std::string_view rest) {
     game.current = undo ? game.history.undo() : game.history.redo();
 }
 
+Challenge parseChallenge(std::string_view rest) {
+    const std::string_view day = word(rest);
+    const std::optional<Days> parsed = parseDay(day);
+    if (!parsed) fail("the challenge's day " + excerpt(day) + " is no day");
+    const int moves = number<int>(rest, "moves");
+    if (moves < 0 || moves > kChallengeMoves) fail("the challenge's moves are out of range");
+    return {*parsed, moves};
+}
+
 }  // namespace
 
 namespace {
@@ -235,7 +244,7 @@ SavedGame readSnapshot(LineCursor& lines) {
     for (std::size_t i = 0; i < count; ++i)
         states.push_back(parseState(lines.snapshotLine("state")));
     try {
-        return {current, History(states, position)};
+        return {current, History(states, position), std::nullopt};
     } catch (const std::logic_error& error) {
         fail(error.what());
     }
@@ -272,6 +281,8 @@ std::string formatSnapshot(const SavedGame& game) {
     text += closed("current " + stateText(game.current));
     for (std::size_t i = first; i < first + count; ++i)
         text += closed("state " + stateText(states[i]));
+    // A game that is no challenge is written as before challenges were kept.
+    if (game.challenge) text += formatRecord(*game.challenge);
     // A game without hints is written as before they were counted.
     if (game.hints > 0) text += formatHints(game.hints);
     return text;
@@ -284,6 +295,11 @@ std::string formatRecord(RecordKind kind, const GameState& state) {
 
 std::string formatRecord(RecordKind kind, std::size_t position) {
     return closed((kind == RecordKind::Undo ? "undo " : "redo ") + std::to_string(position));
+}
+
+std::string formatRecord(const Challenge& challenge) {
+    return closed("challenge " + dayText(challenge.day) + ' ' +
+                  std::to_string(challenge.movesUsed));
 }
 
 std::string formatHints(int hints) {
@@ -301,8 +317,11 @@ void applyRecord(SavedGame& game, std::string_view line) {
         game.current = parseState(rest);
         if (kind == "new") {
             game.history.clear();
+            game.challenge.reset();
             game.hints = 0;
         }
+    } else if (kind == "challenge") {
+        game.challenge = parseChallenge(rest);
     } else if (kind == "hints") {
         game.hints = number<int>(rest, "hints");
         if (game.hints < 0 || game.hints > kMaxHints) fail("the count of hints is out of range");

@@ -22,6 +22,8 @@ namespace varn {
 //   new STATE #...             a new game in STATE, with an empty history
 //   undo 1 #...                an undo or a redo to the position given
 //   redo 2 #...
+//   challenge 2026-03-14 12 #...   the game is the challenge of that day, 12 moves made; the
+//                              snapshot ends with this line when the game is a challenge
 //   hints 2 #...               the game has used 2 hints (a new game starts again at 0); the
 //                              snapshot ends with this line when the game has used any
 //
@@ -46,6 +48,7 @@ std::string formatSnapshot(const SavedGame& game);
 // One line, for a record that carries a state (Act, Lay, NewGame) or a position (Undo, Redo).
 std::string formatRecord(RecordKind kind, const GameState& state);
 std::string formatRecord(RecordKind kind, std::size_t position);
+std::string formatRecord(const Challenge& challenge);
 // The line of the count of hints, which changes no state.
 std::string formatHints(int hints);
 

@@ -1,6 +1,9 @@
 // savedgame.h: a game as its saved file holds it.
 #pragma once
 
+#include <optional>
+
+#include "challenge.h"
 #include "history.h"
 
 namespace varn {
@@ -10,7 +13,8 @@ namespace varn {
 struct SavedGame {
     GameState current;
     History history;
-    int hints = 0;  // the hints the game has used, which no undo takes back
+    std::optional<Challenge> challenge;  // the challenge the game is, if it is one
+    int hints = 0;                       // the hints the game has used, which no undo takes back
 };
 
 }  // namespace varn

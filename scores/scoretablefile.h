@@ -9,6 +9,7 @@
 
 #include "directorylock.h"
 #include "scoretable.h"
+#include "sharedtable.h"
 
 namespace varn {
 
@@ -38,7 +39,7 @@ class ScoreTableFile {
                             DirectoryLock::KeepWaiting patience = {});
     // $XDG_DATA_HOME/varn/scores.txt, or ~/.local/share/varn/scores.txt.
     static std::string defaultPath();
-    const std::string& path() const { return m_path; }
+    const std::string& path() const { return m_shared.path(); }
 
     // The table as the file holds it now, what could be read of a damaged one included; empty
     // when there is none. `problem`, when given, tells why the file is damaged, or is empty.
@@ -64,8 +65,7 @@ class ScoreTableFile {
   private:
     std::optional<ScoreTable> update(const std::function<void(ScoreTable&)>& change) const;
 
-    std::string m_path;
-    DirectoryLock::KeepWaiting m_patience;
+    SharedTable<ScoreTable> m_shared;
 };
 
 }  // namespace varn

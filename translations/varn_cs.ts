@@ -66,6 +66,56 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeEndDialog</name>
+    <message>
+        <source>Challenge of %1</source>
+        <translation>Výzva z %1</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Skóre</translation>
+    </message>
+    <message>
+        <source>Rank among your challenges</source>
+        <translation>Pořadí mezi tvými výzvami</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Výsledek</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Kopírovat výsledek</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ChallengesPage</name>
+    <message>
+        <source>Rank</source>
+        <translation>Pořadí</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Skóre</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Jméno</translation>
+    </message>
+    <message>
+        <source>Challenges</source>
+        <translation>Výzvy</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1</source>
+        <translation>Dní v řadě: %1</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -170,6 +220,14 @@
     <message>
         <source>Scores</source>
         <translation>Výsledky</translation>
+    </message>
+    <message>
+        <source>Moves left:</source>
+        <translation>Zbývá tahů:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s challenge</source>
+        <translation>Výzva dne</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -283,6 +341,14 @@
         <source>Recent scores: %1</source>
         <translation>Poslední skóre: %1</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Skóre</translation>
+    </message>
 </context>
 <context>
     <name>varn::ScoresDialog</name>
@@ -341,6 +407,10 @@
     <message>
         <source>Average score</source>
         <translation>Průměrné skóre</translation>
+    </message>
+    <message>
+        <source>&amp;Challenges</source>
+        <translation>&amp;Výzvy</translation>
     </message>
     <message>
         <source>Hints</source>

@@ -66,6 +66,56 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeEndDialog</name>
+    <message>
+        <source>Challenge of %1</source>
+        <translation>Herausforderung vom %1</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Rank among your challenges</source>
+        <translation>Platz unter deinen Herausforderungen</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Ergebnis kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ChallengesPage</name>
+    <message>
+        <source>Rank</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Challenges</source>
+        <translation>Herausforderungen</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1</source>
+        <translation>Tage in Folge: %1</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -168,6 +218,14 @@
     <message>
         <source>Scores</source>
         <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Moves left:</source>
+        <translation>Züge übrig:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s challenge</source>
+        <translation>Herausforderung des Tages</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -279,6 +337,14 @@
         <source>Recent scores: %1</source>
         <translation>Letzte Ergebnisse: %1</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
 </context>
 <context>
     <name>varn::ScoresDialog</name>
@@ -337,6 +403,10 @@
     <message>
         <source>Average score</source>
         <translation>Durchschnitt</translation>
+    </message>
+    <message>
+        <source>&amp;Challenges</source>
+        <translation>&amp;Herausforderungen</translation>
     </message>
     <message>
         <source>Hints</source>

@@ -66,6 +66,56 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeEndDialog</name>
+    <message>
+        <source>Challenge of %1</source>
+        <translation>Reto del %1</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Rank among your challenges</source>
+        <translation>Puesto entre tus retos</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Copiar resultado</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ChallengesPage</name>
+    <message>
+        <source>Rank</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Challenges</source>
+        <translation>Retos</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1</source>
+        <translation>Días seguidos: %1</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -168,6 +218,14 @@
     <message>
         <source>Scores</source>
         <translation>Puntuaciones</translation>
+    </message>
+    <message>
+        <source>Moves left:</source>
+        <translation>Jugadas restantes:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s challenge</source>
+        <translation>Reto del día</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -279,6 +337,14 @@
         <source>Recent scores: %1</source>
         <translation>Últimas puntuaciones: %1</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
 </context>
 <context>
     <name>varn::ScoresDialog</name>
@@ -337,6 +403,10 @@
     <message>
         <source>Average score</source>
         <translation>Puntuación media</translation>
+    </message>
+    <message>
+        <source>&amp;Challenges</source>
+        <translation>&amp;Retos</translation>
     </message>
     <message>
         <source>Hints</source>

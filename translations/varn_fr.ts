@@ -66,6 +66,56 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeEndDialog</name>
+    <message>
+        <source>Challenge of %1</source>
+        <translation>Défi du %1</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Rank among your challenges</source>
+        <translation>Rang parmi vos défis</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Copier le résultat</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ChallengesPage</name>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Challenges</source>
+        <translation>Défis</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1</source>
+        <translation>Jours d’affilée : %1</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -168,6 +218,14 @@
     <message>
         <source>Scores</source>
         <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Moves left:</source>
+        <translation>Coups restants :</translation>
+    </message>
+    <message>
+        <source>Today&apos;s challenge</source>
+        <translation>Défi du jour</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -279,6 +337,14 @@
         <source>Recent scores: %1</source>
         <translation>Derniers scores&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
 </context>
 <context>
     <name>varn::ScoresDialog</name>
@@ -337,6 +403,10 @@
     <message>
         <source>Average score</source>
         <translation>Score moyen</translation>
+    </message>
+    <message>
+        <source>&amp;Challenges</source>
+        <translation>&amp;Défis</translation>
     </message>
     <message>
         <source>Hints</source>

@@ -66,6 +66,56 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeEndDialog</name>
+    <message>
+        <source>Challenge of %1</source>
+        <translation>Izazov od %1</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Rezultat</translation>
+    </message>
+    <message>
+        <source>Rank among your challenges</source>
+        <translation>Mjesto među tvojim izazovima</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ishod</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Kopiraj ishod</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ChallengesPage</name>
+    <message>
+        <source>Rank</source>
+        <translation>Mjesto</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Rezultat</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ime</translation>
+    </message>
+    <message>
+        <source>Challenges</source>
+        <translation>Izazovi</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1</source>
+        <translation>Dana zaredom: %1</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -170,6 +220,14 @@
     <message>
         <source>Scores</source>
         <translation>Rezultati</translation>
+    </message>
+    <message>
+        <source>Moves left:</source>
+        <translation>Preostali potezi:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s challenge</source>
+        <translation>Izazov dana</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -283,6 +341,14 @@
         <source>Recent scores: %1</source>
         <translation>Nedavni rezultati: %1</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Rezultat</translation>
+    </message>
 </context>
 <context>
     <name>varn::ScoresDialog</name>
@@ -341,6 +407,10 @@
     <message>
         <source>Average score</source>
         <translation>Prosječni rezultat</translation>
+    </message>
+    <message>
+        <source>&amp;Challenges</source>
+        <translation>Iza&amp;zovi</translation>
     </message>
     <message>
         <source>Hints</source>

@@ -66,6 +66,56 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeEndDialog</name>
+    <message>
+        <source>Challenge of %1</source>
+        <translation>Sfida del %1</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Rank among your challenges</source>
+        <translation>Posto tra le tue sfide</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Copia risultato</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ChallengesPage</name>
+    <message>
+        <source>Rank</source>
+        <translation>Posto</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Challenges</source>
+        <translation>Sfide</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1</source>
+        <translation>Giorni di fila: %1</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -168,6 +218,14 @@
     <message>
         <source>Scores</source>
         <translation>Punteggi</translation>
+    </message>
+    <message>
+        <source>Moves left:</source>
+        <translation>Mosse rimaste:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s challenge</source>
+        <translation>Sfida del giorno</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -279,6 +337,14 @@
         <source>Recent scores: %1</source>
         <translation>Ultimi punteggi: %1</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
 </context>
 <context>
     <name>varn::ScoresDialog</name>
@@ -337,6 +403,10 @@
     <message>
         <source>Average score</source>
         <translation>Punteggio medio</translation>
+    </message>
+    <message>
+        <source>&amp;Challenges</source>
+        <translation>&amp;Sfide</translation>
     </message>
     <message>
         <source>Hints</source>

@@ -66,6 +66,56 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeEndDialog</name>
+    <message>
+        <source>Challenge of %1</source>
+        <translation>%1 のチャレンジ</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>得点</translation>
+    </message>
+    <message>
+        <source>Rank among your challenges</source>
+        <translation>あなたのチャレンジ中の順位</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>結果をコピー</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ChallengesPage</name>
+    <message>
+        <source>Rank</source>
+        <translation>順位</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>得点</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Challenges</source>
+        <translation>チャレンジ</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1</source>
+        <translation>連続日数: %1</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -166,6 +216,14 @@
     <message>
         <source>Scores</source>
         <translation>スコア</translation>
+    </message>
+    <message>
+        <source>Moves left:</source>
+        <translation>残り手数:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s challenge</source>
+        <translation>今日のチャレンジ</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -275,6 +333,14 @@
         <source>Recent scores: %1</source>
         <translation>最近の得点：%1件</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>得点</translation>
+    </message>
 </context>
 <context>
     <name>varn::ScoresDialog</name>
@@ -333,6 +399,10 @@
     <message>
         <source>Average score</source>
         <translation>平均得点</translation>
+    </message>
+    <message>
+        <source>&amp;Challenges</source>
+        <translation>チャレンジ(&amp;C)</translation>
     </message>
     <message>
         <source>Hints</source>

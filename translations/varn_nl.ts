@@ -66,6 +66,56 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeEndDialog</name>
+    <message>
+        <source>Challenge of %1</source>
+        <translation>Uitdaging van %1</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Rank among your challenges</source>
+        <translation>Plaats onder je uitdagingen</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Resultaat kopiëren</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ChallengesPage</name>
+    <message>
+        <source>Rank</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Challenges</source>
+        <translation>Uitdagingen</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1</source>
+        <translation>Dagen op rij: %1</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -168,6 +218,14 @@
     <message>
         <source>Scores</source>
         <translation>Scores</translation>
+    </message>
+    <message>
+        <source>Moves left:</source>
+        <translation>Zetten over:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s challenge</source>
+        <translation>Uitdaging van de dag</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -279,6 +337,14 @@
         <source>Recent scores: %1</source>
         <translation>Recente scores: %1</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
 </context>
 <context>
     <name>varn::ScoresDialog</name>
@@ -337,6 +403,10 @@
     <message>
         <source>Average score</source>
         <translation>Gemiddelde score</translation>
+    </message>
+    <message>
+        <source>&amp;Challenges</source>
+        <translation>&amp;Uitdagingen</translation>
     </message>
     <message>
         <source>Hints</source>

@@ -66,6 +66,56 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeEndDialog</name>
+    <message>
+        <source>Challenge of %1</source>
+        <translation>Wyzwanie z %1</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Rank among your challenges</source>
+        <translation>Miejsce wśród twoich wyzwań</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Rezultat</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Kopiuj rezultat</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ChallengesPage</name>
+    <message>
+        <source>Rank</source>
+        <translation>Miejsce</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Imię</translation>
+    </message>
+    <message>
+        <source>Challenges</source>
+        <translation>Wyzwania</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1</source>
+        <translation>Dni z rzędu: %1</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -170,6 +220,14 @@
     <message>
         <source>Scores</source>
         <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>Moves left:</source>
+        <translation>Pozostałe ruchy:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s challenge</source>
+        <translation>Wyzwanie dnia</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -283,6 +341,14 @@
         <source>Recent scores: %1</source>
         <translation>Ostatnie wyniki: %1</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wynik</translation>
+    </message>
 </context>
 <context>
     <name>varn::ScoresDialog</name>
@@ -341,6 +407,10 @@
     <message>
         <source>Average score</source>
         <translation>Średni wynik</translation>
+    </message>
+    <message>
+        <source>&amp;Challenges</source>
+        <translation>&amp;Wyzwania</translation>
     </message>
     <message>
         <source>Hints</source>

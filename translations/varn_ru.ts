@@ -66,6 +66,56 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeEndDialog</name>
+    <message>
+        <source>Challenge of %1</source>
+        <translation>Испытание от %1</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Счёт</translation>
+    </message>
+    <message>
+        <source>Rank among your challenges</source>
+        <translation>Место среди ваших испытаний</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Копировать результат</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ChallengesPage</name>
+    <message>
+        <source>Rank</source>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Счёт</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Challenges</source>
+        <translation>Испытания</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1</source>
+        <translation>Дней подряд: %1</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -170,6 +220,14 @@
     <message>
         <source>Scores</source>
         <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>Moves left:</source>
+        <translation>Осталось ходов:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s challenge</source>
+        <translation>Испытание дня</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -283,6 +341,14 @@
         <source>Recent scores: %1</source>
         <translation>Последние результаты: %1</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Счёт</translation>
+    </message>
 </context>
 <context>
     <name>varn::ScoresDialog</name>
@@ -341,6 +407,10 @@
     <message>
         <source>Average score</source>
         <translation>Средний результат</translation>
+    </message>
+    <message>
+        <source>&amp;Challenges</source>
+        <translation>&amp;Испытания</translation>
     </message>
     <message>
         <source>Hints</source>

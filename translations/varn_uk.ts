@@ -66,6 +66,56 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeEndDialog</name>
+    <message>
+        <source>Challenge of %1</source>
+        <translation>Виклик від %1</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Рахунок</translation>
+    </message>
+    <message>
+        <source>Rank among your challenges</source>
+        <translation>Місце серед ваших викликів</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Копіювати результат</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ChallengesPage</name>
+    <message>
+        <source>Rank</source>
+        <translation>Місце</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Рахунок</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ім’я</translation>
+    </message>
+    <message>
+        <source>Challenges</source>
+        <translation>Виклики</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1</source>
+        <translation>Днів поспіль: %1</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -170,6 +220,14 @@
     <message>
         <source>Scores</source>
         <translation>Результати</translation>
+    </message>
+    <message>
+        <source>Moves left:</source>
+        <translation>Залишилось ходів:</translation>
+    </message>
+    <message>
+        <source>Today&apos;s challenge</source>
+        <translation>Виклик дня</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -283,6 +341,14 @@
         <source>Recent scores: %1</source>
         <translation>Останні результати: %1</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Рахунок</translation>
+    </message>
 </context>
 <context>
     <name>varn::ScoresDialog</name>
@@ -341,6 +407,10 @@
     <message>
         <source>Average score</source>
         <translation>Середній результат</translation>
+    </message>
+    <message>
+        <source>&amp;Challenges</source>
+        <translation>&amp;Виклики</translation>
     </message>
     <message>
         <source>Hints</source>

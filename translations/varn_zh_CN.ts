@@ -66,6 +66,56 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeEndDialog</name>
+    <message>
+        <source>Challenge of %1</source>
+        <translation>%1 的挑战</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>得分</translation>
+    </message>
+    <message>
+        <source>Rank among your challenges</source>
+        <translation>在你的挑战中的名次</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>复制结果</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ChallengesPage</name>
+    <message>
+        <source>Rank</source>
+        <translation>名次</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>得分</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名字</translation>
+    </message>
+    <message>
+        <source>Challenges</source>
+        <translation>挑战</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1</source>
+        <translation>连续天数：%1</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -166,6 +216,14 @@
     <message>
         <source>Scores</source>
         <translation>得分榜</translation>
+    </message>
+    <message>
+        <source>Moves left:</source>
+        <translation>剩余步数：</translation>
+    </message>
+    <message>
+        <source>Today&apos;s challenge</source>
+        <translation>今日挑战</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -275,6 +333,14 @@
         <source>Recent scores: %1</source>
         <translation>最近得分：%1 次</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>得分</translation>
+    </message>
 </context>
 <context>
     <name>varn::ScoresDialog</name>
@@ -333,6 +399,10 @@
     <message>
         <source>Average score</source>
         <translation>平均得分</translation>
+    </message>
+    <message>
+        <source>&amp;Challenges</source>
+        <translation>挑战(&amp;C)</translation>
     </message>
     <message>
         <source>Hints</source>

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 
 #include "accessiblepicturebox.h"
 #include "designmenubar.h"
@@ -42,6 +44,10 @@ Form1::Form1(GameSession& session, PictureProvider& pictures) : m_session(sessio
     m_helpPanel = m_view->control("Picture12");
     m_helpText = m_view->control<QLabel>("Label3");
     m_helpOk = m_view->control("Command5");
+    m_movesPanel = m_view->control("Picture13");
+    m_movesLeft = m_view->control<QLabel>("Label10");
+    if (auto* gameMenu = menuBar()->findChild<QMenu*>(QStringLiteral("a2")))
+        connect(gameMenu, &QMenu::aboutToShow, this, &Form1::offerChallenge);
     enableHistoryCommands(false, false);
     setLabelText(ScoreLabel::Label4, designTable().scoreText);
     setLabelText(ScoreLabel::Label8, designTable().scoreText);
@@ -66,6 +72,7 @@ void Form1::run(Command command, int cell, bool checked) {
         {Command::pomoc_Click, [](Form1& form, int, bool) { form.pomoc_Click(); }},
         {Command::Command5_Click, [](Form1& form, int, bool) { form.Command5_Click(); }},
         {Command::gameNumber_Click, [](Form1& form, int, bool) { form.gameNumber_Click(); }},
+        {Command::challenge_Click, [](Form1& form, int, bool) { form.challenge_Click(); }},
         {Command::scores_Click, [](Form1& form, int, bool) { form.scores_Click(); }},
         {Command::hint_Click, [](Form1& form, int, bool) { form.hint_Click(); }},
         {Command::sound_Click, [](Form1& form, int, bool on) { form.m_session.sound().setOn(on); }},
@@ -92,6 +99,7 @@ void Form1::run(Command command, int cell, bool checked) {
 // the window is first shown.
 void Form1::form_load() {
     m_helpPanel->hide();
+    m_movesPanel->hide();
     m_helpText->setText(
         QString::fromStdString(helpText()).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     // The help text is set after the window is built, so it is fitted again now.
@@ -108,6 +116,24 @@ void Form1::form_load() {
 void Form1::enableHistoryCommands(bool undo, bool redo) {
     m_menus->item<Command::undo_Click>().setEnabled(undo);
     m_menus->item<Command::redo_Click>().setEnabled(redo);
+}
+
+// A challenge takes away what would let a player try again: undo, redo and the hint.
+void Form1::showChallenge(const std::optional<Challenge>& challenge) {
+    m_menus->item<Command::hint_Click>().setEnabled(!challenge);
+    m_movesPanel->setVisible(challenge.has_value());
+    if (!challenge) return;
+    const QString moves = QString::number(challenge->movesLeft());
+    m_movesLeft->setText(moves);
+    // Read out alone, the number needs to say what it counts.
+    static const QRegularExpression colon(QStringLiteral("[:：\\s]+$"));
+    m_movesLeft->setAccessibleName(m_view->control<QLabel>("Label9")->text().remove(colon) + ' ' +
+                                   moves);
+}
+
+void Form1::offerChallenge() {
+    m_menus->item<Command::challenge_Click>().setEnabled(
+        !m_session.challenges().begun(m_session.today()));
 }
 
 void Form1::form_click() {
@@ -180,7 +206,8 @@ void Form1::playCell(int cell) {
 
 void Form1::hint_Click() {
     clearHint();
-    if (!boardEnabled()) {
+    // Every result of a challenge is the player's own.
+    if (!boardEnabled() || game().challenge()) {
         beep();
         return;
     }

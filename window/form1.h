@@ -49,6 +49,7 @@ class Form1 : public QMainWindow, public GameWindow {
     void Command5_Click();
     void PlayClip(int clip) { m_session.sound().play(clip); }
     void gameNumber_Click() { m_chooser->chooseNumber(); }
+    void challenge_Click() { m_chooser->startChallenge(); }
     void scores_Click() { m_chooser->showScores(); }
     // "Hint": the game's next action, searched on a thread of its own and shown when found;
     // a beep while pieces fall, or when nothing can be removed.
@@ -84,6 +85,10 @@ class Form1 : public QMainWindow, public GameWindow {
     std::string askName(const std::string& proposed, int rank, std::int64_t score) override {
         return m_chooser->askName(proposed, rank, score);
     }
+    void showChallenge(const std::optional<Challenge>& challenge) override;
+    void challengeOver(const ChallengeResult& result) override {
+        m_chooser->showChallengeResult(result);
+    }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,6 +99,8 @@ class Form1 : public QMainWindow, public GameWindow {
     void run(Command command, int cell, bool checked = false);
     // A click, a key or an assistive tool's press on a cell: a move, or a beep while busy.
     void playCell(int cell);
+    // Offers "Today's challenge" while today's is still to be played.
+    void offerChallenge();
     void showHint(const Hint& hint);
     void clearHint();
 
@@ -102,10 +109,12 @@ class Form1 : public QMainWindow, public GameWindow {
     std::unique_ptr<DesignMenuBar> m_menus;
     WindowZoom* m_zoom = nullptr;
     std::unique_ptr<WindowSettings> m_settings;
-    QWidget* m_board = nullptr;      // Podloga, the backing whose state is board input
-    QWidget* m_helpPanel = nullptr;  // Picture12
-    QLabel* m_helpText = nullptr;    // Label3
-    QWidget* m_helpOk = nullptr;     // Command5
+    QWidget* m_board = nullptr;       // Podloga, the backing whose state is board input
+    QWidget* m_helpPanel = nullptr;   // Picture12
+    QLabel* m_helpText = nullptr;     // Label3
+    QWidget* m_helpOk = nullptr;      // Command5
+    QWidget* m_movesPanel = nullptr;  // Picture13
+    QLabel* m_movesLeft = nullptr;    // Label10
     std::unique_ptr<ScorePanel> m_scores;
     std::unique_ptr<GameChooser> m_chooser;
     std::unique_ptr<HintView> m_hint;

@@ -1,6 +1,7 @@
 // gamechooser.cpp: the game number, scores and name dialogs over the window.
 #include "gamechooser.h"
 
+#include "challengeenddialog.h"
 #include "command.h"
 #include "gamenumberdialog.h"
 #include "gamesession.h"
@@ -15,8 +16,23 @@ void GameChooser::chooseNumber() {
 }
 
 void GameChooser::showScores() {
-    ScoresDialog dialog(ScoreTableFile().read(), &m_window);
-    if (dialog.exec() == QDialog::Accepted) playGame(dialog.chosenGame());
+    const Days today = m_session.today();
+    ScoresDialog dialog(ScoreTableFile().read(), m_session.challenges(), today, &m_window);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (dialog.challengeChosen()) return startChallenge();
+    playGame(dialog.chosenGame());
+}
+
+void GameChooser::startChallenge() {
+    m_session.startChallenge();
+}
+
+// The dialog opens beside the game, not inside the move that ended it: the move runs to its end
+// and the board can be looked at while the dialog is up.
+void GameChooser::showChallengeResult(const ChallengeResult& result) {
+    auto* dialog = new ChallengeEndDialog(result, m_session.game().number(), &m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 std::string GameChooser::askName(const std::string& proposed, int rank, std::int64_t score) {

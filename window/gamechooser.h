@@ -8,6 +8,8 @@
 
 #include "command.h"
 
+#include "challenge.h"
+
 class QWidget;
 
 namespace varn {
@@ -26,6 +28,10 @@ class GameChooser {
     // The table as the file holds it now, which another game may have changed meanwhile.
     void showScores();
     std::string askName(const std::string& proposed, int rank, std::int64_t score);
+    // "Today's challenge" as the Game menu and the Scores dialog give it.
+    void startChallenge();
+    // The end of a challenge, over the board that stays in view.
+    void showChallengeResult(const ChallengeResult& result);
 
   private:
     // A new game that deals game `number`; the game before ends as it does for "New game".

@@ -15,7 +15,9 @@ namespace varn {
 GameSession::GameSession(SoundOutput& output, UniformSource* random)
     : m_highScore(HighScoreFile(), windowPost()),
       m_table(ScoreTableFile::defaultPath(), windowPost()),
-      m_game(m_window, random ? *random : m_ownRandom, &m_highScore, &m_table),
+      m_challenges(ChallengeKeeper::defaultPath(), windowPost(),
+                   [this] { return m_table.proposedName(); }),
+      m_game(m_window, random ? *random : m_ownRandom, &m_highScore, &m_table, &m_challenges),
       m_sound(std::make_unique<SoundPlayers>(
           output, [this] { m_window.doEvents(); }, nullptr)),
       m_hints([this, post = windowPost()](std::uint64_t ticket, const Hint& hint) {
@@ -51,6 +53,7 @@ void GameSession::beginGame(bool continueLast) {
         saved = loadSavedGame(m_savedGamePath, std::cerr);
     if (saved) {
         m_game.resume(saved->current, std::move(saved->history), saved->hints);
+        m_game.continueChallenge(saved->challenge);
     } else {
         m_game.ng_click();
     }
@@ -60,6 +63,7 @@ void GameSession::beginGame(bool continueLast) {
 void GameSession::settleFiles() {
     m_highScore.flush();
     m_table.flush();
+    m_challenges.flush();
     QCoreApplication::sendPostedEvents(&m_mailbox, QEvent::MetaCall);
 }
 

@@ -4,11 +4,13 @@
 
 #include <QObject>
 #include <QTimer>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "challengekeeper.h"
 #include "game.h"
 #include "highscoreworker.h"
 #include "hintworker.h"
@@ -25,7 +27,8 @@ class SoundPlayers;
 // The rules exist from the start; they act on the window attached, and on none before and
 // after. The files are each kept on a thread of their own, so the window's thread never waits
 // for a disk or a lock: the high score in Varn_hsc.nrz of the working folder, the table of the
-// best games in the desktop's data folder, and the game in progress once it is kept.
+// best games and the challenges in the desktop's data folder, and the game in progress once it is
+// kept.
 class GameSession {
   public:
     // The players play through `output`, which must outlive the session. `random` replaces
@@ -53,6 +56,13 @@ class GameSession {
     // reached the game, as a test wants before it looks.
     void settleFiles();
 
+    // The day in UTC by `clock`, which tests set to pick the day; the system's clock by default.
+    using Clock = std::function<std::chrono::system_clock::time_point()>;
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+    Days today() const { return std::chrono::floor<std::chrono::days>(m_clock()); }
+    // "Today's challenge", refused with the beep when today's was begun already.
+    bool startChallenge() { return m_game.startChallenge(today()); }
+    const ChallengeTable& challenges() const { return m_challenges.table(); }
     // Searches a hint for the game as it stands, on a thread of the hint's own; `answer` runs on
     // the window's thread, unless another hint or cancelHint() came first. Any action cancels
     // the hint, as the game it was asked for is gone.
@@ -73,6 +83,8 @@ class GameSession {
     WindowRelay m_window;
     HighScoreWorker m_highScore;
     ScoreTableKeeper m_table;
+    ChallengeKeeper m_challenges;
+    Clock m_clock = [] { return std::chrono::system_clock::now(); };
     Game m_game;  // after the files it keeps: it goes first, and no answer reaches it after
     std::string m_savedGamePath;
     bool m_numberChosen = false;

@@ -1,6 +1,7 @@
-// scoresdialog.cpp: building the "Scores" dialog from a table of the best games.
+// scoresdialog.cpp: building the "Scores" dialog from the tables of the best games and challenges.
 #include "scoresdialog.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -8,21 +9,16 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "challengespage.h"
 #include "scoreplot.h"
+#include "scorestable.h"
 
 namespace varn {
 
 namespace {
-
-QTableWidgetItem* cellItem(const QString& text, Qt::Alignment alignment = Qt::AlignLeft) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    item->setTextAlignment(alignment | Qt::AlignVCenter);
-    return item;
-}
 
 QString localDateTime(Seconds time) {
     const auto seconds = time.time_since_epoch().count();
@@ -31,17 +27,25 @@ QString localDateTime(Seconds time) {
 
 }  // namespace
 
-ScoresDialog::ScoresDialog(const ScoreTable& table, QWidget* parent) : QDialog(parent) {
+ScoresDialog::ScoresDialog(const ScoreTable& table, const ChallengeTable& challenges, Days today,
+                           QWidget* parent)
+    : QDialog(parent) {
     setWindowTitle(tr("Scores"));
     auto* layout = new QVBoxLayout(this);
-    auto* caption = new QLabel(tr("&Best games"));
-    m_table = buildTable(table.rows());
-    caption->setBuddy(m_table);
-    layout->addWidget(caption);
-    layout->addWidget(m_table, 1);
-    layout->addWidget(buildStatistics(table.statistics()));
+    auto* pages = new QTabWidget;
+    pages->addTab(buildBestGames(table), tr("&Best games"));
+    pages->addTab(new ChallengesPage(challenges, today), tr("&Challenges"));
+    layout->addWidget(pages, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    QPushButton* challenge =
+        buttons->addButton(QCoreApplication::translate("varn::Form1", "Today's challenge"),
+                           QDialogButtonBox::ActionRole);
+    challenge->setEnabled(!challenges.begun(today));
+    connect(challenge, &QPushButton::clicked, this, [this] {
+        m_challenge = true;
+        accept();
+    });
     m_play = buttons->addButton(tr("&Play this game"), QDialogButtonBox::AcceptRole);
     m_play->setEnabled(false);
     connect(buttons, &QDialogButtonBox::accepted, this, &ScoresDialog::play);
@@ -56,35 +60,33 @@ ScoresDialog::ScoresDialog(const ScoreTable& table, QWidget* parent) : QDialog(p
     m_table->setFocus();
 }
 
-QTableWidget* ScoresDialog::buildTable(const std::vector<BestGame>& rows) {
-    const QStringList titles = {tr("Rank"), tr("Name"), tr("Score"),
-                                tr("Date"), tr("Game"), tr("Hints")};
-    auto* table = new QTableWidget(int(rows.size()), int(titles.size()));
-    table->setHorizontalHeaderLabels(titles);
-    table->setAccessibleName(tr("Best games"));
-    table->verticalHeader()->hide();
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setTabKeyNavigation(false);
+QWidget* ScoresDialog::buildBestGames(const ScoreTable& table) {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    m_table = buildTable(table.rows());
+    layout->addWidget(m_table, 1);
+    layout->addWidget(buildStatistics(table.statistics()));
+    return page;
+}
+
+ScoresTable* ScoresDialog::buildTable(const std::vector<BestGame>& rows) {
+    auto* table =
+        new ScoresTable({tr("Rank"), tr("Name"), tr("Score"), tr("Date"), tr("Game"), tr("Hints")},
+                        tr("Best games"), int(rows.size()));
+    table->setObjectName(QStringLiteral("bestGames"));
     const QLocale locale;
-    const auto right = Qt::AlignRight;
     for (int row = 0; row < int(rows.size()); ++row) {
         const BestGame& best = rows[std::size_t(row)];
-        table->setItem(row, 0, cellItem(locale.toString(row + 1), right));
-        table->setItem(row, 1, cellItem(QString::fromStdString(best.name)));
-        table->setItem(row, 2, cellItem(locale.toString(qlonglong(best.score)), right));
-        table->setItem(row, 3, cellItem(localDateTime(best.time)));
-        // Plain digits, as the player writes the number back to play the game again; a score
-        // made with hints is another feat than one made without.
-        table->setItem(row, 4, cellItem(QString::number(best.game), right));
-        table->setItem(row, 5, cellItem(locale.toString(best.hints), right));
+        // The game in plain digits, as the player writes the number back to play it again; a
+        // score made with hints is another feat than one made without.
+        table->setRow(row,
+                      {locale.toString(row + 1), QString::fromStdString(best.name),
+                       locale.toString(qlonglong(best.score)), localDateTime(best.time),
+                       QString::number(best.game), locale.toString(best.hints)},
+                      {0, 2, 4, 5});
         m_games.push_back(best.game);
     }
-    table->resizeColumnsToContents();
-    // The dialog opens wide enough for every column, and the table scrolls when it is made
-    // smaller.
-    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    table->fitColumns(1);
     return table;
 }
 

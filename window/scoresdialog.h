@@ -1,37 +1,46 @@
-// scoresdialog.h: the "Scores" dialog: the best games, the statistics and the recent scores.
+// scoresdialog.h: the "Scores" dialog: the best games, the statistics and the recent scores, and
+// the player's challenges.
 #pragma once
 
 #include <QDialog>
 #include <cstdint>
 
+#include "challengetable.h"
 #include "scoretable.h"
 
 class QPushButton;
-class QTableWidget;
 
 namespace varn {
 
+class ScoresTable;
+
 // Shows a table as it was read; it changes nothing. Its table is read row by row, with the
 // column titles, by a screen reader, and a row chosen with "Play this game" closes the dialog
-// as accepted. Return plays the selected row, Escape closes.
+// as accepted. Return plays the selected row, Escape closes. "Today's challenge", offered while
+// today's is still to be played, closes it as accepted too.
 class ScoresDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit ScoresDialog(const ScoreTable& table, QWidget* parent = nullptr);
+    explicit ScoresDialog(const ScoreTable& table, const ChallengeTable& challenges = {},
+                          Days today = {}, QWidget* parent = nullptr);
 
     // The game number of the row played; 0 when none was.
     std::uint32_t chosenGame() const { return m_chosen; }
+    // Whether the player chose today's challenge.
+    bool challengeChosen() const { return m_challenge; }
 
   private:
-    QTableWidget* buildTable(const std::vector<BestGame>& rows);
+    QWidget* buildBestGames(const ScoreTable& table);
+    ScoresTable* buildTable(const std::vector<BestGame>& rows);
     QWidget* buildStatistics(const ScoreStatistics& statistics);
     void play();
 
-    QTableWidget* m_table = nullptr;
+    ScoresTable* m_table = nullptr;
     QPushButton* m_play = nullptr;
     std::vector<std::uint32_t> m_games;  // the game number of each row
     std::uint32_t m_chosen = 0;
+    bool m_challenge = false;
 };
 
 }  // namespace varn

@@ -78,4 +78,12 @@ std::string WindowRelay::askName(const std::string& proposed, int rank, std::int
     return m_window ? m_window->askName(proposed, rank, score) : std::string();
 }
 
+void WindowRelay::showChallenge(const std::optional<Challenge>& challenge) {
+    if (m_window) m_window->showChallenge(challenge);
+}
+
+void WindowRelay::challengeOver(const ChallengeResult& result) {
+    if (m_window) m_window->challengeOver(result);
+}
+
 }  // namespace varn

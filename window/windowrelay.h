@@ -36,6 +36,8 @@ class WindowRelay : public GameWindow {
     void playClip(int clip) override;
     void enableHistoryCommands(bool undo, bool redo) override;
     std::string askName(const std::string& proposed, int rank, std::int64_t score) override;
+    void showChallenge(const std::optional<Challenge>& challenge) override;
+    void challengeOver(const ChallengeResult& result) override;
 
   private:
     GameWindow* m_window = nullptr;

@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "challenge.h"
 #include "gamenumber.h"
 #include "splitmixsource.h"
 
@@ -40,6 +41,25 @@ TEST(GameNumber, NewGamesDrawNumbersThatAreNeverZeroAndDifferUnlessOneIsChosen) 
     EXPECT_EQ(drawn.count(0), 0u);
     EXPECT_EQ(drawn.count(2026), 0u);
     EXPECT_GT(drawn.size(), 1u);
+}
+
+// Every player in the world gets the same deal on the same day, in this version and every later
+// one; a day is read only as the result line and the files write it.
+TEST(GameNumber, EachDaysChallengeHasItsNumberForGood) {
+    const std::pair<const char*, std::uint32_t> days[] = {{"1970-01-01", 2181674112u},
+                                                          {"2000-02-29", 3086820106u},
+                                                          {"2026-03-14", 3477454890u},
+                                                          {"2026-03-15", 3962270309u},
+                                                          {"9999-12-31", 3758991068u}};
+    for (const auto& [text, number] : days) {
+        const std::optional<Days> day = parseDay(text);
+        ASSERT_TRUE(day) << text;
+        EXPECT_EQ(challengeNumber(*day), number) << text;
+        EXPECT_EQ(dayText(*day), text);
+    }
+    for (const char* text : {"", "2026-3-14", "2026-02-29", "1969-12-31", "2026-13-01",
+                             "2026-00-10", "2026-01-32", "2026/03/14", "+026-03-14", "2026-03-14 "})
+        EXPECT_EQ(parseDay(text), std::nullopt) << text;
 }
 
 }  // namespace

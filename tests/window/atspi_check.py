@@ -246,8 +246,40 @@ def stop(game):
         game.wait()
 
 
+def moves_left(texts, count):
+    """What a screen reader hears of the moves left: the caption without its colon, the count."""
+    return re.sub(r"[:：\s]+$", "", texts("Form1", "Moves left:")) + f" {count}"
+
+
+def check_challenge(game, app, pyatspi, texts, env):
+    """Today's challenge: its moves left are read, and a move counts down; Undo is greyed. The
+    Scores dialog's page of challenges reads the day begun, and today's cannot begin again."""
+    press(named(app, texts("Form1", "Today's challenge"), pyatspi.ROLE_MENU_ITEM))
+    wait_for(game, "the moves left", lambda: named(app, moves_left(texts, 50), pyatspi.ROLE_LABEL))
+    play_group(game, app, pyatspi, texts)
+    wait_for(game, "a move counted", lambda: named(app, moves_left(texts, 49), pyatspi.ROLE_LABEL))
+    for name in ("Undo", "Hint"):
+        item = named(app, texts("Form1", name), pyatspi.ROLE_MENU_ITEM)
+        check(not item.getState().contains(pyatspi.STATE_SENSITIVE), f"{name} offered in a challenge")
+    pressing = press_opening(texts("Form1", "Scores"), pyatspi.ROLE_MENU_ITEM)
+    title = texts("ScoresDialog", "Scores")
+    wait_for(game, "the Scores dialog", lambda: named(app, title, pyatspi.ROLE_DIALOG))
+    keys(env, title, ["key", "ctrl+Tab"])
+    page = wait_for(game, "the page of challenges", lambda: named(
+        app, texts("ChallengesPage", "Challenges"), pyatspi.ROLE_TABLE))
+    table = page.queryTable()
+    heads = [table.getColumnHeader(column).name for column in range(table.nColumns)]
+    check(heads == [texts("ChallengesPage", t) for t in ("Rank", "Date", "Score", "Name")] and
+          table.nRows == 1, f"the challenges read {heads} and {table.nRows} rows")
+    button = named(app, texts("Form1", "Today's challenge"), pyatspi.ROLE_PUSH_BUTTON)
+    check(not button.getState().contains(pyatspi.STATE_SENSITIVE), "today's challenge offered again")
+    keys(env, title, ["key", "Escape"])
+    check(pressing.wait(timeout=20) == 0, "the press of Scores failed")
+
+
 def check_resumed(varn, scratch, env, pyatspi, texts):
-    """Started again, the game goes on with game 2026 as it was left, under its own number."""
+    """Started again, the game goes on with game 2026 as it was left, under its own number;
+    then today's challenge is played."""
     game = subprocess.Popen([varn], cwd=scratch, env=env, stderr=subprocess.DEVNULL)
     try:
         app = wait_for(game, "the program again", lambda: find_app(pyatspi))
@@ -261,6 +293,7 @@ def check_resumed(varn, scratch, env, pyatspi, texts):
         keys(env, texts("GameNumberDialog", "Game number"), ["key", "Escape"])
         check(pressing.wait(timeout=20) == 0, "the press of Game number failed")
         check(number == "2026", f"the restored game's number reads {number!r}")
+        check_challenge(game, app, pyatspi, texts, env)
     finally:
         stop(game)
 

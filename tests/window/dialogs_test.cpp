@@ -10,10 +10,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <ctime>
 
+#include "challengeenddialog.h"
 #include "gamenumberdialog.h"
 #include "namedialog.h"
 #include "scoreplot.h"
@@ -31,6 +33,18 @@ ScoreTable sampleTable() {
     table.enter({1, 40, start + std::chrono::hours(24), 3}, "Ben");
     table.enter({4294967295u, 880, start + std::chrono::hours(48)}, "明美");
     table.gameEnded(5120);
+    return table;
+}
+
+// Challenges on the three days before 2027-01-16 and on that day, begun and left at 0; the
+// day before them was missed.
+constexpr Days kToday{std::chrono::days(20834)};
+ChallengeTable sampleChallenges() {
+    ChallengeTable table;
+    const std::pair<int, std::int64_t> played[] = {{-5, 700}, {-3, 300}, {-2, 900}, {-1, 300}};
+    for (const auto& [day, score] : played)
+        table.finish(kToday + std::chrono::days(day), score, 50, "Ana");
+    table.begin(kToday, "Ben");
     return table;
 }
 
@@ -60,10 +74,10 @@ class DialogTest : public ::testing::Test {
 };
 
 TEST_F(DialogTest, ScoresReadAsATableWithStatisticsAndPlayTheRowChosenWithKeys) {
-    ScoresDialog dialog(sampleTable());
+    ScoresDialog dialog(sampleTable(), sampleChallenges(), kToday);
     open(dialog);
     QAccessibleInterface* view =
-        QAccessible::queryAccessibleInterface(dialog.findChild<QTableWidget*>());
+        QAccessible::queryAccessibleInterface(dialog.findChild<QTableWidget*>("bestGames"));
     QAccessibleTableInterface* table = view->tableInterface();
     ASSERT_EQ(table->rowCount(), 3);
     const QStringList rows[] = {{"Rank", "Name", "Score", "Date", "Game", "Hints"},
@@ -88,6 +102,26 @@ TEST_F(DialogTest, ScoresReadAsATableWithStatisticsAndPlayTheRowChosenWithKeys) 
     EXPECT_EQ(read(plot), "Recent scores: 3");
     EXPECT_EQ(read(plot, QAccessible::Description),
               "From 15.01.27 to 17.01.27: lowest 40, highest 5.120, last 880.");
+    // The best challenges first, of equal scores the earlier; today's, begun, ends a streak
+    // of four days, and cannot be begun again.
+    QAccessibleTableInterface* challenges =
+        QAccessible::queryAccessibleInterface(dialog.findChild<QTableWidget*>("challenges"))
+            ->tableInterface();
+    QStringList shown;
+    for (int row = 0; row < challenges->rowCount(); ++row)
+        shown << challenges->cellAt(row, 1)->text(QAccessible::Name) + " " +
+                     challenges->cellAt(row, 2)->text(QAccessible::Name);
+    EXPECT_EQ(shown, QStringList({"14.01.27 900", "11.01.27 700", "13.01.27 300", "15.01.27 300",
+                                  "16.01.27 0"}));
+    QStringList labels;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        labels << label->text();
+    EXPECT_TRUE(labels.contains("Days in a row: 4")) << labels.join('|').toStdString();
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        if (button->text() == "Today's challenge") {
+            EXPECT_FALSE(button->isEnabled());
+        }
+    }
     type(dialog, Qt::Key_Down);
     type(dialog, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -122,6 +156,14 @@ TEST_F(DialogTest, TheNameIsTheOneAcceptedWithReturnAndTheProposedOneAfterEscape
     }
 }
 
+TEST_F(DialogTest, TheChallengesResultIsOneLineCopiedWithReturn) {
+    ChallengeEndDialog dialog({kToday, 1234, 50, 2}, 77);
+    open(dialog);
+    type(dialog, Qt::Key_Return);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              "Varn challenge 2027-01-16: 1234 points in 50 moves, game 77");
+}
+
 TEST_F(DialogTest, TheGameNumberIsCopiedAndOnlyAGameNumberIsPlayed) {
     GameNumberDialog dialog(2026);
     open(dialog);
@@ -149,10 +191,11 @@ class DialogLanguageTest : public DialogTest, public ::testing::WithParamInterfa
 // smallest screen the game asks for; the Scores dialog's picture goes beside the screenshots.
 TEST_P(DialogLanguageTest, EveryTextFitsAndTheDialogsFitASmallScreen) {
     QLocale::setDefault(QLocale(QString::fromStdString(GetParam())));
-    ScoresDialog scores(sampleTable());
+    ScoresDialog scores(sampleTable(), sampleChallenges(), kToday);
     GameNumberDialog number(2026);
     NameDialog name("Ana Kovač", 2, 880);
-    for (QDialog* dialog : std::initializer_list<QDialog*>{&scores, &number, &name}) {
+    ChallengeEndDialog end({kToday, 1234, 50, 2}, 77);
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&scores, &number, &name, &end}) {
         open(*dialog);
         EXPECT_LE(dialog->minimumSizeHint().width(), 480) << dialog->windowTitle().toStdString();
         for (const QWidget* shown : dialog->findChildren<QWidget*>()) {
@@ -163,12 +206,18 @@ TEST_P(DialogLanguageTest, EveryTextFitsAndTheDialogsFitASmallScreen) {
             }
         }
     }
-    const QHeaderView* header = scores.findChild<QTableWidget*>()->horizontalHeader();
-    for (int column = 0; column < header->count(); ++column)
-        EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column));
     QDir().mkpath(QStringLiteral(VARN_SCREENSHOT_DIR));
-    EXPECT_TRUE(scores.grab().save(
-        QStringLiteral(VARN_SCREENSHOT_DIR "/varn-scores-%1.png").arg(GetParam().c_str())));
+    // Each page shows every column whole and all ten rows of a full table without scrolling.
+    for (const char* page : {"bestGames", "challenges"}) {
+        auto* table = scores.findChild<QTableWidget*>(page);
+        table->window()->findChild<QTabWidget*>()->setCurrentWidget(table->parentWidget());
+        const QHeaderView* header = table->horizontalHeader();
+        for (int column = 0; column < header->count(); ++column)
+            EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column));
+        EXPECT_GE(table->viewport()->height(), 10 * table->verticalHeader()->defaultSectionSize());
+        EXPECT_TRUE(scores.grab().save(
+            QStringLiteral(VARN_SCREENSHOT_DIR "/varn-%1-%2.png").arg(page, GetParam().c_str())));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, DialogLanguageTest, ::testing::Values("en", VARN_LANGUAGES),

@@ -1,10 +1,12 @@
 // form1_test.cpp: the real window with the real rules: start-up, look, commands and closing.
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <map>
 
 #include "artwork.h"
+#include "challengeenddialog.h"
 #include "designtable.h"
 #include "form1fixture.h"
 
@@ -293,6 +295,43 @@ TEST_F(Form1Test, CtrlZUndoesAMoveAndCtrlShiftZRedoesIt) {
     EXPECT_EQ(tables().Board, after);
     EXPECT_EQ(label("Label4"), "3");
     EXPECT_EQ(offered(), std::pair(true, false));
+}
+
+// A challenge counts the clicks that remove pieces and ends at its last: its dialog comes up over
+// the board, which stays and takes no other move, and nothing takes a move back. Screen readers
+// hear the moves left. A day's challenge is played once, whatever became of it.
+TEST_F(Form1Test, AChallengeEndsAtItsLastMoveWithUndoGreyedAndIsNotPlayedTwice) {
+    const Days today = *parseDay("2027-01-16");
+    m_session->setClock([&] { return today + std::chrono::hours(23); });
+    item("challenge")->trigger();
+    EXPECT_TRUE(control("Picture13")->isVisible());
+    EXPECT_EQ(spoken(control("Label10")), "Moves left 50");
+    for (const int movesLeft : {49, 0}) {
+        setBoard(kLShape);
+        QTest::mouseClick(cell(55), Qt::LeftButton);
+        waitUntilIdle();
+        EXPECT_EQ(label("Label10"), std::to_string(movesLeft));
+        EXPECT_FALSE(item("undo")->isEnabled());
+        EXPECT_FALSE(item("hint")->isEnabled());
+        // Forty-eight moves like the first.
+        if (movesLeft > 0) m_form->game().continueChallenge(Challenge{today, kChallengeMoves - 1});
+    }
+    auto* end = m_form->findChild<ChallengeEndDialog*>();
+    ASSERT_TRUE(end && end->isVisible());
+    saveScreenshot(m_form->grab().toImage(), "varn-challenge-over.png");
+    EXPECT_EQ(end->resultLine(), "Varn challenge 2027-01-16: 6 points in 50 moves, game 0");
+    end->close();
+    const auto board = tables().Board;
+    const int beeps = m_form->beepCount();
+    QTest::mouseClick(cell(0), Qt::LeftButton);
+    QTest::mouseClick(control("Picture6"), Qt::LeftButton);
+    EXPECT_EQ(tables().Board, board);
+    EXPECT_EQ(m_form->beepCount(), beeps + 2);
+    item("ng")->trigger();
+    EXPECT_FALSE(control("Picture13")->isVisible());
+    emit m_form->menuBar()->findChild<QMenu*>("a2")->aboutToShow();
+    EXPECT_FALSE(item("challenge")->isEnabled());
+    EXPECT_FALSE(m_session->startChallenge());
 }
 
 }  // namespace

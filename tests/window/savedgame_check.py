@@ -5,9 +5,10 @@ with the same 100 cells, score, Undo and Redo, and its settings, the size dragge
 window's edge among them, and the count of the hints it used; undo and redo then walk the game
 from before the kill. With "Continue the last game" off it deals a new game. Killed in the
 middle of a move's write by the shim, it comes back in the state before that move. Two programs
-playing at once leave the game of the last to move. While another program holds the locks of the
-saved game's folder and of the table's, the window plays and enters a score, and neither file
-changes; once they are given back, both hold what was played.
+playing at once leave the game of the last to move. Today's challenge killed after two moves
+comes back with 48 moves left and Undo greyed, and cannot be begun afresh. While another program
+holds the locks of the saved game's folder and of the table's, the window plays and enters a
+score, and neither file changes; once they are given back, both hold what was played.
 
     /usr/bin/python3 savedgame_check.py PATH/TO/varn PATH/TO/libvarn_kill_in_write.so
 """
@@ -151,6 +152,24 @@ def kill_and_continue(varn, env, pyatspi):
     return run
 
 
+def challenge_after_a_kill(varn, env, pyatspi):
+    run = Run(varn, env, pyatspi)
+    press(run.item("Today's challenge"))
+    left = lambda count: lambda: base.named(run.app, f"Moves left {count}", pyatspi.ROLE_LABEL)  # noqa: E731,E501
+    run.wait("the challenge begun", left(50))
+    run.move()
+    run.move()
+    run.wait("two moves counted", left(48))
+    run.kill()
+    run = Run(varn, env, pyatspi)
+    run.wait("the challenge back", left(48))
+    check(not run.has("Undo", pyatspi.STATE_SENSITIVE), "Undo is offered in a challenge")
+    press(run.item("Today's challenge"))
+    run.move()
+    run.wait("the challenge going on, not begun afresh", left(47))
+    return run
+
+
 def crash_inside_a_write(varn, env, pyatspi, shim):
     # The first write to the file is the snapshot taken at start, the next one the move's.
     kill = {"LD_PRELOAD": shim, "VARN_KILL_FILE": "game.txt", "VARN_KILL_AT_WRITE": "2",
@@ -233,6 +252,8 @@ def main():
     Atspi.set_timeout(30000, 30000)
     try:
         run = kill_and_continue(varn, env, pyatspi)
+        run.kill()
+        run = challenge_after_a_kill(varn, env, pyatspi)
         run.kill()
         run = crash_inside_a_write(varn, env, pyatspi, shim)
         two_at_once(varn, env, pyatspi, run)

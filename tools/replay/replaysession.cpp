@@ -101,6 +101,7 @@ ReplaySession::ReplaySession(std::ostream& out)
         {"save", [this](const Words& words) { save(words); }},
         {"load", [this](const Words& words) { load(words); }},
         {"game", [this](const Words& words) { playGame(words); }},
+        {"challenge", [this](const Words& words) { playChallenge(words); }},
         // Named by the command table too, but answered here: it is no action of the rules.
         {commandRow(Command::hint_Click).replay, [this](const Words& words) { hint(words); }},
     };
@@ -215,6 +216,14 @@ void ReplaySession::playGame(const Words& words) {
     runAction(words, Command::ng_click, 0);
 }
 
+// `challenge YYYY-MM-DD`: that day's challenge, as the window starts it on that day.
+void ReplaySession::playChallenge(const Words& words) {
+    expectCount(words, 2);
+    const std::optional<Days> day = parseDay(words[1]);
+    if (!day) throw BadInput("day '" + words[1] + "' is not a date written YYYY-MM-DD");
+    runAction(words, [this, day] { m_game.startChallenge(*day); });
+}
+
 void ReplaySession::nest(const Words& words) {
     expectCount(words, 3);
     const int call = parseInteger(words[1], 1, 1'000'000'000, "call number");
@@ -247,6 +256,7 @@ void ReplaySession::load(const Words& words) {
     std::optional<SavedGame> saved = loadSavedGame(words[1], std::cerr);
     if (saved) {
         m_game.resume(saved->current, std::move(saved->history), saved->hints);
+        m_game.continueChallenge(saved->challenge);
         // The file being saved follows the game it now holds.
         if (m_saver) save({"save", m_savePath});
     }
@@ -254,17 +264,26 @@ void ReplaySession::load(const Words& words) {
 }
 
 void ReplaySession::runAction(const Words& words, Command command, int cell) {
+    runAction(words, [this, command, cell] { perform(m_game, command, cell); });
+}
+
+void ReplaySession::runAction(const Words& words, const std::function<void()>& action) {
     m_window.resetCounters();
     m_activeNests = std::move(m_nextNests);
     m_nextNests.clear();
-    perform(m_game, command, cell);
+    action();
     report(joined(words, ' ', ""), 0, 0, 0);
     m_activeNests.clear();
 }
 
 // `hint`: the action that the hint suggests, which changes nothing.
+// Refused during a challenge, as the window refuses it.
 void ReplaySession::hint(const Words& words) {
     expectCount(words, 1);
+    if (m_game.challenge()) {
+        m_out << "hint refused\n";
+        return;
+    }
     m_out << hintLine(m_game.state(), m_random) << '\n';
 }
 
@@ -324,6 +343,7 @@ void ReplaySession::report(const std::string& title, int firstClip, int ticksBef
           << " enabled=" << (m_window.boardEnabled() ? 1 : 0)
           << " pointer=" << (m_window.pointer() == Pointer::Busy ? "busy" : "custom")
           << " focus=" << m_window.focusCount() << " random=" << m_random.remaining();
+    if (m_game.challenge()) m_out << " moves=" << m_game.challenge()->movesLeft();
     if (!shown.empty()) m_out << " shown=" << joined(shown, ',', "");
     m_out << '\n';
     printBoard(m_out, tables);

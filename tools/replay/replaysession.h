@@ -44,11 +44,13 @@ class ReplaySession {
     void showBoard();
     void queueNumbers(const Words& words);
     void playGame(const Words& words);
+    void playChallenge(const Words& words);
     void nest(const Words& words);
     void save(const Words& words);
     void load(const Words& words);
     void hint(const Words& words);
     void runAction(const Words& words, Command command, int cell);
+    void runAction(const Words& words, const std::function<void()>& action);
     void onEvents(int call);
     void report(const std::string& title, int firstClip, int ticksBefore, int beepsBefore);
 

@@ -1,0 +1,55 @@
+// challengekeeper.cpp: the window's copy of the challenges, and the file's thread that merges them.
+#include "challengekeeper.h"
+
+#include "xdgfolder.h"
+
+namespace varn {
+
+ChallengeKeeper::ChallengeKeeper(const std::string& path, WindowPost post, Name name)
+    : m_post(std::move(post)), m_name(std::move(name)) {
+    // The worker's wait for the lock ends with it.
+    m_file = SharedTable<ChallengeTable>(path, kMaxFileSize, m_worker.lockPatience());
+    m_worker.post([this] {
+        std::string problem;
+        ChallengeTable table = m_file.read(&problem);
+        if (!problem.empty()) m_file.mend();
+        m_post([this, alive = m_alive, table = std::move(table)] {
+            if (*alive && m_changes == 0) m_table = table;
+        });
+    });
+}
+
+ChallengeKeeper::~ChallengeKeeper() {
+    // Answers are only ever run on the window's thread, the thread that ends the keeper.
+    *m_alive = false;
+}
+
+std::string ChallengeKeeper::defaultPath() {
+    return xdgFolder("XDG_DATA_HOME", ".local/share") + "/varn/challenges.txt";
+}
+
+void ChallengeKeeper::begin(Days day) {
+    const std::string name = m_name();
+    m_table.begin(day, name);
+    handOver([day, name](ChallengeTable& table) { table.begin(day, name); });
+}
+
+int ChallengeKeeper::finish(Days day, std::int64_t score, int moves) {
+    const std::string name = m_name();
+    const int rank = m_table.finish(day, score, moves, name);
+    handOver([=](ChallengeTable& table) { table.finish(day, score, moves, name); });
+    return rank;
+}
+
+void ChallengeKeeper::handOver(std::function<void(ChallengeTable&)> change) {
+    const std::uint64_t number = ++m_changes;
+    m_worker.post([this, number, change = std::move(change)] {
+        std::optional<ChallengeTable> merged = m_file.update(change);
+        if (!merged) return;
+        m_post([this, alive = m_alive, number, table = std::move(*merged)] {
+            if (*alive && number == m_changes) m_table = table;
+        });
+    });
+}
+
+}  // namespace varn

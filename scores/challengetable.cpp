@@ -1,0 +1,153 @@
+// challengetable.cpp: ranking, streaks and the text form of the player's challenges.
+#include "challengetable.h"
+
+#include <algorithm>
+#include <charconv>
+#include <tuple>
+
+#include "excerpt.h"
+#include "scorekeeper.h"
+#include "scoretable.h"
+
+namespace varn {
+
+namespace {
+
+constexpr std::string_view kMagic = "varn-challenges ";
+constexpr std::string_view kHeader = "varn-challenges 1";
+constexpr std::string_view kComment =
+    "# Each challenge, oldest first: day (UTC), score, moves made, name.";
+constexpr std::string_view kEnd = "end";
+
+struct BadLine {
+    std::string why;
+};
+
+std::string_view word(std::string_view& rest) {
+    const std::size_t end = std::min(rest.find(' '), rest.size());
+    const std::string_view first = rest.substr(0, end);
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+    return first;
+}
+
+std::int64_t number(std::string_view word, std::int64_t high, const char* what) {
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    const bool plain = !word.empty() && word[0] != '-' && (word == "0" || word[0] != '0');
+    if (!plain || error != std::errc() || end != word.data() + word.size() || value > high)
+        throw BadLine{std::string(what) + ' ' + excerpt(word) + " is out of range"};
+    return value;
+}
+
+bool ranksBefore(const ChallengeRow& a, const ChallengeRow& b) {
+    return std::tie(b.score, a.day) < std::tie(a.score, b.day);
+}
+
+ChallengeRow readRow(std::string_view rest) {
+    ChallengeRow row;
+    const std::string_view day = word(rest);
+    const std::optional<Days> parsed = parseDay(day);
+    if (!parsed) throw BadLine{"day " + excerpt(day) + " is no day"};
+    row.day = *parsed;
+    row.score = number(word(rest), ScoreKeeper::kMaxScore, "score");
+    row.moves = int(number(word(rest), kChallengeMoves, "moves"));
+    row.name = ScoreTable::cleanName(rest);
+    return row;
+}
+
+}  // namespace
+
+const ChallengeRow* ChallengeTable::find(Days day) const {
+    const auto at = std::find_if(m_rows.begin(), m_rows.end(),
+                                 [&](const ChallengeRow& row) { return row.day == day; });
+    return at == m_rows.end() ? nullptr : &*at;
+}
+
+// Replaces the row of its day, or goes where its day belongs; the oldest beyond kKept go.
+void ChallengeTable::place(ChallengeRow row) {
+    const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), row.day,
+                                     [](const ChallengeRow& r, Days day) { return r.day < day; });
+    if (at != m_rows.end() && at->day == row.day) {
+        *at = std::move(row);
+        return;
+    }
+    m_rows.insert(at, std::move(row));
+    if (m_rows.size() > kKept) m_rows.erase(m_rows.begin());
+}
+
+void ChallengeTable::begin(Days day, std::string_view name) {
+    if (!begun(day)) place({day, 0, 0, ScoreTable::cleanName(name)});
+}
+
+int ChallengeTable::finish(Days day, std::int64_t score, int moves, std::string_view name) {
+    place({day, std::clamp<std::int64_t>(score, 0, ScoreKeeper::kMaxScore),
+           std::clamp(moves, 0, kChallengeMoves), ScoreTable::cleanName(name)});
+    return rankOf(day);
+}
+
+int ChallengeTable::rankOf(Days day) const {
+    const ChallengeRow* row = find(day);
+    if (!row) return 0;
+    const auto before = std::count_if(m_rows.begin(), m_rows.end(), [&](const ChallengeRow& other) {
+        return ranksBefore(other, *row);
+    });
+    return int(before) + 1;
+}
+
+std::vector<ChallengeRow> ChallengeTable::best() const {
+    std::vector<ChallengeRow> rows = m_rows;
+    std::stable_sort(rows.begin(), rows.end(), ranksBefore);
+    if (rows.size() > kShown) rows.resize(kShown);
+    return rows;
+}
+
+// Days after today, from a clock set back, neither count nor break the run.
+int ChallengeTable::streak(Days today) const {
+    Days next = begun(today) ? today : today - std::chrono::days(1);
+    int count = 0;
+    for (auto row = m_rows.rbegin(); row != m_rows.rend(); ++row) {
+        if (row->day > next) continue;
+        if (row->day != next) break;
+        ++count;
+        next -= std::chrono::days(1);
+    }
+    return count;
+}
+
+std::string ChallengeTable::text() const {
+    std::string text = std::string(kHeader) + '\n' + std::string(kComment) + '\n';
+    for (const ChallengeRow& row : m_rows) {
+        text += "day " + dayText(row.day) + ' ' + std::to_string(row.score) + ' ' +
+                std::to_string(row.moves) + ' ' + row.name + '\n';
+    }
+    return text + std::string(kEnd) + '\n';
+}
+
+// The lines of a file of another version may mean something else now: none of them is read.
+ChallengeTable ChallengeTable::parse(std::string_view text, std::string& problem) {
+    problem.clear();
+    const std::string_view first = text.substr(0, text.find('\n'));
+    if (first.size() < text.size() && first.starts_with(kMagic) && first != kHeader) {
+        problem = "a Varn of another version wrote it (" + excerpt(first) + ")";
+        return {};
+    }
+    ChallengeTable table;
+    std::size_t lineNumber = 0;
+    for (std::size_t start = 0, end = 0; start < text.size(); start = end + 1) {
+        end = text.find('\n', start);
+        const std::string_view line = text.substr(start, end - start);
+        ++lineNumber;
+        try {
+            if (end == std::string_view::npos) throw BadLine{"it breaks off before its end"};
+            std::string_view rest = line;
+            if (word(rest) == "day") table.place(readRow(rest));
+        } catch (const BadLine& bad) {
+            if (problem.empty()) problem = "line " + std::to_string(lineNumber) + ": " + bad.why;
+        }
+        if (end == std::string_view::npos) break;
+    }
+    if (problem.empty() && table.text() != text) problem = "it is not as Varn writes it";
+    return table;
+}
+
+}  // namespace varn

@@ -1,0 +1,40 @@
+// challenges_fuzzer.cpp: libFuzzer target for the reader of the player's challenges: what it reads
+// writes back as a text that reads back the same, a sound text is exactly what it writes, and a
+// challenge finished on what it read takes a rank among its rows and keeps the file sound.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "challengetable.h"
+#include "scorekeeper.h"
+
+namespace {
+
+varn::ChallengeTable readSound(const std::string& text) {
+    std::string problem;
+    varn::ChallengeTable table = varn::ChallengeTable::parse(text, problem);
+    if (!problem.empty() || table.text() != text) std::abort();
+    return table;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    std::string problem;
+    varn::ChallengeTable table = varn::ChallengeTable::parse(text, problem);
+    const std::string written = table.text();
+    if (problem.empty() && written != text) std::abort();
+    readSound(written);
+
+    const varn::Days day = varn::parseDay("2026-03-14").value();
+    table.begin(day, text.substr(0, 64));
+    const int rank = table.finish(day, varn::ScoreKeeper::kMaxScore, 50, text.substr(0, 64));
+    if (rank != 1 || !table.begun(day) || table.rows().size() > varn::ChallengeTable::kKept)
+        std::abort();
+    if (table.streak(day) < 1 || std::size_t(table.streak(day)) > table.rows().size()) std::abort();
+    readSound(table.text());
+    return 0;
+}
