@@ -5,9 +5,11 @@
 #include "bestgames.h"
 #include "boardtables.h"
 #include "dealer.h"
+#include "gamecode.h"
 #include "gamewindow.h"
 #include "highscorestore.h"
 #include "history.h"
+#include "momentwindow.h"
 #include "move.h"
 #include "scorekeeper.h"
 #include "settler.h"
@@ -35,7 +37,7 @@ class Game {
     // A click on cell 0..99.
     void Element_Click(int cell);
     // A tick of the falling timer.
-    void Timer1_Timer() { m_settler.Timer1_Timer(); }
+    void Timer1_Timer();
     // The three picture buttons: mirror, a quarter turn left, a quarter turn right.
     void Picture6_Click();
     void Picture7_Click();
@@ -61,14 +63,27 @@ class Game {
     void resume(const GameState& state, History history);
     // Told after every top-level action that changed the state; null for none.
     void setActionListener(ActionListener* listener) { m_listener = listener; }
+    // Whether an action runs: another can then only run inside it.
+    bool busy() const { return m_running != 0; }
+
+    // Runs `action` as the player did, as a top-level action, and what ran inside it at the
+    // moments it ran: the same actions on the same state lead to the same state.
+    void replay(const RecordedAction& action);
+    // The code of the game as it stands: its number and the actions from its deal to here. None
+    // for a game whose numbers were given, or that did not start at its deal (one begun inside
+    // a move, or saved by a Varn that kept no actions), or whose board was laid out from outside.
+    std::optional<GameCode> code() const;
 
   private:
     // Runs a handler as one action. Only a top-level action, begun while no other ran, adds
     // its state to the history, and only when it changed the state; whatever runs inside it
     // belongs to it.
     template <typename Handler>
-    void act(Handler handler);
-    void transformBoard(void (*permute)(BoardTables&));
+    void act(Handler handler, std::optional<PlayerAction> action = std::nullopt);
+    void perform(PlayerAction action);
+    void atMoment();
+    void endAction(const GameState& before);
+    void transformBoard(void (*permute)(BoardTables&), PlayerAction action);
     // A history step is taken only between actions, with board input enabled.
     bool refuseHistoryStep(bool possible);
     void restore(const GameState& state);
@@ -76,6 +91,7 @@ class Game {
     void tell(GameAction action, const GameState& before);
     void offerToTable();
 
+    MomentWindow m_moments;  // the window as every part of the rules sees it
     GameWindow& m_window;
     UniformSource& m_random;
     BoardTables m_tables;
@@ -88,6 +104,11 @@ class Game {
     BestGames* m_table;
     int m_running = 0;          // handlers of actions in progress, nested ones included
     bool m_newGameRan = false;  // inside the current top-level action
+    // What the player did in the current top-level action, when it is one that a game keeps.
+    std::optional<RecordedAction> m_recording;
+    // What a replay still has to run inside the current top-level action, in order.
+    std::vector<NestedAction> m_pending;
+    std::size_t m_nextPending = 0;
 };
 
 }  // namespace varn

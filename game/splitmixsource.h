@@ -29,7 +29,7 @@ class SplitMixSource : public UniformSource {
     explicit SplitMixSource(std::uint32_t seed) : m_state{seed, 0} {}
 
     // The next new game takes this number instead of a fresh one.
-    void chooseNextGame(std::uint32_t number) { m_nextGame = number; }
+    void chooseNextGame(std::uint32_t number) override { m_nextGame = number; }
 
     float next() override;
     SourceState state() const override { return m_state; }

@@ -27,7 +27,7 @@ class QueuedSource : public UniformSource {
     std::size_t remaining() const { return m_numbers.size() - m_position; }
 
     // The next new game deals the numbers of game `number`.
-    void chooseNextGame(std::uint32_t number) { m_nextGame = number; }
+    void chooseNextGame(std::uint32_t number) override { m_nextGame = number; }
 
     // Throws RandomNumbersExhausted when no number is left.
     float next() override;

@@ -1,0 +1,26 @@
+// gamecode_fuzzer.cpp: libFuzzer target for the reader of pasted game codes: a code it reads is
+// exactly the text that its writer makes of what it read, blanks around it aside.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "gamecode.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string_view text(reinterpret_cast<const char*>(data), size);
+    varn::CodeProblem problem = varn::CodeProblem::None;
+    const varn::GameCode code = varn::parseGameCode(text, problem);
+    if (problem != varn::CodeProblem::None) {
+        if (code != varn::GameCode()) std::abort();
+        return 0;
+    }
+    const std::string written = varn::formatGameCode(code);
+    if (text.find(written) == std::string_view::npos ||
+        text.find_first_not_of(" \t\r\n") != text.find(written))
+        std::abort();
+    varn::CodeProblem again = varn::CodeProblem::Damaged;
+    if (varn::parseGameCode(written, again) != code || again != varn::CodeProblem::None)
+        std::abort();
+    return 0;
+}
