@@ -48,6 +48,12 @@ struct Arrival {
     };
     Kind kind = Kind::Unknown;
     RecordedAction action;  // for Action
+
+    static Arrival of(Kind kind) {
+        Arrival arrival;
+        arrival.kind = kind;
+        return arrival;
+    }
     bool operator==(const Arrival&) const = default;
 };
 

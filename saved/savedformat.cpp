@@ -160,6 +160,42 @@ GameState parseState(std::string_view rest) {
     return state;
 }
 
+std::string arrivalText(const Arrival& arrival) {
+    if (arrival.kind == Arrival::Kind::Start) return "@deal ";
+    if (arrival.kind != Arrival::Kind::Action) return {};
+    std::string text = '@' + std::to_string(arrival.action.action.code);
+    for (const NestedAction& nested : arrival.action.nested)
+        text += '.' + std::to_string(nested.moment) + ':' + std::to_string(nested.action.code);
+    return text + ' ';
+}
+
+std::uint8_t actionByte(std::string_view text) {
+    const auto code = number<unsigned>(text, "action");
+    if (code >= PlayerAction::kCount) fail("action " + excerpt(text) + " is no action");
+    return static_cast<std::uint8_t>(code);
+}
+
+// Takes the word of HOW off `rest`, when there is one.
+Arrival parseArrival(std::string_view& rest) {
+    Arrival arrival;
+    if (!rest.starts_with('@')) return arrival;
+    std::string_view how = word(rest).substr(1);
+    if (how == "deal") return Arrival::of(Arrival::Kind::Start);
+    arrival.kind = Arrival::Kind::Action;
+    const std::size_t dot = std::min(how.find('.'), how.size());
+    arrival.action.action.code = actionByte(how.substr(0, dot));
+    for (how.remove_prefix(dot); !how.empty();) {
+        how.remove_prefix(1);
+        const std::size_t colon = std::min(how.find(':'), how.size());
+        const std::size_t end = std::min(how.find('.'), how.size());
+        if (colon >= end) fail("an action inside another lacks its moment");
+        arrival.action.nested.push_back({number<std::uint32_t>(how.substr(0, colon), "moment"),
+                                         {actionByte(how.substr(colon + 1, end - colon - 1))}});
+        how.remove_prefix(end);
+    }
+    return arrival;
+}
+
 // The position an undo or a redo went to must be where the history's own step leads.
 void step(SavedGame& game, bool undo, std::string_view rest) {
     const auto position = number<std::size_t>(rest, "position");
@@ -228,13 +264,21 @@ SavedGame readSnapshot(LineCursor& lines) {
     if (count > kMaxSavedStates)
         fail("its history of " + std::to_string(count) + " states is longer than " +
              std::to_string(kMaxSavedStates));
-    const GameState current = parseState(lines.snapshotLine("current"));
+    std::string_view currentLine = lines.snapshotLine("current");
+    const bool dealt = parseArrival(currentLine).kind == Arrival::Kind::Start;
+    const GameState current = parseState(currentLine);
     // Room for the states grows as their lines come: a count is only a claim.
     std::vector<GameState> states;
-    for (std::size_t i = 0; i < count; ++i)
-        states.push_back(parseState(lines.snapshotLine("state")));
+    std::vector<Arrival> arrivals;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::string_view line = lines.snapshotLine("state");
+        arrivals.push_back(parseArrival(line));
+        states.push_back(parseState(line));
+    }
     try {
-        return {current, History(states, position)};
+        SavedGame game{current, History(states, position, arrivals)};
+        if (dealt && count == 0) game.history.beginDeal(current);
+        return game;
     } catch (const std::logic_error& error) {
         fail(error.what());
     }
@@ -268,15 +312,16 @@ std::string formatSnapshot(const SavedGame& game) {
     const std::size_t count = std::min(states.size() - first, kMaxSavedStates);
     std::string text = closed(std::string(kHeader) + std::to_string(kSavedVersion));
     text += closed("history " + std::to_string(count) + ' ' + std::to_string(position - first));
-    text += closed("current " + stateText(game.current));
+    const bool dealt = states.empty() && game.history.pendingDeal() == game.current;
+    text += closed(std::string("current ") + (dealt ? "@deal " : "") + stateText(game.current));
     for (std::size_t i = first; i < first + count; ++i)
-        text += closed("state " + stateText(states[i]));
+        text += closed("state " + arrivalText(game.history.arrival(i)) + stateText(states[i]));
     return text;
 }
 
-std::string formatRecord(RecordKind kind, const GameState& state) {
+std::string formatRecord(RecordKind kind, const GameState& state, const Arrival& how) {
     const char* name = kind == RecordKind::Act ? "act " : kind == RecordKind::Lay ? "lay " : "new ";
-    return closed(name + stateText(state));
+    return closed(name + arrivalText(how) + stateText(state));
 }
 
 std::string formatRecord(RecordKind kind, std::size_t position) {
@@ -287,12 +332,20 @@ void applyRecord(SavedGame& game, std::string_view line) {
     std::string_view rest = checked(line);
     const std::string_view kind = word(rest);
     if (kind == "act") {
+        const Arrival how = parseArrival(rest);
         const GameState after = parseState(rest);
-        game.history.record(game.current, after);
+        game.history.record(game.current, after,
+                            how.kind == Arrival::Kind::Action
+                                ? std::optional<RecordedAction>(how.action)
+                                : std::nullopt);
         game.current = after;
-    } else if (kind == "lay" || kind == "new") {
+    } else if (kind == "lay") {
         game.current = parseState(rest);
-        if (kind == "new") game.history.clear();
+    } else if (kind == "new") {
+        const bool dealt = parseArrival(rest).kind == Arrival::Kind::Start;
+        game.current = parseState(rest);
+        game.history.clear();
+        if (dealt) game.history.beginDeal(game.current);
     } else if (kind == "undo" || kind == "redo") {
         step(game, kind == "undo", rest);
     } else {
