@@ -14,6 +14,8 @@ struct ScoreOffer {
     std::uint32_t game = 0;  // the game number, 1 to 4294967295
     std::int64_t score = 0;
     Seconds time{};
+    // How the score was made, as a watch replays it (formatReplay); empty when not known.
+    std::string actions;
 
     // Only a game that has scored offers anything: a press at 0 is no entry.
     bool counts() const { return score > 0 && game != 0; }

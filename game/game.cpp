@@ -121,6 +121,29 @@ std::optional<GameCode> Game::code() const {
     return GameCode{number(), std::move(*actions)};
 }
 
+std::optional<Replay> Game::lastActions(std::size_t most) const {
+    std::optional<GameCode> played = code();
+    if (!played) return std::nullopt;
+    Replay replay{std::move(*played), std::nullopt};
+    std::vector<RecordedAction>& actions = replay.code.actions;
+    if (actions.size() > most) {
+        const std::size_t first = actions.size() - most;
+        replay.start = m_history.at(first);
+        replay.start->label4 = std::to_string(replay.start->score);
+        actions.erase(actions.begin(), actions.begin() + std::ptrdiff_t(first));
+    }
+    return replay;
+}
+
+void Game::startReplay(const Replay& replay) {
+    if (replay.start) {
+        resume(*replay.start, History());
+        return;
+    }
+    m_random.chooseNextGame(replay.code.number);
+    ng_click();
+}
+
 void Game::perform(PlayerAction action) {
     switch (action.code) {
         case PlayerAction::kMirror:
@@ -155,7 +178,9 @@ void Game::Command1_Click() {
 void Game::offerToTable() {
     if (!m_table) return;
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    const ScoreOffer offer{number(), m_scores.Score(), now};
+    std::optional<Replay> played = lastActions(kTableActions);
+    const ScoreOffer offer{number(), m_scores.Score(), now,
+                           played ? formatReplay(*played) : std::string()};
     if (!offer.counts()) return;
     const int rank = m_table->rankFor(offer);
     const std::string name =

@@ -48,6 +48,8 @@ class Game {
     // "Enter score": the high score's rules, then the score is offered to the table of the best
     // games, under the game's number, which is the seed of its random numbers.
     void Command1_Click();
+    // Each row of the table of the best games keeps this many of its game's last actions.
+    static constexpr std::size_t kTableActions = 10'000;
     // The game's number; 0 for numbers that were given, which belong to no game.
     std::uint32_t number() const { return m_random.state().seed; }
     // "Undo" and "Redo": put back the state before the last action, or after the action undone
@@ -73,6 +75,11 @@ class Game {
     // for a game whose numbers were given, or that did not start at its deal (one begun inside
     // a move, or saved by a Varn that kept no actions), or whose board was laid out from outside.
     std::optional<GameCode> code() const;
+    // The code's last `most` actions at most, from the state before them when they are not all.
+    std::optional<Replay> lastActions(std::size_t most) const;
+    // The game a replay starts in: the deal of its number, or the state it gives, as a game
+    // continued at start-up is put back.
+    void startReplay(const Replay& replay);
 
   private:
     // Runs a handler as one action. Only a top-level action, begun while no other ran, adds

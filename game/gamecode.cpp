@@ -1,7 +1,10 @@
 // gamecode.cpp: writing and reading game codes.
 #include "gamecode.h"
 
+#include "scorekeeper.h"
+
 #include <array>
+#include <charconv>
 #include <optional>
 
 namespace varn {
@@ -195,6 +198,63 @@ GameCode parseGameCode(std::string_view text, CodeProblem& problem) {
     if (code.number == 0 || !ActionReader(*bytes, end).read(code.actions)) return {};
     problem = CodeProblem::None;
     return code;
+}
+
+}  // namespace varn
+
+namespace varn {
+
+namespace {
+
+constexpr std::string_view kFrom = " from ";
+constexpr std::string_view kHex = "0123456789abcdef";
+
+template <typename Number>
+bool readNumber(std::string_view& rest, Number& value) {
+    const std::size_t blank = std::min(rest.find(' '), rest.size());
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + blank, value);
+    if (blank == 0 || error != std::errc() || end != rest.data() + blank || blank == rest.size())
+        return false;
+    rest.remove_prefix(blank + 1);
+    return true;
+}
+
+std::optional<GameState> parseStart(std::string_view rest, std::uint32_t number) {
+    GameState start;
+    start.random.seed = number;
+    if (!readNumber(rest, start.score) || start.score < 0 || start.score > ScoreKeeper::kMaxScore ||
+        !readNumber(rest, start.random.drawn) || rest.size() != kCellCount)
+        return std::nullopt;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const std::size_t code = kHex.find(rest[cell]);
+        if (code == std::string_view::npos || !isBoardCode(int(code))) return std::nullopt;
+        start.board[cell] = static_cast<Code>(code);
+    }
+    start.label4 = std::to_string(start.score);
+    return start;
+}
+
+}  // namespace
+
+std::string formatReplay(const Replay& replay) {
+    std::string text = formatGameCode(replay.code);
+    if (!replay.start) return text;
+    text += std::string(kFrom) + std::to_string(replay.start->score) + ' ' +
+            std::to_string(replay.start->random.drawn) + ' ';
+    for (const Code code : replay.start->board)
+        text += kHex[code & 0xF];
+    return text;
+}
+
+std::optional<Replay> parseReplay(std::string_view text, CodeProblem& problem) {
+    const std::size_t from = text.find(kFrom);
+    Replay replay{parseGameCode(text.substr(0, from), problem), std::nullopt};
+    if (problem != CodeProblem::None) return std::nullopt;
+    if (from == std::string_view::npos) return replay;
+    replay.start = parseStart(text.substr(from + kFrom.size()), replay.code.number);
+    if (replay.start) return replay;
+    problem = CodeProblem::Damaged;
+    return std::nullopt;
 }
 
 }  // namespace varn

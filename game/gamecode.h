@@ -4,10 +4,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "history.h"
 #include "playeraction.h"
 
 namespace varn {
@@ -48,5 +50,18 @@ inline constexpr std::size_t kMaxCodeBytes = 4'000'000;
 std::string formatGameCode(const GameCode& code);
 // Reads a code; `problem` tells why `text` is none, and the code returned is then empty.
 GameCode parseGameCode(std::string_view text, CodeProblem& problem);
+
+// What a watch replays: a code's actions from the deal of its number, or, for the last actions
+// of a long game, from the state before them, whose label is its score's digits.
+struct Replay {
+    GameCode code;
+    std::optional<GameState> start;
+    bool operator==(const Replay&) const = default;
+};
+
+// "CODE", or "CODE from SCORE DRAWN BOARD" with the start's score, its random position and its
+// hundred piece codes in hexadecimal.
+std::string formatReplay(const Replay& replay);
+std::optional<Replay> parseReplay(std::string_view text, CodeProblem& problem);
 
 }  // namespace varn

@@ -53,6 +53,8 @@ class History {
 
     std::vector<GameState> states() const;
     std::size_t position() const { return m_position; }
+    // State `index`, which must be there.
+    GameState at(std::size_t index) const { return unpack(index); }
     // The state at the position; of an empty history, a state no game has.
     const GameState& current() const { return m_current; }
     bool empty() const { return m_count == 0; }

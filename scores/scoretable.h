@@ -16,6 +16,7 @@ struct BestGame {
     Seconds time{};  // when that score was entered
     std::uint32_t game = 0;
     std::string name;
+    std::string actions;  // how the score was made (ScoreOffer::actions), one line
     bool operator==(const BestGame&) const = default;
 };
 
@@ -51,6 +52,7 @@ struct ScoreStatistics {
 //   varn-scores 1                        what the file is, and the version of its format
 //   # The best games, best first: ...    comments for a person, always the same
 //   game 5120 2027-01-15T08:00:00Z 42 Ana Kovač    a row: score, time, game number, name
+//   actions varn1...                     how the row above made its score, when known
 //   played 12 / entered 5 / total 10240 / best 5120    the statistics, a line each
 //   recent 5120 2027-01-15T08:00:00Z     an entry, oldest first
 //   name Ana Kovač                       the name used last, when there is one
@@ -88,11 +90,14 @@ class ScoreTable {
 
   private:
     void readLine(std::string_view line);
+    void readActions(std::uint32_t game, std::string_view actions);
     void addRecent(const EnteredScore& entry);
 
     std::vector<BestGame> m_rows;
     ScoreStatistics m_statistics;
     std::string m_lastName;
+    // While a text is read: the game of the row read last, which an actions line belongs to.
+    std::uint32_t m_lastRead = 0;
 };
 
 }  // namespace varn
