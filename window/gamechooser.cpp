@@ -1,6 +1,9 @@
 // gamechooser.cpp: the game number, scores and name dialogs over the window.
 #include "gamechooser.h"
 
+#include <QInputDialog>
+#include <QMessageBox>
+
 #include "command.h"
 #include "gamenumberdialog.h"
 #include "gamesession.h"
@@ -16,7 +19,29 @@ void GameChooser::chooseNumber() {
 
 void GameChooser::showScores() {
     ScoresDialog dialog(ScoreTableFile().read(), &m_window);
-    if (dialog.exec() == QDialog::Accepted) playGame(dialog.chosenGame());
+    const int result = dialog.exec();
+    if (result == QDialog::Accepted) playGame(dialog.chosenGame());
+    if (result == ScoresDialog::kWatched) watchText(dialog.watchedActions());
+}
+
+void GameChooser::watchCode() {
+    bool given = false;
+    const QString text =
+        QInputDialog::getText(&m_window, tr("Watch a game code"), tr("&Game code:"),
+                              QLineEdit::Normal, QString(), &given);
+    if (given) watchText(text.toStdString());
+}
+
+void GameChooser::watchText(const std::string& text) {
+    CodeProblem problem = CodeProblem::None;
+    const std::optional<Replay> replay = parseReplay(text, problem);
+    if (replay) return m_watch(*replay);
+    const QString why = problem == CodeProblem::Foreign
+                            ? tr("This is no Varn game code. A game code starts with \"varn\".")
+                        : problem == CodeProblem::Newer
+                            ? tr("This game code comes from a newer version of Varn.")
+                            : tr("This game code is damaged: a character is missing or changed.");
+    QMessageBox::warning(&m_window, tr("Watch a game code"), why);
 }
 
 std::string GameChooser::askName(const std::string& proposed, int rank, std::int64_t score) {

@@ -43,11 +43,13 @@ ScoresDialog::ScoresDialog(const ScoreTable& table, QWidget* parent) : QDialog(p
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     m_play = buttons->addButton(tr("&Play this game"), QDialogButtonBox::AcceptRole);
+    m_watch = buttons->addButton(tr("&Watch"), QDialogButtonBox::ActionRole);
     m_play->setEnabled(false);
+    m_watch->setEnabled(false);
     connect(buttons, &QDialogButtonBox::accepted, this, &ScoresDialog::play);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_table, &QTableWidget::itemSelectionChanged, this,
-            [this] { m_play->setEnabled(!m_table->selectedItems().isEmpty()); });
+    connect(m_watch, &QPushButton::clicked, this, &ScoresDialog::watch);
+    connect(m_table, &QTableWidget::itemSelectionChanged, this, &ScoresDialog::offerRow);
     connect(m_table, &QTableWidget::itemDoubleClicked, this, &ScoresDialog::play);
     layout->addWidget(buttons);
     // Only a button inside its dialog can be its default.
@@ -76,6 +78,7 @@ QTableWidget* ScoresDialog::buildTable(const std::vector<BestGame>& rows) {
         // Plain digits, as the player writes the number back to play the game again.
         table->setItem(row, 4, cellItem(QString::number(best.game), right));
         m_games.push_back(best.game);
+        m_actions.push_back(best.actions);
     }
     table->resizeColumnsToContents();
     // The dialog opens wide enough for every column, and the table scrolls when it is made
@@ -104,6 +107,20 @@ QWidget* ScoresDialog::buildStatistics(const ScoreStatistics& statistics) {
     form->addRow(new QLabel(plot->accessibleName()));
     form->addRow(plot);
     return box;
+}
+
+void ScoresDialog::offerRow() {
+    const bool selected = !m_table->selectedItems().isEmpty();
+    const int row = m_table->currentRow();
+    m_play->setEnabled(selected);
+    m_watch->setEnabled(selected && row >= 0 && !m_actions[std::size_t(row)].empty());
+}
+
+void ScoresDialog::watch() {
+    const int row = m_table->currentRow();
+    if (row < 0 || m_table->selectedItems().isEmpty()) return;
+    m_watched = m_actions[std::size_t(row)];
+    done(kWatched);
 }
 
 void ScoresDialog::play() {
