@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include "designtable.h"
@@ -33,12 +34,14 @@ void WatchPlayer::buildBar() {
     addControl(tr("Step"), "S", &WatchPlayer::step);
     addControl(tr("Faster"), "F", &WatchPlayer::faster);
     addControl(tr("Stop watching"), "Esc", &WatchPlayer::stop);
-    m_progress = new QLabel;
-    m_progress->setObjectName("watchProgress");
-    m_progress->setContentsMargins(8, 0, 8, 0);
-    bar->addWidget(m_progress);
     bar->hide();
     m_form.addToolBar(Qt::BottomToolBarArea, bar);
+    // The progress goes on a line of its own, under the controls, which fill the design's width.
+    m_progress = new QLabel;
+    m_progress->setObjectName("watchProgress");
+    m_form.statusBar()->addWidget(m_progress, 1);
+    m_form.statusBar()->setSizeGripEnabled(false);
+    m_form.statusBar()->hide();
 }
 
 QAction* WatchPlayer::addControl(const QString& text, const QString& key,
@@ -64,6 +67,7 @@ bool WatchPlayer::watch(const Replay& replay) {
     m_stopAsked = false;
     m_pause->setText(tr("Pause"));
     m_bar->show();
+    m_form.statusBar()->show();
     m_game->startReplay(m_replay);
     showProgress();
     m_pace.start(kPace / m_speed);
@@ -127,6 +131,7 @@ void WatchPlayer::stop() {
     m_fall.stop();
     m_game.reset();
     m_bar->hide();
+    m_form.statusBar()->hide();
     m_pause->setEnabled(true);
     m_session.game().resume(m_keptState, m_keptHistory);
     m_form.focusBoard();
