@@ -5,6 +5,7 @@
 #include <charconv>
 #include <vector>
 
+#include "arrivaltext.h"
 #include "crc32.h"
 #include "excerpt.h"
 #include "scorekeeper.h"
@@ -158,42 +159,6 @@ GameState parseState(std::string_view rest) {
     expectWord(rest, "label");
     state.label4 = parseLabel(rest);
     return state;
-}
-
-std::string arrivalText(const Arrival& arrival) {
-    if (arrival.kind == Arrival::Kind::Start) return "@deal ";
-    if (arrival.kind != Arrival::Kind::Action) return {};
-    std::string text = '@' + std::to_string(arrival.action.action.code);
-    for (const NestedAction& nested : arrival.action.nested)
-        text += '.' + std::to_string(nested.moment) + ':' + std::to_string(nested.action.code);
-    return text + ' ';
-}
-
-std::uint8_t actionByte(std::string_view text) {
-    const auto code = number<unsigned>(text, "action");
-    if (code >= PlayerAction::kCount) fail("action " + excerpt(text) + " is no action");
-    return static_cast<std::uint8_t>(code);
-}
-
-// Takes the word of HOW off `rest`, when there is one.
-Arrival parseArrival(std::string_view& rest) {
-    Arrival arrival;
-    if (!rest.starts_with('@')) return arrival;
-    std::string_view how = word(rest).substr(1);
-    if (how == "deal") return Arrival::of(Arrival::Kind::Start);
-    arrival.kind = Arrival::Kind::Action;
-    const std::size_t dot = std::min(how.find('.'), how.size());
-    arrival.action.action.code = actionByte(how.substr(0, dot));
-    for (how.remove_prefix(dot); !how.empty();) {
-        how.remove_prefix(1);
-        const std::size_t colon = std::min(how.find(':'), how.size());
-        const std::size_t end = std::min(how.find('.'), how.size());
-        if (colon >= end) fail("an action inside another lacks its moment");
-        arrival.action.nested.push_back({number<std::uint32_t>(how.substr(0, colon), "moment"),
-                                         {actionByte(how.substr(colon + 1, end - colon - 1))}});
-        how.remove_prefix(end);
-    }
-    return arrival;
 }
 
 // The position an undo or a redo went to must be where the history's own step leads.
