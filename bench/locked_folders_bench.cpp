@@ -68,6 +68,7 @@ class TimedSaver : public ActionListener {
         m_saver.actionEnded(action, before, after);
         times.push_back(milliseconds(Clock::now() - start));
     }
+    void hintCounted(int hints) override { m_saver.hintCounted(hints); }
     std::vector<double> times;
 
   private:

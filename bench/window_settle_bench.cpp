@@ -5,19 +5,28 @@
 // The settle waits for each timer tick by blocking on the event queue, so it should cost next
 // to nothing however long the fall takes; what a tick costs the window's thread is its own
 // processor time, painting included, over the ten ticks of the fall.
+// Then the hint: what showing a group's outline, and taking it away with the next click, costs
+// the window's thread (the search runs on its own), and which widgets and pixels it repaints,
+// beside a repaint of the whole window.
 #include <sys/resource.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <functional>
+#include <vector>
 
 #include "boardpicture.h"
 #include "form1.h"
 #include "gamesession.h"
+#include "paintcounter.h"
+#include "picturebox.h"
 #include "pictureprovider.h"
 #include "recordingoutput.h"
 #include "splitmixsource.h"
@@ -77,6 +86,93 @@ void settle(varn::Form1& form) {
     }
 }
 
+// Runs events, blocking while none come, until `done` holds, then those already due, so that
+// the repaints are out.
+void runUntil(const std::function<bool()>& done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QCoreApplication::processEvents();
+}
+
+// The window's thread and the repaints from `act` until `done` holds, five times over, each
+// after `undo` has put the window back; the median time and the last run's repaints.
+void measure(const char* what, varn::Form1& form, const std::function<void()>& act,
+             const std::function<bool()>& done, const std::function<void()>& undo) {
+    std::vector<double> times;
+    int paints = 0;
+    qint64 pixels = 0;
+    for (int run = 0; run < 5; ++run) {
+        undo();
+        const varn::test::PaintCounter counter;
+        const double before = threadMilliseconds();
+        act();
+        runUntil(done);
+        times.push_back(threadMilliseconds() - before);
+        paints = counter.paints;
+        pixels = counter.pixels;
+    }
+    std::sort(times.begin(), times.end());
+    const double share = 100.0 * double(pixels) / (form.width() * form.height());
+    std::printf(
+        "%s: %d widgets and %lld pixels repainted (%.2f%% of the window), window's thread "
+        "%.2f ms\n",
+        what, paints, static_cast<long long>(pixels), share, times[2]);
+}
+
+void click(QWidget* widget) {
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(widget, &event);
+    }
+}
+
+void layGroupOfFive(varn::Form1& form) {
+    form.game().tables() = varn::test::boardFromPicture(
+        varn::test::checkerWith({{44, '0'}, {54, '0'}, {55, '0'}, {56, '0'}, {66, '0'}}));
+    for (int cell = 0; cell < varn::kCellCount; ++cell)
+        form.showPattern(cell, form.game().tables().Board[cell]);
+    form.focusBoard();
+}
+
+// A group of five on a board where no other group is: the hint outlines it, and asked again,
+// takes the outline away and shows it anew; beside it, the whole window repainted. A click on
+// a lone piece, which only beeps, takes the outline away between the runs.
+void hint(varn::Form1& form) {
+    layGroupOfFive(form);
+    const auto cells = form.findChildren<varn::PictureBox*>(QStringLiteral("Element"));
+    const std::function<bool()> outlined = [&] { return cells.at(44)->outline() != 0; };
+    const auto shown = [&] {
+        form.hint_Click();
+        runUntil(outlined);
+    };
+    const auto cleared = [&] {
+        click(cells.at(0));
+        runUntil([] { return true; });
+    };
+    std::printf("the hint of a group of five:\n");
+    measure(
+        "shown", form, [&] { form.hint_Click(); }, outlined, cleared);
+    int twice = 0;
+    measure(
+        "asked again, taken away and shown anew", form,
+        [&] {
+            twice = 0;
+            form.hint_Click();
+            twice += !outlined();
+        },
+        [&] { return twice && outlined(); }, shown);
+    measure(
+        "the whole window, for comparison", form,
+        [&] {
+            for (QWidget* widget : form.findChildren<QWidget*>())
+                widget->update();
+        },
+        [] { return true; }, [] {});
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -104,5 +200,6 @@ int main(int argc, char** argv) {
                 qPrintable(QGuiApplication::platformName()), form.width(), form.height(),
                 form.scale().factor());
     settle(form);
+    hint(form);
     return 0;
 }

@@ -31,6 +31,7 @@ enum class Command : unsigned char {
     redo_Click,
     continue_Click,
     sound_Click,
+    hint_Click,
     zoomIn_Click,
     zoomOut_Click,
     actualSize_Click,
@@ -80,8 +81,10 @@ struct CommandRow {
     Command id;
     bool rules = false;    // its handler is the rules' own, which perform() runs; else the window's
     bool setting = false;  // it changes a setting, which the window then writes at once
-    const char* replay = nullptr;  // the command of the replay driver that runs it, if any
-    MenuItem item = {};            // in the order of the rows within each menu
+    // The command of the replay driver that runs it, if any: the driver performs the rules'
+    // commands, and answers any other itself.
+    const char* replay = nullptr;
+    MenuItem item = {};  // in the order of the rows within each menu
 };
 
 inline constexpr CommandRow kCommands[] = {
@@ -123,6 +126,14 @@ inline constexpr CommandRow kCommands[] = {
               .name = "sound",
               .text = QT_TRANSLATE_NOOP("varn::Form1", "Sound"),
               .checkable = true}},
+    // The window shows the hint; the replay driver prints it.
+    {.id = Command::hint_Click,
+     .replay = "hint",
+     .item = {.menu = Menu::Game,
+              .name = "hint",
+              .text = QT_TRANSLATE_NOOP("varn::Form1", "Hint"),
+              .keys = "H",
+              .separated = true}},
     {.id = Command::zoomIn_Click,
      .setting = true,
      .item = {Menu::View, "zoomIn", QT_TRANSLATE_NOOP("varn::Form1", "Zoom in"), "Ctrl++; Ctrl+="}},
@@ -193,11 +204,10 @@ static_assert(
 static_assert(
     [] {
         for (const CommandRow& row : kCommands) {
-            if (row.replay && !row.rules) return false;
             if ((row.item.menu == Menu::None) != (!row.item.name || !row.item.text)) return false;
         }
         return true;
     }(),
-    "the replay driver runs the rules' commands only; an item has a menu, a name and a text");
+    "an item has a menu, a name and a text");
 
 }  // namespace varn

@@ -21,6 +21,8 @@ class ActionListener {
     // changed nothing (a beep, an entered score) is never told.
     virtual void actionEnded(GameAction action, const GameState& before,
                              const GameState& after) = 0;
+    // The game has now used `hints` hints; a hint changes no state, and an undo keeps the count.
+    virtual void hintCounted(int hints) = 0;
 };
 
 }  // namespace varn

@@ -9,11 +9,15 @@ namespace varn {
 
 using Seconds = std::chrono::sys_seconds;
 
+// A game's count of hints is held at this rather than growing past what the files allow.
+inline constexpr int kMaxHints = 999'999'999;
+
 // A score that "Enter score" offers: the running score of a game at the time of the press.
 struct ScoreOffer {
     std::uint32_t game = 0;  // the game number, 1 to 4294967295
     std::int64_t score = 0;
     Seconds time{};
+    int hints = 0;  // the hints the game had used by then
     // How the score was made, as a watch replays it (formatReplay); empty when not known.
     std::string actions;
 

@@ -1,6 +1,7 @@
 // game.cpp: new game, the three transform buttons, and the history of the actions.
 #include "game.h"
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
 
@@ -137,7 +138,7 @@ std::optional<Replay> Game::lastActions(std::size_t most) const {
 
 void Game::startReplay(const Replay& replay) {
     if (replay.start) {
-        resume(*replay.start, History());
+        resume(*replay.start, History(), 0);
         return;
     }
     m_random.chooseNextGame(replay.code.number);
@@ -179,7 +180,7 @@ void Game::offerToTable() {
     if (!m_table) return;
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
     std::optional<Replay> played = lastActions(kTableActions);
-    const ScoreOffer offer{number(), m_scores.Score(), now,
+    const ScoreOffer offer{number(), m_scores.Score(), now, m_hints,
                            played ? formatReplay(*played) : std::string()};
     if (!offer.counts()) return;
     const int rank = m_table->rankFor(offer);
@@ -194,6 +195,7 @@ void Game::ng_click() {
         if (m_table) m_table->gameEnded(m_scores.Score());
         m_random.newGame();
         m_history.clear();
+        m_hints = 0;
         offerHistoryCommands();
         m_scores.resetScore();
         m_scores.LoadHiScore();
@@ -244,9 +246,15 @@ void Game::redo_Click() {
     tell(GameAction::Redo, before);
 }
 
-void Game::resume(const GameState& state, History history) {
+void Game::countHint() {
+    m_hints = std::min(m_hints + 1, kMaxHints);
+    if (m_listener) m_listener->hintCounted(m_hints);
+}
+
+void Game::resume(const GameState& state, History history, int hints) {
     m_window.setBoardEnabled(false);
     m_history = std::move(history);
+    m_hints = std::clamp(hints, 0, kMaxHints);
     m_scores.LoadHiScore();
     m_tables.Board = state.board;
     m_tables.clearMarks();

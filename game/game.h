@@ -31,6 +31,8 @@ class Game {
     const BoardTables& tables() const { return m_tables; }
     const ScoreKeeper& scores() const { return m_scores; }
     const History& history() const { return m_history; }
+    // Where the deal's numbers stand: a hint plays the future on a copy of it.
+    const UniformSource& random() const { return m_random; }
     // What the history keeps: the board, the score and its label, the random position.
     GameState state() const;
 
@@ -57,12 +59,16 @@ class Game {
     // there is nothing to undo or to redo.
     void undo_Click();
     void redo_Click();
+    // The game has shown a hint. The count goes with the score to the table of the best games;
+    // only a new game starts it again at 0, an undo keeps it.
+    void countHint();
+    int hints() const { return m_hints; }
 
     // Puts a saved game back between actions, as a game start shows it: the high score read
     // from its file, every cell placed and shown with the piece of `state`, the score, its label
-    // and the random position of `state`, and `history` with undo and redo as they stood.
-    // Nothing is dealt and no clip plays.
-    void resume(const GameState& state, History history);
+    // and the random position of `state`, `history` with undo and redo as they stood, and the
+    // count of hints used. Nothing is dealt and no clip plays.
+    void resume(const GameState& state, History history, int hints);
     // Told after every top-level action that changed the state; null for none.
     void setActionListener(ActionListener* listener) { m_listener = listener; }
     // Whether an action runs: another can then only run inside it.
@@ -109,6 +115,7 @@ class Game {
     History m_history;
     ActionListener* m_listener = nullptr;
     BestGames* m_table;
+    int m_hints = 0;
     int m_running = 0;          // handlers of actions in progress, nested ones included
     bool m_newGameRan = false;  // inside the current top-level action
     // What the player did in the current top-level action, when it is one that a game keeps.

@@ -6,7 +6,9 @@
 namespace varn {
 
 GameSaver::GameSaver(Game& game, const std::string& path)
-    : m_game(game), m_last(game.state()), m_writer(path, SavedGame{m_last, game.history()}) {
+    : m_game(game),
+      m_last(game.state()),
+      m_writer(path, SavedGame{m_last, game.history(), game.hints()}) {
     m_game.setActionListener(this);
 }
 
@@ -36,6 +38,10 @@ void GameSaver::actionEnded(GameAction action, const GameState& before, const Ga
     }
     m_writer.append(records);
     m_last = after;
+}
+
+void GameSaver::hintCounted(int hints) {
+    m_writer.append(formatHints(hints));
 }
 
 }  // namespace varn

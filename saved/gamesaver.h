@@ -19,6 +19,7 @@ class GameSaver : public ActionListener {
     GameSaver& operator=(const GameSaver&) = delete;
 
     void actionEnded(GameAction action, const GameState& before, const GameState& after) override;
+    void hintCounted(int hints) override;
     // Waits until everything saved so far is on the disk.
     void flush() { m_writer.flush(); }
 

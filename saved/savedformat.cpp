@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "arrivaltext.h"
+#include "bestgames.h"
 #include "crc32.h"
 #include "excerpt.h"
 #include "scorekeeper.h"
@@ -281,6 +282,8 @@ std::string formatSnapshot(const SavedGame& game) {
     text += closed(std::string("current ") + (dealt ? "@deal " : "") + stateText(game.current));
     for (std::size_t i = first; i < first + count; ++i)
         text += closed("state " + arrivalText(game.history.arrival(i)) + stateText(states[i]));
+    // A game without hints is written as before they were counted.
+    if (game.hints > 0) text += formatHints(game.hints);
     return text;
 }
 
@@ -291,6 +294,10 @@ std::string formatRecord(RecordKind kind, const GameState& state, const Arrival&
 
 std::string formatRecord(RecordKind kind, std::size_t position) {
     return closed((kind == RecordKind::Undo ? "undo " : "redo ") + std::to_string(position));
+}
+
+std::string formatHints(int hints) {
+    return closed("hints " + std::to_string(hints));
 }
 
 void applyRecord(SavedGame& game, std::string_view line) {
@@ -310,7 +317,11 @@ void applyRecord(SavedGame& game, std::string_view line) {
         const bool dealt = parseArrival(rest).kind == Arrival::Kind::Start;
         game.current = parseState(rest);
         game.history.clear();
+        game.hints = 0;
         if (dealt) game.history.beginDeal(game.current);
+    } else if (kind == "hints") {
+        game.hints = number<int>(rest, "hints");
+        if (game.hints < 0 || game.hints > kMaxHints) fail("the count of hints is out of range");
     } else if (kind == "undo" || kind == "redo") {
         step(game, kind == "undo", rest);
     } else {

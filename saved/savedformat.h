@@ -22,6 +22,8 @@ namespace varn {
 //   new [@deal] STATE #...     a new game in STATE, with an empty history; @deal: its deal
 //   undo 1 #...                an undo or a redo to the position given
 //   redo 2 #...
+//   hints 2 #...               the game has used 2 hints (a new game starts again at 0); the
+//                              snapshot ends with this line when the game has used any
 //
 // HOW tells how the game came to the state, as a game code needs it: "@deal" for the deal of
 // the game, or '@' and the action's byte (gamecode.h) in decimal, followed by ".M:B" for each
@@ -48,6 +50,8 @@ std::string formatSnapshot(const SavedGame& game);
 // `how` tells how the game came to the state, for Act and NewGame.
 std::string formatRecord(RecordKind kind, const GameState& state, const Arrival& how = {});
 std::string formatRecord(RecordKind kind, std::size_t position);
+// The line of the count of hints, which changes no state.
+std::string formatHints(int hints);
 
 // Applies one record line, its newline left out. Throws SavedFormatError when the line is
 // damaged or does not fit the game.

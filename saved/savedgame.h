@@ -10,6 +10,7 @@ namespace varn {
 struct SavedGame {
     GameState current;
     History history;
+    int hints = 0;  // the hints the game has used, which no undo takes back
 };
 
 }  // namespace varn

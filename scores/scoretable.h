@@ -16,6 +16,7 @@ struct BestGame {
     Seconds time{};  // when that score was entered
     std::uint32_t game = 0;
     std::string name;
+    int hints = 0;        // the hints the game had used when that score was entered
     std::string actions;  // how the score was made (ScoreOffer::actions), one line
     bool operator==(const BestGame&) const = default;
 };
@@ -52,6 +53,8 @@ struct ScoreStatistics {
 //   varn-scores 1                        what the file is, and the version of its format
 //   # The best games, best first: ...    comments for a person, always the same
 //   game 5120 2027-01-15T08:00:00Z 42 Ana Kovač    a row: score, time, game number, name
+//   hinted 3 4800 2027-01-16T09:00:00Z 7 Ben       a row of a game that used 3 hints, then
+//                                        the same fields; a row without hints is a game line
 //   actions varn1...                     how the row above made its score, when known
 //   played 12 / entered 5 / total 10240 / best 5120    the statistics, a line each
 //   recent 5120 2027-01-15T08:00:00Z     an entry, oldest first

@@ -172,6 +172,10 @@
         <translation>Výsledky</translation>
     </message>
     <message>
+        <source>Hint</source>
+        <translation>Rada</translation>
+    </message>
+    <message>
         <source>Copy game code</source>
         <translation>Kopírovat kód hry</translation>
     </message>
@@ -252,6 +256,37 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::HintView</name>
+    <message>
+        <source>Hint: press this button</source>
+        <extracomment>What a screen reader reads of the picture button that the hint suggests.</extracomment>
+        <translation>Rada: stiskněte toto tlačítko</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hint: a group of %n pieces</source>
+        <extracomment>A group has two pieces or more; a bomb or a ladder counts the pieces it removes.</extracomment>
+        <translation>
+            <numerusform>Rada: skupina – %n dílek</numerusform>
+            <numerusform>Rada: skupina – %n dílky</numerusform>
+            <numerusform>Rada: skupina – %n dílků</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points now</source>
+        <extracomment>What the group scores now: 0 for a bomb or a ladder, else three or more.</extracomment>
+        <translation>
+            <numerusform>nyní %n bod</numerusform>
+            <numerusform>nyní %n body</numerusform>
+            <numerusform>nyní %n bodů</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The two parts of what a screen reader reads of the cell that the hint suggests, e.g. &quot;Hint: a group of 5 pieces, 50 points now&quot;.</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -341,6 +376,10 @@
     <message>
         <source>Average score</source>
         <translation>Průměrné skóre</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Rady</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

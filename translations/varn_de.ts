@@ -170,6 +170,10 @@
         <translation>Bestenliste</translation>
     </message>
     <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
         <source>Copy game code</source>
         <translation>Spielcode kopieren</translation>
     </message>
@@ -250,6 +254,35 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::HintView</name>
+    <message>
+        <source>Hint: press this button</source>
+        <extracomment>What a screen reader reads of the picture button that the hint suggests.</extracomment>
+        <translation>Tipp: diese Schaltfläche drücken</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hint: a group of %n pieces</source>
+        <extracomment>A group has two pieces or more; a bomb or a ladder counts the pieces it removes.</extracomment>
+        <translation>
+            <numerusform>Tipp: eine Gruppe aus %n Teil</numerusform>
+            <numerusform>Tipp: eine Gruppe aus %n Teilen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points now</source>
+        <extracomment>What the group scores now: 0 for a bomb or a ladder, else three or more.</extracomment>
+        <translation>
+            <numerusform>jetzt %n Punkt</numerusform>
+            <numerusform>jetzt %n Punkte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The two parts of what a screen reader reads of the cell that the hint suggests, e.g. &quot;Hint: a group of 5 pieces, 50 points now&quot;.</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -339,6 +372,10 @@
     <message>
         <source>Average score</source>
         <translation>Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Tipps</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

@@ -170,6 +170,10 @@
         <translation>Puntuaciones</translation>
     </message>
     <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
         <source>Copy game code</source>
         <translation>Copiar código de la partida</translation>
     </message>
@@ -250,6 +254,35 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::HintView</name>
+    <message>
+        <source>Hint: press this button</source>
+        <extracomment>What a screen reader reads of the picture button that the hint suggests.</extracomment>
+        <translation>Pista: pulsa este botón</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hint: a group of %n pieces</source>
+        <extracomment>A group has two pieces or more; a bomb or a ladder counts the pieces it removes.</extracomment>
+        <translation>
+            <numerusform>Pista: un grupo de %n pieza</numerusform>
+            <numerusform>Pista: un grupo de %n piezas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points now</source>
+        <extracomment>What the group scores now: 0 for a bomb or a ladder, else three or more.</extracomment>
+        <translation>
+            <numerusform>%n punto ahora</numerusform>
+            <numerusform>%n puntos ahora</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The two parts of what a screen reader reads of the cell that the hint suggests, e.g. &quot;Hint: a group of 5 pieces, 50 points now&quot;.</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -339,6 +372,10 @@
     <message>
         <source>Average score</source>
         <translation>Puntuación media</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Pistas</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

@@ -172,6 +172,10 @@
         <translation>Wyniki</translation>
     </message>
     <message>
+        <source>Hint</source>
+        <translation>Podpowiedź</translation>
+    </message>
+    <message>
         <source>Copy game code</source>
         <translation>Kopiuj kod gry</translation>
     </message>
@@ -252,6 +256,37 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::HintView</name>
+    <message>
+        <source>Hint: press this button</source>
+        <extracomment>What a screen reader reads of the picture button that the hint suggests.</extracomment>
+        <translation>Podpowiedź: naciśnij ten przycisk</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hint: a group of %n pieces</source>
+        <extracomment>A group has two pieces or more; a bomb or a ladder counts the pieces it removes.</extracomment>
+        <translation>
+            <numerusform>Podpowiedź: grupa – %n element</numerusform>
+            <numerusform>Podpowiedź: grupa – %n elementy</numerusform>
+            <numerusform>Podpowiedź: grupa – %n elementów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points now</source>
+        <extracomment>What the group scores now: 0 for a bomb or a ladder, else three or more.</extracomment>
+        <translation>
+            <numerusform>teraz %n punkt</numerusform>
+            <numerusform>teraz %n punkty</numerusform>
+            <numerusform>teraz %n punktów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The two parts of what a screen reader reads of the cell that the hint suggests, e.g. &quot;Hint: a group of 5 pieces, 50 points now&quot;.</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -341,6 +376,10 @@
     <message>
         <source>Average score</source>
         <translation>Średni wynik</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Podpowiedzi</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

@@ -172,6 +172,10 @@
         <translation>Результаты</translation>
     </message>
     <message>
+        <source>Hint</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
         <source>Copy game code</source>
         <translation>Копировать код игры</translation>
     </message>
@@ -252,6 +256,37 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::HintView</name>
+    <message>
+        <source>Hint: press this button</source>
+        <extracomment>What a screen reader reads of the picture button that the hint suggests.</extracomment>
+        <translation>Подсказка: нажмите эту кнопку</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hint: a group of %n pieces</source>
+        <extracomment>A group has two pieces or more; a bomb or a ladder counts the pieces it removes.</extracomment>
+        <translation>
+            <numerusform>Подсказка: группа из %n фишки</numerusform>
+            <numerusform>Подсказка: группа из %n фишек</numerusform>
+            <numerusform>Подсказка: группа из %n фишек</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points now</source>
+        <extracomment>What the group scores now: 0 for a bomb or a ladder, else three or more.</extracomment>
+        <translation>
+            <numerusform>сейчас %n очко</numerusform>
+            <numerusform>сейчас %n очка</numerusform>
+            <numerusform>сейчас %n очков</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The two parts of what a screen reader reads of the cell that the hint suggests, e.g. &quot;Hint: a group of 5 pieces, 50 points now&quot;.</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -341,6 +376,10 @@
     <message>
         <source>Average score</source>
         <translation>Средний результат</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Подсказки</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

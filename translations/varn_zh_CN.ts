@@ -168,6 +168,10 @@
         <translation>得分榜</translation>
     </message>
     <message>
+        <source>Hint</source>
+        <translation>提示</translation>
+    </message>
+    <message>
         <source>Copy game code</source>
         <translation>复制游戏代码</translation>
     </message>
@@ -248,6 +252,33 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1%2</translation>
+    </message>
+</context>
+<context>
+    <name>varn::HintView</name>
+    <message>
+        <source>Hint: press this button</source>
+        <extracomment>What a screen reader reads of the picture button that the hint suggests.</extracomment>
+        <translation>提示：按下此按钮</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hint: a group of %n pieces</source>
+        <extracomment>A group has two pieces or more; a bomb or a ladder counts the pieces it removes.</extracomment>
+        <translation>
+            <numerusform>提示：一组 %n 块</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points now</source>
+        <extracomment>What the group scores now: 0 for a bomb or a ladder, else three or more.</extracomment>
+        <translation>
+            <numerusform>现在 %n 分</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The two parts of what a screen reader reads of the cell that the hint suggests, e.g. &quot;Hint: a group of 5 pieces, 50 points now&quot;.</extracomment>
+        <translation>%1，%2</translation>
     </message>
 </context>
 <context>
@@ -337,6 +368,10 @@
     <message>
         <source>Average score</source>
         <translation>平均得分</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>提示</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

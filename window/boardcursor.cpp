@@ -69,6 +69,13 @@ bool BoardCursor::keyPressed(const QKeyEvent& event) {
     return true;
 }
 
+void BoardCursor::moveTo(int cell) {
+    const bool there = cell == m_shownAt;
+    m_cell = cell;
+    m_keysUsed = true;
+    there ? announce() : refresh();
+}
+
 void BoardCursor::refresh() {
     const int shownAt = m_keysUsed && m_board->hasFocus() ? m_cell : -1;
     if (shownAt == m_shownAt) return;
@@ -76,8 +83,12 @@ void BoardCursor::refresh() {
     m_shownAt = shownAt;
     if (shownAt < 0) return;
     m_cells[shownAt]->setCursorShown(true);
-    // A screen reader reads the cell the cursor has come to.
-    QAccessibleEvent focus(m_cells[shownAt], QAccessible::Focus);
+    announce();
+}
+
+// A screen reader reads the cell the cursor has come to.
+void BoardCursor::announce() {
+    QAccessibleEvent focus(m_cells[m_shownAt], QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
 }
 

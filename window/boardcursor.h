@@ -22,6 +22,9 @@ class BoardCursor : public QObject {
     BoardCursor(QWidget* board, const std::array<PictureBox*, kCellCount>& cells);
 
     int cell() const { return m_cell; }
+    // Brings the cursor to `cell`, as the keys would, and has a screen reader read it there
+    // even when it stood there already; it shows once the board holds the keyboard.
+    void moveTo(int cell);
 
   signals:
     void play(int cell);
@@ -32,6 +35,7 @@ class BoardCursor : public QObject {
   private:
     bool keyPressed(const QKeyEvent& event);
     void refresh();
+    void announce();
 
     QWidget* m_board;
     const std::array<PictureBox*, kCellCount>& m_cells;

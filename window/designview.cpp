@@ -141,7 +141,8 @@ void DesignView::buildCells() {
         connect(m_cells[cell], &PictureBox::clicked, this,
                 [this, cell, command = grid.command] { emit handlerCalled(command, cell); });
     }
-    connect(new BoardCursor(m_boardFrame, m_cells), &BoardCursor::play, this,
+    m_cursor = new BoardCursor(m_boardFrame, m_cells);
+    connect(m_cursor, &BoardCursor::play, this,
             [this, command = grid.command](int cell) { emit handlerCalled(command, cell); });
 }
 
@@ -221,6 +222,13 @@ void DesignView::bringUpToDate(Placed& placed) {
         fitText(*placed.widget, scaledFont(placed.design->font, m_scale), m_scale.factor());
         placed.fitDue = false;
     }
+}
+
+QWidget* DesignView::controlOf(Command command) const {
+    for (const Placed& placed : m_controls) {
+        if (placed.design->command == command) return placed.widget;
+    }
+    return nullptr;
 }
 
 void DesignView::showPattern(int cell, int pattern) {

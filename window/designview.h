@@ -19,6 +19,7 @@ class QMainWindow;
 namespace varn {
 
 struct Control;
+class BoardCursor;
 class DesignPictures;
 class PictureProvider;
 
@@ -45,6 +46,9 @@ class DesignView : public QObject {
     }
     PictureBox* boardFrame() const { return m_boardFrame; }
     PictureBox* cell(int index) const { return m_cells[index]; }
+    BoardCursor* cursor() const { return m_cursor; }
+    // The control that gives `command`, if any.
+    QWidget* controlOf(Command command) const;
     // `pattern` in `cell`, kept over every change of scale.
     void showPattern(int cell, int pattern);
     void placeCell(int cell, const QRect& twips);
@@ -85,8 +89,9 @@ class DesignView : public QObject {
     PictureBox* m_boardFrame = nullptr;  // holds the cells and the keyboard
     QWidget* m_cellArea = nullptr;       // the frame's inside, where the cells lie
     std::array<PictureBox*, kCellCount> m_cells{};  // Element
-    std::array<QRect, kCellCount> m_cellPlaces{};   // in twips, as the rules placed them
-    std::array<int, kCellCount> m_cellPatterns{};   // -1 before a picture is shown
+    BoardCursor* m_cursor = nullptr;
+    std::array<QRect, kCellCount> m_cellPlaces{};  // in twips, as the rules placed them
+    std::array<int, kCellCount> m_cellPatterns{};  // -1 before a picture is shown
     QCursor m_ownPointer;
     Pointer m_pointer = Pointer::Custom;
 };

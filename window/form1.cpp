@@ -14,6 +14,7 @@
 #include "designtable.h"
 #include "gamechooser.h"
 #include "helptext.h"
+#include "hintview.h"
 #include "picturebox.h"
 #include "watchplayer.h"
 #include "windowsettings.h"
@@ -39,9 +40,11 @@ Form1::Form1(GameSession& session, PictureProvider& pictures) : m_session(sessio
     m_board = m_view->boardFrame()->parentWidget();
     m_scores = std::make_unique<ScorePanel>(m_view->control<QLabel>("Label4"),
                                             m_view->control<QLabel>("Label8"));
-    m_chooser = std::make_unique<GameChooser>(*this, session,
-                                              [this](const Replay& replay) { watch(replay); });
+    m_chooser = std::make_unique<GameChooser>(
+        *this, session, [this](Command c) { run(c, 0); },
+        [this](const Replay& replay) { watch(replay); });
     m_watch = std::make_unique<WatchPlayer>(*this, session);
+    m_hint = std::make_unique<HintView>(*m_view);
     m_helpPanel = m_view->control("Picture12");
     m_helpText = m_view->control<QLabel>("Label3");
     m_helpOk = m_view->control("Command5");
@@ -55,6 +58,7 @@ Form1::Form1(GameSession& session, PictureProvider& pictures) : m_session(sessio
 }
 
 Form1::~Form1() {
+    m_session.cancelHint();
     m_session.detach();
 }
 
@@ -71,6 +75,7 @@ void Form1::run(Command command, int cell, bool checked) {
         {Command::scores_Click, [](Form1& form, int, bool) { form.scores_Click(); }},
         {Command::copyCode_Click, [](Form1& form, int, bool) { form.copyCode_Click(); }},
         {Command::watchCode_Click, [](Form1& form, int, bool) { form.watchCode_Click(); }},
+        {Command::hint_Click, [](Form1& form, int, bool) { form.hint_Click(); }},
         {Command::sound_Click, [](Form1& form, int, bool on) { form.m_session.sound().setOn(on); }},
         {Command::zoomIn_Click, [](Form1& form, int, bool) { form.m_zoom->zoomIn(); }},
         {Command::zoomOut_Click, [](Form1& form, int, bool) { form.m_zoom->zoomOut(); }},
@@ -82,6 +87,8 @@ void Form1::run(Command command, int cell, bool checked) {
     });
     static_assert(handlesEvery(own, false), "a command of the window's has no handler");
     if (refusedWhileWatching(command)) return;
+    // Whatever the rules do, the game the hint was for is gone.
+    if (commandRow(command).rules) clearHint();
     if (const Handler handler = own[indexOf(command)]) {
         handler(*this, cell, checked);
     } else {
@@ -111,6 +118,8 @@ void Form1::copyCode_Click() {
 }
 
 void Form1::watch(const Replay& replay) {
+    // The hint was for the game in progress, which waits aside.
+    clearHint();
     if (!m_watch->watch(replay)) beep();
 }
 
@@ -202,6 +211,36 @@ void Form1::playCell(int cell) {
     } else {
         form_click();
     }
+}
+
+void Form1::hint_Click() {
+    clearHint();
+    if (!boardEnabled()) {
+        beep();
+        return;
+    }
+    m_session.askHint([this](const Hint& hint) { showHint(hint); });
+}
+
+// The keys go where the hint is, so that Space or Return follows it, and a screen reader reads
+// what it suggests; the help panel keeps them while it is shown.
+void Form1::showHint(const Hint& hint) {
+    if (hint.action == HintAction::None) {
+        beep();
+        return;
+    }
+    game().countHint();
+    QWidget* button = m_hint->show(hint);
+    if (button && m_helpPanel->isHidden()) {
+        button->setFocus();
+    } else {
+        focusBoard();
+    }
+}
+
+void Form1::clearHint() {
+    m_session.cancelHint();
+    m_hint->clear();
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {

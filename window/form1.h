@@ -21,6 +21,7 @@ class QLabel;
 namespace varn {
 
 class DesignMenuBar;
+class HintView;
 class PictureProvider;
 class WindowSettings;
 class WindowZoom;
@@ -50,6 +51,9 @@ class Form1 : public QMainWindow, public GameWindow {
     void PlayClip(int clip) { m_session.sound().play(clip); }
     void gameNumber_Click() { m_chooser->chooseNumber(); }
     void scores_Click() { m_chooser->showScores(); }
+    // "Hint": the game's next action, searched on a thread of its own and shown when found;
+    // a beep while pieces fall, or when nothing can be removed.
+    void hint_Click();
     // Puts the code of the game in progress on the clipboard.
     void copyCode_Click();
     void watchCode_Click() { m_chooser->watchCode(); }
@@ -100,6 +104,8 @@ class Form1 : public QMainWindow, public GameWindow {
     void run(Command command, int cell, bool checked = false);
     // A click, a key or an assistive tool's press on a cell: a move, or a beep while busy.
     void playCell(int cell);
+    void showHint(const Hint& hint);
+    void clearHint();
 
     GameSession& m_session;
     DesignView* m_view = nullptr;
@@ -112,6 +118,7 @@ class Form1 : public QMainWindow, public GameWindow {
     QWidget* m_helpOk = nullptr;     // Command5
     std::unique_ptr<ScorePanel> m_scores;
     std::unique_ptr<GameChooser> m_chooser;
+    std::unique_ptr<HintView> m_hint;
     std::unique_ptr<WatchPlayer> m_watch;
     int m_beeps = 0;
     QPointer<QWidget> m_focusBeforeHelp;

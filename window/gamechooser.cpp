@@ -52,7 +52,7 @@ std::string GameChooser::askName(const std::string& proposed, int rank, std::int
 
 void GameChooser::playGame(std::uint32_t number) {
     m_session.chooseNextGame(number);
-    perform(m_session.game(), Command::ng_click);
+    m_run(Command::ng_click);
 }
 
 }  // namespace varn

@@ -5,6 +5,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+
+#include "command.h"
 
 #include "gamecode.h"
 
@@ -22,9 +25,11 @@ class GameChooser {
     Q_DECLARE_TR_FUNCTIONS(varn::GameChooser)
 
   public:
+    // The game chosen starts through `run`, which runs a command as the window runs it;
     // `watch` replays what the player chose to watch.
-    GameChooser(QWidget& window, GameSession& session, std::function<void(const Replay&)> watch)
-        : m_window(window), m_session(session), m_watch(std::move(watch)) {}
+    GameChooser(QWidget& window, GameSession& session, std::function<void(Command)> run,
+                std::function<void(const Replay&)> watch)
+        : m_window(window), m_session(session), m_run(std::move(run)), m_watch(std::move(watch)) {}
 
     void chooseNumber();
     // Asks a game code and watches it; a code that cannot be watched is shown to be so.
@@ -41,6 +46,7 @@ class GameChooser {
 
     QWidget& m_window;
     GameSession& m_session;
+    std::function<void(Command)> m_run;
     std::function<void(const Replay&)> m_watch;
 };
 

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <iostream>
+#include <utility>
 
 #include "designtable.h"
 #include "gamesaver.h"
@@ -16,7 +17,14 @@ GameSession::GameSession(SoundOutput& output, UniformSource* random)
       m_table(ScoreTableFile::defaultPath(), windowPost()),
       m_game(m_window, random ? *random : m_ownRandom, &m_highScore, &m_table),
       m_sound(std::make_unique<SoundPlayers>(
-          output, [this] { m_window.doEvents(); }, nullptr)) {
+          output, [this] { m_window.doEvents(); }, nullptr)),
+      m_hints([this, post = windowPost()](std::uint64_t ticket, const Hint& hint) {
+          post([this, ticket, hint] {
+              if (ticket != m_hintTicket) return;
+              m_hintTicket = 0;
+              std::exchange(m_hintAnswer, nullptr)(hint);
+          });
+      }) {
     m_fallTimer.setInterval(designTable().fallMilliseconds);
     m_fallTimer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_fallTimer, &QTimer::timeout, [this] { m_game.Timer1_Timer(); });
@@ -42,7 +50,7 @@ void GameSession::beginGame(bool continueLast) {
     if (continueLast && !m_numberChosen && !m_savedGamePath.empty())
         saved = loadSavedGame(m_savedGamePath, std::cerr);
     if (saved) {
-        m_game.resume(saved->current, std::move(saved->history));
+        m_game.resume(saved->current, std::move(saved->history), saved->hints);
     } else {
         m_game.ng_click();
     }
@@ -53,6 +61,17 @@ void GameSession::settleFiles() {
     m_highScore.flush();
     m_table.flush();
     QCoreApplication::sendPostedEvents(&m_mailbox, QEvent::MetaCall);
+}
+
+void GameSession::askHint(std::function<void(const Hint&)> answer) {
+    m_hintAnswer = std::move(answer);
+    m_hintTicket = m_hints.start(positionOf(m_game.state()), m_game.random(), m_hintSettings);
+}
+
+void GameSession::cancelHint() {
+    m_hints.cancel();
+    m_hintTicket = 0;
+    m_hintAnswer = nullptr;
 }
 
 }  // namespace varn

@@ -4,11 +4,14 @@
 
 #include <QObject>
 #include <QTimer>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "game.h"
 #include "highscoreworker.h"
+#include "hintworker.h"
 #include "scoretablekeeper.h"
 #include "splitmixsource.h"
 #include "windowrelay.h"
@@ -50,6 +53,14 @@ class GameSession {
     // reached the game, as a test wants before it looks.
     void settleFiles();
 
+    // Searches a hint for the game as it stands, on a thread of the hint's own; `answer` runs on
+    // the window's thread, unless another hint or cancelHint() came first. Any action cancels
+    // the hint, as the game it was asked for is gone.
+    void askHint(std::function<void(const Hint&)> answer);
+    void cancelHint();
+    // Tests ask for a search that gives the same answer on every machine.
+    void setHintSettings(const HintSettings& settings) { m_hintSettings = settings; }
+
     Game& game() { return m_game; }
     SoundPlayers& sound() { return *m_sound; }
     QTimer& fallTimer() { return m_fallTimer; }  // Timer1
@@ -68,6 +79,10 @@ class GameSession {
     std::unique_ptr<GameSaver> m_saver;     // after the game, which it listens to
     std::unique_ptr<SoundPlayers> m_sound;  // EmbedSound1
     QTimer m_fallTimer;
+    HintSettings m_hintSettings;
+    std::uint64_t m_hintTicket = 0;  // the hint waited for; 0 for none
+    std::function<void(const Hint&)> m_hintAnswer;
+    HintWorker m_hints;  // after the mailbox that its answers go through: it ends first
 };
 
 }  // namespace varn

@@ -32,8 +32,24 @@ class PictureBox : public QWidget {
     // The board's keyboard cursor, drawn over the picture.
     void setCursorShown(bool shown);
     bool cursorShown() const { return m_cursorShown; }
-    // The width of each of the cursor's two rings, which grows with the window's scale.
+    // The width of each of the cursor's two rings, which grows with the window's scale; the
+    // hint's outline is as wide as both.
     void setRingWidth(qreal width);
+    // The hint's outline, drawn along the sides given and in the corners given (Outline bits),
+    // so that the cells of a group draw one outline round it together.
+    enum Outline : unsigned {
+        Top = 1,
+        Right = 2,
+        Bottom = 4,
+        Left = 8,
+        TopLeft = 16,
+        TopRight = 32,
+        BottomRight = 64,
+        BottomLeft = 128,
+        Round = Top | Right | Bottom | Left,
+    };
+    void setOutline(unsigned outline);
+    unsigned outline() const { return m_outline; }
     void click() { emit clicked(); }
 
     // Space, Return and Enter press whatever holds the keyboard.
@@ -47,9 +63,12 @@ class PictureBox : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void drawRings(QPainter& painter) const;
+    void drawOutline(QPainter& painter) const;
 
     QPixmap m_picture;
     Fill m_fill = Fill::TopLeft;
@@ -58,6 +77,7 @@ class PictureBox : public QWidget {
     bool m_button = false;
     bool m_cursorShown = false;
     qreal m_ringWidth = 2;
+    unsigned m_outline = 0;
 };
 
 }  // namespace varn

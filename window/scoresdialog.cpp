@@ -59,7 +59,8 @@ ScoresDialog::ScoresDialog(const ScoreTable& table, QWidget* parent) : QDialog(p
 }
 
 QTableWidget* ScoresDialog::buildTable(const std::vector<BestGame>& rows) {
-    const QStringList titles = {tr("Rank"), tr("Name"), tr("Score"), tr("Date"), tr("Game")};
+    const QStringList titles = {tr("Rank"), tr("Name"), tr("Score"),
+                                tr("Date"), tr("Game"), tr("Hints")};
     auto* table = new QTableWidget(int(rows.size()), int(titles.size()));
     table->setHorizontalHeaderLabels(titles);
     table->setAccessibleName(tr("Best games"));
@@ -75,8 +76,10 @@ QTableWidget* ScoresDialog::buildTable(const std::vector<BestGame>& rows) {
         table->setItem(row, 1, cellItem(QString::fromStdString(best.name)));
         table->setItem(row, 2, cellItem(locale.toString(qlonglong(best.score)), right));
         table->setItem(row, 3, cellItem(localDateTime(best.time)));
-        // Plain digits, as the player writes the number back to play the game again.
+        // Plain digits, as the player writes the number back to play the game again; a score
+        // made with hints is another feat than one made without.
         table->setItem(row, 4, cellItem(QString::number(best.game), right));
+        table->setItem(row, 5, cellItem(locale.toString(best.hints), right));
         m_games.push_back(best.game);
         m_actions.push_back(best.actions);
     }

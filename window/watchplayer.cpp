@@ -59,6 +59,7 @@ bool WatchPlayer::watch(const Replay& replay) {
     if (!m_game) {
         m_keptState = kept.state();
         m_keptHistory = kept.history();
+        m_keptHints = kept.hints();
     }
     m_game = std::make_unique<Game>(*this, m_random, this);
     m_replay = replay;
@@ -133,7 +134,7 @@ void WatchPlayer::stop() {
     m_bar->hide();
     m_form.statusBar()->hide();
     m_pause->setEnabled(true);
-    m_session.game().resume(m_keptState, m_keptHistory);
+    m_session.game().resume(m_keptState, m_keptHistory, m_keptHints);
     m_form.focusBoard();
 }
 

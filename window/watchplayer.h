@@ -89,6 +89,7 @@ class WatchPlayer : public QObject, public GameWindow, public HighScoreStore {
     // The game in progress, as it was when the watch began.
     GameState m_keptState;
     History m_keptHistory;
+    int m_keptHints = 0;
     QTimer m_pace;
     QTimer m_fall;
     int m_speed = 1;

@@ -39,7 +39,7 @@ std::string closedLines(std::string_view text) {
 
 bool same(const varn::SavedGame& a, const varn::SavedGame& b) {
     return a.current == b.current && a.history.states() == b.history.states() &&
-           a.history.position() == b.history.position();
+           a.history.position() == b.history.position() && a.hints == b.hints;
 }
 
 // The game put back as a start puts it, then a few moves, an undo and a redo: whatever the
@@ -49,7 +49,7 @@ void play(const varn::SavedGame& saved) {
     varn::SplitMixSource random(1);
     varn::Game game(window, random);
     window.setTickHandler([&] { game.Timer1_Timer(); });
-    game.resume(saved.current, saved.history);
+    game.resume(saved.current, saved.history, saved.hints);
     for (int cell = 0, moves = 0; cell < varn::kCellCount && moves < 3; ++cell) {
         const varn::GameState before = game.state();
         game.Element_Click(cell);

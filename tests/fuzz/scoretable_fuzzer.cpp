@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const varn::ScoreStatistics before = table.statistics();
     const varn::ScoreOffer offer{4294967295u, varn::ScoreKeeper::kMaxScore, varn::Seconds{},
-                                 std::string(text.substr(0, 64))};
+                                 varn::kMaxHints, std::string(text.substr(0, 64))};
     const int rank = table.rankFor(offer);
     if (table.enter(offer, std::string(text.substr(0, 64))) != rank) std::abort();
     table.gameEnded(varn::ScoreKeeper::kMaxScore);

@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
         const varn::ScoreOffer offer{std::uint32_t(std::stoul(argv[2])),
                                      std::stoll(argv[3]),
                                      varn::Seconds(std::chrono::seconds(std::stoll(argv[4]))),
+                                     0,
                                      {}};
         const int foreseen = file.rankFor(offer);
         const varn::ScoreTableFile::Entry entry = file.enter(offer, argv[5]);

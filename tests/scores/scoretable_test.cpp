@@ -58,7 +58,7 @@ void play(const ScoreTableFile& file, const Step& step) {
         EXPECT_TRUE(file.gameEnded(step.score));
         return;
     }
-    const ScoreOffer offer{step.game, step.score, at(step.time), {}};
+    const ScoreOffer offer{step.game, step.score, at(step.time), 0, {}};
     EXPECT_EQ(file.rankFor(offer), step.rank);
     EXPECT_EQ(file.enter(offer, step.name).rank, step.rank);
 }
@@ -98,9 +98,9 @@ TEST(ScoreTableFile, RanksOneRowPerGameAndReadsBackWhatItWrote) {
 // Fills `file` as a real game does: a name with a letter beyond ASCII, an entry under the name
 // used last, a game played.
 void fillExample(const ScoreTableFile& file) {
-    file.enter({42, 5120, at(0), "varn1Xy from 5 2 0123"}, "Ana Kovač");
+    file.enter({42, 5120, at(0), 0, "varn1Xy from 5 2 0123"}, "Ana Kovač");
     file.gameEnded(5120);
-    file.enter({7, 80, at(70), {}}, "");
+    file.enter({7, 80, at(70), 0, {}}, "");
 }
 
 TEST(ScoreTableFile, IsTextAPersonCanRead) {
@@ -209,7 +209,7 @@ void prepare(const DamageCase& c, const std::string& path) {
     const bool written = c.setup == Setup::Plain || c.setup == Setup::Huge || !c.contents.empty();
     if (written) test::writeWhole(path, c.contents);
     if (!written && c.setup != Setup::Directory)
-        ScoreTableFile(path).enter({3, 300, at(0), {}}, "Ann");
+        ScoreTableFile(path).enter({3, 300, at(0), 0, {}}, "Ann");
     if (c.setup == Setup::Huge) fs::resize_file(path, std::uintmax_t(8) << 30);  // sparse
     if (c.setup == Setup::Unreadable) ::chmod(path.c_str(), 0);
     if (c.setup == Setup::ReadOnlyFolder) ::chmod(folder.c_str(), 0555);
@@ -228,7 +228,7 @@ std::string enterAndRead(const DamageCase& c, const fs::path& tree, const std::s
     }
     testing::internal::CaptureStderr();
     const ScoreTableFile file(path);
-    EXPECT_EQ(file.enter({99, 5, at(9), {}}, "Zed").saved, c.saved);
+    EXPECT_EQ(file.enter({99, 5, at(9), 0, {}}, "Zed").saved, c.saved);
     EXPECT_EQ(file.read().rows().size(), c.rows);
     if (root) ::setfsuid(0);
     return testing::internal::GetCapturedStderr();

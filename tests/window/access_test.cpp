@@ -1,7 +1,9 @@
 // access_test.cpp: the window played with keys alone and read through Qt's accessibility.
 #include <QPainter>
+#include <map>
 
 #include "form1fixture.h"
+#include "paintcounter.h"
 
 namespace varn::test {
 namespace {
@@ -61,17 +63,18 @@ TEST_F(Form1Test, WhileTheBoardIsBusyAPlayOnlyBeepsAndCloseIsRefusedButStopsTheC
         type(Qt::Key_Left);  // moves nothing, plays nothing, says nothing
         QTest::mouseClick(cell(33), Qt::LeftButton);
         press(cell(33));
+        type(Qt::Key_H);
         closed = m_form->close();
     });
     type(Qt::Key_Return);
     waitUntilIdle();
-    EXPECT_EQ(m_form->beepCount(), 3);
+    EXPECT_EQ(m_form->beepCount(), 4);
     EXPECT_EQ(tables().Board,
               boardFromPicture(checkerWith({{0, '0'}, {1, '0'}, {10, '0'}, {11, '0'}})).Board);
     EXPECT_EQ(QApplication::focusWidget(), control("picture1")) << "the keys are back";
     QTest::mouseClick(m_form->centralWidget(), Qt::LeftButton, {},
                       m_form->centralWidget()->rect().bottomRight());
-    EXPECT_EQ(m_form->beepCount(), 3) << "a click on the idle window's surface is silent";
+    EXPECT_EQ(m_form->beepCount(), 4) << "a click on the idle window's surface is silent";
     EXPECT_FALSE(closed);
     EXPECT_EQ(m_output.stops, 3);
     EXPECT_TRUE(m_form->close());
@@ -106,6 +109,56 @@ TEST_F(Form1Test, EveryPictureIsNamedAndShowsTheKeyboardCursor) {
     }
     EXPECT_EQ(spoken(cell(57)), "Elephant, row 6, column 8");
     saveScreenshot(strip, "varn-cursor.png");
+}
+
+// The hint outlines the group round its edge, repainting those cells alone, brings the cursor
+// to it with words for a screen reader, and counts; Space plays it, which takes the hint away,
+// and an undo keeps the count.
+TEST_F(Form1Test, AHintOutlinesTheGroupAndSpacePlaysIt) {
+    m_session->setHintSettings({3, 16, std::chrono::hours(1)});
+    setBoard(kLShape);
+    QCoreApplication::processEvents();
+    const PaintCounter painted;
+    type(Qt::Key_H);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return painted.widgets.contains(cell(55)); }, 10000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(painted.widgets, (std::set<QWidget*>{cell(44), cell(54), cell(55)}));
+    std::map<int, unsigned> outlined;
+    for (int i = 0; i < kCellCount; ++i) {
+        if (cell(i)->outline()) outlined[i] = cell(i)->outline();
+    }
+    using B = PictureBox;
+    EXPECT_EQ(outlined, (std::map<int, unsigned>{{44, B::Top | B::Right | B::Left},
+                                                 {54, B::Left | B::Bottom | B::TopRight},
+                                                 {55, B::Top | B::Right | B::Bottom}}));
+    const QAccessible::State state = QAccessible::queryAccessibleInterface(cell(44))->state();
+    EXPECT_TRUE(state.focused);
+    EXPECT_EQ(cell(44)->accessibleDescription(), "Hint: a group of 3 pieces, 3 points now");
+    EXPECT_EQ(m_form->game().hints(), 1);
+    type(Qt::Key_Space);
+    waitUntilIdle();
+    EXPECT_EQ(label("Label4"), "3");
+    EXPECT_EQ(cell(44)->outline() | cell(55)->outline(), 0u);
+    EXPECT_EQ(cell(44)->accessibleDescription(), "");
+    type(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(m_form->game().hints(), 1);
+}
+
+// A turn or the mirror is shown on its button, which takes the keys; a stuck board beeps.
+TEST_F(Form1Test, AHintOfATransformMarksItsButtonAndNoneBeeps) {
+    m_session->setHintSettings({3, 16, std::chrono::hours(1)});
+    setBoard(checkerWith({{20, 'G'}, {21, 'G'}, {22, '4'}, {23, '4'}, {32, '4'}, {42, 'G'}}));
+    item("hint")->trigger();
+    auto* mirror = static_cast<PictureBox*>(control("Picture6"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return mirror->outline() != 0; }, 10000));
+    EXPECT_EQ(mirror->outline(), unsigned(PictureBox::Round));
+    EXPECT_EQ(QApplication::focusWidget(), mirror);
+    EXPECT_EQ(mirror->accessibleDescription(), "Hint: press this button");
+    setBoard(checkerWith({}));
+    item("hint")->trigger();
+    EXPECT_EQ(mirror->outline(), 0u) << "a new hint takes the last one away";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_form->beepCount() == 1; }, 10000));
+    EXPECT_EQ(m_form->game().hints(), 1);
 }
 
 }  // namespace

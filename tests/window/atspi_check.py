@@ -5,10 +5,12 @@ start's scale, the cursor's cell announced as an arrow key moves it, a move scor
 cell's press action, the announced score, a mirror and the stored high score. It starts the
 game with --game 2026, whose board must be the one that the replay driver's `game 2026` deals
 (tests/replay/cases/numbered.expected), enters the scores of two games under two names and
-reads the Scores dialog's table of the best games row by row, with its column titles. It copies
-the code of a game, pastes it into "Watch a game code…", watches Ana's row and the code again
-with --watch: each watch ends on the board and score it replays, read with the watch's controls,
-and puts back the game in progress, and the saved game and the table stay as they were. Started
+reads the Scores dialog's table of the best games row by row, with its column titles; the
+second game is played on a hint, which takes the keyboard to what it suggests and says what
+that is, and its row counts the hint. It copies the code of a game, pastes it into "Watch a
+game code…", watches Ana's row and the code again with --watch: each watch ends on the board
+and score it replays, read with the watch's controls, and puts back the game in progress, and
+the score files stay as they were. Started
 once more, it must go on with the saved game 2026 under its own number.
 
     /usr/bin/python3 atspi_check.py PATH/TO/varn [LANGUAGE TRANSLATION.ts]
@@ -181,18 +183,51 @@ def read_scores(game, app, pyatspi, texts, env):
     return read, pressing
 
 
+def take_hint(game, app, pyatspi, texts, env):
+    """Asks "Hint" with its key: the cell or button it suggests, which holds the keyboard, and
+    what a screen reader reads of it."""
+    keys(env, "Varn v3.00", ["key", "h"])
+    button = texts("HintView", "Hint: press this button")
+    group = texts("HintView", "Hint: a group of %n pieces", 2)
+    focused = pyatspi.STATE_FOCUSED
+    return wait_for(game, "the hint", lambda: next(
+        ((node, node.description) for node in descendants(app) if node.description and
+         (node.description == button or node.description.startswith(group.split("%n")[0])) and
+         node.getState().contains(focused)), None))
+
+
+def play_hint(game, app, pyatspi, texts, env):
+    """The hint read where the keyboard is, then played with Space."""
+    node, said = take_hint(game, app, pyatspi, texts, env)
+    cell, joker = texts.cell_pattern(), texts("CellName", "Gift box")
+    kinds = wait_for(game, "the board with the hint", lambda: read_cells(app, pyatspi, cell))[0]
+    match = cell.match(node.name)
+    if match and match[1] in texts.kinds():
+        size = len(group_at(kinds, (int(match[2]) - 1, int(match[3]) - 1), joker))
+        group = texts("HintView", "Hint: a group of %n pieces", size).replace("%n", str(size))
+        check(said.startswith(texts("HintView", "%1, %2").replace("%1", group).split("%2")[0]),
+              f"the hint on a group of {size} reads {said!r}")
+    keys(env, "Varn v3.00", ["key", "space"])
+    wait_for(game, "the hint played", lambda: (read_cells(app, pyatspi, cell) or [kinds])[0]
+             != kinds)
+
+
 def check_two_games(game, app, pyatspi, texts, env, first):
-    """Game 2026, entered as Ana, then a new game played and entered as Ben: both are read."""
+    """Game 2026, entered as Ana, then a new game played on a hint and entered as Ben: both
+    are read, Ben's as hinted."""
     keys(env, "Varn v3.00", ["key", "ctrl+n"])
+    play_hint(game, app, pyatspi, texts, env)
     play_group(game, app, pyatspi, texts)
     cell = texts.cell_pattern()
     wait_for(game, "the board dealt again", lambda: read_cells(app, pyatspi, cell))
     enter_score(game, app, pyatspi, texts, env, "Ben")
     read, pressing = read_scores(game, app, pyatspi, texts, env)
-    titles = [texts("ScoresDialog", title) for title in ("Rank", "Name", "Score", "Date", "Game")]
+    titles = [texts("ScoresDialog", title)
+              for title in ("Rank", "Name", "Score", "Date", "Game", "Hints")]
     check(read[0] == titles, f"the table's columns read {read[0]}")
     rows = {row[1]: row for row in read[1:-1]}
-    check(len(rows) == 2 and rows["Ana"][4] == "2026" and rows["Ben"][4].isdigit() and
+    check(len(rows) == 2 and rows["Ana"][4:] == ["2026", "0"] and rows["Ben"][4].isdigit() and
+          rows["Ben"][5] == "1" and
           rows["Ben"][4] != "2026" and int(rows["Ana"][2]) == first and
           sorted(row[0] for row in rows.values()) == ["1", "2"], f"the table reads {read[1:-1]}")
     check(read[-1] == "1", f"games played reads {read[-1]!r}")
@@ -415,8 +450,8 @@ def main():
         xvfb.terminate()
         xvfb.wait()
     print(f"atspi_check: {language}: game 2026's board, cells, buttons, the cursor, a move, a "
-          "mirror, the high score, the table of two games' scores, a code and a row watched, and "
-          "the restored game's number")
+          "mirror, the high score, a hint, the table of two games' scores, a code and a row "
+          "watched, and the restored game's number")
 
 
 if __name__ == "__main__":

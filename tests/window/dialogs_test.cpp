@@ -27,9 +27,9 @@ namespace {
 ScoreTable sampleTable() {
     ScoreTable table;
     const Seconds start{std::chrono::seconds(1'800'000'000)};
-    table.enter({2026, 5120, start, {}}, "Ana Kovač");
-    table.enter({1, 40, start + std::chrono::hours(24), {}}, "Ben");
-    table.enter({4294967295u, 880, start + std::chrono::hours(48), {}}, "明美");
+    table.enter({2026, 5120, start, 0, {}}, "Ana Kovač");
+    table.enter({1, 40, start + std::chrono::hours(24), 3, {}}, "Ben");
+    table.enter({4294967295u, 880, start + std::chrono::hours(48), 0, {}}, "明美");
     table.gameEnded(5120);
     return table;
 }
@@ -66,10 +66,10 @@ TEST_F(DialogTest, ScoresReadAsATableWithStatisticsAndPlayTheRowChosenWithKeys) 
         QAccessible::queryAccessibleInterface(dialog.findChild<QTableWidget*>());
     QAccessibleTableInterface* table = view->tableInterface();
     ASSERT_EQ(table->rowCount(), 3);
-    const QStringList rows[] = {{"Rank", "Name", "Score", "Date", "Game"},
-                                {"1", "Ana Kovač", "5.120", "15.01.27 08:00", "2026"},
-                                {"2", "明美", "880", "17.01.27 08:00", "4294967295"},
-                                {"3", "Ben", "40", "16.01.27 08:00", "1"}};
+    const QStringList rows[] = {{"Rank", "Name", "Score", "Date", "Game", "Hints"},
+                                {"1", "Ana Kovač", "5.120", "15.01.27 08:00", "2026", "0"},
+                                {"2", "明美", "880", "17.01.27 08:00", "4294967295", "0"},
+                                {"3", "Ben", "40", "16.01.27 08:00", "1", "3"}};
     for (int column = 0; column < table->columnCount(); ++column) {
         // The column titles come first among the table's children, after its corner.
         EXPECT_EQ(view->child(column + 1)->text(QAccessible::Name), rows[0][column]);

@@ -2,12 +2,12 @@
 """savedgame_check.py: the real varn killed with SIGKILL and started again, read through the
 desktop's accessibility bus as atspi_check.py reads it: after moves and an undo it comes back
 with the same 100 cells, score, Undo and Redo, and its settings, the size dragged with the
-window's edge among them; undo and redo then walk the game from before the kill. With
-"Continue the last game" off it deals a new game. Killed in the middle of a move's write by
-the shim, it comes back in the state before that move. Two programs playing at once leave the
-game of the last to move. While another program holds the locks of the saved game's folder and
-of the table's, the window plays and enters a score, and neither file changes; once they are
-given back, both hold what was played.
+window's edge among them, and the count of the hints it used; undo and redo then walk the game
+from before the kill. With "Continue the last game" off it deals a new game. Killed in the
+middle of a move's write by the shim, it comes back in the state before that move. Two programs
+playing at once leave the game of the last to move. While another program holds the locks of the
+saved game's folder and of the table's, the window plays and enters a score, and neither file
+changes; once they are given back, both hold what was played.
 
     /usr/bin/python3 savedgame_check.py PATH/TO/varn PATH/TO/libvarn_kill_in_write.so
 """
@@ -125,10 +125,16 @@ def kill_and_continue(varn, env, pyatspi):
     check(after_undo[:2] == second[:2], "Undo did not put the second move's board back")
     run.toggle("Sound")
     run.resize(520, 610)
+    # A hint changes nothing but the count that the game keeps of them.
+    base.take_hint(run.game, run.app, pyatspi, TEXTS, env)
+    saved = os.path.join(env["XDG_STATE_HOME"], "varn", "game.txt")
+    wait_for(run.game, "the hint counted", lambda: b"\nhints 1 " in read(saved))
     run.kill()
 
     run = Run(varn, env, pyatspi)
     check(run.state() == after_undo, "started again, the game is not the one killed")
+    wait_for(run.game, "the count of hints in the game written at the start",
+             lambda: run.holds_file() and b"\nhints 1 " in read(saved))
     size = run.size()
     check(size == (520, 610), f"the size dragged before the kill came back as {size}")
     check(not run.has("Sound", pyatspi.STATE_CHECKED), "the sound switched off came back on")

@@ -140,7 +140,8 @@ TEST_F(SettingsTest, EveryCommandIsGivenWhereItsRowSays) {
             std::istringstream script("random 0.5 *300\n" + line + "\n");
             std::ostringstream out;
             EXPECT_EQ(ReplaySession(out).run(script), 0) << out.str();
-            EXPECT_TRUE(out.str().starts_with(line + ": score=")) << out.str();
+            // The rules' commands are reported; the driver answers the others in a line.
+            EXPECT_TRUE(out.str().starts_with(line + (row.rules ? ": score=" : " "))) << out.str();
         }
         if (row.item.menu == Menu::None) continue;
         const auto items = m_form->findChildren<QAction*>(QString::fromLatin1(row.item.name));

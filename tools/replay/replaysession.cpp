@@ -11,6 +11,7 @@
 
 #include "gamecode.h"
 #include "gamenumber.h"
+#include "hintline.h"
 #include "savedgamefile.h"
 
 namespace varn {
@@ -127,10 +128,12 @@ ReplaySession::ReplaySession(std::ostream& out)
         {"game", [this](const Words& words) { playGame(words); }},
         {"code", [this](const Words& words) { printCode(words); }},
         {"watch", [this](const Words& words) { watch(words); }},
+        // Named by the command table too, but answered here: it is no action of the rules.
+        {commandRow(Command::hint_Click).replay, [this](const Words& words) { hint(words); }},
     };
     // The player's commands, as the command table names them; a click names its cell.
     for (const CommandRow& row : kCommands) {
-        if (!row.replay) continue;
+        if (!row.replay || !row.rules) continue;
         m_commands.try_emplace(row.replay, [this, id = row.id](const Words& words) {
             const bool click = id == Command::Element_Click;
             expectCount(words, click ? 2 : 1);
@@ -142,7 +145,8 @@ ReplaySession::ReplaySession(std::ostream& out)
 int ReplaySession::run(std::istream& in) {
     m_in = &in;
     try {
-        for (Words words; readWords(words);)
+        // A program that drives the script through a pipe may wait for each answer.
+        for (Words words; readWords(words); m_out.flush())
             execute(words);
     } catch (const BadInput& error) {
         m_out << "error: line " << m_lineNumber << ": " << error.what() << '\n';
@@ -266,7 +270,7 @@ void ReplaySession::nest(const Words& words) {
     const CommandRow* row = playerCommand(words[2]);
     if (words[2] == "show") {
         m_nextNests.push_back({call, std::nullopt, joined(words, ' ', "")});
-    } else if (row && row->id != Command::Element_Click) {
+    } else if (row && row->rules && row->id != Command::Element_Click) {
         m_nextNests.push_back({call, row->id, joined(words, ' ', "")});
     } else {
         throw BadInput("'" + words[2] + "' cannot run nested");
@@ -291,7 +295,7 @@ void ReplaySession::load(const Words& words) {
     m_window.resetCounters();
     std::optional<SavedGame> saved = loadSavedGame(words[1], std::cerr);
     if (saved) {
-        m_game.resume(saved->current, std::move(saved->history));
+        m_game.resume(saved->current, std::move(saved->history), saved->hints);
         // The file being saved follows the game it now holds.
         if (m_saver) save({"save", m_savePath});
     }
@@ -304,9 +308,13 @@ void ReplaySession::runAction(const Words& words, Command command, int cell) {
     m_nextNests.clear();
     perform(m_game, command, cell);
     report(joined(words, ' ', ""), 0, 0, 0);
-    // A script fed through a pipe may wait for this report before it sends the next command.
-    m_out.flush();
     m_activeNests.clear();
+}
+
+// `hint`: the action that the hint suggests, which changes nothing.
+void ReplaySession::hint(const Words& words) {
+    expectCount(words, 1);
+    m_out << hintLine(m_game.state(), m_random) << '\n';
 }
 
 void ReplaySession::onEvents(int call) {

@@ -49,6 +49,7 @@ class ReplaySession {
     void nest(const Words& words);
     void save(const Words& words);
     void load(const Words& words);
+    void hint(const Words& words);
     void runAction(const Words& words, Command command, int cell);
     void onEvents(int call);
     void report(const std::string& title, int firstClip, int ticksBefore, int beepsBefore);
