@@ -18,6 +18,8 @@ struct ScoreOffer {
     std::int64_t score = 0;
     Seconds time{};
     int hints = 0;  // the hints the game had used by then
+    // How the score was made, as a watch replays it (formatReplay); empty when not known.
+    std::string actions;
 
     // Only a game that has scored offers anything: a press at 0 is no entry.
     bool counts() const { return score > 0 && game != 0; }

@@ -45,7 +45,8 @@ std::optional<Days> parseDay(std::string_view text) {
 
 std::string resultLine(const ChallengeResult& result, std::uint32_t game) {
     return "Varn challenge " + dayText(result.day) + ": " + std::to_string(result.score) +
-           " points in " + std::to_string(result.moves) + " moves, game " + std::to_string(game);
+           " points in " + std::to_string(result.moves) + " moves, " +
+           (result.code.empty() ? "game " + std::to_string(game) : "code " + result.code);
 }
 
 }  // namespace varn

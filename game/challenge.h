@@ -50,11 +50,13 @@ struct ChallengeResult {
     Days day{};
     std::int64_t score = 0;
     int moves = 0;
-    int rank = 0;  // among the player's challenges, 1 for the best; 0 when none is kept
+    int rank = 0;      // among the player's challenges, 1 for the best; 0 when none is kept
+    std::string code;  // the game's code (gamecode.h), empty for a game that has none
 };
 
 // The result as a player shares it, one line in every language: the day, the score, the moves
-// made and the game, e.g. "Varn challenge 2026-03-14: 1234 points in 50 moves, game 123".
+// made and the game's code, e.g. "Varn challenge 2026-03-14: 1234 points in 50 moves, code
+// varn1...", or the game's number where the game has no code.
 std::string resultLine(const ChallengeResult& result, std::uint32_t game);
 
 // What a challenge needs of the record of the player's challenges. It answers at once; what it

@@ -27,14 +27,17 @@ class Running {
 
 Game::Game(GameWindow& window, UniformSource& random, HighScoreStore* highScore, BestGames* table,
            ChallengeBook* challenges)
-    : m_window(window),
+    : m_moments(window),
+      m_window(m_moments),
       m_random(random),
-      m_scores(window, highScore),
-      m_dealer(m_tables, window, random),
-      m_settler(m_tables, window, m_dealer),
-      m_move(m_tables, window, m_scores, m_settler),
+      m_scores(m_moments, highScore),
+      m_dealer(m_tables, m_moments, random),
+      m_settler(m_tables, m_moments, m_dealer),
+      m_move(m_tables, m_moments, m_scores, m_settler),
       m_table(table),
-      m_challenges(challenges) {}
+      m_challenges(challenges) {
+    m_moments.setMomentHandler([this] { atMoment(); });
+}
 
 GameState Game::state() const {
     return {m_tables.Board, m_scores.Score(), m_window.labelText(ScoreLabel::Label4),
@@ -44,28 +47,47 @@ GameState Game::state() const {
 // Board input alone cannot tell a top-level action: a transform nested in a move enables the
 // board again before the move has finished. The count of running handlers can.
 template <typename Handler>
-void Game::act(Handler handler, bool move) {
+void Game::act(Handler handler, std::optional<PlayerAction> action) {
     const bool topLevel = m_running == 0;
     GameState before;
     if (topLevel) {
         before = state();
         m_newGameRan = false;
+        m_moments.restart();
+        m_recording.reset();
+        if (action) m_recording = RecordedAction{*action, {}};
+    } else if (action && m_recording) {
+        m_recording->nested.push_back({m_moments.moment(), *action});
     }
+    // A handler run inside a fall's wait has waits of its own.
+    const bool waiting = m_settler.waitingForTick();
+    m_settler.setWaitingForTick(false);
     {
         const Running running(m_running);
         handler();
     }
-    if (!topLevel) return;
-    // A new game emptied the history, and what the action did before it belongs to no game.
+    m_settler.setWaitingForTick(waiting);
+    if (!topLevel) {
+        if (action) m_moments.advance();
+        return;
+    }
+    endAction(before);
+}
+
+void Game::endAction(const GameState& before) {
+    // A new game emptied the history, and what the action did before it belongs to no game. Its
+    // deal is where its actions start, unless the action went on in it after the deal.
     if (m_newGameRan) {
+        if (!m_recording) m_history.beginDeal(state());
         tell(GameAction::NewGame, before);
         return;
     }
     const GameState after = state();
     if (after == before) return;  // a beep, an entered score
-    m_history.record(before, after);
+    m_history.record(before, after, m_recording);
     offerHistoryCommands();
     // A click that changed the game removed pieces: a move of a challenge.
+    const bool move = m_recording && m_recording->action.isClick();
     if (move && m_challenge) countMove();
     if (m_listener) m_listener->actionEnded(GameAction::Change, before, after);
     if (playOver() && move) endChallenge();
@@ -78,7 +100,80 @@ void Game::tell(GameAction action, const GameState& before) {
 // A challenge whose moves are spent keeps its board to look at; a click changes nothing.
 void Game::Element_Click(int cell) {
     if (playOver()) return m_window.beep();
-    act([this, cell] { m_move.Element_Click(cell); }, true);
+    act([this, cell] { m_move.Element_Click(cell); }, PlayerAction::click(cell));
+}
+
+void Game::Timer1_Timer() {
+    const bool awaited = m_settler.waitingForTick();
+    m_settler.Timer1_Timer();
+    // A tick outside a wait finds no column falling and only stops the timer.
+    if (awaited && m_running != 0) m_moments.advance();
+}
+
+void Game::replay(const RecordedAction& action) {
+    m_pending = action.nested;
+    m_nextPending = 0;
+    perform(action.action);
+    m_pending.clear();
+}
+
+std::optional<GameCode> Game::code() const {
+    const GameState now = state();
+    if (number() == 0) return std::nullopt;
+    if (m_history.empty()) {
+        if (m_history.pendingDeal() != now) return std::nullopt;
+        return GameCode{number(), {}};
+    }
+    if (m_history.current() != now) return std::nullopt;
+    std::optional<std::vector<RecordedAction>> actions = m_history.playedActions();
+    if (!actions) return std::nullopt;
+    return GameCode{number(), std::move(*actions)};
+}
+
+std::optional<Replay> Game::lastActions(std::size_t most) const {
+    std::optional<GameCode> played = code();
+    if (!played) return std::nullopt;
+    Replay replay{std::move(*played), std::nullopt};
+    std::vector<RecordedAction>& actions = replay.code.actions;
+    if (actions.size() > most) {
+        const std::size_t first = actions.size() - most;
+        replay.start = m_history.at(first);
+        replay.start->label4 = std::to_string(replay.start->score);
+        actions.erase(actions.begin(), actions.begin() + std::ptrdiff_t(first));
+    }
+    return replay;
+}
+
+void Game::startReplay(const Replay& replay) {
+    if (replay.start) {
+        resume(*replay.start, History(), 0);
+        return;
+    }
+    m_random.chooseNextGame(replay.code.number);
+    ng_click();
+}
+
+void Game::perform(PlayerAction action) {
+    switch (action.code) {
+        case PlayerAction::kMirror:
+            return Picture6_Click();
+        case PlayerAction::kLeft:
+            return Picture7_Click();
+        case PlayerAction::kRight:
+            return picture8_click();
+        default:
+            return Element_Click(action.code);
+    }
+}
+
+// Runs what a replay has for this moment. Each one ends by starting a moment of its own, which
+// runs what came after it.
+void Game::atMoment() {
+    if (m_nextPending >= m_pending.size()) return;
+    const NestedAction next = m_pending[m_nextPending];
+    if (next.moment != m_moments.moment()) return;
+    ++m_nextPending;
+    perform(next.action);
 }
 
 void Game::Command1_Click() {
@@ -92,7 +187,9 @@ void Game::Command1_Click() {
 void Game::offerToTable() {
     if (!m_table) return;
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    const ScoreOffer offer{number(), m_scores.Score(), now, m_hints};
+    std::optional<Replay> played = lastActions(kTableActions);
+    const ScoreOffer offer{number(), m_scores.Score(), now, m_hints,
+                           played ? formatReplay(*played) : std::string()};
     if (!offer.counts()) return;
     const int rank = m_table->rankFor(offer);
     const std::string name =
@@ -154,32 +251,36 @@ void Game::endChallenge() {
     const int moves = m_challenge->movesUsed;
     const std::int64_t score = m_scores.Score();
     const int rank = m_challenges ? m_challenges->finish(m_challenge->day, score, moves) : 0;
-    m_window.challengeOver({m_challenge->day, score, moves, rank});
+    const std::optional<GameCode> played = code();
+    m_window.challengeOver(
+        {m_challenge->day, score, moves, rank, played ? formatGameCode(*played) : std::string()});
 }
 
 // A transform may run at any moment, inside a move or another transform included: it works
 // on the board as it stands, treats every empty cell as a gap and leaves the board settled.
-void Game::transformBoard(void (*permute)(BoardTables&)) {
+void Game::transformBoard(void (*permute)(BoardTables&), PlayerAction action) {
     if (playOver()) return m_window.beep();
-    act([this, permute] {
-        m_window.setBoardEnabled(false);
-        m_window.setPointer(Pointer::Busy);
-        m_tables.clearMarks();
-        permute(m_tables);
-        m_settler.RedrawAndSettle();
-        m_window.setBoardEnabled(true);
-        m_window.setPointer(Pointer::Custom);
-    });
+    act(
+        [this, permute] {
+            m_window.setBoardEnabled(false);
+            m_window.setPointer(Pointer::Busy);
+            m_tables.clearMarks();
+            permute(m_tables);
+            m_settler.RedrawAndSettle();
+            m_window.setBoardEnabled(true);
+            m_window.setPointer(Pointer::Custom);
+        },
+        action);
 }
 
 void Game::Picture6_Click() {
-    transformBoard(MirrorBoard);
+    transformBoard(MirrorBoard, {PlayerAction::kMirror});
 }
 void Game::Picture7_Click() {
-    transformBoard(RotateBoardCounterClockwise);
+    transformBoard(RotateBoardCounterClockwise, {PlayerAction::kLeft});
 }
 void Game::picture8_click() {
-    transformBoard(RotateBoardClockwise);
+    transformBoard(RotateBoardClockwise, {PlayerAction::kRight});
 }
 
 void Game::undo_Click() {

@@ -6,9 +6,11 @@
 #include "boardtables.h"
 #include "challenge.h"
 #include "dealer.h"
+#include "gamecode.h"
 #include "gamewindow.h"
 #include "highscorestore.h"
 #include "history.h"
+#include "momentwindow.h"
 #include "move.h"
 #include "scorekeeper.h"
 #include "settler.h"
@@ -38,7 +40,7 @@ class Game {
     // A click on cell 0..99.
     void Element_Click(int cell);
     // A tick of the falling timer.
-    void Timer1_Timer() { m_settler.Timer1_Timer(); }
+    void Timer1_Timer();
     // The three picture buttons: mirror, a quarter turn left, a quarter turn right.
     void Picture6_Click();
     void Picture7_Click();
@@ -49,6 +51,8 @@ class Game {
     // "Enter score": the high score's rules, then the score is offered to the table of the best
     // games, under the game's number, which is the seed of its random numbers.
     void Command1_Click();
+    // Each row of the table of the best games keeps this many of its game's last actions.
+    static constexpr std::size_t kTableActions = 10'000;
     // The game's number; 0 for numbers that were given, which belong to no game.
     std::uint32_t number() const { return m_random.state().seed; }
     // "Undo" and "Redo": put back the state before the last action, or after the action undone
@@ -78,18 +82,36 @@ class Game {
 
     // Told after every top-level action that changed the state; null for none.
     void setActionListener(ActionListener* listener) { m_listener = listener; }
+    // Whether an action runs: another can then only run inside it.
+    bool busy() const { return m_running != 0; }
+
+    // Runs `action` as the player did, as a top-level action, and what ran inside it at the
+    // moments it ran: the same actions on the same state lead to the same state.
+    void replay(const RecordedAction& action);
+    // The code of the game as it stands: its number and the actions from its deal to here. None
+    // for a game whose numbers were given, or that did not start at its deal (one begun inside
+    // a move, or saved by a Varn that kept no actions), or whose board was laid out from outside.
+    std::optional<GameCode> code() const;
+    // The code's last `most` actions at most, from the state before them when they are not all.
+    std::optional<Replay> lastActions(std::size_t most) const;
+    // The game a replay starts in: the deal of its number, or the state it gives, as a game
+    // continued at start-up is put back.
+    void startReplay(const Replay& replay);
 
   private:
     // Runs a handler as one action. Only a top-level action, begun while no other ran, adds
     // its state to the history, and only when it changed the state; whatever runs inside it
     // belongs to it.
     template <typename Handler>
-    void act(Handler handler, bool move = false);
+    void act(Handler handler, std::optional<PlayerAction> action = std::nullopt);
+    void perform(PlayerAction action);
+    void atMoment();
+    void endAction(const GameState& before);
     void newGame();
     void countMove();
     bool playOver() const { return m_challenge && m_challenge->over(); }
     void endChallenge();
-    void transformBoard(void (*permute)(BoardTables&));
+    void transformBoard(void (*permute)(BoardTables&), PlayerAction action);
     // A history step is taken only between actions, with board input enabled.
     bool refuseHistoryStep(bool possible);
     void restore(const GameState& state);
@@ -97,6 +119,7 @@ class Game {
     void tell(GameAction action, const GameState& before);
     void offerToTable();
 
+    MomentWindow m_moments;  // the window as every part of the rules sees it
     GameWindow& m_window;
     UniformSource& m_random;
     BoardTables m_tables;
@@ -112,6 +135,11 @@ class Game {
     int m_hints = 0;
     int m_running = 0;          // handlers of actions in progress, nested ones included
     bool m_newGameRan = false;  // inside the current top-level action
+    // What the player did in the current top-level action, when it is one that a game keeps.
+    std::optional<RecordedAction> m_recording;
+    // What a replay still has to run inside the current top-level action, in order.
+    std::vector<NestedAction> m_pending;
+    std::size_t m_nextPending = 0;
 };
 
 }  // namespace varn

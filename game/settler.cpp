@@ -43,8 +43,11 @@ void Settler::SettleBoard() {
         // A new game or a transform may run inside this wait. A transform settles the board
         // itself and stops the timer; the next scan then finds no gap.
         m_window.startTimer();
-        while (m_window.timerRunning())
+        while (m_window.timerRunning()) {
+            m_waiting = true;
             m_window.doEvents();
+            m_waiting = false;
+        }
     }
     m_dealer.DealBoard();
 }

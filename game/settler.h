@@ -29,6 +29,11 @@ class Settler {
     // After a transform: redraws every cell, marks the empty ones and settles.
     void RedrawAndSettle();
 
+    // Whether the events that run now are those of a fall's wait for its tick. A handler that
+    // runs inside them has its own events, and is told so while it runs.
+    bool waitingForTick() const { return m_waiting; }
+    void setWaitingForTick(bool waiting) { m_waiting = waiting; }
+
   private:
     // Finds the lowest gap of every column; false when no gap is left.
     bool scanForGaps();
@@ -37,6 +42,7 @@ class Settler {
     BoardTables& m_tables;
     GameWindow& m_window;
     Dealer& m_dealer;
+    bool m_waiting = false;
 };
 
 }  // namespace varn

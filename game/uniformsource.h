@@ -31,8 +31,9 @@ class UniformSource {
 
     // A new game is about to be dealt: a source may begin the sequence of another game here.
     virtual void newGame() {}
-    // The next new game deals game `number`; a source of numbers given in advance may ignore it.
-    virtual void chooseNextGame(std::uint32_t number) { (void)number; }
+    // The next new game deals game `number` (gamenumber.h), as a replay of a game code asks; a
+    // source that deals no numbered games ignores it.
+    virtual void chooseNextGame(std::uint32_t) {}
 };
 
 }  // namespace varn

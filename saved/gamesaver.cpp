@@ -22,10 +22,14 @@ void GameSaver::actionEnded(GameAction action, const GameState& before, const Ga
     switch (action) {
         case GameAction::Change:
             if (before != m_last) records = formatRecord(RecordKind::Lay, before);
-            records += formatRecord(RecordKind::Act, after);
+            records += formatRecord(RecordKind::Act, after,
+                                    m_game.history().arrival(m_game.history().position()));
             break;
         case GameAction::NewGame:
-            records = formatRecord(RecordKind::NewGame, after);
+            records = formatRecord(
+                RecordKind::NewGame, after,
+                Arrival::of(m_game.history().pendingDeal() == after ? Arrival::Kind::Start
+                                                                    : Arrival::Kind::Unknown));
             break;
         case GameAction::Undo:
         case GameAction::Redo:

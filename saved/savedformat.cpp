@@ -5,6 +5,7 @@
 #include <charconv>
 #include <vector>
 
+#include "arrivaltext.h"
 #include "bestgames.h"
 #include "crc32.h"
 #include "excerpt.h"
@@ -238,13 +239,21 @@ SavedGame readSnapshot(LineCursor& lines) {
     if (count > kMaxSavedStates)
         fail("its history of " + std::to_string(count) + " states is longer than " +
              std::to_string(kMaxSavedStates));
-    const GameState current = parseState(lines.snapshotLine("current"));
+    std::string_view currentLine = lines.snapshotLine("current");
+    const bool dealt = parseArrival(currentLine).kind == Arrival::Kind::Start;
+    const GameState current = parseState(currentLine);
     // Room for the states grows as their lines come: a count is only a claim.
     std::vector<GameState> states;
-    for (std::size_t i = 0; i < count; ++i)
-        states.push_back(parseState(lines.snapshotLine("state")));
+    std::vector<Arrival> arrivals;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::string_view line = lines.snapshotLine("state");
+        arrivals.push_back(parseArrival(line));
+        states.push_back(parseState(line));
+    }
     try {
-        return {current, History(states, position), std::nullopt};
+        SavedGame game{current, History(states, position, arrivals), std::nullopt};
+        if (dealt && count == 0) game.history.beginDeal(current);
+        return game;
     } catch (const std::logic_error& error) {
         fail(error.what());
     }
@@ -278,9 +287,10 @@ std::string formatSnapshot(const SavedGame& game) {
     const std::size_t count = std::min(states.size() - first, kMaxSavedStates);
     std::string text = closed(std::string(kHeader) + std::to_string(kSavedVersion));
     text += closed("history " + std::to_string(count) + ' ' + std::to_string(position - first));
-    text += closed("current " + stateText(game.current));
+    const bool dealt = states.empty() && game.history.pendingDeal() == game.current;
+    text += closed(std::string("current ") + (dealt ? "@deal " : "") + stateText(game.current));
     for (std::size_t i = first; i < first + count; ++i)
-        text += closed("state " + stateText(states[i]));
+        text += closed("state " + arrivalText(game.history.arrival(i)) + stateText(states[i]));
     // A game that is no challenge is written as before challenges were kept.
     if (game.challenge) text += formatRecord(*game.challenge);
     // A game without hints is written as before they were counted.
@@ -288,9 +298,9 @@ std::string formatSnapshot(const SavedGame& game) {
     return text;
 }
 
-std::string formatRecord(RecordKind kind, const GameState& state) {
+std::string formatRecord(RecordKind kind, const GameState& state, const Arrival& how) {
     const char* name = kind == RecordKind::Act ? "act " : kind == RecordKind::Lay ? "lay " : "new ";
-    return closed(name + stateText(state));
+    return closed(name + arrivalText(how) + stateText(state));
 }
 
 std::string formatRecord(RecordKind kind, std::size_t position) {
@@ -310,16 +320,22 @@ void applyRecord(SavedGame& game, std::string_view line) {
     std::string_view rest = checked(line);
     const std::string_view kind = word(rest);
     if (kind == "act") {
+        const Arrival how = parseArrival(rest);
         const GameState after = parseState(rest);
-        game.history.record(game.current, after);
+        game.history.record(game.current, after,
+                            how.kind == Arrival::Kind::Action
+                                ? std::optional<RecordedAction>(how.action)
+                                : std::nullopt);
         game.current = after;
-    } else if (kind == "lay" || kind == "new") {
+    } else if (kind == "lay") {
         game.current = parseState(rest);
-        if (kind == "new") {
-            game.history.clear();
-            game.challenge.reset();
-            game.hints = 0;
-        }
+    } else if (kind == "new") {
+        const bool dealt = parseArrival(rest).kind == Arrival::Kind::Start;
+        game.current = parseState(rest);
+        game.history.clear();
+        game.challenge.reset();
+        game.hints = 0;
+        if (dealt) game.history.beginDeal(game.current);
     } else if (kind == "challenge") {
         game.challenge = parseChallenge(rest);
     } else if (kind == "hints") {

@@ -118,6 +118,17 @@ std::uint64_t addCapped(std::uint64_t total, std::uint64_t points) {
     return points > kMaxCount - total ? kMaxCount : total + points;
 }
 
+// A row's fields after its key: a hinted row's hints first.
+BestGame readRow(Fields& fields, bool hinted) {
+    BestGame row;
+    if (hinted) row.hints = int(number(fields.word(), 1, kMaxHints, "hints"));
+    row.score = score(fields.word());
+    row.time = parseTime(fields.word());
+    row.game = std::uint32_t(number(fields.word(), 1, kMaxGame, "game number"));
+    row.name = ScoreTable::cleanName(fields.rest());
+    return row;
+}
+
 // The number of the first line in which `text` differs from `written`.
 std::size_t firstDifferentLine(std::string_view text, std::string_view written) {
     const auto differ = std::mismatch(text.begin(), text.end(), written.begin(), written.end());
@@ -146,8 +157,8 @@ std::string ScoreTable::cleanName(std::string_view name) {
 int ScoreTable::rankFor(const ScoreOffer& offer) const {
     if (!offer.counts()) return 0;
     std::vector<BestGame> rows = m_rows;
-    return placeRow(rows,
-                    {offer.score, std::clamp(offer.time, kEarliest, kLatest), offer.game, {}, 0});
+    return placeRow(
+        rows, {offer.score, std::clamp(offer.time, kEarliest, kLatest), offer.game, {}, 0, {}});
 }
 
 int ScoreTable::enter(const ScoreOffer& offer, std::string_view name) {
@@ -158,7 +169,11 @@ int ScoreTable::enter(const ScoreOffer& offer, std::string_view name) {
     m_statistics.best = std::max(m_statistics.best, offer.score);
     addRecent({offer.score, time});
     const int hints = std::clamp(offer.hints, 0, kMaxHints);
-    const int rank = placeRow(m_rows, {offer.score, time, offer.game, cleanName(name), hints});
+    // Actions are one line of printable text, or none.
+    const bool printable = std::all_of(offer.actions.begin(), offer.actions.end(),
+                                       [](char c) { return c >= ' ' && c != 0x7f; });
+    const int rank = placeRow(m_rows, {offer.score, time, offer.game, cleanName(name), hints,
+                                       printable ? offer.actions : std::string()});
     if (rank > 0) m_lastName = cleanName(name);
     return rank;
 }
@@ -180,6 +195,7 @@ std::string ScoreTable::text() const {
         text += row.hints ? "hinted " + std::to_string(row.hints) + ' ' : std::string("game ");
         text += std::to_string(row.score) + ' ' + timeText(row.time) + ' ' +
                 std::to_string(row.game) + ' ' + row.name + '\n';
+        if (!row.actions.empty()) text += "actions " + row.actions + '\n';
     }
     text += "# Games played; scores entered, their total and the best of them.\n";
     text += "played " + std::to_string(m_statistics.played) + '\n';
@@ -194,27 +210,33 @@ std::string ScoreTable::text() const {
     return text + std::string(kEnd) + '\n';
 }
 
+// The actions belong to the row read just before, which has none yet.
+void ScoreTable::readActions(std::uint32_t game, std::string_view actions) {
+    const auto row = std::find_if(m_rows.begin(), m_rows.end(),
+                                  [&](const BestGame& r) { return r.game == game; });
+    if (row == m_rows.end() || !row->actions.empty() || actions.empty())
+        throw BadLine{"its actions belong to no row"};
+    row->actions = actions;
+}
+
 void ScoreTable::readLine(std::string_view line) {
     if (line.starts_with('#') || line == kHeader) return;
     Fields fields(line);
     const std::string_view key = fields.word();
+    const std::uint32_t lastRead = std::exchange(m_lastRead, 0);
     if (key == "game" || key == "hinted") {
-        BestGame row;
-        if (key == "hinted") row.hints = int(number(fields.word(), 1, kMaxHints, "hints"));
-        row.score = score(fields.word());
-        row.time = parseTime(fields.word());
-        row.game = std::uint32_t(number(fields.word(), 1, kMaxGame, "game number"));
-        row.name = cleanName(fields.rest());
+        BestGame row = readRow(fields, key == "hinted");
+        m_lastRead = row.game;
         placeRow(m_rows, std::move(row));
+    } else if (key == "actions") {
+        readActions(lastRead, fields.rest());
     } else if (key == "recent") {
         const std::int64_t points = score(fields.word());
         addRecent({points, parseTime(fields.word())});
-    } else if (key == "played") {
-        m_statistics.played = number(fields.word(), 0, kMaxCount, "count");
-    } else if (key == "entered") {
-        m_statistics.entered = number(fields.word(), 0, kMaxCount, "count");
-    } else if (key == "total") {
-        m_statistics.total = number(fields.word(), 0, kMaxCount, "total");
+    } else if (key == "played" || key == "entered" || key == "total") {
+        (key == "played"    ? m_statistics.played
+         : key == "entered" ? m_statistics.entered
+                            : m_statistics.total) = number(fields.word(), 0, kMaxCount, "count");
     } else if (key == "best") {
         m_statistics.best = score(fields.word());
     } else if (key == "name") {

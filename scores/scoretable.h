@@ -16,7 +16,8 @@ struct BestGame {
     Seconds time{};  // when that score was entered
     std::uint32_t game = 0;
     std::string name;
-    int hints = 0;  // the hints the game had used when that score was entered
+    int hints = 0;        // the hints the game had used when that score was entered
+    std::string actions;  // how the score was made (ScoreOffer::actions), one line
     bool operator==(const BestGame&) const = default;
 };
 
@@ -54,6 +55,7 @@ struct ScoreStatistics {
 //   game 5120 2027-01-15T08:00:00Z 42 Ana Kovač    a row: score, time, game number, name
 //   hinted 3 4800 2027-01-16T09:00:00Z 7 Ben       a row of a game that used 3 hints, then
 //                                        the same fields; a row without hints is a game line
+//   actions varn1...                     how the row above made its score, when known
 //   played 12 / entered 5 / total 10240 / best 5120    the statistics, a line each
 //   recent 5120 2027-01-15T08:00:00Z     an entry, oldest first
 //   name Ana Kovač                       the name used last, when there is one
@@ -91,11 +93,14 @@ class ScoreTable {
 
   private:
     void readLine(std::string_view line);
+    void readActions(std::uint32_t game, std::string_view actions);
     void addRecent(const EnteredScore& entry);
 
     std::vector<BestGame> m_rows;
     ScoreStatistics m_statistics;
     std::string m_lastName;
+    // While a text is read: the game of the row read last, which an actions line belongs to.
+    std::uint32_t m_lastRead = 0;
 };
 
 }  // namespace varn

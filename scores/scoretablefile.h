@@ -24,8 +24,9 @@ namespace varn {
 // it does when the folder cannot be written.
 class ScoreTableFile {
   public:
-    // Only this much of the file is read; a longer one counts as damaged.
-    static constexpr std::size_t kMaxFileSize = 64 * 1024;
+    // Only this much of the file is read; a longer one counts as damaged. Ten rows that keep
+    // their games' last ten thousand actions each fit well inside it.
+    static constexpr std::size_t kMaxFileSize = 4 * 1024 * 1024;
 
     struct Entry {
         bool saved = false;  // the file holds the entry; false also for an offer that counts not

@@ -233,6 +233,41 @@
         <source>Hint</source>
         <translation>Rada</translation>
     </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Kopírovat kód hry</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Tato hra nemá kód: nezačala vlastním rozdáním, nebo ji uložil starší Varn. Příští nová hra ho mít bude.</translation>
+    </message>
+    <message>
+        <source>Watch a game code…</source>
+        <translation>Přehrát kód hry…</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameChooser</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Přehrát kód hry</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Kód hry:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Toto není kód hry Varn. Kód hry začíná slovem „varn“.</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Tento kód hry pochází z novější verze hry Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Tento kód hry je poškozený: nějaký znak chybí nebo je změněný.</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -415,6 +450,49 @@
     <message>
         <source>Hints</source>
         <translation>Rady</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Přehrát</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchPlayer</name>
+    <message>
+        <source>Watching</source>
+        <translation>Přehrávání</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pozastavit</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Krok</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Rychleji</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Ukončit přehrávání</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Pokračovat</translation>
+    </message>
+    <message>
+        <source>Game %1: action %2 of %3, speed %4×</source>
+        <translation>Hra %1: tah %2 z %3, rychlost %4×</translation>
+    </message>
+    <message>
+        <source>Game %1: the end, score %2</source>
+        <translation>Hra %1: konec, skóre %2</translation>
+    </message>
+    <message>
+        <source>(paused)</source>
+        <translation>(pozastaveno)</translation>
     </message>
 </context>
 </TS>

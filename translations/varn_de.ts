@@ -231,6 +231,41 @@
         <source>Hint</source>
         <translation>Tipp</translation>
     </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Spielcode kopieren</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Dieses Spiel hat keinen Code: Es begann nicht mit seiner eigenen Verteilung, oder ein älteres Varn hat es gespeichert. Das nächste neue Spiel hat einen.</translation>
+    </message>
+    <message>
+        <source>Watch a game code…</source>
+        <translation>Spielcode ansehen…</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameChooser</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Spielcode ansehen</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Spielcode:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Das ist kein Varn-Spielcode. Ein Spielcode beginnt mit „varn“.</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Dieser Spielcode stammt von einer neueren Version von Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Dieser Spielcode ist beschädigt: Ein Zeichen fehlt oder wurde geändert.</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -358,7 +393,7 @@
     </message>
     <message>
         <source>&amp;Play this game</source>
-        <translation>Dieses Spiel s&amp;pielen</translation>
+        <translation>S&amp;pielen</translation>
     </message>
     <message>
         <source>Rank</source>
@@ -411,6 +446,49 @@
     <message>
         <source>Hints</source>
         <translation>Tipps</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Ansehen</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchPlayer</name>
+    <message>
+        <source>Watching</source>
+        <translation>Zuschauen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Schneller</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Zuschauen beenden</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Game %1: action %2 of %3, speed %4×</source>
+        <translation>Spiel %1: Zug %2 von %3, Tempo %4×</translation>
+    </message>
+    <message>
+        <source>Game %1: the end, score %2</source>
+        <translation>Spiel %1: Ende, Punkte %2</translation>
+    </message>
+    <message>
+        <source>(paused)</source>
+        <translation>(angehalten)</translation>
     </message>
 </context>
 </TS>

@@ -231,6 +231,41 @@
         <source>Hint</source>
         <translation>Pista</translation>
     </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Copiar código de la partida</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Esta partida no tiene código: no empezó con su propio reparto, o la guardó un Varn más antiguo. La próxima partida nueva tendrá uno.</translation>
+    </message>
+    <message>
+        <source>Watch a game code…</source>
+        <translation>Ver un código de partida…</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameChooser</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Ver un código de partida</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Código de la partida:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Esto no es un código de partida de Varn. Un código de partida empieza por «varn».</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Este código de partida viene de una versión más reciente de Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Este código de partida está dañado: falta o ha cambiado un carácter.</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -411,6 +446,49 @@
     <message>
         <source>Hints</source>
         <translation>Pistas</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Ver</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchPlayer</name>
+    <message>
+        <source>Watching</source>
+        <translation>Viendo</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Paso</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Más rápido</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Dejar de ver</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Game %1: action %2 of %3, speed %4×</source>
+        <translation>Partida %1: acción %2 de %3, velocidad %4×</translation>
+    </message>
+    <message>
+        <source>Game %1: the end, score %2</source>
+        <translation>Partida %1: final, puntuación %2</translation>
+    </message>
+    <message>
+        <source>(paused)</source>
+        <translation>(en pausa)</translation>
     </message>
 </context>
 </TS>

@@ -231,6 +231,41 @@
         <source>Hint</source>
         <translation>Indice</translation>
     </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Copier le code de la partie</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Cette partie n’a pas de code : elle n’a pas commencé par sa propre donne, ou une version plus ancienne de Varn l’a enregistrée. La prochaine nouvelle partie en aura un.</translation>
+    </message>
+    <message>
+        <source>Watch a game code…</source>
+        <translation>Regarder un code de partie…</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameChooser</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Regarder un code de partie</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Code de la partie :</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Ce n’est pas un code de partie Varn. Un code de partie commence par « varn ».</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Ce code de partie vient d’une version plus récente de Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Ce code de partie est abîmé : un caractère manque ou a été changé.</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -411,6 +446,49 @@
     <message>
         <source>Hints</source>
         <translation>Indices</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Regarder</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchPlayer</name>
+    <message>
+        <source>Watching</source>
+        <translation>Visionnage</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Pas à pas</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Plus vite</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Arrêter de regarder</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Game %1: action %2 of %3, speed %4×</source>
+        <translation>Partie %1 : action %2 sur %3, vitesse %4×</translation>
+    </message>
+    <message>
+        <source>Game %1: the end, score %2</source>
+        <translation>Partie %1 : fin, score %2</translation>
+    </message>
+    <message>
+        <source>(paused)</source>
+        <translation>(en pause)</translation>
     </message>
 </context>
 </TS>

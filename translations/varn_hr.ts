@@ -233,6 +233,41 @@
         <source>Hint</source>
         <translation>Savjet</translation>
     </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Kopiraj kôd igre</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Ova igra nema kôd: nije počela vlastitim dijeljenjem ili ju je spremio stariji Varn. Sljedeća nova igra imat će ga.</translation>
+    </message>
+    <message>
+        <source>Watch a game code…</source>
+        <translation>Gledaj kôd igre…</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameChooser</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Gledaj kôd igre</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Kôd igre:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Ovo nije kôd igre Varn. Kôd igre počinje s „varn”.</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Ovaj kôd igre dolazi iz novije inačice Varna.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Ovaj kôd igre je oštećen: neki znak nedostaje ili je promijenjen.</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -415,6 +450,49 @@
     <message>
         <source>Hints</source>
         <translation>Savjeti</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Gledaj</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchPlayer</name>
+    <message>
+        <source>Watching</source>
+        <translation>Gledanje</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Stanka</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Korak</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Brže</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Prestani gledati</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Nastavi</translation>
+    </message>
+    <message>
+        <source>Game %1: action %2 of %3, speed %4×</source>
+        <translation>Igra %1: potez %2 od %3, brzina %4×</translation>
+    </message>
+    <message>
+        <source>Game %1: the end, score %2</source>
+        <translation>Igra %1: kraj, bodovi %2</translation>
+    </message>
+    <message>
+        <source>(paused)</source>
+        <translation>(zaustavljeno)</translation>
     </message>
 </context>
 </TS>

@@ -231,6 +231,41 @@
         <source>Hint</source>
         <translation>Suggerimento</translation>
     </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Copia codice partita</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Questa partita non ha un codice: non è iniziata con la propria distribuzione, oppure l’ha salvata un Varn più vecchio. La prossima nuova partita ne avrà uno.</translation>
+    </message>
+    <message>
+        <source>Watch a game code…</source>
+        <translation>Guarda un codice partita…</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameChooser</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Guarda un codice partita</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Codice partita:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Questo non è un codice partita di Varn. Un codice partita inizia con «varn».</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Questo codice partita viene da una versione più recente di Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Questo codice partita è danneggiato: un carattere manca o è cambiato.</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -411,6 +446,49 @@
     <message>
         <source>Hints</source>
         <translation>Suggerimenti</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>Gu&amp;arda</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchPlayer</name>
+    <message>
+        <source>Watching</source>
+        <translation>Visione</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Passo</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Più veloce</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Smetti di guardare</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
+    </message>
+    <message>
+        <source>Game %1: action %2 of %3, speed %4×</source>
+        <translation>Partita %1: azione %2 di %3, velocità %4×</translation>
+    </message>
+    <message>
+        <source>Game %1: the end, score %2</source>
+        <translation>Partita %1: fine, punteggio %2</translation>
+    </message>
+    <message>
+        <source>(paused)</source>
+        <translation>(in pausa)</translation>
     </message>
 </context>
 </TS>

@@ -229,6 +229,41 @@
         <source>Hint</source>
         <translation>ヒント</translation>
     </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>ゲームコードをコピー</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>このゲームにはコードがありません: 最初の配置から始まっていないか、古い Varn が保存しました。次の新しいゲームにはコードがあります。</translation>
+    </message>
+    <message>
+        <source>Watch a game code…</source>
+        <translation>ゲームコードを観る…</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameChooser</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>ゲームコードを観る</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>ゲームコード(&amp;G):</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>これは Varn のゲームコードではありません。ゲームコードは「varn」で始まります。</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>このゲームコードは新しいバージョンの Varn のものです。</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>このゲームコードは壊れています: 文字が欠けているか変わっています。</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -407,6 +442,49 @@
     <message>
         <source>Hints</source>
         <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>観る(&amp;W)</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchPlayer</name>
+    <message>
+        <source>Watching</source>
+        <translation>観戦中</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>1手進める</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>速く</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>観戦をやめる</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>Game %1: action %2 of %3, speed %4×</source>
+        <translation>ゲーム %1: %3 手中 %2 手目、速度 %4×</translation>
+    </message>
+    <message>
+        <source>Game %1: the end, score %2</source>
+        <translation>ゲーム %1: 終了、スコア %2</translation>
+    </message>
+    <message>
+        <source>(paused)</source>
+        <translation>(一時停止中)</translation>
     </message>
 </context>
 </TS>

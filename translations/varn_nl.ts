@@ -231,6 +231,41 @@
         <source>Hint</source>
         <translation>Hint</translation>
     </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Spelcode kopiëren</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Dit spel heeft geen code: het begon niet met zijn eigen verdeling, of een oudere Varn heeft het opgeslagen. Het volgende nieuwe spel krijgt er een.</translation>
+    </message>
+    <message>
+        <source>Watch a game code…</source>
+        <translation>Een spelcode bekijken…</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameChooser</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Een spelcode bekijken</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Spelcode:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Dit is geen Varn-spelcode. Een spelcode begint met ‘varn’.</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Deze spelcode komt van een nieuwere versie van Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Deze spelcode is beschadigd: er ontbreekt een teken of er is een veranderd.</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -411,6 +446,49 @@
     <message>
         <source>Hints</source>
         <translation>Hints</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>Be&amp;kijken</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchPlayer</name>
+    <message>
+        <source>Watching</source>
+        <translation>Kijken</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Stap</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Sneller</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Stoppen met kijken</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Hervatten</translation>
+    </message>
+    <message>
+        <source>Game %1: action %2 of %3, speed %4×</source>
+        <translation>Spel %1: zet %2 van %3, snelheid %4×</translation>
+    </message>
+    <message>
+        <source>Game %1: the end, score %2</source>
+        <translation>Spel %1: einde, score %2</translation>
+    </message>
+    <message>
+        <source>(paused)</source>
+        <translation>(gepauzeerd)</translation>
     </message>
 </context>
 </TS>

@@ -233,6 +233,41 @@
         <source>Hint</source>
         <translation>Podpowiedź</translation>
     </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Kopiuj kod gry</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Ta gra nie ma kodu: nie zaczęła się od własnego rozdania albo zapisał ją starszy Varn. Następna nowa gra będzie go miała.</translation>
+    </message>
+    <message>
+        <source>Watch a game code…</source>
+        <translation>Obejrzyj kod gry…</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameChooser</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Obejrzyj kod gry</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Kod gry:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>To nie jest kod gry Varn. Kod gry zaczyna się od „varn”.</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Ten kod gry pochodzi z nowszej wersji Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Ten kod gry jest uszkodzony: brakuje znaku lub został zmieniony.</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -415,6 +450,49 @@
     <message>
         <source>Hints</source>
         <translation>Podpowiedzi</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Obejrzyj</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchPlayer</name>
+    <message>
+        <source>Watching</source>
+        <translation>Oglądanie</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauza</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Krok</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Szybciej</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Zakończ oglądanie</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Wznów</translation>
+    </message>
+    <message>
+        <source>Game %1: action %2 of %3, speed %4×</source>
+        <translation>Gra %1: ruch %2 z %3, tempo %4×</translation>
+    </message>
+    <message>
+        <source>Game %1: the end, score %2</source>
+        <translation>Gra %1: koniec, wynik %2</translation>
+    </message>
+    <message>
+        <source>(paused)</source>
+        <translation>(wstrzymano)</translation>
     </message>
 </context>
 </TS>

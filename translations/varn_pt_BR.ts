@@ -231,6 +231,41 @@
         <source>Hint</source>
         <translation>Dica</translation>
     </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Copiar código do jogo</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Este jogo não tem código: ele não começou com a própria distribuição, ou um Varn mais antigo o salvou. O próximo jogo novo terá um.</translation>
+    </message>
+    <message>
+        <source>Watch a game code…</source>
+        <translation>Assistir a um código de jogo…</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameChooser</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Assistir a um código de jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Código do jogo:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Isto não é um código de jogo do Varn. Um código de jogo começa com “varn”.</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Este código de jogo vem de uma versão mais nova do Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Este código de jogo está danificado: falta um caractere ou ele foi alterado.</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -411,6 +446,49 @@
     <message>
         <source>Hints</source>
         <translation>Dicas</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Assistir</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchPlayer</name>
+    <message>
+        <source>Watching</source>
+        <translation>Assistindo</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Passo</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Mais rápido</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Parar de assistir</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Game %1: action %2 of %3, speed %4×</source>
+        <translation>Jogo %1: ação %2 de %3, velocidade %4×</translation>
+    </message>
+    <message>
+        <source>Game %1: the end, score %2</source>
+        <translation>Jogo %1: fim, pontuação %2</translation>
+    </message>
+    <message>
+        <source>(paused)</source>
+        <translation>(pausado)</translation>
     </message>
 </context>
 </TS>

@@ -233,6 +233,41 @@
         <source>Hint</source>
         <translation>Подсказка</translation>
     </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Копировать код игры</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>У этой игры нет кода: она началась не со своей раздачи, или её сохранила более старая версия Varn. У следующей новой игры он будет.</translation>
+    </message>
+    <message>
+        <source>Watch a game code…</source>
+        <translation>Посмотреть код игры…</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameChooser</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Посмотреть код игры</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Код игры:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Это не код игры Varn. Код игры начинается с «varn».</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Этот код игры создан более новой версией Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Этот код игры повреждён: символ пропущен или изменён.</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -415,6 +450,49 @@
     <message>
         <source>Hints</source>
         <translation>Подсказки</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>Смо&amp;треть</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchPlayer</name>
+    <message>
+        <source>Watching</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Шаг</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Быстрее</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Закончить просмотр</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Game %1: action %2 of %3, speed %4×</source>
+        <translation>Игра %1: ход %2 из %3, скорость %4×</translation>
+    </message>
+    <message>
+        <source>Game %1: the end, score %2</source>
+        <translation>Игра %1: конец, очки %2</translation>
+    </message>
+    <message>
+        <source>(paused)</source>
+        <translation>(пауза)</translation>
     </message>
 </context>
 </TS>

@@ -233,6 +233,41 @@
         <source>Hint</source>
         <translation>Підказка</translation>
     </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Копіювати код гри</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Ця гра не має коду: вона почалася не зі своєї роздачі, або її зберегла старіша версія Varn. Наступна нова гра його матиме.</translation>
+    </message>
+    <message>
+        <source>Watch a game code…</source>
+        <translation>Переглянути код гри…</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameChooser</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Переглянути код гри</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Код гри:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Це не код гри Varn. Код гри починається з «varn».</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Цей код гри створено новішою версією Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Цей код гри пошкоджено: символ пропущено або змінено.</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -415,6 +450,49 @@
     <message>
         <source>Hints</source>
         <translation>Підказки</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Дивитися</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchPlayer</name>
+    <message>
+        <source>Watching</source>
+        <translation>Перегляд</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Крок</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Швидше</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>Завершити перегляд</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Продовжити</translation>
+    </message>
+    <message>
+        <source>Game %1: action %2 of %3, speed %4×</source>
+        <translation>Гра %1: хід %2 з %3, швидкість %4×</translation>
+    </message>
+    <message>
+        <source>Game %1: the end, score %2</source>
+        <translation>Гра %1: кінець, очки %2</translation>
+    </message>
+    <message>
+        <source>(paused)</source>
+        <translation>(пауза)</translation>
     </message>
 </context>
 </TS>

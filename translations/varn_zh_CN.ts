@@ -229,6 +229,41 @@
         <source>Hint</source>
         <translation>提示</translation>
     </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>复制游戏代码</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>这局游戏没有代码：它不是从自己的初始局面开始的，或是由旧版 Varn 保存的。下一局新游戏会有代码。</translation>
+    </message>
+    <message>
+        <source>Watch a game code…</source>
+        <translation>观看游戏代码…</translation>
+    </message>
+</context>
+<context>
+    <name>varn::GameChooser</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>观看游戏代码</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>游戏代码(&amp;G):</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>这不是 Varn 游戏代码。游戏代码以“varn”开头。</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>这个游戏代码来自更新版本的 Varn。</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>这个游戏代码已损坏：有字符缺失或被改动。</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -407,6 +442,49 @@
     <message>
         <source>Hints</source>
         <translation>提示</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>观看(&amp;W)</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchPlayer</name>
+    <message>
+        <source>Watching</source>
+        <translation>观看中</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>单步</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>加快</translation>
+    </message>
+    <message>
+        <source>Stop watching</source>
+        <translation>停止观看</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Game %1: action %2 of %3, speed %4×</source>
+        <translation>游戏 %1：第 %2 步，共 %3 步，速度 %4×</translation>
+    </message>
+    <message>
+        <source>Game %1: the end, score %2</source>
+        <translation>游戏 %1：结束，得分 %2</translation>
+    </message>
+    <message>
+        <source>(paused)</source>
+        <translation>（已暂停）</translation>
     </message>
 </context>
 </TS>

@@ -3,10 +3,12 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QRegularExpression>
 
 #include "accessiblepicturebox.h"
@@ -16,6 +18,7 @@
 #include "helptext.h"
 #include "hintview.h"
 #include "picturebox.h"
+#include "watchplayer.h"
 #include "windowsettings.h"
 #include "windowzoom.h"
 
@@ -39,7 +42,10 @@ Form1::Form1(GameSession& session, PictureProvider& pictures) : m_session(sessio
     m_board = m_view->boardFrame()->parentWidget();
     m_scores = std::make_unique<ScorePanel>(m_view->control<QLabel>("Label4"),
                                             m_view->control<QLabel>("Label8"));
-    m_chooser = std::make_unique<GameChooser>(*this, session, [this](Command c) { run(c, 0); });
+    m_chooser = std::make_unique<GameChooser>(
+        *this, session, [this](Command c) { run(c, 0); },
+        [this](const Replay& replay) { watch(replay); });
+    m_watch = std::make_unique<WatchPlayer>(*this, session);
     m_hint = std::make_unique<HintView>(*m_view);
     m_helpPanel = m_view->control("Picture12");
     m_helpText = m_view->control<QLabel>("Label3");
@@ -74,6 +80,8 @@ void Form1::run(Command command, int cell, bool checked) {
         {Command::gameNumber_Click, [](Form1& form, int, bool) { form.gameNumber_Click(); }},
         {Command::challenge_Click, [](Form1& form, int, bool) { form.challenge_Click(); }},
         {Command::scores_Click, [](Form1& form, int, bool) { form.scores_Click(); }},
+        {Command::copyCode_Click, [](Form1& form, int, bool) { form.copyCode_Click(); }},
+        {Command::watchCode_Click, [](Form1& form, int, bool) { form.watchCode_Click(); }},
         {Command::hint_Click, [](Form1& form, int, bool) { form.hint_Click(); }},
         {Command::sound_Click, [](Form1& form, int, bool on) { form.m_session.sound().setOn(on); }},
         {Command::zoomIn_Click, [](Form1& form, int, bool) { form.m_zoom->zoomIn(); }},
@@ -85,6 +93,7 @@ void Form1::run(Command command, int cell, bool checked) {
         {Command::continue_Click, [](Form1&, int, bool) {}},
     });
     static_assert(handlesEvery(own, false), "a command of the window's has no handler");
+    if (refusedWhileWatching(command)) return;
     // Whatever the rules do, the game the hint was for is gone.
     if (commandRow(command).rules) clearHint();
     if (const Handler handler = own[indexOf(command)]) {
@@ -93,6 +102,32 @@ void Form1::run(Command command, int cell, bool checked) {
         perform(game(), command, cell);
     }
     if (commandRow(command).setting) m_settings->save();
+}
+
+bool Form1::refusedWhileWatching(Command command) {
+    const bool allowed = commandRow(command).setting || command == Command::pomoc_Click ||
+                         command == Command::Command5_Click;
+    if (!m_watch->watching() || allowed) return false;
+    beep();
+    return true;
+}
+
+void Form1::copyCode_Click() {
+    const std::optional<GameCode> code = game().busy() ? std::nullopt : game().code();
+    if (!code) {
+        QMessageBox::information(
+            this, tr("Copy game code"),
+            tr("This game has no code: it did not begin with its own deal, or an older Varn "
+               "saved it. The next new game will have one."));
+        return;
+    }
+    QGuiApplication::clipboard()->setText(QString::fromStdString(formatGameCode(*code)));
+}
+
+void Form1::watch(const Replay& replay) {
+    // The hint was for the game in progress, which waits aside.
+    clearHint();
+    if (!m_watch->watch(replay)) beep();
 }
 
 // Start-up: the help text, the cells hidden in the board frame and the first game, all before

@@ -25,6 +25,7 @@ class HintView;
 class PictureProvider;
 class WindowSettings;
 class WindowZoom;
+class WatchPlayer;
 
 class Form1 : public QMainWindow, public GameWindow {
     Q_OBJECT
@@ -54,6 +55,13 @@ class Form1 : public QMainWindow, public GameWindow {
     // "Hint": the game's next action, searched on a thread of its own and shown when found;
     // a beep while pieces fall, or when nothing can be removed.
     void hint_Click();
+    // Puts the code of the game in progress on the clipboard.
+    void copyCode_Click();
+    void watchCode_Click() { m_chooser->watchCode(); }
+    // Watches `replay` in the window, the game in progress put aside until the player stops;
+    // refused with the beep while that game is inside an action.
+    void watch(const Replay& replay);
+    WatchPlayer& watchPlayer() { return *m_watch; }
 
     // The window operations of the rules.
     std::string labelText(ScoreLabel label) const override { return m_scores->text(label); }
@@ -95,6 +103,8 @@ class Form1 : public QMainWindow, public GameWindow {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // While a game is watched, only the settings, the view and the help are given.
+    bool refusedWhileWatching(Command command);
     // Runs the command's handler; `cell` counts for the cells' command only.
     void run(Command command, int cell, bool checked = false);
     // A click, a key or an assistive tool's press on a cell: a move, or a beep while busy.
@@ -118,6 +128,7 @@ class Form1 : public QMainWindow, public GameWindow {
     std::unique_ptr<ScorePanel> m_scores;
     std::unique_ptr<GameChooser> m_chooser;
     std::unique_ptr<HintView> m_hint;
+    std::unique_ptr<WatchPlayer> m_watch;
     int m_beeps = 0;
     QPointer<QWidget> m_focusBeforeHelp;
 };

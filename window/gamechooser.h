@@ -3,12 +3,16 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "command.h"
 
 #include "challenge.h"
+#include "gamecode.h"
+
+#include <QCoreApplication>
 
 class QWidget;
 
@@ -19,12 +23,18 @@ class GameSession;
 // Shows the game number and the table of the best games over the window, and starts the game
 // the player picks there; asks the name for a score that makes the table.
 class GameChooser {
+    Q_DECLARE_TR_FUNCTIONS(varn::GameChooser)
+
   public:
-    // The game chosen starts through `run`, which runs a command as the window runs it.
-    GameChooser(QWidget& window, GameSession& session, std::function<void(Command)> run)
-        : m_window(window), m_session(session), m_run(std::move(run)) {}
+    // The game chosen starts through `run`, which runs a command as the window runs it;
+    // `watch` replays what the player chose to watch.
+    GameChooser(QWidget& window, GameSession& session, std::function<void(Command)> run,
+                std::function<void(const Replay&)> watch)
+        : m_window(window), m_session(session), m_run(std::move(run)), m_watch(std::move(watch)) {}
 
     void chooseNumber();
+    // Asks a game code and watches it; a code that cannot be watched is shown to be so.
+    void watchCode();
     // The table as the file holds it now, which another game may have changed meanwhile.
     void showScores();
     std::string askName(const std::string& proposed, int rank, std::int64_t score);
@@ -36,10 +46,13 @@ class GameChooser {
   private:
     // A new game that deals game `number`; the game before ends as it does for "New game".
     void playGame(std::uint32_t number);
+    // Watches `text` (formatReplay), or tells why it cannot.
+    void watchText(const std::string& text);
 
     QWidget& m_window;
     GameSession& m_session;
     std::function<void(Command)> m_run;
+    std::function<void(const Replay&)> m_watch;
 };
 
 }  // namespace varn

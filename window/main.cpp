@@ -1,4 +1,4 @@
-// main.cpp: varn, the game. Its one option, --game N, starts with game N.
+// main.cpp: varn, the game. --game N starts with game N, --watch CODE watches a game code.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -48,5 +48,6 @@ int main(int argumentCount, char** argv) {
     varn::PictureProvider pictures;
     varn::Form1 form(session, pictures);
     form.show();
+    if (options.watch) form.watch(*options.watch);
     return app.exec();
 }

@@ -47,11 +47,13 @@ ScoresDialog::ScoresDialog(const ScoreTable& table, const ChallengeTable& challe
         accept();
     });
     m_play = buttons->addButton(tr("&Play this game"), QDialogButtonBox::AcceptRole);
+    m_watch = buttons->addButton(tr("&Watch"), QDialogButtonBox::ActionRole);
     m_play->setEnabled(false);
+    m_watch->setEnabled(false);
     connect(buttons, &QDialogButtonBox::accepted, this, &ScoresDialog::play);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_table, &QTableWidget::itemSelectionChanged, this,
-            [this] { m_play->setEnabled(!m_table->selectedItems().isEmpty()); });
+    connect(m_watch, &QPushButton::clicked, this, &ScoresDialog::watch);
+    connect(m_table, &QTableWidget::itemSelectionChanged, this, &ScoresDialog::offerRow);
     connect(m_table, &QTableWidget::itemDoubleClicked, this, &ScoresDialog::play);
     layout->addWidget(buttons);
     // Only a button inside its dialog can be its default.
@@ -85,6 +87,7 @@ ScoresTable* ScoresDialog::buildTable(const std::vector<BestGame>& rows) {
                        QString::number(best.game), locale.toString(best.hints)},
                       {0, 2, 4, 5});
         m_games.push_back(best.game);
+        m_actions.push_back(best.actions);
     }
     table->fitColumns(1);
     return table;
@@ -109,6 +112,20 @@ QWidget* ScoresDialog::buildStatistics(const ScoreStatistics& statistics) {
     form->addRow(new QLabel(plot->accessibleName()));
     form->addRow(plot);
     return box;
+}
+
+void ScoresDialog::offerRow() {
+    const bool selected = !m_table->selectedItems().isEmpty();
+    const int row = m_table->currentRow();
+    m_play->setEnabled(selected);
+    m_watch->setEnabled(selected && row >= 0 && !m_actions[std::size_t(row)].empty());
+}
+
+void ScoresDialog::watch() {
+    const int row = m_table->currentRow();
+    if (row < 0 || m_table->selectedItems().isEmpty()) return;
+    m_watched = m_actions[std::size_t(row)];
+    done(kWatched);
 }
 
 void ScoresDialog::play() {

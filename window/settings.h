@@ -8,8 +8,8 @@ namespace varn {
 
 // Kept as INI in $XDG_CONFIG_HOME/varn/varn.conf (~/.config/varn/varn.conf without it). Each
 // value is read once, when the window starts, and written as soon as it changes; a value that
-// is missing, damaged or out of bounds costs only itself: it falls back to its default. A file that cannot be written is
-// not an error; the game just forgets.
+// is missing, damaged or out of bounds costs only itself: it falls back to its default. A file that
+// cannot be written is not an error; the game just forgets.
 class Settings {
   public:
     // Reads the file. A saved window size is held between `smallest` and `largest`.

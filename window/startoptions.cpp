@@ -16,23 +16,50 @@ std::string badNumber(std::optional<std::string_view> text) {
     return line;
 }
 
+// The value of option `name` at argument `i`, given as the next argument or after '='; the
+// next one is then used up.
+std::optional<std::string_view> valueOf(std::string_view name, int argc, const char* const* argv,
+                                        int& i) {
+    const std::string_view argument = argv[i];
+    if (argument == name && i + 1 < argc) return argv[++i];
+    if (argument.starts_with(name) && argument.size() > name.size() && argument[name.size()] == '=')
+        return argument.substr(name.size() + 1);
+    return std::nullopt;
+}
+
+std::string codeProblem(CodeProblem problem) {
+    switch (problem) {
+        case CodeProblem::Foreign:
+            return "varn: --watch takes a Varn game code, and this is none";
+        case CodeProblem::Newer:
+            return "varn: this game code comes from a newer Varn";
+        default:
+            return "varn: this game code is damaged: a character is missing or changed";
+    }
+}
+
 }  // namespace
 
 StartOptions StartOptions::read(int argc, const char* const* argv) {
     StartOptions options;
     constexpr std::string_view kGame = "--game";
+    constexpr std::string_view kWatch = "--watch";
     for (int i = 1; i < argc && options.problem.empty(); ++i) {
         const std::string_view argument = argv[i];
-        std::optional<std::string_view> number;
-        if (argument == kGame && i + 1 < argc) number = argv[++i];
-        if (argument.starts_with(kGame) && argument.size() > kGame.size() &&
-            argument[kGame.size()] == '=')
-            number = argument.substr(kGame.size() + 1);
+        CodeProblem problem = CodeProblem::None;
+        if (argument.starts_with(kWatch)) {
+            const std::optional<std::string_view> code = valueOf(kWatch, argc, argv, i);
+            if (!code) problem = CodeProblem::Foreign;
+            if (code) options.watch = Replay{parseGameCode(*code, problem), std::nullopt};
+            if (problem != CodeProblem::None) options.problem = codeProblem(problem);
+            continue;
+        }
+        const std::optional<std::string_view> number = valueOf(kGame, argc, argv, i);
         if (argument == kGame && !number) {
             options.problem = badNumber(std::nullopt);
         } else if (!number) {
             options.problem = "varn: unknown argument \"" + std::string(argument) +
-                              "\"; the game takes only --game N";
+                              "\"; the game takes only --game N and --watch CODE";
         } else if (!(options.game = parseGameNumber(*number))) {
             options.problem = badNumber(*number);
         }

@@ -31,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     readSound(written);
 
     const varn::ScoreStatistics before = table.statistics();
-    const varn::ScoreOffer offer{4294967295u, varn::ScoreKeeper::kMaxScore, varn::Seconds{}};
+    const varn::ScoreOffer offer{4294967295u, varn::ScoreKeeper::kMaxScore, varn::Seconds{},
+                                 varn::kMaxHints, std::string(text.substr(0, 64))};
     const int rank = table.rankFor(offer);
     if (table.enter(offer, std::string(text.substr(0, 64))) != rank) std::abort();
     table.gameEnded(varn::ScoreKeeper::kMaxScore);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "command.h"
 #include "headlessgame.h"
 #include "history.h"
 #include "splitmixsource.h"
@@ -75,6 +76,38 @@ TEST(History, RebuiltFromItsStatesWalksTheSame) {
     EXPECT_EQ(rebuilt.states(), played.states());
     EXPECT_EQ(copy.states(), played.states());
     EXPECT_EQ(played.states().front().label4, kDesignScoreText);
+}
+
+// A game of turns and clicks, some undone, then all of its actions and then only its last ones
+// are replayed in another game, from its number's deal and from the state before them: each
+// replay ends in the same state, the random position included.
+TEST(History, ActionsReplayedFromTheDealOrTheStateBeforeThemEndTheSame) {
+    SplitMixSource random(1);
+    HeadlessGame played(random);
+    random.chooseNextGame(77);
+    played.game.ng_click();
+    std::mt19937 cells(77);
+    for (int action = 0; action < 400; ++action) {
+        const auto pick = cells() % (kCellCount + 13);
+        if (pick >= kCellCount + 10) {
+            played.game.undo_Click();
+        } else {
+            perform(played.game,
+                    pick < kCellCount ? Command::Element_Click : Command::Picture6_Click,
+                    int(pick));
+        }
+    }
+    for (const std::size_t most : {std::size_t(1'000'000), std::size_t(40)}) {
+        const std::optional<Replay> replay = played.game.lastActions(most);
+        ASSERT_TRUE(replay);
+        EXPECT_EQ(replay->start.has_value(), most == 40);
+        SplitMixSource again(2);
+        HeadlessGame watched(again);
+        watched.game.startReplay(*replay);
+        for (const RecordedAction& action : replay->code.actions)
+            watched.game.replay(action);
+        EXPECT_EQ(watched.game.state(), played.game.state()) << most;
+    }
 }
 
 TEST(History, RebuildingRefusesWhatNoGameHolds) {

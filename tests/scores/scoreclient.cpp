@@ -9,8 +9,11 @@ int main(int argc, char** argv) {
     const varn::ScoreTableFile file;
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "enter" && argc == 6) {
-        const varn::ScoreOffer offer{std::uint32_t(std::stoul(argv[2])), std::stoll(argv[3]),
-                                     varn::Seconds(std::chrono::seconds(std::stoll(argv[4])))};
+        const varn::ScoreOffer offer{std::uint32_t(std::stoul(argv[2])),
+                                     std::stoll(argv[3]),
+                                     varn::Seconds(std::chrono::seconds(std::stoll(argv[4]))),
+                                     0,
+                                     {}};
         const int foreseen = file.rankFor(offer);
         const varn::ScoreTableFile::Entry entry = file.enter(offer, argv[5]);
         std::printf("rank %d foreseen %d\n", entry.rank, foreseen);

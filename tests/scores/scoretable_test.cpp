@@ -58,7 +58,7 @@ void play(const ScoreTableFile& file, const Step& step) {
         EXPECT_TRUE(file.gameEnded(step.score));
         return;
     }
-    const ScoreOffer offer{step.game, step.score, at(step.time)};
+    const ScoreOffer offer{step.game, step.score, at(step.time), 0, {}};
     EXPECT_EQ(file.rankFor(offer), step.rank);
     EXPECT_EQ(file.enter(offer, step.name).rank, step.rank);
 }
@@ -98,9 +98,9 @@ TEST(ScoreTableFile, RanksOneRowPerGameAndReadsBackWhatItWrote) {
 // Fills `file` as a real game does: a name with a letter beyond ASCII, an entry under the name
 // used last, a game played.
 void fillExample(const ScoreTableFile& file) {
-    file.enter({42, 5120, at(0)}, "Ana Kovač");
+    file.enter({42, 5120, at(0), 0, "varn1Xy from 5 2 0123"}, "Ana Kovač");
     file.gameEnded(5120);
-    file.enter({7, 80, at(70)}, "");
+    file.enter({7, 80, at(70), 0, {}}, "");
 }
 
 TEST(ScoreTableFile, IsTextAPersonCanRead) {
@@ -111,6 +111,7 @@ TEST(ScoreTableFile, IsTextAPersonCanRead) {
               "varn-scores 1\n"
               "# The best games, best first: score, date and time (UTC), game number, name.\n"
               "game 5120 2027-01-15T08:00:00Z 42 Ana Kovač\n"
+              "actions varn1Xy from 5 2 0123\n"
               "game 80 2027-01-15T08:01:10Z 7 Ana Kovač\n"
               "# Games played; scores entered, their total and the best of them.\n"
               "played 1\nentered 2\ntotal 5200\nbest 5120\n"
@@ -183,12 +184,14 @@ const DamageCase kDamage[] = {
     {"NotAsWritten", Setup::Plain, kHead + "game 300 2027-01-15T08:00:00Z 3 Ann \n", true, 2, 1,
      "line 2: it is not as Varn writes it", true},
     {"FutureVersion", Setup::Plain, "varn-scores 2\n" + kRow, true, 1, 1, "another version", true},
+    {"ActionsOfNoRow", Setup::Plain, kHead + "actions varn1\n" + kRow, true, 2, 1,
+     "line 2: its actions belong to no row", true},
     {"NumbersOutOfRange", Setup::Plain, kOutOfRange, true, 4, 1, "line 3: game number '0'", true},
     {"EscapesAndLongWords", Setup::Plain,
      kHead + kRow + "game \x1b]0;owned\x07" + std::string(3000, '9') +
          " 2027-01-15T08:00:00Z 4 E\n",
      true, 2, 1, "line 3: score '?]0;owned?9999999999999999999999...' is out of range", true},
-    {"Huge", Setup::Huge, kHead + kRow, true, 2, 1, "longer than 65536 bytes", true},
+    {"Huge", Setup::Huge, kHead + kRow, true, 2, 1, "longer than 4194304 bytes", true},
     {"Unreadable", Setup::Unreadable, "", true, 1, 1, "it cannot be read", true},
     {"DirectoryInItsPlace", Setup::Directory, "", false, 0, 1, "not a file; the scores are", false},
     {"UnwritableFolder", Setup::ReadOnlyFolder, "", false, 1, 0, "", false},
@@ -205,7 +208,8 @@ void prepare(const DamageCase& c, const std::string& path) {
     if (c.setup == Setup::Directory) fs::create_directory(path);
     const bool written = c.setup == Setup::Plain || c.setup == Setup::Huge || !c.contents.empty();
     if (written) test::writeWhole(path, c.contents);
-    if (!written && c.setup != Setup::Directory) ScoreTableFile(path).enter({3, 300, at(0)}, "Ann");
+    if (!written && c.setup != Setup::Directory)
+        ScoreTableFile(path).enter({3, 300, at(0), 0, {}}, "Ann");
     if (c.setup == Setup::Huge) fs::resize_file(path, std::uintmax_t(8) << 30);  // sparse
     if (c.setup == Setup::Unreadable) ::chmod(path.c_str(), 0);
     if (c.setup == Setup::ReadOnlyFolder) ::chmod(folder.c_str(), 0555);
@@ -224,7 +228,7 @@ std::string enterAndRead(const DamageCase& c, const fs::path& tree, const std::s
     }
     testing::internal::CaptureStderr();
     const ScoreTableFile file(path);
-    EXPECT_EQ(file.enter({99, 5, at(9)}, "Zed").saved, c.saved);
+    EXPECT_EQ(file.enter({99, 5, at(9), 0, {}}, "Zed").saved, c.saved);
     EXPECT_EQ(file.read().rows().size(), c.rows);
     if (root) ::setfsuid(0);
     return testing::internal::GetCapturedStderr();

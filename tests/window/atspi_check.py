@@ -7,7 +7,10 @@ game with --game 2026, whose board must be the one that the replay driver's `gam
 (tests/replay/cases/numbered.expected), enters the scores of two games under two names and
 reads the Scores dialog's table of the best games row by row, with its column titles; the
 second game is played on a hint, which takes the keyboard to what it suggests and says what
-that is, and its row counts the hint. Started
+that is, and its row counts the hint. It copies the code of a game, pastes it into "Watch a
+game code…", watches Ana's row and the code again with --watch: each watch ends on the board
+and score it replays, read with the watch's controls, and puts back the game in progress, and
+the score files stay as they were. Started
 once more, it must go on with the saved game 2026 under its own number.
 
     /usr/bin/python3 atspi_check.py PATH/TO/varn [LANGUAGE TRANSLATION.ts]
@@ -228,13 +231,84 @@ def check_two_games(game, app, pyatspi, texts, env, first):
           rows["Ben"][4] != "2026" and int(rows["Ana"][2]) == first and
           sorted(row[0] for row in rows.values()) == ["1", "2"], f"the table reads {read[1:-1]}")
     check(read[-1] == "1", f"games played reads {read[-1]!r}")
+    names = [row[1] for row in read[1:-1]]
     # Ana's row, chosen with the arrow keys and played with Return, deals game 2026 again.
-    downs = [["key", "Down"]] * [row[1] for row in read[1:-1]].index("Ana")
+    downs = [["key", "Down"]] * names.index("Ana")
     keys(env, texts("ScoresDialog", "Scores"), *downs, ["key", "Return"])
     check(pressing.wait(timeout=20) == 0, "the press of Scores failed")
     cell = texts.cell_pattern()
     wait_for(game, "game 2026 played again", lambda: (read_cells(app, pyatspi, cell) or [0])[0]
              == replayed_board(2026, texts))
+    return names
+
+
+def watched_to_the_end(game, app, pyatspi, texts, score, board):
+    """Waits for the watch of game 2026 to end at `score` on `board`, unless None, and reads
+    its controls."""
+    end = texts("WatchPlayer", "Game %1: the end, score %2").replace("%1", "2026")
+    wait_for(game, "the end of the watch", lambda: named(app, end.replace("%2", str(score)),
+                                                          pyatspi.ROLE_LABEL))
+    cell = texts.cell_pattern()
+    shown = wait_for(game, "the watched board", lambda: read_cells(app, pyatspi, cell))[0]
+    check(board is None or shown == board, f"the watch ends on another board: {shown} {board}")
+    controls = {name: named(app, texts("WatchPlayer", name), pyatspi.ROLE_PUSH_BUTTON)
+                for name in ("Pause", "Step", "Faster", "Stop watching")}
+    check(all(controls.values()), f"the watch's controls read {controls}")
+    return controls["Stop watching"]
+
+
+def check_watch(game, app, pyatspi, texts, env, first, names):
+    """A move in game 2026, its code copied and pasted into "Watch a game code…", then Ana's
+    row watched: each ends on its board and score and gives the game in progress back."""
+    points = play_group(game, app, pyatspi, texts)
+    cell = texts.cell_pattern()
+    kinds = wait_for(game, "the board after the move", lambda: read_cells(app, pyatspi, cell))[0]
+    press(named(app, texts("Form1", "Copy game code"), pyatspi.ROLE_MENU_ITEM))
+    pressing = press_opening(texts("Form1", "Watch a game code…"), pyatspi.ROLE_MENU_ITEM)
+    title = texts("GameChooser", "Watch a game code")
+    wait_for(game, "the code dialog", lambda: named(app, title, pyatspi.ROLE_DIALOG))
+    keys(env, title, ["key", "ctrl+v"])
+    field = named(app, texts("GameChooser", "&Game code:").replace("&", ""), pyatspi.ROLE_TEXT)
+    code = wait_for(game, "the pasted code", lambda: field.queryText().getText(0, -1))
+    check(re.fullmatch("varn1[0-9A-Za-z]+", code), f"the copied code reads {code!r}")
+    keys(env, title, ["key", "Return"])
+    check(pressing.wait(timeout=20) == 0, "the press of Watch a game code failed")
+    press(watched_to_the_end(game, app, pyatspi, texts, points, kinds))
+    score = texts("Form1", "Score %1", points)
+    wait_for(game, "the game in progress back", lambda: named(app, score, pyatspi.ROLE_LABEL))
+    check(read_cells(app, pyatspi, cell)[0] == kinds, "the game in progress came back changed")
+
+    pressing = press_opening(texts("Form1", "Scores"), pyatspi.ROLE_MENU_ITEM)
+    wait_for(game, "the Scores dialog", lambda: named(
+        app, texts("ScoresDialog", "Best games"), pyatspi.ROLE_TABLE))
+    keys(env, texts("ScoresDialog", "Scores"), *[["key", "Down"]] * names.index("Ana"))
+    press(named(app, texts("ScoresDialog", "&Watch").replace("&", ""), pyatspi.ROLE_PUSH_BUTTON))
+    check(pressing.wait(timeout=20) == 0, "the press of Scores failed")
+    press(watched_to_the_end(game, app, pyatspi, texts, first, None))
+    wait_for(game, "the game in progress back again",
+             lambda: named(app, score, pyatspi.ROLE_LABEL))
+    check(read_cells(app, pyatspi, cell)[0] == kinds, "the game in progress came back changed")
+    # The move taken back: the saved game is game 2026 as dealt, as it is continued later.
+    press(named(app, texts("Form1", "Undo"), pyatspi.ROLE_MENU_ITEM))
+    wait_for(game, "the move undone", lambda: (read_cells(app, pyatspi, cell) or [0])[0]
+             == replayed_board(2026, texts))
+    return code, kinds, points
+
+
+def check_watch_option(varn, scratch, env, pyatspi, texts, watched):
+    """`varn --watch CODE` ends on the same board and score and changes neither score file; the
+    saved game, which every start writes afresh, is checked as it is continued after."""
+    code, kinds, points = watched
+    files = [os.path.join(scratch, "varn", "scores.txt"), os.path.join(scratch, "Varn_hsc.nrz")]
+    before = [open(path, "rb").read() for path in files]
+    game = subprocess.Popen([varn, "--watch", code], cwd=scratch, env=env,
+                            stderr=subprocess.DEVNULL)
+    try:
+        app = wait_for(game, "the program watching", lambda: find_app(pyatspi))
+        press(watched_to_the_end(game, app, pyatspi, texts, points, kinds))
+    finally:
+        stop(game)
+    check([open(path, "rb").read() for path in files] == before, "watching changed a file")
 
 
 def stop(game):
@@ -375,11 +449,13 @@ def play(varn, scratch, display, language, texts):
         wait_for(game, "the high score", lambda: high in renamed)
         with open(os.path.join(scratch, "Varn_hsc.nrz"), "rb") as stored:
             check(stored.read() == f"{len(group)}\r\n".encode(), "high-score file not written")
-        check_two_games(game, app, pyatspi, texts, env, len(group))
+        names = check_two_games(game, app, pyatspi, texts, env, len(group))
+        watched = check_watch(game, app, pyatspi, texts, env, len(group), names)
         remarks.seek(0)
         check("qt.qpa.xdnd" in remarks.read(), "Qt's remarks after start-up were swallowed")
     finally:
         stop(game)
+    check_watch_option(varn, scratch, env, pyatspi, texts, watched)
     check_resumed(varn, scratch, env, pyatspi, texts)
 
 
@@ -407,8 +483,8 @@ def main():
         xvfb.terminate()
         xvfb.wait()
     print(f"atspi_check: {language}: game 2026's board, cells, buttons, the cursor, a move, a "
-          "mirror, the high score, a hint, the table of two games' scores and the restored game's "
-          "number")
+          "mirror, the high score, a hint, the table of two games' scores, a code and a row "
+          "watched, and the restored game's number")
 
 
 if __name__ == "__main__":

@@ -29,9 +29,9 @@ namespace {
 ScoreTable sampleTable() {
     ScoreTable table;
     const Seconds start{std::chrono::seconds(1'800'000'000)};
-    table.enter({2026, 5120, start}, "Ana Kovač");
-    table.enter({1, 40, start + std::chrono::hours(24), 3}, "Ben");
-    table.enter({4294967295u, 880, start + std::chrono::hours(48)}, "明美");
+    table.enter({2026, 5120, start, 0, {}}, "Ana Kovač");
+    table.enter({1, 40, start + std::chrono::hours(24), 3, {}}, "Ben");
+    table.enter({4294967295u, 880, start + std::chrono::hours(48), 0, {}}, "明美");
     table.gameEnded(5120);
     return table;
 }

@@ -1,7 +1,8 @@
 #!/bin/sh
-# gameoption_test.sh: varn's command line as a player types it. A bad --game, or anything else,
-# is one line on stderr and status 2 before any window is tried; a good number goes on to the
-# window, which without a display ends in the one line that says so and status 1.
+# gameoption_test.sh: varn's command line as a player types it. A bad --game or --watch, or
+# anything else, is one line on stderr and status 2 before any window is tried; a good number or
+# code goes on to the window, which without a display ends in the one line that says so and
+# status 1. The damaged codes are those a chat or a careless copy makes.
 #   sh gameoption_test.sh PATH/TO/varn
 set -u
 varn=$1
@@ -31,8 +32,22 @@ expect 2 "$bad_number, not \"4294967296\"" --game=4294967296
 expect 2 "$bad_number, not \"-5\"" --game -5
 expect 2 "$bad_number, not \"\"" --game=
 expect 2 "$bad_number, not \" 7\"" --game " 7"
-expect 2 'varn: unknown argument "--games=7"; the game takes only --game N' --games=7
-expect 2 'varn: unknown argument "8"; the game takes only --game N' --game 7 8
-expect 2 'varn: unknown argument "-game"; the game takes only --game N' -game 7
+expect 2 'varn: unknown argument "--games=7"; the game takes only --game N and --watch CODE' --games=7
+expect 2 'varn: unknown argument "8"; the game takes only --game N and --watch CODE' --game 7 8
+expect 2 'varn: unknown argument "-game"; the game takes only --game N and --watch CODE' -game 7
+code=varn1000F3V21fbr0KqsK0
+damaged='varn: this game code is damaged: a character is missing or changed'
+expect 1 "$no_display" --watch "$code"
+expect 1 "$no_display" "--watch= $code
+"
+expect 2 "$damaged" --watch varn1000F3V21fbr0KqsK1
+expect 2 "$damaged" --watch varn1000F3V21fbr0KqsK
+expect 2 "$damaged" --watch varn1000F3V21fbr0KqKs0
+expect 2 "$damaged" --watch varn1000F3V21fbr0Kq-sK0
+expect 2 "$damaged" --watch "varn1000F3V21fbr0Kq sK0"
+expect 2 "$damaged" --watch varn1
+expect 2 'varn: this game code comes from a newer Varn' --watch varn2000F3V21fbr0KqsK0
+expect 2 'varn: --watch takes a Varn game code, and this is none' --watch https://example.org/a
+expect 2 'varn: --watch takes a Varn game code, and this is none' --watch
 [ "$failures" -eq 0 ] && echo "gameoption_test: every command line read as it should be"
 exit "$failures"

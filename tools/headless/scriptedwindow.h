@@ -3,7 +3,9 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "boardtables.h"
@@ -76,6 +78,9 @@ class ScriptedWindow : public GameWindow {
     void enableHistoryCommands(bool undo, bool redo) override;
     // Keeps the proposed name, as a player who presses Escape does.
     std::string askName(const std::string&, int, std::int64_t) override { return {}; }
+    void challengeOver(const ChallengeResult& result) override { m_result = result; }
+    // The end of a challenge since the last call, if one came.
+    std::optional<ChallengeResult> takeResult() { return std::exchange(m_result, std::nullopt); }
     bool undoOffered() const { return m_undoOffered; }
     bool redoOffered() const { return m_redoOffered; }
 
@@ -103,6 +108,7 @@ class ScriptedWindow : public GameWindow {
     Pointer m_pointer = Pointer::Custom;
     int m_ticks = 0;
     int m_beeps = 0;
+    std::optional<ChallengeResult> m_result;
     int m_eventCalls = 0;
     int m_focusCount = 0;
     bool m_undoOffered = false;

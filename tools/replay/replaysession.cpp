@@ -9,6 +9,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "gamecode.h"
 #include "gamenumber.h"
 #include "hintline.h"
 #include "savedgamefile.h"
@@ -89,6 +90,30 @@ void setCell(BoardTables& tables, int cell, const std::string& word) {
     tables.Marked[cell] = marked ? kTrue : kFalse;
 }
 
+std::string codeProblemText(CodeProblem problem) {
+    switch (problem) {
+        case CodeProblem::Foreign:
+            return "this is no Varn game code";
+        case CodeProblem::Newer:
+            return "this game code comes from a newer Varn";
+        default:
+            return "this game code is damaged";
+    }
+}
+
+// An action as a script writes it, with what ran inside it and the moment of each.
+std::string actionText(const RecordedAction& action) {
+    const auto name = [](PlayerAction played) -> std::string {
+        if (played.isClick()) return "click " + std::to_string(played.code);
+        if (played.code == PlayerAction::kMirror) return "mirror";
+        return played.code == PlayerAction::kLeft ? "left" : "right";
+    };
+    std::string text = name(action.action);
+    for (const NestedAction& nested : action.nested)
+        text += " [" + std::to_string(nested.moment) + ": " + name(nested.action) + ']';
+    return text;
+}
+
 }  // namespace
 
 ReplaySession::ReplaySession(std::ostream& out)
@@ -102,6 +127,8 @@ ReplaySession::ReplaySession(std::ostream& out)
         {"load", [this](const Words& words) { load(words); }},
         {"game", [this](const Words& words) { playGame(words); }},
         {"challenge", [this](const Words& words) { playChallenge(words); }},
+        {"code", [this](const Words& words) { printCode(words); }},
+        {"watch", [this](const Words& words) { watch(words); }},
         // Named by the command table too, but answered here: it is no action of the rules.
         {commandRow(Command::hint_Click).replay, [this](const Words& words) { hint(words); }},
     };
@@ -222,6 +249,28 @@ void ReplaySession::playChallenge(const Words& words) {
     const std::optional<Days> day = parseDay(words[1]);
     if (!day) throw BadInput("day '" + words[1] + "' is not a date written YYYY-MM-DD");
     runAction(words, [this, day] { m_game.startChallenge(*day); });
+}
+
+// `code`: the game's code as the last word of the line, or "none" for a game that has none.
+void ReplaySession::printCode(const Words& words) {
+    expectCount(words, 1);
+    const std::optional<GameCode> code = m_game.code();
+    m_out << "code: " << (code ? formatGameCode(*code) : "none") << '\n';
+}
+
+// `watch CODE`: game N of the code, then each of its actions with what ran inside it.
+void ReplaySession::watch(const Words& words) {
+    expectCount(words, 2);
+    CodeProblem problem = CodeProblem::None;
+    const GameCode code = parseGameCode(words[1], problem);
+    if (problem != CodeProblem::None) throw BadInput(codeProblemText(problem));
+    playGame({"game", std::to_string(code.number)});
+    for (const RecordedAction& action : code.actions) {
+        m_window.resetCounters();
+        m_game.replay(action);
+        report(actionText(action), 0, 0, 0);
+    }
+    m_out.flush();
 }
 
 void ReplaySession::nest(const Words& words) {
@@ -346,6 +395,8 @@ void ReplaySession::report(const std::string& title, int firstClip, int ticksBef
     if (m_game.challenge()) m_out << " moves=" << m_game.challenge()->movesLeft();
     if (!shown.empty()) m_out << " shown=" << joined(shown, ',', "");
     m_out << '\n';
+    if (const std::optional<ChallengeResult> result = m_window.takeResult())
+        m_out << "result: " << resultLine(*result, m_game.number()) << '\n';
     printBoard(m_out, tables);
 }
 

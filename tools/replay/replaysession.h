@@ -45,6 +45,8 @@ class ReplaySession {
     void queueNumbers(const Words& words);
     void playGame(const Words& words);
     void playChallenge(const Words& words);
+    void printCode(const Words& words);
+    void watch(const Words& words);
     void nest(const Words& words);
     void save(const Words& words);
     void load(const Words& words);
