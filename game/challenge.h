@@ -70,7 +70,7 @@ class ChallengeBook {
     virtual void begin(Days day) = 0;
     // The challenge of `day` ended with `score` after `moves`, by its last move or by a new
     // game. Returns its rank among the player's challenges.
-    virtual int finish(Days day, std::int64_t score, int moves) = 0;
+    virtual int finish(Days day, std::int64_t score, int moves, const std::string& code) = 0;
 };
 
 }  // namespace varn

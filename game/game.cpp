@@ -227,7 +227,8 @@ void Game::continueChallenge(const std::optional<Challenge>& challenge) {
 void Game::newGame() {
     m_newGameRan = true;
     if (m_challenge && !m_challenge->over() && m_challenges)
-        m_challenges->finish(m_challenge->day, m_scores.Score(), m_challenge->movesUsed);
+        m_challenges->finish(m_challenge->day, m_scores.Score(), m_challenge->movesUsed,
+                             codeText());
     m_challenge.reset();
     if (m_table) m_table->gameEnded(m_scores.Score());
     m_random.newGame();
@@ -250,10 +251,15 @@ void Game::countMove() {
 void Game::endChallenge() {
     const int moves = m_challenge->movesUsed;
     const std::int64_t score = m_scores.Score();
-    const int rank = m_challenges ? m_challenges->finish(m_challenge->day, score, moves) : 0;
+    const std::string played = codeText();
+    const int rank =
+        m_challenges ? m_challenges->finish(m_challenge->day, score, moves, played) : 0;
+    m_window.challengeOver({m_challenge->day, score, moves, rank, played});
+}
+
+std::string Game::codeText() const {
     const std::optional<GameCode> played = code();
-    m_window.challengeOver(
-        {m_challenge->day, score, moves, rank, played ? formatGameCode(*played) : std::string()});
+    return played ? formatGameCode(*played) : std::string();
 }
 
 // A transform may run at any moment, inside a move or another transform included: it works

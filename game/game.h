@@ -111,6 +111,7 @@ class Game {
     void countMove();
     bool playOver() const { return m_challenge && m_challenge->over(); }
     void endChallenge();
+    std::string codeText() const;  // the code's text, empty for a game that has none
     void transformBoard(void (*permute)(BoardTables&), PlayerAction action);
     // A history step is taken only between actions, with board input enabled.
     bool refuseHistoryStep(bool possible);

@@ -34,10 +34,10 @@ void ChallengeKeeper::begin(Days day) {
     handOver([day, name](ChallengeTable& table) { table.begin(day, name); });
 }
 
-int ChallengeKeeper::finish(Days day, std::int64_t score, int moves) {
+int ChallengeKeeper::finish(Days day, std::int64_t score, int moves, const std::string& code) {
     const std::string name = m_name();
-    const int rank = m_table.finish(day, score, moves, name);
-    handOver([=](ChallengeTable& table) { table.finish(day, score, moves, name); });
+    const int rank = m_table.finish(day, score, moves, name, code);
+    handOver([=](ChallengeTable& table) { table.finish(day, score, moves, name, code); });
     return rank;
 }
 

@@ -38,7 +38,7 @@ class ChallengeKeeper : public ChallengeBook {
 
     bool begun(Days day) const override { return m_table.begun(day); }
     void begin(Days day) override;
-    int finish(Days day, std::int64_t score, int moves) override;
+    int finish(Days day, std::int64_t score, int moves, const std::string& code) override;
 
     // The table as the window knows it: the file's, with the changes not yet merged.
     const ChallengeTable& table() const { return m_table; }

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "excerpt.h"
+#include "gamecode.h"
 #include "scorekeeper.h"
 #include "scoretable.h"
 
@@ -37,6 +38,14 @@ std::int64_t number(std::string_view word, std::int64_t high, const char* what) 
     if (!plain || error != std::errc() || end != word.data() + word.size() || value > high)
         throw BadLine{std::string(what) + ' ' + excerpt(word) + " is out of range"};
     return value;
+}
+
+// A code holds letters and digits alone; the bound keeps a damaged file's line from a row.
+bool isCodeText(std::string_view code) {
+    return !code.empty() && code.size() <= kMaxCodeBytes &&
+           std::all_of(code.begin(), code.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+           });
 }
 
 bool ranksBefore(const ChallengeRow& a, const ChallengeRow& b) {
@@ -76,12 +85,14 @@ void ChallengeTable::place(ChallengeRow row) {
 }
 
 void ChallengeTable::begin(Days day, std::string_view name) {
-    if (!begun(day)) place({day, 0, 0, ScoreTable::cleanName(name)});
+    if (!begun(day)) place({day, 0, 0, ScoreTable::cleanName(name), {}});
 }
 
-int ChallengeTable::finish(Days day, std::int64_t score, int moves, std::string_view name) {
+int ChallengeTable::finish(Days day, std::int64_t score, int moves, std::string_view name,
+                           std::string_view code) {
     place({day, std::clamp<std::int64_t>(score, 0, ScoreKeeper::kMaxScore),
-           std::clamp(moves, 0, kChallengeMoves), ScoreTable::cleanName(name)});
+           std::clamp(moves, 0, kChallengeMoves), ScoreTable::cleanName(name),
+           isCodeText(code) ? std::string(code) : std::string()});
     return rankOf(day);
 }
 
@@ -119,8 +130,17 @@ std::string ChallengeTable::text() const {
     for (const ChallengeRow& row : m_rows) {
         text += "day " + dayText(row.day) + ' ' + std::to_string(row.score) + ' ' +
                 std::to_string(row.moves) + ' ' + row.name + '\n';
+        if (!row.code.empty()) text += "code " + row.code + '\n';
     }
     return text + std::string(kEnd) + '\n';
+}
+
+// The code belongs to the row read just before, which has none yet.
+void ChallengeTable::readCode(std::optional<Days> day, std::string_view code) {
+    const auto row = std::find_if(m_rows.begin(), m_rows.end(),
+                                  [&](const ChallengeRow& r) { return day && r.day == *day; });
+    if (row == m_rows.end() || !isCodeText(code)) throw BadLine{"its code belongs to no row"};
+    row->code = code;
 }
 
 // The lines of a file of another version may mean something else now: none of them is read.
@@ -132,6 +152,7 @@ ChallengeTable ChallengeTable::parse(std::string_view text, std::string& problem
         return {};
     }
     ChallengeTable table;
+    std::optional<Days> last;  // the day of the row read just before, while it has no code
     std::size_t lineNumber = 0;
     for (std::size_t start = 0, end = 0; start < text.size(); start = end + 1) {
         end = text.find('\n', start);
@@ -140,7 +161,15 @@ ChallengeTable ChallengeTable::parse(std::string_view text, std::string& problem
         try {
             if (end == std::string_view::npos) throw BadLine{"it breaks off before its end"};
             std::string_view rest = line;
-            if (word(rest) == "day") table.place(readRow(rest));
+            const std::string_view key = word(rest);
+            if (key == "day") {
+                ChallengeRow row = readRow(rest);
+                last = row.day;
+                table.place(std::move(row));
+            } else if (key == "code") {
+                table.readCode(last, rest);
+                last.reset();
+            }
         } catch (const BadLine& bad) {
             if (problem.empty()) problem = "line " + std::to_string(lineNumber) + ": " + bad.why;
         }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,7 @@ struct ChallengeRow {
     std::int64_t score = 0;
     int moves = 0;
     std::string name;
+    std::string code;  // the game code of a finished challenge, to watch it again; may be empty
     bool operator==(const ChallengeRow&) const = default;
 };
 
@@ -25,6 +27,7 @@ struct ChallengeRow {
 //   varn-challenges 1                    what the file is, and the version of its format
 //   # Each challenge, oldest first: ...  a comment for a person, always the same
 //   day 2026-03-14 1234 50 Ana Kovač     a row: day, score, moves made, name
+//   code varn1...                        the row's game code (gamecode.h), when it has one
 //   end                                  the last line: a file cut after a whole line lacks it
 // A text that differs in any byte from what text() writes for what could be read is damaged, and
 // so is a score beyond what the score label can show or more moves than a challenge has.
@@ -44,8 +47,10 @@ class ChallengeTable {
     bool begun(Days day) const { return find(day) != nullptr; }
     // The day is taken with score 0, unless it was already.
     void begin(Days day, std::string_view name);
-    // The day's row as the challenge ended; returns its rank.
-    int finish(Days day, std::int64_t score, int moves, std::string_view name);
+    // The day's row as the challenge ended, with its game code unless that is no code's text;
+    // returns its rank.
+    int finish(Days day, std::int64_t score, int moves, std::string_view name,
+               std::string_view code = {});
     // The rank of the day's row among all rows, 1 for the best: the higher score first, of
     // equal scores the earlier day. 0 for a day without a row.
     int rankOf(Days day) const;
@@ -58,6 +63,7 @@ class ChallengeTable {
   private:
     const ChallengeRow* find(Days day) const;
     void place(ChallengeRow row);
+    void readCode(std::optional<Days> day, std::string_view code);
 
     std::vector<ChallengeRow> m_rows;
 };

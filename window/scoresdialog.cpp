@@ -32,10 +32,10 @@ ScoresDialog::ScoresDialog(const ScoreTable& table, const ChallengeTable& challe
     : QDialog(parent) {
     setWindowTitle(tr("Scores"));
     auto* layout = new QVBoxLayout(this);
-    auto* pages = new QTabWidget;
-    pages->addTab(buildBestGames(table), tr("&Best games"));
-    pages->addTab(new ChallengesPage(challenges, today), tr("&Challenges"));
-    layout->addWidget(pages, 1);
+    m_tabs = new QTabWidget;
+    m_tabs->addTab(buildBestGames(table), tr("&Best games"));
+    m_tabs->addTab(buildChallenges(challenges, today), tr("&Challenges"));
+    layout->addWidget(m_tabs, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     QPushButton* challenge =
@@ -53,20 +53,40 @@ ScoresDialog::ScoresDialog(const ScoreTable& table, const ChallengeTable& challe
     connect(buttons, &QDialogButtonBox::accepted, this, &ScoresDialog::play);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_watch, &QPushButton::clicked, this, &ScoresDialog::watch);
-    connect(m_table, &QTableWidget::itemSelectionChanged, this, &ScoresDialog::offerRow);
-    connect(m_table, &QTableWidget::itemDoubleClicked, this, &ScoresDialog::play);
+    for (const Page& page : m_pages) {
+        connect(page.table, &QTableWidget::itemSelectionChanged, this, &ScoresDialog::offerRow);
+        connect(page.table, &QTableWidget::itemDoubleClicked, this, &ScoresDialog::play);
+        if (!page.games.empty()) page.table->selectRow(0);
+    }
+    connect(m_tabs, &QTabWidget::currentChanged, this, &ScoresDialog::offerRow);
     layout->addWidget(buttons);
     // Only a button inside its dialog can be its default.
     m_play->setDefault(true);
-    if (!m_games.empty()) m_table->selectRow(0);
-    m_table->setFocus();
+    offerRow();
+    m_pages[0].table->setFocus();
+}
+
+// Each challenge is played again or watched as its day's game.
+QWidget* ScoresDialog::buildChallenges(const ChallengeTable& challenges, Days today) {
+    auto* page = new ChallengesPage(challenges, today);
+    Page& rows = m_pages[1];
+    rows.table = page->table();
+    for (const ChallengeRow& row : challenges.best()) {
+        rows.games.push_back(challengeNumber(row.day));
+        rows.actions.push_back(row.code);
+    }
+    return page;
+}
+
+const ScoresDialog::Page& ScoresDialog::shown() const {
+    return m_pages[std::size_t(m_tabs->currentIndex() == 1)];
 }
 
 QWidget* ScoresDialog::buildBestGames(const ScoreTable& table) {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    m_table = buildTable(table.rows());
-    layout->addWidget(m_table, 1);
+    m_pages[0].table = buildTable(table.rows());
+    layout->addWidget(m_pages[0].table, 1);
     layout->addWidget(buildStatistics(table.statistics()));
     return page;
 }
@@ -86,8 +106,8 @@ ScoresTable* ScoresDialog::buildTable(const std::vector<BestGame>& rows) {
                        locale.toString(qlonglong(best.score)), localDateTime(best.time),
                        QString::number(best.game), locale.toString(best.hints)},
                       {0, 2, 4, 5});
-        m_games.push_back(best.game);
-        m_actions.push_back(best.actions);
+        m_pages[0].games.push_back(best.game);
+        m_pages[0].actions.push_back(best.actions);
     }
     table->fitColumns(1);
     return table;
@@ -115,23 +135,26 @@ QWidget* ScoresDialog::buildStatistics(const ScoreStatistics& statistics) {
 }
 
 void ScoresDialog::offerRow() {
-    const bool selected = !m_table->selectedItems().isEmpty();
-    const int row = m_table->currentRow();
+    const Page& page = shown();
+    const int row = page.table->currentRow();
+    const bool selected = !page.table->selectedItems().isEmpty() && row >= 0;
     m_play->setEnabled(selected);
-    m_watch->setEnabled(selected && row >= 0 && !m_actions[std::size_t(row)].empty());
+    m_watch->setEnabled(selected && !page.actions[std::size_t(row)].empty());
 }
 
 void ScoresDialog::watch() {
-    const int row = m_table->currentRow();
-    if (row < 0 || m_table->selectedItems().isEmpty()) return;
-    m_watched = m_actions[std::size_t(row)];
+    const Page& page = shown();
+    const int row = page.table->currentRow();
+    if (row < 0 || page.table->selectedItems().isEmpty()) return;
+    m_watched = page.actions[std::size_t(row)];
     done(kWatched);
 }
 
 void ScoresDialog::play() {
-    const int row = m_table->currentRow();
-    if (row < 0 || m_table->selectedItems().isEmpty()) return;
-    m_chosen = m_games[std::size_t(row)];
+    const Page& page = shown();
+    const int row = page.table->currentRow();
+    if (row < 0 || page.table->selectedItems().isEmpty()) return;
+    m_chosen = page.games[std::size_t(row)];
     accept();
 }
 

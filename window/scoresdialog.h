@@ -3,20 +3,23 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 #include <cstdint>
 
 #include "challengetable.h"
 #include "scoretable.h"
 
 class QPushButton;
+class QTabWidget;
 
 namespace varn {
 
 class ScoresTable;
 
-// Shows a table as it was read; it changes nothing. Its table is read row by row, with the
-// column titles, by a screen reader, and a row chosen with "Play this game" closes the dialog
-// as accepted; "Watch" closes it with kWatched, for a row that kept its actions. Return plays
+// Shows a table as it was read; it changes nothing. Its tables are read row by row, with the
+// column titles, by a screen reader, and a row of the page shown chosen with "Play this game"
+// closes the dialog as accepted; "Watch" closes it with kWatched, for a row that kept its
+// actions. Return plays
 // the selected row, Escape closes. "Today's challenge", offered while today's is still to be
 // played, closes it as accepted too.
 class ScoresDialog : public QDialog {
@@ -33,10 +36,19 @@ class ScoresDialog : public QDialog {
     std::uint32_t chosenGame() const { return m_chosen; }
     // Whether the player chose today's challenge.
     bool challengeChosen() const { return m_challenge; }
-    // The actions of the row watched (BestGame::actions).
+    // The actions of the row watched (BestGame::actions, or a challenge's code).
     const std::string& watchedActions() const { return m_watched; }
 
   private:
+    // A page's table, and the game and actions of each of its rows.
+    struct Page {
+        ScoresTable* table = nullptr;
+        std::vector<std::uint32_t> games;
+        std::vector<std::string> actions;
+    };
+
+    QWidget* buildChallenges(const ChallengeTable& challenges, Days today);
+    const Page& shown() const;
     QWidget* buildBestGames(const ScoreTable& table);
     ScoresTable* buildTable(const std::vector<BestGame>& rows);
     QWidget* buildStatistics(const ScoreStatistics& statistics);
@@ -44,11 +56,10 @@ class ScoresDialog : public QDialog {
     void watch();
     void offerRow();
 
-    ScoresTable* m_table = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    std::array<Page, 2> m_pages;  // the best games, the challenges
     QPushButton* m_play = nullptr;
     QPushButton* m_watch = nullptr;
-    std::vector<std::uint32_t> m_games;  // the game number of each row
-    std::vector<std::string> m_actions;  // the actions of each row
     std::uint32_t m_chosen = 0;
     bool m_challenge = false;
     std::string m_watched;

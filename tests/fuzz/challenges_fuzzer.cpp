@@ -31,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const varn::Days day = varn::parseDay("2026-03-14").value();
     table.begin(day, text.substr(0, 64));
-    const int rank = table.finish(day, varn::ScoreKeeper::kMaxScore, 50, text.substr(0, 64));
+    const int rank =
+        table.finish(day, varn::ScoreKeeper::kMaxScore, 50, text.substr(0, 64), text.substr(0, 80));
     if (rank != 1 || !table.begun(day) || table.rows().size() > varn::ChallengeTable::kKept)
         std::abort();
     if (table.streak(day) < 1 || std::size_t(table.streak(day)) > table.rows().size()) std::abort();

@@ -37,13 +37,14 @@ ScoreTable sampleTable() {
 }
 
 // Challenges on the three days before 2027-01-16 and on that day, begun and left at 0; the
-// day before them was missed.
+// day before them was missed. The best kept its game code.
 constexpr Days kToday{std::chrono::days(20834)};
 ChallengeTable sampleChallenges() {
     ChallengeTable table;
     const std::pair<int, std::int64_t> played[] = {{-5, 700}, {-3, 300}, {-2, 900}, {-1, 300}};
     for (const auto& [day, score] : played)
-        table.finish(kToday + std::chrono::days(day), score, 50, "Ana");
+        table.finish(kToday + std::chrono::days(day), score, 50, "Ana",
+                     day == -2 ? "varn1Ab9" : "");
     table.begin(kToday, "Ben");
     return table;
 }
@@ -128,6 +129,36 @@ TEST_F(DialogTest, ScoresReadAsATableWithStatisticsAndPlayTheRowChosenWithKeys) 
     EXPECT_EQ(dialog.chosenGame(), 4294967295u);
 }
 
+// The buttons act on the page shown: a challenge with a code is watched, one without is played
+// as its day's game. The code goes to the file and back.
+TEST_F(DialogTest, TheChallengesPageWatchesARowsCodeAndPlaysItsDay) {
+    const ChallengeTable challenges = sampleChallenges();
+    std::string problem;
+    EXPECT_EQ(ChallengeTable::parse(challenges.text(), problem).rows(), challenges.rows());
+    EXPECT_EQ(problem, "");
+    ChallengeTable::parse("varn-challenges 1\ncode varn1Ab9\nend\n", problem);
+    EXPECT_NE(problem, "");
+    for (const bool watch : {true, false}) {
+        ScoresDialog dialog(sampleTable(), challenges, kToday);
+        open(dialog);
+        dialog.findChild<QTabWidget*>()->setCurrentIndex(1);
+        QAbstractButton* watchButton = nullptr;
+        for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            if (button->text() == "&Watch") watchButton = button;
+        ASSERT_TRUE(watchButton && watchButton->isEnabled());
+        if (watch) {
+            watchButton->click();
+            EXPECT_EQ(dialog.result(), ScoresDialog::kWatched);
+            EXPECT_EQ(dialog.watchedActions(), "varn1Ab9");
+            continue;
+        }
+        dialog.findChild<QTableWidget*>("challenges")->selectRow(1);
+        EXPECT_FALSE(watchButton->isEnabled());
+        type(dialog, Qt::Key_Return);
+        EXPECT_EQ(dialog.chosenGame(), challengeNumber(kToday - std::chrono::days(5)));
+    }
+}
+
 TEST_F(DialogTest, AnEmptyTableHasNothingToPlayAndEscapeCloses) {
     ScoresDialog dialog(ScoreTable{});
     open(dialog);
@@ -157,11 +188,11 @@ TEST_F(DialogTest, TheNameIsTheOneAcceptedWithReturnAndTheProposedOneAfterEscape
 }
 
 TEST_F(DialogTest, TheChallengesResultIsOneLineCopiedWithReturn) {
-    ChallengeEndDialog dialog({kToday, 1234, 50, 2}, 77);
+    ChallengeEndDialog dialog({kToday, 1234, 50, 2, "varn1Ab9"}, 77);
     open(dialog);
     type(dialog, Qt::Key_Return);
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
-              "Varn challenge 2027-01-16: 1234 points in 50 moves, game 77");
+              "Varn challenge 2027-01-16: 1234 points in 50 moves, code varn1Ab9");
 }
 
 TEST_F(DialogTest, TheGameNumberIsCopiedAndOnlyAGameNumberIsPlayed) {
@@ -194,7 +225,7 @@ TEST_P(DialogLanguageTest, EveryTextFitsAndTheDialogsFitASmallScreen) {
     ScoresDialog scores(sampleTable(), sampleChallenges(), kToday);
     GameNumberDialog number(2026);
     NameDialog name("Ana Kovač", 2, 880);
-    ChallengeEndDialog end({kToday, 1234, 50, 2}, 77);
+    ChallengeEndDialog end({kToday, 1234, 50, 2, {}}, 77);
     for (QDialog* dialog : std::initializer_list<QDialog*>{&scores, &number, &name, &end}) {
         open(*dialog);
         EXPECT_LE(dialog->minimumSizeHint().width(), 480) << dialog->windowTitle().toStdString();
