@@ -2,24 +2,16 @@
 # varndesign_test.sh VARN_DESIGN CLIP: the design-mode host as a designer uses it: players made,
 # updated and listed, files loaded or not, bad usage and damaged designs, players auditioned
 # through SDL's disk device or refused with a reason, each with its exit status.
-set -u
 design=$1
 clip=$2
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-failures=0
-
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/../support/harness.sh"
 
 # run STATUS ARGS...: runs varn-design, which must end with STATUS; its output is in out and err.
 run() {
     local want=$1
     shift
-    "$design" "$@" >"$dir/out" 2>"$dir/err"
-    local got=$?
+    local got=0
+    "$design" "$@" >"$dir/out" 2>"$dir/err" || got=$?
     [ "$got" = "$want" ] || fail "varn-design $*: status $got, not $want: $(cat "$dir/err")"
 }
 
@@ -190,4 +182,3 @@ for command in "player 1 --sync" "show" "play 3"; do
 done
 cmp -s "$dir/cut.design" "$dir/before" || fail "a damaged design was overwritten"
 
-[ "$failures" = 0 ]
