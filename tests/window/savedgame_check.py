@@ -18,11 +18,11 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import atspi_check as base  # noqa: E402
 import desktop  # noqa: E402
-from atspi_check import check, wait_for, press  # noqa: E402
+from atspi_check import Texts, enter_score  # noqa: E402
+from desktop import check, press, wait_for  # noqa: E402
 
-TEXTS = base.Texts()
+TEXTS = Texts()
 
 
 class Run(desktop.Game):
@@ -30,17 +30,6 @@ class Run(desktop.Game):
 
     def __init__(self, varn, env, pyatspi, extra_env=None):
         super().__init__(varn, dict(env, **(extra_env or {})), pyatspi, TEXTS.cell_pattern())
-        self.game = self.process
-        self.cells = self.wait("100 named cells", self.read)
-
-    def read(self):
-        return base.read_cells(self.app, self.pyatspi, TEXTS.cell_pattern())
-
-    def node(self, name, role):
-        for node in base.descendants(self.app):
-            if node.name == name and node.getRole() == role:
-                return node
-        raise base.Failure(f"nothing named {name!r}")
 
     def item(self, name):
         return self.node(TEXTS("Form1", name), self.pyatspi.ROLE_MENU_ITEM)
@@ -50,21 +39,16 @@ class Run(desktop.Game):
 
     def state(self):
         """The kinds on the board, the score's name, and whether Undo and Redo are offered."""
-        kinds, _ = self.wait("a board at rest", self.read)
-        score = [n.name for n in base.descendants(self.app)
+        kinds = self.board()[0]
+        score = [n.name for n in desktop.descendants(self.app)
                  if (n.name or "").startswith(TEXTS("Form1", "Score %1", 0)[:-1])]
         sensitive = self.pyatspi.STATE_SENSITIVE
         return kinds, score, self.has("Undo", sensitive), self.has("Redo", sensitive)
 
     def move(self):
         """Presses a group of three or more; the state after the move."""
-        kinds, cells = self.wait("a board at rest", self.read)
-        joker = TEXTS("CellName", "Gift box")
-        for place in sorted(kinds):
-            if kinds[place] in TEXTS.kinds() and len(base.group_at(kinds, place, joker)) >= 3:
-                press(cells[place])
-                return self.state()
-        raise base.Failure("the board holds no group")
+        super().move(TEXTS.kinds(), TEXTS("CellName", "Gift box"))
+        return self.state()
 
     def command(self, name):
         before = self.state()
@@ -73,22 +57,12 @@ class Run(desktop.Game):
 
     def holds_file(self):
         """True when the file of the saved game is the one this program keeps open."""
-        path = os.path.join(self.env["XDG_STATE_HOME"], "varn", "game.txt")
-        kept = os.stat(path)
-        folder = f"/proc/{self.game.pid}/fd"
-        for name in os.listdir(folder):
-            try:
-                held = os.stat(os.path.join(folder, name))
-            except FileNotFoundError:
-                continue
-            if (held.st_dev, held.st_ino) == (kept.st_dev, kept.st_ino):
-                return True
-        return False
+        return self.holds(os.path.join(self.env["XDG_STATE_HOME"], "varn", "game.txt"))
 
     def xdotool(self, *command):
         """Runs xdotool's `command` on this program's window; what it prints."""
         return subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
-                               str(self.game.pid), "--name", "^Varn v3.00$", *command],
+                               str(self.process.pid), "--name", "^Varn v3.00$", *command],
                               env=self.env, capture_output=True, text=True, timeout=20,
                               check=True).stdout
 
@@ -106,7 +80,7 @@ class Run(desktop.Game):
             with open(path) as settings:
                 lines = settings.read().split()
             return f"width={width}" in lines and f"height={height}" in lines
-        wait_for(self.game, "the dragged size in the settings", held)
+        wait_for(self.process, "the dragged size in the settings", held)
 
     def toggle(self, name):
         checked = self.pyatspi.STATE_CHECKED
@@ -155,7 +129,7 @@ def crash_inside_a_write(varn, env, pyatspi, shim):
         run.move()
     except Exception:  # noqa: BLE001 - the program dies under the press, however it shows
         pass
-    check(run.game.wait(timeout=20) == -signal.SIGKILL, "the shim did not kill the program")
+    check(run.process.wait(timeout=20) == -signal.SIGKILL, "the shim did not kill the program")
     run = Run(varn, env, pyatspi)
     check(run.state() == before, "killed inside the move's write, the game is not as before it")
     return run
@@ -167,7 +141,7 @@ def two_at_once(varn, env, pyatspi, first):
     first.move()
     last = second.move()
     # A game that finds the other's file in place puts its own there on a thread of its own.
-    wait_for(second.game, "the last to move holding the file", second.holds_file)
+    wait_for(second.process, "the last to move holding the file", second.holds_file)
     first.kill()
     second.kill()
     run = Run(varn, env, pyatspi)
@@ -181,9 +155,9 @@ def read(path):
 
 def locked_folders(varn, env, pyatspi):
     run = Run(varn, env, pyatspi)
-    wait_for(run.game, "the game's own file in place", run.holds_file)
+    wait_for(run.process, "the game's own file in place", run.holds_file)
     state = os.path.join(env["XDG_STATE_HOME"], "varn")
-    data = os.path.join(env["HOME"], ".local", "share", "varn")
+    data = os.path.join(env["XDG_DATA_HOME"], "varn")
     saved, table = os.path.join(state, "game.txt"), os.path.join(data, "scores.txt")
     os.makedirs(data, exist_ok=True)
     # util-linux flock holds both folders' locks until its standard input closes.
@@ -193,13 +167,13 @@ def locked_folders(varn, env, pyatspi):
     before = read(saved)
     run.move()
     last = run.move()
-    base.enter_score(run.game, run.app, pyatspi, TEXTS, env, "Lou")
+    enter_score(run.process, run.app, pyatspi, TEXTS, env, "Lou")
     check(read(saved) == before and b"Lou" not in read(table),
           "a file was written while another program held its folder's lock")
     holder.stdin.close()
     holder.wait()
-    wait_for(run.game, "the table written", lambda: b"\nname Lou\n" in read(table))
-    wait_for(run.game, "the game written", lambda: read(saved) != before)
+    wait_for(run.process, "the table written", lambda: b"\nname Lou\n" in read(table))
+    wait_for(run.process, "the game written", lambda: read(saved) != before)
     run.kill()
     run = Run(varn, env, pyatspi)
     check(run.state() == last, "the game written after the locks is not the one played")
@@ -210,32 +184,20 @@ def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__)
     varn, shim = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
-    scratch = os.environ.get("VARN_ATSPI_SCRATCH")
-    if not scratch:
-        base.in_private_session([varn, shim], os.path.abspath(__file__), 190)
-    signal.signal(signal.SIGALRM, lambda *_: sys.exit("savedgame_check: out of time"))
-    signal.alarm(170)
-    xvfb, display = base.start_xvfb()
-    os.environ["DISPLAY"] = display
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy", HOME=scratch,
-               XDG_CONFIG_HOME=os.path.join(scratch, "config"),
-               XDG_STATE_HOME=os.path.join(scratch, "state"), VARN_SCRATCH=scratch,
-               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANGUAGE="en_US", LANG="en_US.UTF-8",
-               LC_ALL="")
-    import pyatspi
-    from gi.repository import Atspi
-    Atspi.set_timeout(30000, 30000)
+    scratch, pyatspi = desktop.private_desktop(os.path.abspath(__file__), [varn, shim], 170)
+    xvfb, display = desktop.start_xvfb()
+    os.environ["DISPLAY"] = display  # for the presses that open dialogs
+    env = desktop.game_env(scratch, DISPLAY=display, QT_QPA_PLATFORM="xcb")
     try:
         run = kill_and_continue(varn, env, pyatspi)
         run.kill()
         run = crash_inside_a_write(varn, env, pyatspi, shim)
         two_at_once(varn, env, pyatspi, run)
         locked_folders(varn, env, pyatspi)
-    except base.Failure as failure:
+    except desktop.Failure as failure:
         sys.exit(f"savedgame_check: {failure}")
     finally:
-        xvfb.terminate()
-        xvfb.wait()
+        desktop.stop(xvfb)
     print("savedgame_check: killed and started again, the game, its history and the settings")
 
 
