@@ -167,7 +167,7 @@ def locked_folders(varn, env, pyatspi):
     before = read(saved)
     run.move()
     last = run.move()
-    enter_score(run.process, run.app, pyatspi, TEXTS, env, "Lou")
+    enter_score(run, TEXTS, "Lou")
     check(read(saved) == before and b"Lou" not in read(table),
           "a file was written while another program held its folder's lock")
     holder.stdin.close()
