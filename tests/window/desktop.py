@@ -21,29 +21,24 @@ def check(condition, message):
         raise Failure(message)
 
 
-def in_private_session(arguments, script, seconds=180):
-    """Runs `script` again with `arguments` in a private session bus, whose accessibility bus
-    keeps its socket in a private runtime folder, and exits as it ends."""
-    with tempfile.TemporaryDirectory() as scratch:
-        runtime = os.path.join(scratch, "runtime")
-        os.mkdir(runtime, 0o700)
-        env = dict(os.environ, XDG_RUNTIME_DIR=runtime, VARN_ATSPI_SCRATCH=scratch)
-        try:
-            run = subprocess.run(["dbus-run-session", "--", sys.executable, script, *arguments],
-                                 env=env, timeout=seconds)
-        except subprocess.TimeoutExpired:
-            sys.exit(f"{os.path.basename(script)}: the private session did not end")
-        sys.exit(run.returncode)
-
-
 def private_desktop(script, arguments, seconds=150):
-    """Runs `script` again inside a private session (see in_private_session) unless it runs in
-    one already; there, ends it when `seconds` have passed or it is stopped, and gives the
-    session's scratch folder and pyatspi, whose calls wait as long as a move takes."""
+    """Runs `script` again with `arguments` in a private session bus, whose accessibility bus
+    keeps its socket in a private runtime folder, and exits as it ends. Run there, ends it when
+    `seconds` have passed or it is stopped, and gives the session's scratch folder and pyatspi,
+    whose calls wait as long as a move takes."""
     scratch = os.environ.get("VARN_ATSPI_SCRATCH")
-    if not scratch:
-        in_private_session(arguments, script, seconds + 20)
     name = os.path.basename(script)
+    if not scratch:
+        with tempfile.TemporaryDirectory() as scratch:
+            runtime = os.path.join(scratch, "runtime")
+            os.mkdir(runtime, 0o700)
+            env = dict(os.environ, XDG_RUNTIME_DIR=runtime, VARN_ATSPI_SCRATCH=scratch)
+            try:
+                run = subprocess.run(["dbus-run-session", "--", sys.executable, script,
+                                      *arguments], env=env, timeout=seconds + 20)
+            except subprocess.TimeoutExpired:
+                sys.exit(f"{name}: the private session did not end")
+            sys.exit(run.returncode)
     signal.signal(signal.SIGALRM, lambda *_: sys.exit(f"{name}: out of time"))
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(f"{name}: stopped"))
     signal.alarm(seconds)
