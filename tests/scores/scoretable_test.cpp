@@ -175,7 +175,8 @@ const std::string kOutOfRange =
     // Each mark of a date and time out of place, alone.
     "game 5 2027/01-15T08:00:00Z 12 Bad\ngame 5 2027-01/15T08:00:00Z 13 Bad\n"
     "game 5 2027-01-15T08.00:00Z 14 Bad\ngame 5 2027-01-15T08:00.00Z 15 Bad\n"
-    "game 5 2027-01-15T08:00:00+ 16 Bad\ngame 5 2027-01-15T08:00:00Z0 17 Bad\n";
+    "game 5 2027-01-15T08:00:00+ 16 Bad\ngame 5 2027-01-15T08:00:00Z0 17 Bad\n"
+    "game 5x 2027-01-15T08:00:00Z 18 Bad\n";
 
 const DamageCase kDamage[] = {
     {"Garbage", Setup::Plain,
