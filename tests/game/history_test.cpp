@@ -1,5 +1,6 @@
 // history_test.cpp: what the game's round trips cannot show: labels that are not the score's
-// digits, boards laid out from outside, and a history rebuilt from its walked states.
+// digits, boards laid out from outside, a history rebuilt from its walked states, and a saved
+// game that keeps the last of a history longer than a file holds.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -10,6 +11,7 @@
 #include "command.h"
 #include "headlessgame.h"
 #include "history.h"
+#include "savedformat.h"
 #include "splitmixsource.h"
 
 namespace varn {
@@ -121,6 +123,16 @@ TEST(History, RebuildingRefusesWhatNoGameHolds) {
     }
     EXPECT_FALSE(History({}, 0).canUndo());
     EXPECT_TRUE(History(two, 1).canUndo());
+}
+
+// One state past the bound, at the end: the oldest goes, and undo still reaches the others.
+TEST(History, ASavedGameKeepsTheLastStatesThatAFileHolds) {
+    const std::vector<GameState> states(kMaxSavedStates + 1, stateOf(5, "5"));
+    const std::string text = formatSnapshot({states.back(), History(states, kMaxSavedStates), {}, 0});
+    const std::size_t second = text.find('\n') + 1;
+    EXPECT_EQ(
+        text.substr(second, text.find(" #", second) - second),
+        "history " + std::to_string(kMaxSavedStates) + " " + std::to_string(kMaxSavedStates - 1));
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
-# common.sh: what the saved game's scripts share, sourced with $replay set: a game to play, and
-# a fresh run's view of a saved file.
-
-fail() {
-    echo "$*" >&2
-    exit 1
-}
+# common.sh: what the saved game's scripts share, sourced with $replay and $here set: the shell
+# tests' harness, run in its scratch folder, a game to play, and a fresh run's view of a saved
+# file.
+. "$here/../support/harness.sh"
+cd "$dir"
 
 # Every run queues the same numbers, so a random position read back names the same number.
 numbers='random 0 0.41 *100

@@ -4,13 +4,9 @@
 # fresh run: always a whole game, in the state after the last action that ended or after the
 # one in progress, never a damaged file. A journal that grows past its snapshot is folded into a
 # new snapshot that loads the same, also when the kill comes inside that snapshot's write.
-set -eu
 replay=$1
 shim=$2
 here=$(cd "$(dirname "$0")" && pwd)
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-cd "$dir"
 . "$here/common.sh"
 
 # killed_at N FILE SCRIPT: plays SCRIPT, killed inside the Nth write to a file whose path holds

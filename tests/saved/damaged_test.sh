@@ -6,16 +6,11 @@
 # was, is kept beside under another name, byte for byte, and costs one short line on stderr
 # that a terminal shows as it is. The largest score a file may hold plays on without passing
 # it. A folder that cannot be written only makes the game forget.
-set -eu
 replay=$1
 shim=$2
 here=$(cd "$(dirname "$0")" && pwd)
-dir=$(mktemp -d)
-trap 'chmod -R u+rwx "$dir"; rm -rf "$dir"' EXIT
-cd "$dir"
-chmod 777 "$dir"
-
 . "$here/common.sh"
+chmod 777 "$dir"
 
 # Tests may run as root, whom permissions do not stop: the rows about them run as nobody, through
 # $runner.
@@ -38,11 +33,16 @@ fresh=$(loaded nothing.txt)
 [ ! -s load.err ] || fail "a missing file was reported: $(cat load.err)"
 last=$(tail -n 1 shown.txt)
 [ "$(loaded real.txt)" = "$last" ] || fail "the saved game loads as $(loaded real.txt), not $last"
-# The checksum is zlib's CRC-32: the same lines closed by another program load the same.
-python3 -c 'import sys, zlib
-for text in sys.stdin.read().splitlines():
-    text = text.rsplit(" #", 1)[0]
-    print(f"{text} #{zlib.crc32(text.encode()):08x}")' <real.txt >closed.txt
+# line TEXT...: each text as a line of a saved game, closed by its checksum (zlib's CRC-32);
+# without a text, each line of standard input, closed afresh.
+line() {
+    python3 -c 'import sys, zlib
+for text in sys.argv[1:] or [t.rsplit(" #", 1)[0] for t in sys.stdin.read().splitlines()]:
+    print(f"{text} #{zlib.crc32(text.encode()):08x}")' "$@"
+}
+
+# The same lines closed by another program load the same.
+line <real.txt >closed.txt
 [ "$(loaded closed.txt)" = "$last" ] || fail "lines closed by zlib's CRC-32 load otherwise"
 runner="env LD_PRELOAD=$shim VARN_SHORT_READS=7 ASAN_OPTIONS=${ASAN_OPTIONS:-}:verify_asan_link_order=0"
 [ "$(loaded real.txt)" = "$last" ] || fail "read seven bytes at a time, the game loads otherwise"
@@ -69,12 +69,6 @@ expect_damaged() {
     rm -rf "$file.damaged-1"
 }
 
-# line TEXT...: each text as a line of a saved game, closed by its checksum.
-line() {
-    python3 -c 'import sys, zlib
-for text in sys.argv[1:]:
-    print(f"{text} #{zlib.crc32(text.encode()):08x}")' "$@"
-}
 
 # A label of any text comes back, written again by a game that saves what it loaded: escaped
 # backslashes and control bytes, and letters beyond ASCII.
@@ -140,16 +134,9 @@ expect_damaged "a record before the last that fails its checksum"
 expect_damaged "a position outside the history"
 { head -n 1 real.txt; line "history 1000000 0"; sed -n 3p real.txt; } >game.txt
 expect_damaged "a history that claims a million entries"
-python3 - "$(sed -n 3p real.txt)" <<'PY'
-import sys, zlib
-state = sys.argv[1].replace("current ", "state ", 1).rsplit(" #", 1)[0]
-line = f"{state} #{zlib.crc32(state.encode()):08x}\n"
-with open("game.txt", "w") as out:
-    for text in ["varn saved game 1", "history 1000000 0"]:
-        out.write(f"{text} #{zlib.crc32(text.encode()):08x}\n")
-    out.write(sys.argv[1] + "\n")
-    out.write(line * 1000000)
-PY
+state=$(sed -n 3p real.txt | sed 's/^current /state /; s/ #[0-9a-f]*$//')
+{ line "varn saved game 1" "history 1000000 0"; sed -n 3p real.txt; yes "$(line "$state")" |
+    head -n 1000000; } >game.txt
 expect_damaged "a history of a million entries"
 { head -n 1 real.txt; line "history 199999 0"; sed -n 3p real.txt; } >game.txt
 expect_damaged "a history that claims more states than it holds"

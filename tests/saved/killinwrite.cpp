@@ -1,7 +1,8 @@
 // killinwrite.cpp: loaded with LD_PRELOAD, kills its process with SIGKILL in the middle of the
 // Nth write() (VARN_KILL_AT_WRITE) to a file whose path holds VARN_KILL_FILE, once half of the
 // bytes are written: a crash at the worst instant, on whichever thread writes. With
-// VARN_SHORT_READS=N, every read() gives N bytes at most, as a network or FUSE folder may.
+// VARN_SHORT_READS=N, every read() and pread() gives N bytes at most, as a network or FUSE
+// folder may.
 #include <signal.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -35,8 +36,23 @@ extern "C" ssize_t write(int file, const void* bytes, size_t count) {
     return ::syscall(SYS_write, file, bytes, count);
 }
 
-extern "C" ssize_t read(int file, void* bytes, size_t count) {
+namespace {
+
+size_t shortened(size_t count) {
     static const char* const most = std::getenv("VARN_SHORT_READS");
-    if (most) count = std::min(count, size_t(std::atol(most)));
-    return ::syscall(SYS_read, file, bytes, count);
+    return most ? std::min(count, size_t(std::atol(most))) : count;
+}
+
+}  // namespace
+
+extern "C" ssize_t read(int file, void* bytes, size_t count) {
+    return ::syscall(SYS_read, file, bytes, shortened(count));
+}
+
+extern "C" ssize_t pread(int file, void* bytes, size_t count, off_t offset) {
+    return ::syscall(SYS_pread64, file, bytes, shortened(count), offset);
+}
+
+extern "C" ssize_t pread64(int file, void* bytes, size_t count, off_t offset) {
+    return pread(file, bytes, count, offset);
 }

@@ -172,7 +172,12 @@ const std::string kOutOfRange =
     "game 9999999999999999 2027-01-15T08:00:00Z 6 Most\n"
     "game 5 2027-02-29T08:00:00Z 7 Bad\ngame 5 2027-13-01T08:00:00Z 8 Bad\n"
     "game 5 2027-01-15T24:00:00Z 9 Bad\ngame 5 1969-12-31T23:59:59Z 10 Bad\n"
-    "game 5 2027-01-15 08:00:00Z 11 Bad\n";
+    "game 5 2027-01-15 08:00:00Z 11 Bad\n"
+    // Each mark of a date and time out of place, alone.
+    "game 5 2027/01-15T08:00:00Z 12 Bad\ngame 5 2027-01/15T08:00:00Z 13 Bad\n"
+    "game 5 2027-01-15T08.00:00Z 14 Bad\ngame 5 2027-01-15T08:00.00Z 15 Bad\n"
+    "game 5 2027-01-15T08:00:00+ 16 Bad\ngame 5 2027-01-15T08:00:00Z0 17 Bad\n"
+    "game 5x 2027-01-15T08:00:00Z 18 Bad\n";
 
 const DamageCase kDamage[] = {
     {"Garbage", Setup::Plain,

@@ -3,17 +3,9 @@
 # user's data, the name it proposes first, and two games entering at once, each a real process
 # that reads, changes and replaces the file many times over: both keep their rows, and every
 # entry and every game played counts.
-set -eu
 client=$1
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-trap 'exit 1' INT TERM
+. "$(dirname "$0")/../support/harness.sh"
 cd "$dir"
-
-fail() {
-    echo "$*" >&2
-    exit 1
-}
 
 # $XDG_DATA_HOME when it is an absolute path; otherwise ~/.local/share. Folders made private.
 XDG_DATA_HOME="$dir/data" HOME="$dir/home" "$client" enter 1 10 1800000000 Ann >/dev/null
@@ -47,14 +39,7 @@ full=$(echo "$entry" | cut -d: -f5 | cut -d, -f1)
 # holds the folder's lock until both wait for it. Game a scores 11, 21... 301, b 12, 22... 302.
 export XDG_DATA_HOME="$dir/race"
 mkdir -p "$XDG_DATA_HOME/varn"
-flock "$XDG_DATA_HOME/varn" sleep 0.3 &
-holder=$!
-tries=0
-while flock -n "$XDG_DATA_HOME/varn" true; do
-    tries=$((tries + 1))
-    [ "$tries" -le 400 ] || fail "the third program did not take the lock"
-    sleep 0.01
-done
+hold_lock "$XDG_DATA_HOME/varn" 0.5
 play() {
     for i in $(seq 30); do
         "$client" enter $(($1 + i)) $((10 * i + $2)) $((1800000000 + i)) "p$2" >/dev/null

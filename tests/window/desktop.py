@@ -21,19 +21,44 @@ def check(condition, message):
         raise Failure(message)
 
 
-def in_private_session(arguments, script, seconds=180):
+def private_desktop(script, arguments, seconds=150):
     """Runs `script` again with `arguments` in a private session bus, whose accessibility bus
-    keeps its socket in a private runtime folder, and exits as it ends."""
-    with tempfile.TemporaryDirectory() as scratch:
-        runtime = os.path.join(scratch, "runtime")
-        os.mkdir(runtime, 0o700)
-        env = dict(os.environ, XDG_RUNTIME_DIR=runtime, VARN_ATSPI_SCRATCH=scratch)
-        try:
-            run = subprocess.run(["dbus-run-session", "--", sys.executable, script, *arguments],
-                                 env=env, timeout=seconds)
-        except subprocess.TimeoutExpired:
-            sys.exit(f"{os.path.basename(script)}: the private session did not end")
-        sys.exit(run.returncode)
+    keeps its socket in a private runtime folder, and exits as it ends. Run there, ends it when
+    `seconds` have passed or it is stopped, and gives the session's scratch folder and pyatspi,
+    whose calls wait as long as a move takes."""
+    scratch = os.environ.get("VARN_ATSPI_SCRATCH")
+    name = os.path.basename(script)
+    if not scratch:
+        with tempfile.TemporaryDirectory() as scratch:
+            runtime = os.path.join(scratch, "runtime")
+            os.mkdir(runtime, 0o700)
+            env = dict(os.environ, XDG_RUNTIME_DIR=runtime, VARN_ATSPI_SCRATCH=scratch)
+            try:
+                run = subprocess.run(["dbus-run-session", "--", sys.executable, script,
+                                      *arguments], env=env, timeout=seconds + 20)
+            except subprocess.TimeoutExpired:
+                sys.exit(f"{name}: the private session did not end")
+            sys.exit(run.returncode)
+    signal.signal(signal.SIGALRM, lambda *_: sys.exit(f"{name}: out of time"))
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(f"{name}: stopped"))
+    signal.alarm(seconds)
+    import pyatspi
+    from gi.repository import Atspi
+    Atspi.set_timeout(30000, 30000)
+    return scratch, pyatspi
+
+
+def game_env(home, **display):
+    """The environment of a game whose folders all lie in `home`, in English, on `display`."""
+    env = {k: v for k, v in os.environ.items()
+           if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR")}
+    env.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
+               XDG_STATE_HOME=os.path.join(home, "state"),
+               XDG_DATA_HOME=os.path.join(home, "data"),
+               XDG_CACHE_HOME=os.path.join(home, "cache"), SDL_AUDIODRIVER="dummy",
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANGUAGE="en_US", LANG="en_US.UTF-8",
+               LC_ALL="", **display)
+    return env
 
 
 def start_xvfb(screen="1024x768x24"):
@@ -124,6 +149,15 @@ def read_cells(app, pyatspi, cell):
     return (kinds, nodes) if len(kinds) == 100 else None
 
 
+def first_group(kinds, kinds_that_group, joker):
+    """The first cell, in the board's order, whose press removes three cells or more, and
+    those cells."""
+    for place in sorted(kinds):
+        if kinds[place] in kinds_that_group and len(group := group_at(kinds, place, joker)) >= 3:
+            return place, group
+    raise Failure("the board holds no group")
+
+
 def group_at(kinds, start, joker):
     """The cells a press on `start` removes: its kind and gift boxes, joined edge to edge."""
     kind, group, todo = kinds[start], {start}, [start]
@@ -165,18 +199,36 @@ class Game:
                 return app
         return None
 
+    def node(self, name, role):
+        for node in descendants(self.app):
+            if node.name == name and node.getRole() == role:
+                return node
+        raise Failure(f"nothing named {name!r}")
+
+    def holds(self, path):
+        """True when the file at `path` is one that this program keeps open."""
+        kept = os.stat(path)
+        folder = f"/proc/{self.process.pid}/fd"
+        for name in os.listdir(folder):
+            try:
+                held = os.stat(os.path.join(folder, name))
+            except FileNotFoundError:
+                continue
+            if (held.st_dev, held.st_ino) == (kept.st_dev, kept.st_ino):
+                return True
+        return False
+
     def board(self):
         """The kinds on the board and their cells, once it is at rest."""
         return self.wait("a board at rest", lambda: read_cells(self.app, self.pyatspi, self.cell))
 
     def move(self, kinds_that_group, joker):
-        """Presses the first group of three or more; the board after the move."""
+        """Presses the first group of three or more; the board after the move. The cell pressed
+        and its group are kept in `pressed` and `group`."""
         kinds, cells = self.board()
-        for place in sorted(kinds):
-            if kinds[place] in kinds_that_group and len(group_at(kinds, place, joker)) >= 3:
-                press(cells[place])
-                return self.wait("the move", lambda: (b := self.board()[0]) != kinds and b)
-        raise Failure("the board holds no group")
+        self.pressed, self.group = first_group(kinds, kinds_that_group, joker)
+        press(cells[self.pressed])
+        return self.wait("the move", lambda: (b := self.board()[0]) != kinds and b)
 
     def error_lines(self):
         self.errors.seek(0)

@@ -9,21 +9,17 @@
 # `pulserest_test.sh with COMMAND...` runs a command against such a server instead (a benchmark).
 set -eu
 
+server_up() {
+    pactl info >/dev/null 2>&1 || { kill -0 "$(cat "$dir/server.pid")" && return 1; } ||
+        fail "the PulseAudio server did not start: $(cat "$dir/server.log")"
+}
+
 start_server() {
     pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
         -L "module-native-protocol-unix socket=$dir/native auth-anonymous=1" \
         -L "module-null-sink sink_name=varn" </dev/null >>"$dir/server.log" 2>&1 &
     echo $! >"$dir/server.pid"
-    tries=0
-    until pactl info >/dev/null 2>&1; do
-        tries=$((tries + 1))
-        if [ "$tries" -gt 100 ] || ! kill -0 "$(cat "$dir/server.pid")" 2>/dev/null; then
-            echo "the PulseAudio server did not start:" >&2
-            cat "$dir/server.log" >&2
-            exit 1
-        fi
-        sleep 0.1
-    done
+    eventually "the PulseAudio server" server_up
     pactl list short sinks | grep -q varn
 }
 
@@ -48,21 +44,19 @@ thaw_server() {
 case $1 in
 start | stop | freeze | thaw)
     dir=$VARN_PULSE_DIR
+    . "$(dirname "$0")/../support/harness.sh"
     "${1}_server"
     exit 0
     ;;
 esac
 
-dir=$(mktemp -d)
+. "$(dirname "$0")/../support/harness.sh"
 cleanup() {
-    if [ -f "$dir/server.pid" ]; then
-        kill -CONT "$(cat "$dir/server.pid")" 2>/dev/null || true
-        kill "$(cat "$dir/server.pid")" 2>/dev/null || true
-    fi
+    [ ! -f "$dir/server.pid" ] || kill -CONT "$(cat "$dir/server.pid")" 2>/dev/null || true
+    [ ! -f "$dir/server.pid" ] || kill "$(cat "$dir/server.pid")" 2>/dev/null || true
     rm -rf "$dir"
 }
 trap cleanup EXIT
-trap 'exit 1' INT TERM
 
 export HOME="$dir" XDG_RUNTIME_DIR="$dir" PULSE_RUNTIME_PATH="$dir"
 export PULSE_SERVER="unix:$dir/native" PULSE_CLIENTCONFIG="$dir/client.conf"
@@ -88,11 +82,6 @@ SDL_AUDIODRIVER= "$tests" --gtest_filter='SoundRest.MovesAreHeard*:SoundRest.Mov
 export SDL_AUDIODRIVER=pulseaudio
 "$tests" --gtest_filter='SoundRest.WindowGives*'
 
-fail() {
-    echo "$*" >&2
-    exit 1
-}
-
 # A clip of a minute, far longer than this test may take, is cut short by the server's death and
 # by its freezing; and a server frozen before the audition is given up on. timeout tells a wait
 # for the device's end or for libpulse's own time-out (30 s) from giving up.
@@ -110,9 +99,8 @@ for cut in stop freeze; do
     status=0
     timeout 20 "$design" "$dir/form.design" play 1 2>"$dir/err" &
     player=$!
-    until pactl list short sink-inputs | grep -q . || ! kill -0 "$player" 2>/dev/null; do
-        sleep 0.05
-    done
+    eventually "a playback stream" \
+        sh -c 'pactl list short sink-inputs | grep -q . || ! kill -0 "$0"' "$player"
     "${cut}_server"
     wait "$player" || status=$?
     case $cut in

@@ -3,45 +3,33 @@
 desktop's accessibility bus as atspi_check.py reads it: after moves and an undo it comes back
 with the same 100 cells, score, Undo and Redo, and its settings, the size dragged with the
 window's edge among them, and the count of the hints it used; undo and redo then walk the game
-from before the kill. With "Continue the last game" off it deals a new game. Killed in the
-middle of a move's write by the shim, it comes back in the state before that move. Two programs
-playing at once leave the game of the last to move. Today's challenge killed after two moves
-comes back with 48 moves left and Undo greyed, and cannot be begun afresh. While another program
-holds the locks of the saved game's folder and of the table's, the window plays and enters a
-score, and neither file changes; once they are given back, both hold what was played.
+from before the kill. With "Continue the last game" off it deals a new game. Today's challenge
+killed after two moves comes back with 48 moves left and Undo greyed, and cannot be begun
+afresh. While another program holds the locks of the saved game's folder and of the table's,
+the window plays and enters a score, and neither file changes; once they are given back, both
+hold what was played. Kills inside a write and two games saving at once are proven on the same
+saved game through varn-replay (tests/saved).
 
-    /usr/bin/python3 savedgame_check.py PATH/TO/varn PATH/TO/libvarn_kill_in_write.so
+    /usr/bin/python3 savedgame_check.py PATH/TO/varn
 """
 
 import os
-import signal
 import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import atspi_check as base  # noqa: E402
 import desktop  # noqa: E402
-from atspi_check import check, wait_for, press  # noqa: E402
+from atspi_check import Texts, enter_score, named, take_hint  # noqa: E402
+from desktop import check, press, wait_for  # noqa: E402
 
-TEXTS = base.Texts()
+TEXTS = Texts()
 
 
 class Run(desktop.Game):
     """One start of the program, until it is killed."""
 
-    def __init__(self, varn, env, pyatspi, extra_env=None):
-        super().__init__(varn, dict(env, **(extra_env or {})), pyatspi, TEXTS.cell_pattern())
-        self.game = self.process
-        self.cells = self.wait("100 named cells", self.read)
-
-    def read(self):
-        return base.read_cells(self.app, self.pyatspi, TEXTS.cell_pattern())
-
-    def node(self, name, role):
-        for node in base.descendants(self.app):
-            if node.name == name and node.getRole() == role:
-                return node
-        raise base.Failure(f"nothing named {name!r}")
+    def __init__(self, varn, env, pyatspi):
+        super().__init__(varn, env, pyatspi, TEXTS.cell_pattern())
 
     def item(self, name):
         return self.node(TEXTS("Form1", name), self.pyatspi.ROLE_MENU_ITEM)
@@ -51,45 +39,26 @@ class Run(desktop.Game):
 
     def state(self):
         """The kinds on the board, the score's name, and whether Undo and Redo are offered."""
-        kinds, _ = self.wait("a board at rest", self.read)
-        score = [n.name for n in base.descendants(self.app)
+        kinds = self.board()[0]
+        score = [n.name for n in desktop.descendants(self.app)
                  if (n.name or "").startswith(TEXTS("Form1", "Score %1", 0)[:-1])]
         sensitive = self.pyatspi.STATE_SENSITIVE
         return kinds, score, self.has("Undo", sensitive), self.has("Redo", sensitive)
 
     def move(self):
         """Presses a group of three or more; the state after the move."""
-        kinds, cells = self.wait("a board at rest", self.read)
-        joker = TEXTS("CellName", "Gift box")
-        for place in sorted(kinds):
-            if kinds[place] in TEXTS.kinds() and len(base.group_at(kinds, place, joker)) >= 3:
-                press(cells[place])
-                return self.state()
-        raise base.Failure("the board holds no group")
+        super().move(TEXTS.kinds(), TEXTS("CellName", "Gift box"))
+        return self.state()
 
     def command(self, name):
         before = self.state()
         press(self.item(name))
         return self.wait(f"{name} done", lambda: (s := self.state()) != before and s)
 
-    def holds_file(self):
-        """True when the file of the saved game is the one this program keeps open."""
-        path = os.path.join(self.env["XDG_STATE_HOME"], "varn", "game.txt")
-        kept = os.stat(path)
-        folder = f"/proc/{self.game.pid}/fd"
-        for name in os.listdir(folder):
-            try:
-                held = os.stat(os.path.join(folder, name))
-            except FileNotFoundError:
-                continue
-            if (held.st_dev, held.st_ino) == (kept.st_dev, kept.st_ino):
-                return True
-        return False
-
     def xdotool(self, *command):
         """Runs xdotool's `command` on this program's window; what it prints."""
         return subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
-                               str(self.game.pid), "--name", "^Varn v3.00$", *command],
+                               str(self.process.pid), "--name", "^Varn v3.00$", *command],
                               env=self.env, capture_output=True, text=True, timeout=20,
                               check=True).stdout
 
@@ -107,7 +76,7 @@ class Run(desktop.Game):
             with open(path) as settings:
                 lines = settings.read().split()
             return f"width={width}" in lines and f"height={height}" in lines
-        wait_for(self.game, "the dragged size in the settings", held)
+        wait_for(self.process, "the dragged size in the settings", held)
 
     def toggle(self, name):
         checked = self.pyatspi.STATE_CHECKED
@@ -127,15 +96,15 @@ def kill_and_continue(varn, env, pyatspi):
     run.toggle("Sound")
     run.resize(520, 610)
     # A hint changes nothing but the count that the game keeps of them.
-    base.take_hint(run.game, run.app, pyatspi, TEXTS, env)
+    take_hint(run, TEXTS)
     saved = os.path.join(env["XDG_STATE_HOME"], "varn", "game.txt")
-    wait_for(run.game, "the hint counted", lambda: b"\nhints 1 " in read(saved))
+    wait_for(run.process, "the hint counted", lambda: b"\nhints 1 " in read(saved))
     run.kill()
 
     run = Run(varn, env, pyatspi)
     check(run.state() == after_undo, "started again, the game is not the one killed")
-    wait_for(run.game, "the count of hints in the game written at the start",
-             lambda: run.holds_file() and b"\nhints 1 " in read(saved))
+    wait_for(run.process, "the count of hints in the game written at the start",
+             lambda: run.holds(saved) and b"\nhints 1 " in read(saved))
     size = run.size()
     check(size == (520, 610), f"the size dragged before the kill came back as {size}")
     check(not run.has("Sound", pyatspi.STATE_CHECKED), "the sound switched off came back on")
@@ -155,7 +124,7 @@ def kill_and_continue(varn, env, pyatspi):
 def challenge_after_a_kill(varn, env, pyatspi):
     run = Run(varn, env, pyatspi)
     press(run.item("Today's challenge"))
-    left = lambda count: lambda: base.named(run.app, f"Moves left {count}", pyatspi.ROLE_LABEL)  # noqa: E731,E501
+    left = lambda count: lambda: named(run.app, f"Moves left {count}", pyatspi.ROLE_LABEL)  # noqa: E731,E501
     run.wait("the challenge begun", left(50))
     run.move()
     run.move()
@@ -170,46 +139,16 @@ def challenge_after_a_kill(varn, env, pyatspi):
     return run
 
 
-def crash_inside_a_write(varn, env, pyatspi, shim):
-    # The first write to the file is the snapshot taken at start, the next one the move's.
-    kill = {"LD_PRELOAD": shim, "VARN_KILL_FILE": "game.txt", "VARN_KILL_AT_WRITE": "2",
-            "ASAN_OPTIONS": env.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0"}
-    run = Run(varn, env, pyatspi, kill)
-    before = run.state()
-    try:
-        run.move()
-    except Exception:  # noqa: BLE001 - the program dies under the press, however it shows
-        pass
-    check(run.game.wait(timeout=20) == -signal.SIGKILL, "the shim did not kill the program")
-    run = Run(varn, env, pyatspi)
-    check(run.state() == before, "killed inside the move's write, the game is not as before it")
-    return run
-
-
-def two_at_once(varn, env, pyatspi, first):
-    second = Run(varn, env, pyatspi)
-    check(second.state() == first.state(), "the second program did not continue the game")
-    first.move()
-    last = second.move()
-    # A game that finds the other's file in place puts its own there on a thread of its own.
-    wait_for(second.game, "the last to move holding the file", second.holds_file)
-    first.kill()
-    second.kill()
-    run = Run(varn, env, pyatspi)
-    check(run.state() == last, "the game kept is not that of the last to move")
-    run.kill()
-
-
 def read(path):
     return open(path, "rb").read() if os.path.exists(path) else b""
 
 
 def locked_folders(varn, env, pyatspi):
     run = Run(varn, env, pyatspi)
-    wait_for(run.game, "the game's own file in place", run.holds_file)
     state = os.path.join(env["XDG_STATE_HOME"], "varn")
-    data = os.path.join(env["HOME"], ".local", "share", "varn")
+    data = os.path.join(env["XDG_DATA_HOME"], "varn")
     saved, table = os.path.join(state, "game.txt"), os.path.join(data, "scores.txt")
+    wait_for(run.process, "the game's own file in place", lambda: run.holds(saved))
     os.makedirs(data, exist_ok=True)
     # util-linux flock holds both folders' locks until its standard input closes.
     holder = subprocess.Popen(["flock", state, "flock", data, "cat"], stdin=subprocess.PIPE)
@@ -218,13 +157,13 @@ def locked_folders(varn, env, pyatspi):
     before = read(saved)
     run.move()
     last = run.move()
-    base.enter_score(run.game, run.app, pyatspi, TEXTS, env, "Lou")
+    enter_score(run, TEXTS, "Lou")
     check(read(saved) == before and b"Lou" not in read(table),
           "a file was written while another program held its folder's lock")
     holder.stdin.close()
     holder.wait()
-    wait_for(run.game, "the table written", lambda: b"\nname Lou\n" in read(table))
-    wait_for(run.game, "the game written", lambda: read(saved) != before)
+    wait_for(run.process, "the table written", lambda: b"\nname Lou\n" in read(table))
+    wait_for(run.process, "the game written", lambda: read(saved) != before)
     run.kill()
     run = Run(varn, env, pyatspi)
     check(run.state() == last, "the game written after the locks is not the one played")
@@ -232,37 +171,21 @@ def locked_folders(varn, env, pyatspi):
 
 
 def main():
-    if len(sys.argv) != 3:
+    if len(sys.argv) != 2:
         sys.exit(__doc__)
-    varn, shim = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
-    scratch = os.environ.get("VARN_ATSPI_SCRATCH")
-    if not scratch:
-        base.in_private_session([varn, shim], os.path.abspath(__file__), 190)
-    signal.signal(signal.SIGALRM, lambda *_: sys.exit("savedgame_check: out of time"))
-    signal.alarm(170)
-    xvfb, display = base.start_xvfb()
-    os.environ["DISPLAY"] = display
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy", HOME=scratch,
-               XDG_CONFIG_HOME=os.path.join(scratch, "config"),
-               XDG_STATE_HOME=os.path.join(scratch, "state"), VARN_SCRATCH=scratch,
-               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANGUAGE="en_US", LANG="en_US.UTF-8",
-               LC_ALL="")
-    import pyatspi
-    from gi.repository import Atspi
-    Atspi.set_timeout(30000, 30000)
+    varn = os.path.abspath(sys.argv[1])
+    scratch, pyatspi = desktop.private_desktop(os.path.abspath(__file__), [varn], 170)
+    xvfb, display = desktop.start_xvfb()
+    os.environ["DISPLAY"] = display  # for the presses that open dialogs
+    env = desktop.game_env(scratch, DISPLAY=display, QT_QPA_PLATFORM="xcb")
     try:
-        run = kill_and_continue(varn, env, pyatspi)
-        run.kill()
-        run = challenge_after_a_kill(varn, env, pyatspi)
-        run.kill()
-        run = crash_inside_a_write(varn, env, pyatspi, shim)
-        two_at_once(varn, env, pyatspi, run)
+        kill_and_continue(varn, env, pyatspi).kill()
+        challenge_after_a_kill(varn, env, pyatspi).kill()
         locked_folders(varn, env, pyatspi)
-    except base.Failure as failure:
+    except desktop.Failure as failure:
         sys.exit(f"savedgame_check: {failure}")
     finally:
-        xvfb.terminate()
-        xvfb.wait()
+        desktop.stop(xvfb)
     print("savedgame_check: killed and started again, the game, its history and the settings")
 
 
