@@ -228,7 +228,7 @@ void Game::newGame() {
     m_newGameRan = true;
     if (m_challenge && !m_challenge->over() && m_challenges)
         m_challenges->finish(m_challenge->day, m_scores.Score(), m_challenge->movesUsed,
-                             codeText());
+                             codeText(kTableActions));
     m_challenge.reset();
     if (m_table) m_table->gameEnded(m_scores.Score());
     m_random.newGame();
@@ -251,15 +251,17 @@ void Game::countMove() {
 void Game::endChallenge() {
     const int moves = m_challenge->movesUsed;
     const std::int64_t score = m_scores.Score();
-    const std::string played = codeText();
     const int rank =
-        m_challenges ? m_challenges->finish(m_challenge->day, score, moves, played) : 0;
-    m_window.challengeOver({m_challenge->day, score, moves, rank, played});
+        m_challenges ? m_challenges->finish(m_challenge->day, score, moves, codeText(kTableActions))
+                     : 0;
+    m_window.challengeOver({m_challenge->day, score, moves, rank, codeText()});
 }
 
-std::string Game::codeText() const {
+// Turns and the mirror are free in a challenge, so its actions have no bound of their own: the
+// record of challenges keeps no more of them than a row of the best games.
+std::string Game::codeText(std::size_t most) const {
     const std::optional<GameCode> played = code();
-    return played ? formatGameCode(*played) : std::string();
+    return played && played->actions.size() <= most ? formatGameCode(*played) : std::string();
 }
 
 // A transform may run at any moment, inside a move or another transform included: it works

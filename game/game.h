@@ -1,6 +1,9 @@
 // game.h: the whole game behind the window: board, scores and the handlers of every command.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+
 #include "actionlistener.h"
 #include "bestgames.h"
 #include "boardtables.h"
@@ -111,7 +114,8 @@ class Game {
     void countMove();
     bool playOver() const { return m_challenge && m_challenge->over(); }
     void endChallenge();
-    std::string codeText() const;  // the code's text, empty for a game that has none
+    // The code's text; empty for a game that has none or more than `most` actions.
+    std::string codeText(std::size_t most = SIZE_MAX) const;
     void transformBoard(void (*permute)(BoardTables&), PlayerAction action);
     // A history step is taken only between actions, with board input enabled.
     bool refuseHistoryStep(bool possible);
