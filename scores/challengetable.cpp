@@ -135,6 +135,19 @@ std::string ChallengeTable::text() const {
     return text + std::string(kEnd) + '\n';
 }
 
+// A row, or the code of the row read just before; other lines are only read back by text().
+void ChallengeTable::readLine(std::string_view line, std::optional<Days>& last) {
+    const std::string_view key = word(line);
+    if (key == "day") {
+        ChallengeRow row = readRow(line);
+        last = row.day;
+        place(std::move(row));
+    } else if (key == "code") {
+        readCode(last, line);
+        last.reset();
+    }
+}
+
 // The code belongs to the row read just before, which has none yet.
 void ChallengeTable::readCode(std::optional<Days> day, std::string_view code) {
     const auto row = std::find_if(m_rows.begin(), m_rows.end(),
@@ -160,16 +173,7 @@ ChallengeTable ChallengeTable::parse(std::string_view text, std::string& problem
         ++lineNumber;
         try {
             if (end == std::string_view::npos) throw BadLine{"it breaks off before its end"};
-            std::string_view rest = line;
-            const std::string_view key = word(rest);
-            if (key == "day") {
-                ChallengeRow row = readRow(rest);
-                last = row.day;
-                table.place(std::move(row));
-            } else if (key == "code") {
-                table.readCode(last, rest);
-                last.reset();
-            }
+            table.readLine(line, last);
         } catch (const BadLine& bad) {
             if (problem.empty()) problem = "line " + std::to_string(lineNumber) + ": " + bad.why;
         }

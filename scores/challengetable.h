@@ -63,6 +63,7 @@ class ChallengeTable {
   private:
     const ChallengeRow* find(Days day) const;
     void place(ChallengeRow row);
+    void readLine(std::string_view line, std::optional<Days>& last);
     void readCode(std::optional<Days> day, std::string_view code);
 
     std::vector<ChallengeRow> m_rows;

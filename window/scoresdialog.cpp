@@ -37,22 +37,7 @@ ScoresDialog::ScoresDialog(const ScoreTable& table, const ChallengeTable& challe
     m_tabs->addTab(buildChallenges(challenges, today), tr("&Challenges"));
     layout->addWidget(m_tabs, 1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    QPushButton* challenge =
-        buttons->addButton(QCoreApplication::translate("varn::Form1", "Today's challenge"),
-                           QDialogButtonBox::ActionRole);
-    challenge->setEnabled(!challenges.begun(today));
-    connect(challenge, &QPushButton::clicked, this, [this] {
-        m_challenge = true;
-        accept();
-    });
-    m_play = buttons->addButton(tr("&Play this game"), QDialogButtonBox::AcceptRole);
-    m_watch = buttons->addButton(tr("&Watch"), QDialogButtonBox::ActionRole);
-    m_play->setEnabled(false);
-    m_watch->setEnabled(false);
-    connect(buttons, &QDialogButtonBox::accepted, this, &ScoresDialog::play);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_watch, &QPushButton::clicked, this, &ScoresDialog::watch);
+    QDialogButtonBox* buttons = buildButtons(!challenges.begun(today));
     for (const Page& page : m_pages) {
         connect(page.table, &QTableWidget::itemSelectionChanged, this, &ScoresDialog::offerRow);
         connect(page.table, &QTableWidget::itemDoubleClicked, this, &ScoresDialog::play);
@@ -64,6 +49,24 @@ ScoresDialog::ScoresDialog(const ScoreTable& table, const ChallengeTable& challe
     m_play->setDefault(true);
     offerRow();
     m_pages[0].table->setFocus();
+}
+
+QDialogButtonBox* ScoresDialog::buildButtons(bool challengeOffered) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    QPushButton* challenge =
+        buttons->addButton(QCoreApplication::translate("varn::Form1", "Today's challenge"),
+                           QDialogButtonBox::ActionRole);
+    challenge->setEnabled(challengeOffered);
+    connect(challenge, &QPushButton::clicked, this, [this] {
+        m_challenge = true;
+        accept();
+    });
+    m_play = buttons->addButton(tr("&Play this game"), QDialogButtonBox::AcceptRole);
+    m_watch = buttons->addButton(tr("&Watch"), QDialogButtonBox::ActionRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ScoresDialog::play);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_watch, &QPushButton::clicked, this, &ScoresDialog::watch);
+    return buttons;
 }
 
 // Each challenge is played again or watched as its day's game.

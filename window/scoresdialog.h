@@ -9,6 +9,7 @@
 #include "challengetable.h"
 #include "scoretable.h"
 
+class QDialogButtonBox;
 class QPushButton;
 class QTabWidget;
 
@@ -47,6 +48,7 @@ class ScoresDialog : public QDialog {
         std::vector<std::string> actions;
     };
 
+    QDialogButtonBox* buildButtons(bool challengeOffered);
     QWidget* buildChallenges(const ChallengeTable& challenges, Days today);
     const Page& shown() const;
     QWidget* buildBestGames(const ScoreTable& table);
