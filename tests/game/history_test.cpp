@@ -52,13 +52,14 @@ TEST(History, KeepsEachStateExactlyAndDropsThoseAheadOfAnAction) {
 }
 
 // A long game on the real rules, some of it undone, walked, rebuilt and copied: each stands at
-// the same state and walks the same way. It runs over several of the blocks states are kept in.
+// the same state and walks the same way. Its 513 states fill two of the blocks they are kept in
+// and begin a third.
 TEST(History, RebuiltFromItsStatesWalksTheSame) {
     SplitMixSource random(5);
     HeadlessGame headless(random);
     headless.window.stopTimer();
     std::mt19937 cells(5);
-    for (int click = 1; click < 100'000 && headless.game.history().undoCount() < 600; ++click) {
+    for (int click = 1; click < 100'000 && headless.game.history().undoCount() < 512; ++click) {
         headless.game.Element_Click(static_cast<int>(cells() % kCellCount));
         // A board that has no group left is dealt afresh, as from outside.
         if (click % 1000 == 0) {
@@ -66,12 +67,12 @@ TEST(History, RebuiltFromItsStatesWalksTheSame) {
                 code = Dealer::drawPiece(random);
         }
     }
-    ASSERT_EQ(headless.game.history().undoCount(), 600u);
+    ASSERT_EQ(headless.game.history().undoCount(), 512u);
     for (int i = 0; i < 200; ++i)
         headless.game.undo_Click();
     const History& played = headless.game.history();
     History rebuilt(played.states(), played.position());
-    EXPECT_EQ(rebuilt.position(), 400u);
+    EXPECT_EQ(rebuilt.position(), 312u);
     EXPECT_EQ(rebuilt.redoCount(), 200u);
     History copy = played;
     EXPECT_EQ(rebuilt.redo(), copy.redo());
