@@ -4,30 +4,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <string>
 #include <string_view>
 
 #include "challengetable.h"
+#include "readback.h"
 #include "scorekeeper.h"
-
-namespace {
-
-varn::ChallengeTable readSound(const std::string& text) {
-    std::string problem;
-    varn::ChallengeTable table = varn::ChallengeTable::parse(text, problem);
-    if (!problem.empty() || table.text() != text) std::abort();
-    return table;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    std::string problem;
-    varn::ChallengeTable table = varn::ChallengeTable::parse(text, problem);
-    const std::string written = table.text();
-    if (problem.empty() && written != text) std::abort();
-    readSound(written);
+    varn::ChallengeTable table = readBack<varn::ChallengeTable>(text, false);
+    readBack<varn::ChallengeTable>(table.text(), true);
 
     const varn::Days day = varn::parseDay("2026-03-14").value();
     table.begin(day, text.substr(0, 64));
@@ -36,6 +22,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (rank != 1 || !table.begun(day) || table.rows().size() > varn::ChallengeTable::kKept)
         std::abort();
     if (table.streak(day) < 1 || std::size_t(table.streak(day)) > table.rows().size()) std::abort();
-    readSound(table.text());
+    readBack<varn::ChallengeTable>(table.text(), true);
     return 0;
 }

@@ -4,31 +4,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <string>
 #include <string_view>
 
+#include "readback.h"
 #include "scorekeeper.h"
 #include "scoretable.h"
 
-namespace {
-
-// Reads `text`, which must be sound; aborts otherwise.
-varn::ScoreTable readSound(const std::string& text) {
-    std::string problem;
-    varn::ScoreTable table = varn::ScoreTable::parse(text, problem);
-    if (!problem.empty() || table.text() != text) std::abort();
-    return table;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    std::string problem;
-    varn::ScoreTable table = varn::ScoreTable::parse(text, problem);
-    const std::string written = table.text();
-    if (problem.empty() && written != text) std::abort();
-    readSound(written);
+    varn::ScoreTable table = readBack<varn::ScoreTable>(text, false);
+    readBack<varn::ScoreTable>(table.text(), true);
 
     const varn::ScoreStatistics before = table.statistics();
     const varn::ScoreOffer offer{4294967295u, varn::ScoreKeeper::kMaxScore, varn::Seconds{},
@@ -40,6 +25,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (after.entered < before.entered || after.total < before.total ||
         after.played < before.played || after.best != varn::ScoreKeeper::kMaxScore)
         std::abort();
-    readSound(table.text());
+    readBack<varn::ScoreTable>(table.text(), true);
     return 0;
 }

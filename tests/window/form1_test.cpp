@@ -241,8 +241,8 @@ TEST_F(Form1Test, CtrlZUndoesAMoveAndCtrlShiftZRedoesIt) {
 }
 
 // A challenge counts the clicks that remove pieces and ends at its last: its dialog comes up over
-// the board, which stays and takes no other move, and nothing takes a move back. Screen readers
-// hear the moves left. A day's challenge is played once, whatever became of it.
+// the board, and nothing takes a move back. Screen readers hear the moves left. A day's challenge
+// is played once, whatever became of it.
 TEST_F(Form1Test, AChallengeEndsAtItsLastMoveWithUndoGreyedAndIsNotPlayedTwice) {
     const Days today = *parseDay("2027-01-16");
     m_session->setClock([&] { return today + std::chrono::hours(23); });
@@ -264,12 +264,6 @@ TEST_F(Form1Test, AChallengeEndsAtItsLastMoveWithUndoGreyedAndIsNotPlayedTwice) 
     saveScreenshot(m_form->grab().toImage(), "varn-challenge-over.png");
     EXPECT_EQ(end->resultLine(), "Varn challenge 2027-01-16: 6 points in 50 moves, game 0");
     end->close();
-    const auto board = tables().Board;
-    const int beeps = m_form->beepCount();
-    QTest::mouseClick(cell(0), Qt::LeftButton);
-    QTest::mouseClick(control("Picture6"), Qt::LeftButton);
-    EXPECT_EQ(tables().Board, board);
-    EXPECT_EQ(m_form->beepCount(), beeps + 2);
     item("ng")->trigger();
     EXPECT_FALSE(control("Picture13")->isVisible());
     emit m_form->menuBar()->findChild<QMenu*>("a2")->aboutToShow();
