@@ -1,6 +1,6 @@
 // output_test.cpp: what reaches a real SDL audio device (its disk driver) from the bytes a
-// player hands the output: every WAVE encoding, timing, cut-off, loops and rest. What cannot be
-// played, and why, is proven through varn-design (varndesign_test.sh).
+// player hands the output: every WAVE encoding, timing, cut-off, loops and rest, and what cannot
+// be played, with the reason.
 #include "sdlsoundoutput.h"
 
 #include <SDL2/SDL.h>
@@ -241,6 +241,39 @@ TEST_F(OutputTest, AClipPlaysUpToThirtyTwoMebibytesAtTheDevice) {
     silence.push_back(0);
     EXPECT_FALSE(output().play(wave(format, 1, 11025, silence), kAsync));
     EXPECT_NE(output().refusal().find("32.0 MiB a clip may take"), std::string::npos);
+}
+
+// Bytes that are no WAVE the output can play, each with the reason it gives; and two that play:
+// a WAVE without samples, and one whose "fmt " chunk has an odd size and its pad byte.
+TEST_F(OutputTest, WhatCannotBePlayedIsRefusedWithItsReason) {
+    const int s16 = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    const ByteArray plain = wave(s16, 1, 8000, std::vector<float>(800, 0.5f));
+    const auto bytes = [](std::string_view text) { return ByteArray(text.begin(), text.end()); };
+    ByteArray rifx = plain, shortRiff = plain, odd = plain;
+    std::copy_n("RIFX", 4, rifx.begin());
+    shortRiff[4] = 30;
+    shortRiff[5] = 0;
+    const std::pair<ByteArray, const char*> refused[] = {
+        {bytes("RIFF notes\n"), "not a RIFF/WAVE image"},
+        {bytes({"FORM\0\0\0\4AIFF", 12}), "not a RIFF/WAVE image"},
+        {bytes(std::string("fLaC\0\0\0\x22", 8) + std::string(34, '\0')), "not a RIFF/WAVE image"},
+        {rifx, "not a RIFF/WAVE image"},
+        {wave(s16, 9, 8000, std::vector<float>(800, 0.5f)), "9 channels"},
+        {wave(s16, 1, 500, std::vector<float>(400, 0.5f)), "500 Hz"},
+        {wave(SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 1, 1000, std::vector<float>(1'000'000, 0.5f)),
+         "decoded, the clip would take 42.1 MiB, more than the 32.0 MiB a clip may take"},
+        {shortRiff, "that can be decoded"},
+        {ByteArray(plain.begin(), plain.begin() + 30), "that can be decoded"},
+    };
+    for (const auto& [clip, reason] : refused) {
+        EXPECT_FALSE(output().play(clip, kAsync)) << reason;
+        EXPECT_NE(output().refusal().find(reason), std::string::npos) << output().refusal();
+    }
+    odd[16] = 17;
+    odd.insert(odd.begin() + 36, {'+', 0});
+    odd[4] += 2;
+    EXPECT_TRUE(output().play(odd, kAsync)) << output().refusal();
+    EXPECT_TRUE(output().play(wave(s16, 1, 8000, {}), kAsync)) << output().refusal();
 }
 
 }  // namespace
