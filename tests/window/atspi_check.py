@@ -8,7 +8,7 @@ game with --game 2026, whose board must be the one that the replay driver's `gam
 reads the Scores dialog's table of the best games row by row, with its column titles and the
 hints of the game played on a hint. A game's code is copied and watched, a row is watched, and
 `--watch` changes no file. Started once more, it must go on with the saved game 2026 under its
-own number, and today's challenge counts its moves down with Undo and Hint greyed.
+own number.
 
     /usr/bin/python3 atspi_check.py PATH/TO/varn [LANGUAGE TRANSLATION.ts]
 
@@ -272,42 +272,8 @@ def check_watch_option(varn, env, pyatspi, texts, watched):
     check([open(path, "rb").read() for path in files] == before, "watching changed a file")
 
 
-def moves_left(texts, count):
-    """What a screen reader hears of the moves left: the caption without its colon, the count."""
-    return re.sub(r"[:：\s]+$", "", texts("Form1", "Moves left:")) + f" {count}"
-
-
-def check_challenge(game, texts):
-    """Today's challenge: its moves left are read, and a move counts down; Undo and Hint are
-    greyed. The Scores dialog's page of challenges reads the day begun, and today's cannot
-    begin again."""
-    app, pyatspi = game.app, game.pyatspi
-    press(named(app, texts("Form1", "Today's challenge"), pyatspi.ROLE_MENU_ITEM))
-    game.wait("the moves left", lambda: named(app, moves_left(texts, 50), pyatspi.ROLE_LABEL))
-    game.move(texts.kinds(), texts("CellName", "Gift box"))
-    game.wait("a move counted", lambda: named(app, moves_left(texts, 49), pyatspi.ROLE_LABEL))
-    for name in ("Undo", "Hint"):
-        item = named(app, texts("Form1", name), pyatspi.ROLE_MENU_ITEM)
-        check(not item.getState().contains(pyatspi.STATE_SENSITIVE), f"{name} offered in a challenge")
-    pressing = press_opening(texts("Form1", "Scores"), pyatspi.ROLE_MENU_ITEM)
-    title = texts("ScoresDialog", "Scores")
-    game.wait("the Scores dialog", lambda: named(app, title, pyatspi.ROLE_DIALOG))
-    keys(game.env, title, ["key", "ctrl+Tab"])
-    page = game.wait("the page of challenges", lambda: named(
-        app, texts("ChallengesPage", "Challenges"), pyatspi.ROLE_TABLE))
-    table = page.queryTable()
-    heads = [table.getColumnHeader(column).name for column in range(table.nColumns)]
-    check(heads == [texts("ChallengesPage", t) for t in ("Rank", "Date", "Score", "Name")] and
-          table.nRows == 1, f"the challenges read {heads} and {table.nRows} rows")
-    button = named(app, texts("Form1", "Today's challenge"), pyatspi.ROLE_PUSH_BUTTON)
-    check(not button.getState().contains(pyatspi.STATE_SENSITIVE), "today's challenge offered again")
-    keys(game.env, title, ["key", "Escape"])
-    check(pressing.wait(timeout=20) == 0, "the press of Scores failed")
-
-
 def check_resumed(varn, env, pyatspi, texts):
-    """Started again, the game goes on with game 2026 as it was left, under its own number;
-    then today's challenge is played."""
+    """Started again, the game goes on with game 2026 as it was left, under its own number."""
     game = desktop.Game(varn, env, pyatspi, texts.cell_pattern())
     try:
         check(game.board()[0] == replayed_board(2026, texts), "the restored game is not game 2026")
@@ -318,7 +284,6 @@ def check_resumed(varn, env, pyatspi, texts):
         keys(env, texts("GameNumberDialog", "Game number"), ["key", "Escape"])
         check(pressing.wait(timeout=20) == 0, "the press of Game number failed")
         check(number == "2026", f"the restored game's number reads {number!r}")
-        check_challenge(game, texts)
     finally:
         game.kill()
 
@@ -417,7 +382,7 @@ def main():
         desktop.stop(xvfb)
     print(f"atspi_check: {language}: game 2026's board, cells, buttons, the cursor, a move, a "
           "mirror, the high score, a hint, the table of two games' scores, a code and a row "
-          "watched, the restored game's number and today's challenge")
+          "watched and the restored game's number")
 
 
 if __name__ == "__main__":

@@ -105,10 +105,14 @@ TEST_F(DialogTest, ScoresReadAsATableWithStatisticsAndPlayTheRowChosenWithKeys) 
               "From 15.01.27 to 17.01.27: lowest 40, highest 5.120, last 880.");
     // The best challenges first, of equal scores the earlier; today's, begun, ends a streak
     // of four days, and cannot be begun again.
-    QAccessibleTableInterface* challenges =
-        QAccessible::queryAccessibleInterface(dialog.findChild<QTableWidget*>("challenges"))
-            ->tableInterface();
+    QAccessibleInterface* page =
+        QAccessible::queryAccessibleInterface(dialog.findChild<QTableWidget*>("challenges"));
+    QAccessibleTableInterface* challenges = page->tableInterface();
     QStringList shown;
+    for (int column = 0; column < challenges->columnCount(); ++column)
+        shown << page->child(column + 1)->text(QAccessible::Name);
+    EXPECT_EQ(shown, QStringList({"Rank", "Date", "Score", "Name"}));
+    shown.clear();
     for (int row = 0; row < challenges->rowCount(); ++row)
         shown << challenges->cellAt(row, 1)->text(QAccessible::Name) + " " +
                      challenges->cellAt(row, 2)->text(QAccessible::Name);

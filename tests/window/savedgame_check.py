@@ -4,7 +4,7 @@ desktop's accessibility bus as atspi_check.py reads it: after moves and an undo 
 with the same 100 cells, score, Undo and Redo, and its settings, the size dragged with the
 window's edge among them, and the count of the hints it used; undo and redo then walk the game
 from before the kill. With "Continue the last game" off it deals a new game. Today's challenge
-killed after two moves comes back with 48 moves left and Undo greyed, and cannot be begun
+killed after two moves comes back with 48 moves left, Undo and Hint greyed, and cannot be begun
 afresh. While another program holds the locks of the saved game's folder and of the table's,
 the window plays and enters a score, and neither file changes; once they are given back, both
 hold what was played. Kills inside a write and two games saving at once are proven on the same
@@ -132,7 +132,8 @@ def challenge_after_a_kill(varn, env, pyatspi):
     run.kill()
     run = Run(varn, env, pyatspi)
     run.wait("the challenge back", left(48))
-    check(not run.has("Undo", pyatspi.STATE_SENSITIVE), "Undo is offered in a challenge")
+    for name in ("Undo", "Hint"):
+        check(not run.has(name, pyatspi.STATE_SENSITIVE), f"{name} is offered in a challenge")
     press(run.item("Today's challenge"))
     run.move()
     run.wait("the challenge going on, not begun afresh", left(47))
