@@ -4,8 +4,11 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include <iconv.h>
+
 #include "artwork.h"
 #include "challengeenddialog.h"
+#include "codepage1250.h"
 #include "designtable.h"
 #include "form1fixture.h"
 
@@ -214,6 +217,25 @@ TEST_F(Form1Test, EnterScoreStoresABetterScoreAndNewGameShowsTheStoredOne) {
     type(Qt::Key_N, Qt::ControlModifier);
     waitUntilIdle();
     EXPECT_EQ(label("Label4") + " " + label("Label8"), "0 Šč");
+}
+
+// Each byte of the high score's code page reads as the desktop's converter reads it; the five
+// it leaves undefined stand for the control character of their own number.
+TEST(CodePage1250, EveryByteReadsAsTheDesktopsConverterReadsIt) {
+    const iconv_t converter = ::iconv_open("WCHAR_T", "CP1250");
+    ASSERT_NE(converter, iconv_t(-1));
+    int undefined = 0;
+    for (int byte = 0; byte < 256; ++byte) {
+        char in = char(byte);
+        wchar_t out = byte;
+        char* from = &in;
+        char* to = reinterpret_cast<char*>(&out);
+        std::size_t left = 1, room = sizeof out;
+        undefined += ::iconv(converter, &from, &left, &to, &room) == std::size_t(-1);
+        EXPECT_EQ(fromCodePage1250(std::string(1, in)), std::u16string(1, char16_t(out))) << byte;
+    }
+    EXPECT_EQ(undefined, 5);
+    ::iconv_close(converter);
 }
 
 // The commands are offered only while there is something to undo or to redo; screen readers
