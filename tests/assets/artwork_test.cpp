@@ -142,24 +142,6 @@ TEST(Artwork, EveryPictureIsDrawnCrisplyAtItsSize) {
     qInstallMessageHandler(previous);
 }
 
-TEST(Artwork, IconIsADiscAndThePointerAGreyHandWithItsHotSpotTopLeft) {
-    const QImage icon = render(picturePath(QStringLiteral("icon.svg")));
-    for (const QPoint corner : {QPoint(0, 0), QPoint(31, 0), QPoint(0, 31), QPoint(31, 31)})
-        EXPECT_EQ(qAlpha(icon.pixel(corner)), 0);
-    EXPECT_EQ(qAlpha(icon.pixel(16, 16)), 255);
-    const QString path = picturePath(QStringLiteral("pointer.svg"));
-    const QImage pointer = render(path);
-    EXPECT_EQ(qAlpha(pointer.pixel(0, 0)), 255);
-    EXPECT_EQ(qAlpha(render(path, 2.0).pixel(0, 0)), 255);
-    EXPECT_EQ(qAlpha(pointer.pixel(31, 0)), 0);
-    EXPECT_EQ(qAlpha(pointer.pixel(0, 31)), 0);
-    forEachPixel(pointer, [&](int x, int y) {
-        const QRgb p = pointer.pixel(x, y);
-        EXPECT_TRUE(qRed(p) == qGreen(p) && qGreen(p) == qBlue(p))
-            << "coloured at " << x << "," << y;
-    });
-}
-
 // Equal shapes in different colours would pass the grey test on their grounds alone, so the
 // figures must differ too.
 TEST(Artwork, OrdinaryPiecesDifferInGreyAndInShape) {

@@ -1,23 +1,13 @@
 #!/usr/bin/python3
-"""atspi_check.py: plays the real varn executable through the desktop's accessibility bus, the
-way a screen reader sees it: the named cells and buttons, where the cells lie at the first
-start's scale, the cursor's cell announced as an arrow key moves it, a move scored through a
-cell's press action, the announced score, a mirror and the stored high score. It starts the
-game with --game 2026, whose board must be the one that the replay driver's `game 2026` deals
-(tests/replay/cases/numbered.expected), enters the scores of two games under two names and
-reads the Scores dialog's table of the best games row by row, with its column titles and the
-hints of the game played on a hint. A game's code is copied and watched, a row is watched, and
-`--watch` changes no file. Started once more, it must go on with the saved game 2026 under its
-own number.
+"""atspi_check.py: plays the real varn through the desktop's accessibility bus as a screen
+reader does: game 2026 (--game 2026 must deal the replay driver's `game 2026`), its named cells
+and buttons where they are drawn, the cursor, a move, a mirror, the high score, a hint, the
+Scores table of two games, a code and a row watched, `--watch`, and the saved game continued.
 
     /usr/bin/python3 atspi_check.py PATH/TO/varn [LANGUAGE TRANSLATION.ts]
 
-With a language the game runs in it (LANGUAGE and LANG set as a desktop sets them), and the
-names it must read are taken from that language's translation file.
-
-It runs itself again inside a private session bus, whose accessibility bus keeps its socket
-in a private runtime folder, so that runs side by side never meet. There it starts a private
-Xvfb and the program in a scratch folder, and ends them however it ends.
+With a language the game runs in it, and the names it must read come from that translation
+file. It runs itself again inside a private session bus and Xvfb, and ends them however it ends.
 """
 
 import os

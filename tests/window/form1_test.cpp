@@ -32,6 +32,7 @@ TEST_F(Form1Test, StartUpDealsAFullBoardAndCreatesTheScoreFile) {
     EXPECT_FALSE(control("Picture12")->isVisible());
     EXPECT_EQ(m_form->cursor().shape(), Qt::BitmapCursor) << "the window's own pointer";
     EXPECT_EQ(m_form->cursor().hotSpot(), QPoint(0, 0)) << "at its fingertip";
+    EXPECT_EQ(qAlpha(m_form->cursor().pixmap().toImage().pixel(0, 0)), 255) << "drawn there";
     const QImage fish = picture("pattern-0.svg");  // all the constant source deals
     for (int i = 0; i < kCellCount; ++i) {
         ASSERT_TRUE(cell(i)->isVisible()) << i;

@@ -1,14 +1,9 @@
 #!/usr/bin/python3
 """savedgame_check.py: the real varn killed with SIGKILL and started again, read through the
-desktop's accessibility bus as atspi_check.py reads it: after moves and an undo it comes back
-with the same 100 cells, score, Undo and Redo, and its settings, the size dragged with the
-window's edge among them, and the count of the hints it used; undo and redo then walk the game
-from before the kill. With "Continue the last game" off it deals a new game. Today's challenge
-killed after two moves comes back with 48 moves left, Undo and Hint greyed, and cannot be begun
-afresh. While another program holds the locks of the saved game's folder and of the table's,
-the window plays and enters a score, and neither file changes; once they are given back, both
-hold what was played. Kills inside a write and two games saving at once are proven on the same
-saved game through varn-replay (tests/saved).
+accessibility bus: it comes back with its cells, score, Undo and Redo, settings, dragged size and
+hint count, and undo walks on from before the kill; with "Continue the last game" off it deals
+anew. A challenge comes back with its moves left. While another program holds the saved game's
+and the table's folder locks, play and "Enter score" go on and both files are written later.
 
     /usr/bin/python3 savedgame_check.py PATH/TO/varn
 """
