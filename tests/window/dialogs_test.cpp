@@ -69,6 +69,11 @@ class DialogTest : public ::testing::Test {
     static void type(QDialog& dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(dialog.windowHandle(), key, modifiers);
     }
+    static QAbstractButton* button(const QDialog& dialog, const QString& text) {
+        for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            if (button->text() == text) return button;
+        throw std::runtime_error("no button " + text.toStdString());
+    }
     static QString read(QWidget* widget, QAccessible::Text text = QAccessible::Name) {
         return QAccessible::queryAccessibleInterface(widget)->text(text);
     }
@@ -122,11 +127,7 @@ TEST_F(DialogTest, ScoresReadAsATableWithStatisticsAndPlayTheRowChosenWithKeys) 
     for (QLabel* label : dialog.findChildren<QLabel*>())
         labels << label->text();
     EXPECT_TRUE(labels.contains("Days in a row: 4")) << labels.join('|').toStdString();
-    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
-        if (button->text() == "Today's challenge") {
-            EXPECT_FALSE(button->isEnabled());
-        }
-    }
+    EXPECT_FALSE(button(dialog, "Today's challenge")->isEnabled());
     type(dialog, Qt::Key_Down);
     type(dialog, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -146,10 +147,8 @@ TEST_F(DialogTest, TheChallengesPageWatchesARowsCodeAndPlaysItsDay) {
         ScoresDialog dialog(sampleTable(), challenges, kToday);
         open(dialog);
         dialog.findChild<QTabWidget*>()->setCurrentIndex(1);
-        QAbstractButton* watchButton = nullptr;
-        for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
-            if (button->text() == "&Watch") watchButton = button;
-        ASSERT_TRUE(watchButton && watchButton->isEnabled());
+        QAbstractButton* watchButton = button(dialog, "&Watch");
+        ASSERT_TRUE(watchButton->isEnabled());
         if (watch) {
             watchButton->click();
             EXPECT_EQ(dialog.result(), ScoresDialog::kWatched);

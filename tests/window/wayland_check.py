@@ -11,17 +11,15 @@ and passes.
 """
 
 import os
-import re
 import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import desktop  # noqa: E402
+from atspi_check import Texts  # noqa: E402
 from desktop import check  # noqa: E402
 
-KINDS = ["Fish", "Elephant", "Crab", "Bird", "Panda"]
-CELL = re.compile(r"^(Fish|Elephant|Crab|Bird|Panda|Gift box|Bomb|Row ladder|Column ladder|Gem)"
-                  r", row (\d+), column (\d+)$")
+KINDS, CELL = Texts().kinds(), Texts().cell_pattern()
 TITLE = "Varn v3.00"
 # Both servers' screens: 1024 by 768 logical pixels, which the first start fills to scale 1.25.
 SIZE = (1024, 768)
