@@ -40,8 +40,6 @@ expect 1 "$no_display" "--watch= $code
 "
 expect 2 "$damaged" --watch varn1000F3V21fbr0KqsK1
 expect 2 "$damaged" --watch varn1000F3V21fbr0KqsK
-expect 2 "$damaged" --watch varn1000F3V21fbr0KqKs0
-expect 2 "$damaged" --watch varn1000F3V21fbr0Kq-sK0
 expect 2 "$damaged" --watch "varn1000F3V21fbr0Kq sK0"
 expect 2 "$damaged" --watch varn1
 expect 2 'varn: this game code comes from a newer Varn' --watch varn2000F3V21fbr0KqsK0
