@@ -131,6 +131,16 @@ void reportFiles(const Setup& setup, const Game& game) {
                 readFile(setup.work + "/Varn_hsc.nrz", 64, LongFile::KeepHead).bytes.c_str());
 }
 
+// Every file thread done with what it was given, and its answers delivered to the window's
+// queue.
+void flushAll(GameSaver& saver, HighScoreWorker& highScore, ScoreTableKeeper& table,
+              Mailbox& mailbox) {
+    saver.flush();
+    highScore.flush();
+    table.flush();
+    mailbox.deliver();
+}
+
 void measure(bool locked) {
     Setup setup;
     HighScoreWorker highScore(HighScoreFile(setup.work + "/Varn_hsc.nrz"), setup.mailbox.post());
@@ -140,10 +150,7 @@ void measure(bool locked) {
     game.ng_click();
     GameSaver saver(game, setup.state + "/game.txt");
     // Nothing of the game holds a lock when the holder forks, which would keep it for ever.
-    saver.flush();
-    highScore.flush();
-    table.flush();
-    setup.mailbox.deliver();
+    flushAll(saver, highScore, table, setup.mailbox);
     TimedSaver timed(saver);
     game.setActionListener(&timed);
 
@@ -155,10 +162,7 @@ void measure(bool locked) {
     const double enter = milliseconds(Clock::now() - entering);
     report(locked, timed.times, enter, !locked || ::waitpid(holder, nullptr, WNOHANG) == 0);
     if (locked) ::waitpid(holder, nullptr, 0);
-    saver.flush();
-    highScore.flush();
-    table.flush();
-    setup.mailbox.deliver();
+    flushAll(saver, highScore, table, setup.mailbox);
     reportFiles(setup, game);
     std::printf("  beeps %d\n", setup.window.beeps());
 }

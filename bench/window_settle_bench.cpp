@@ -137,6 +137,17 @@ void layGroupOfFive(varn::Form1& form) {
     form.focusBoard();
 }
 
+// Every widget of the window repainted: what the hint's repaints are measured beside.
+void measureWholeWindow(varn::Form1& form) {
+    measure(
+        "the whole window, for comparison", form,
+        [&] {
+            for (QWidget* widget : form.findChildren<QWidget*>())
+                widget->update();
+        },
+        [] { return true; }, [] {});
+}
+
 // A group of five on a board where no other group is: the hint outlines it, and asked again,
 // takes the outline away and shows it anew; beside it, the whole window repainted. A click on
 // a lone piece, which only beeps, takes the outline away between the runs.
@@ -164,13 +175,7 @@ void hint(varn::Form1& form) {
             twice += !outlined();
         },
         [&] { return twice && outlined(); }, shown);
-    measure(
-        "the whole window, for comparison", form,
-        [&] {
-            for (QWidget* widget : form.findChildren<QWidget*>())
-                widget->update();
-        },
-        [] { return true; }, [] {});
+    measureWholeWindow(form);
 }
 
 }  // namespace

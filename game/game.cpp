@@ -5,6 +5,7 @@
 #include <chrono>
 #include <utility>
 
+#include "playedcode.h"
 #include "transforms.h"
 
 namespace varn {
@@ -118,30 +119,11 @@ void Game::replay(const RecordedAction& action) {
 }
 
 std::optional<GameCode> Game::code() const {
-    const GameState now = state();
-    if (number() == 0) return std::nullopt;
-    if (m_history.empty()) {
-        if (m_history.pendingDeal() != now) return std::nullopt;
-        return GameCode{number(), {}};
-    }
-    if (m_history.current() != now) return std::nullopt;
-    std::optional<std::vector<RecordedAction>> actions = m_history.playedActions();
-    if (!actions) return std::nullopt;
-    return GameCode{number(), std::move(*actions)};
+    return playedCode(number(), m_history, state());
 }
 
 std::optional<Replay> Game::lastActions(std::size_t most) const {
-    std::optional<GameCode> played = code();
-    if (!played) return std::nullopt;
-    Replay replay{std::move(*played), std::nullopt};
-    std::vector<RecordedAction>& actions = replay.code.actions;
-    if (actions.size() > most) {
-        const std::size_t first = actions.size() - most;
-        replay.start = m_history.at(first);
-        replay.start->label4 = std::to_string(replay.start->score);
-        actions.erase(actions.begin(), actions.begin() + std::ptrdiff_t(first));
-    }
-    return replay;
+    return lastActionsOf(code(), m_history, most);
 }
 
 void Game::startReplay(const Replay& replay) {
@@ -228,7 +210,7 @@ void Game::newGame() {
     m_newGameRan = true;
     if (m_challenge && !m_challenge->over() && m_challenges)
         m_challenges->finish(m_challenge->day, m_scores.Score(), m_challenge->movesUsed,
-                             codeText(kTableActions));
+                             codeText(code(), kTableActions));
     m_challenge.reset();
     if (m_table) m_table->gameEnded(m_scores.Score());
     m_random.newGame();
@@ -248,20 +230,15 @@ void Game::countMove() {
     m_window.showChallenge(m_challenge);
 }
 
+// Turns and the mirror are free in a challenge, so its actions have no bound of their own: the
+// record of challenges keeps no more of them than a row of the best games.
 void Game::endChallenge() {
     const int moves = m_challenge->movesUsed;
     const std::int64_t score = m_scores.Score();
-    const int rank =
-        m_challenges ? m_challenges->finish(m_challenge->day, score, moves, codeText(kTableActions))
-                     : 0;
-    m_window.challengeOver({m_challenge->day, score, moves, rank, codeText()});
-}
-
-// Turns and the mirror are free in a challenge, so its actions have no bound of their own: the
-// record of challenges keeps no more of them than a row of the best games.
-std::string Game::codeText(std::size_t most) const {
-    const std::optional<GameCode> played = code();
-    return played && played->actions.size() <= most ? formatGameCode(*played) : std::string();
+    const int rank = m_challenges ? m_challenges->finish(m_challenge->day, score, moves,
+                                                         codeText(code(), kTableActions))
+                                  : 0;
+    m_window.challengeOver({m_challenge->day, score, moves, rank, codeText(code())});
 }
 
 // A transform may run at any moment, inside a move or another transform included: it works

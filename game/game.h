@@ -114,8 +114,6 @@ class Game {
     void countMove();
     bool playOver() const { return m_challenge && m_challenge->over(); }
     void endChallenge();
-    // The code's text; empty for a game that has none or more than `most` actions.
-    std::string codeText(std::size_t most = SIZE_MAX) const;
     void transformBoard(void (*permute)(BoardTables&), PlayerAction action);
     // A history step is taken only between actions, with board input enabled.
     bool refuseHistoryStep(bool possible);

@@ -2,23 +2,12 @@
 #include "arrivaltext.h"
 
 #include <algorithm>
-#include <charconv>
 
-#include "excerpt.h"
-#include "savedformat.h"
+#include "savedline.h"
 
 namespace varn {
 
 namespace {
-
-template <typename Number>
-Number number(std::string_view text, const char* what) {
-    Number value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        throw SavedFormatError(std::string(what) + ' ' + excerpt(text) + " is no number in range");
-    return value;
-}
 
 std::uint8_t actionByte(std::string_view text) {
     const auto code = number<unsigned>(text, "action");

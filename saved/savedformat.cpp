@@ -7,8 +7,7 @@
 
 #include "arrivaltext.h"
 #include "bestgames.h"
-#include "crc32.h"
-#include "excerpt.h"
+#include "savedline.h"
 #include "scorekeeper.h"
 
 namespace varn {
@@ -16,28 +15,11 @@ namespace varn {
 namespace {
 
 constexpr std::string_view kHeader = "varn saved game ";
-constexpr char kHexDigits[] = "0123456789abcdef";
-// " #" and eight hexadecimal digits.
-constexpr std::size_t kChecksumWidth = 10;
 // Ten rows of ten codes and the nine '/' between them.
 constexpr std::size_t kBoardWidth = kCellCount + kBoardSide - 1;
 
-std::uint32_t checksum(std::string_view text) {
-    return crc32({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
-}
-
 [[noreturn]] void fail(const std::string& why) {
     throw SavedFormatError(why);
-}
-
-// The line with its checksum and its newline.
-std::string closed(std::string content) {
-    const std::uint32_t crc = checksum(content);
-    content += " #";
-    for (int shift = 28; shift >= 0; shift -= 4)
-        content += kHexDigits[(crc >> shift) & 0xF];
-    content += '\n';
-    return content;
 }
 
 void appendLabel(std::string& text, const std::string& label) {
@@ -67,48 +49,6 @@ std::string stateText(const GameState& state) {
             " label ";
     appendLabel(text, state.label4);
     return text;
-}
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-// What the line holds before its checksum, once the checksum is found right.
-std::string_view checked(std::string_view line) {
-    if (line.size() < kChecksumWidth || line.substr(line.size() - kChecksumWidth, 2) != " #")
-        fail("the line has no checksum");
-    const std::string_view content = line.substr(0, line.size() - kChecksumWidth);
-    std::uint32_t crc = 0;
-    for (const char c : line.substr(line.size() - 8)) {
-        if (hexValue(c) < 0) fail("the line has no checksum");
-        crc = crc << 4 | static_cast<std::uint32_t>(hexValue(c));
-    }
-    if (crc != checksum(content)) fail("the line does not match its checksum");
-    return content;
-}
-
-// Takes the first word, up to a blank, off `rest`.
-std::string_view word(std::string_view& rest) {
-    const std::size_t blank = rest.find(' ');
-    const std::string_view first = rest.substr(0, blank);
-    rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
-    return first;
-}
-
-void expectWord(std::string_view& rest, std::string_view wanted) {
-    if (word(rest) == wanted) return;
-    fail(excerpt(wanted) + " is missing");
-}
-
-template <typename Number>
-Number number(std::string_view text, const char* what) {
-    Number value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        fail(std::string(what) + ' ' + excerpt(text) + " is no number in range");
-    return value;
 }
 
 void parseBoard(std::string_view text, std::array<Code, kCellCount>& board) {
@@ -170,6 +110,16 @@ void step(SavedGame& game, bool undo, std::string_view rest) {
              : !history.canRedo() || position != history.position() + 1)
         fail("the history has no step to position " + std::to_string(position));
     game.current = undo ? game.history.undo() : game.history.redo();
+}
+
+// A new game starts with an empty history, no challenge and no hints used.
+void newGame(SavedGame& game, std::string_view rest) {
+    const bool dealt = parseArrival(rest).kind == Arrival::Kind::Start;
+    game.current = parseState(rest);
+    game.history.clear();
+    game.challenge.reset();
+    game.hints = 0;
+    if (dealt) game.history.beginDeal(game.current);
 }
 
 Challenge parseChallenge(std::string_view rest) {
@@ -330,12 +280,7 @@ void applyRecord(SavedGame& game, std::string_view line) {
     } else if (kind == "lay") {
         game.current = parseState(rest);
     } else if (kind == "new") {
-        const bool dealt = parseArrival(rest).kind == Arrival::Kind::Start;
-        game.current = parseState(rest);
-        game.history.clear();
-        game.challenge.reset();
-        game.hints = 0;
-        if (dealt) game.history.beginDeal(game.current);
+        newGame(game, rest);
     } else if (kind == "challenge") {
         game.challenge = parseChallenge(rest);
     } else if (kind == "hints") {

@@ -30,15 +30,7 @@ Form1::Form1(GameSession& session, PictureProvider& pictures) : m_session(sessio
     m_view = new DesignView(*this, pictures);
     connect(m_view, &DesignView::handlerCalled, this,
             [this](Command command, int cell) { run(command, cell); });
-    m_menus = std::make_unique<DesignMenuBar>(
-        *menuBar(), [this](Command command, bool checked) { run(command, 0, checked); });
-    m_zoom = new WindowZoom(
-        *this, *m_view, m_menus->item<Command::fullScreen_Click>(),
-        {&m_menus->item<Command::zoomIn_Click>(), &m_menus->item<Command::zoomOut_Click>(),
-         &m_menus->item<Command::actualSize_Click>()});
-    m_settings = std::make_unique<WindowSettings>(*this, *m_view, *m_zoom, session.sound(),
-                                                  m_menus->item<Command::sound_Click>(),
-                                                  m_menus->item<Command::continue_Click>());
+    buildMenus();
     m_board = m_view->boardFrame()->parentWidget();
     m_scores = std::make_unique<ScorePanel>(m_view->control<QLabel>("Label4"),
                                             m_view->control<QLabel>("Label8"));
@@ -47,11 +39,7 @@ Form1::Form1(GameSession& session, PictureProvider& pictures) : m_session(sessio
         [this](const Replay& replay) { watch(replay); });
     m_watch = std::make_unique<WatchPlayer>(*this, session);
     m_hint = std::make_unique<HintView>(*m_view);
-    m_helpPanel = m_view->control("Picture12");
-    m_helpText = m_view->control<QLabel>("Label3");
-    m_helpOk = m_view->control("Command5");
-    m_movesPanel = m_view->control("Picture13");
-    m_movesLeft = m_view->control<QLabel>("Label10");
+    findPanels();
     if (auto* gameMenu = menuBar()->findChild<QMenu*>(QStringLiteral("a2")))
         connect(gameMenu, &QMenu::aboutToShow, this, &Form1::offerChallenge);
     enableHistoryCommands(false, false);
@@ -63,6 +51,26 @@ Form1::Form1(GameSession& session, PictureProvider& pictures) : m_session(sessio
     form_load();
 }
 
+void Form1::buildMenus() {
+    m_menus = std::make_unique<DesignMenuBar>(
+        *menuBar(), [this](Command command, bool checked) { run(command, 0, checked); });
+    m_zoom = new WindowZoom(
+        *this, *m_view, m_menus->item<Command::fullScreen_Click>(),
+        {&m_menus->item<Command::zoomIn_Click>(), &m_menus->item<Command::zoomOut_Click>(),
+         &m_menus->item<Command::actualSize_Click>()});
+    m_settings = std::make_unique<WindowSettings>(*this, *m_view, *m_zoom, m_session.sound(),
+                                                  m_menus->item<Command::sound_Click>(),
+                                                  m_menus->item<Command::continue_Click>());
+}
+
+void Form1::findPanels() {
+    m_helpPanel = m_view->control("Picture12");
+    m_helpText = m_view->control<QLabel>("Label3");
+    m_helpOk = m_view->control("Command5");
+    m_movesPanel = m_view->control("Picture13");
+    m_movesLeft = m_view->control<QLabel>("Label10");
+}
+
 Form1::~Form1() {
     m_session.cancelHint();
     m_session.detach();
@@ -70,9 +78,8 @@ Form1::~Form1() {
 
 // The window's own handlers; the rules run the rest of their commands. A command of the window
 // without a handler here does not build.
-void Form1::run(Command command, int cell, bool checked) {
-    using Handler = void (*)(Form1&, int cell, bool checked);
-    static constexpr Handlers<Handler> own = byCommand<Handler>({
+Form1::OwnHandler Form1::ownHandler(Command command) {
+    static constexpr Handlers<OwnHandler> own = byCommand<OwnHandler>({
         {Command::form_click, [](Form1& form, int, bool) { form.form_click(); }},
         {Command::Element_Click, [](Form1& form, int cell, bool) { form.playCell(cell); }},
         {Command::pomoc_Click, [](Form1& form, int, bool) { form.pomoc_Click(); }},
@@ -93,10 +100,14 @@ void Form1::run(Command command, int cell, bool checked) {
         {Command::continue_Click, [](Form1&, int, bool) {}},
     });
     static_assert(handlesEvery(own, false), "a command of the window's has no handler");
+    return own[indexOf(command)];
+}
+
+void Form1::run(Command command, int cell, bool checked) {
     if (refusedWhileWatching(command)) return;
     // Whatever the rules do, the game the hint was for is gone.
     if (commandRow(command).rules) clearHint();
-    if (const Handler handler = own[indexOf(command)]) {
+    if (const OwnHandler handler = ownHandler(command)) {
         handler(*this, cell, checked);
     } else {
         perform(game(), command, cell);

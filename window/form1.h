@@ -103,8 +103,16 @@ class Form1 : public QMainWindow, public GameWindow {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    using OwnHandler = void (*)(Form1&, int cell, bool checked);
+
+    // The menu bar, and the zoom and the settings, which keep their state in its items.
+    void buildMenus();
+    // The help's panel, text and button, and the challenge's panel of the moves left.
+    void findPanels();
     // While a game is watched, only the settings, the view and the help are given.
     bool refusedWhileWatching(Command command);
+    // The window's handler of `command`; none for a command that the rules run.
+    static OwnHandler ownHandler(Command command);
     // Runs the command's handler; `cell` counts for the cells' command only.
     void run(Command command, int cell, bool checked = false);
     // A click, a key or an assistive tool's press on a cell: a move, or a beep while busy.

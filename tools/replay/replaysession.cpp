@@ -1,29 +1,20 @@
 // replaysession.cpp: parsing and running the replay commands.
 #include "replaysession.h"
 
-#include <charconv>
-#include <cstdlib>
 #include <iostream>
 #include <istream>
 #include <ostream>
-#include <sstream>
 #include <stdexcept>
 
-#include "gamecode.h"
+#include "codecommands.h"
 #include "gamenumber.h"
 #include "hintline.h"
 #include "savedgamefile.h"
+#include "scriptwords.h"
 
 namespace varn {
 
 namespace {
-
-// The width of a printed cell: a code of two digits and its mark.
-constexpr std::size_t kCellWidth = 3;
-
-class BadInput : public std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
 
 // The player's command that a script names `name`, if any.
 const CommandRow* playerCommand(const std::string& name) {
@@ -31,87 +22,6 @@ const CommandRow* playerCommand(const std::string& name) {
         if (row.replay && row.replay == name) return &row;
     }
     return nullptr;
-}
-
-std::vector<std::string> splitWords(const std::string& line) {
-    std::istringstream stream(line);
-    std::vector<std::string> words;
-    for (std::string word; stream >> word;)
-        words.push_back(word);
-    return words;
-}
-
-// The items joined by `separator`, or `none` when there are none.
-std::string joined(const std::vector<std::string>& items, char separator, const char* none) {
-    if (items.empty()) return none;
-    std::string text = items[0];
-    for (std::size_t i = 1; i < items.size(); ++i) {
-        text += separator;
-        text += items[i];
-    }
-    return text;
-}
-
-int parseInteger(const std::string& word, int low, int high, const char* what) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (error != std::errc() || end != word.data() + word.size() || value < low || value > high) {
-        throw BadInput(std::string(what) + " '" + word + "' is out of range");
-    }
-    return value;
-}
-
-float parseUniform(const std::string& word) {
-    char* end = nullptr;
-    const double value = std::strtod(word.c_str(), &end);
-    const auto u = static_cast<float>(value);
-    // Checked after the rounding to single precision: 0.999999999 would become 1.
-    if (word.empty() || *end != '\0' || !(u >= 0.0f && u < 1.0f)) {
-        throw BadInput("random number '" + word + "' is not a decimal with 0 <= u < 1");
-    }
-    return u;
-}
-
-void expectCount(const std::vector<std::string>& words, std::size_t count) {
-    if (words.size() != count) {
-        throw BadInput("'" + words[0] + "' takes " + std::to_string(count - 1) +
-                       " argument(s), not " + std::to_string(words.size() - 1));
-    }
-}
-
-// A cell as a script writes it and as the driver prints it: the piece code, then '*' when the
-// cell is marked.
-void setCell(BoardTables& tables, int cell, const std::string& word) {
-    const bool marked = word.size() > 1 && word.back() == '*';
-    const std::string digits = marked ? word.substr(0, word.size() - 1) : word;
-    const int code = parseInteger(digits, 0, piece::Gem, "code");
-    if (!isBoardCode(code)) throw BadInput("code '" + digits + "' is no piece");
-    tables.Board[cell] = static_cast<Code>(code);
-    tables.Marked[cell] = marked ? kTrue : kFalse;
-}
-
-std::string codeProblemText(CodeProblem problem) {
-    switch (problem) {
-        case CodeProblem::Foreign:
-            return "this is no Varn game code";
-        case CodeProblem::Newer:
-            return "this game code comes from a newer Varn";
-        default:
-            return "this game code is damaged";
-    }
-}
-
-// An action as a script writes it, with what ran inside it and the moment of each.
-std::string actionText(const RecordedAction& action) {
-    const auto name = [](PlayerAction played) -> std::string {
-        if (played.isClick()) return "click " + std::to_string(played.code);
-        if (played.code == PlayerAction::kMirror) return "mirror";
-        return played.code == PlayerAction::kLeft ? "left" : "right";
-    };
-    std::string text = name(action.action);
-    for (const NestedAction& nested : action.nested)
-        text += " [" + std::to_string(nested.moment) + ": " + name(nested.action) + ']';
-    return text;
 }
 
 }  // namespace
@@ -246,24 +156,20 @@ void ReplaySession::playGame(const Words& words) {
 // `challenge YYYY-MM-DD`: that day's challenge, as the window starts it on that day.
 void ReplaySession::playChallenge(const Words& words) {
     expectCount(words, 2);
-    const std::optional<Days> day = parseDay(words[1]);
-    if (!day) throw BadInput("day '" + words[1] + "' is not a date written YYYY-MM-DD");
-    runAction(words, [this, day] { m_game.startChallenge(*day); });
+    const Days day = challengeDay(words[1]);
+    runAction(words, [this, day] { m_game.startChallenge(day); });
 }
 
 // `code`: the game's code as the last word of the line, or "none" for a game that has none.
 void ReplaySession::printCode(const Words& words) {
     expectCount(words, 1);
-    const std::optional<GameCode> code = m_game.code();
-    m_out << "code: " << (code ? formatGameCode(*code) : "none") << '\n';
+    m_out << codeLine(m_game) << '\n';
 }
 
 // `watch CODE`: game N of the code, then each of its actions with what ran inside it.
 void ReplaySession::watch(const Words& words) {
     expectCount(words, 2);
-    CodeProblem problem = CodeProblem::None;
-    const GameCode code = parseGameCode(words[1], problem);
-    if (problem != CodeProblem::None) throw BadInput(codeProblemText(problem));
+    const GameCode code = watchedCode(words[1]);
     playGame({"game", std::to_string(code.number)});
     for (const RecordedAction& action : code.actions) {
         m_window.resetCounters();
@@ -351,26 +257,6 @@ void ReplaySession::onEvents(int call) {
         report(nested.text, firstClip, ticksBefore, beepsBefore);
     }
 }
-
-namespace {
-
-// The board as a script writes it: ten rows of ten cells, each its code and '*' when marked.
-void printBoard(std::ostream& out, const BoardTables& tables) {
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        const std::string text =
-            std::to_string(tables.Board[cell]) + (tables.isMarked(cell) ? "*" : "");
-        if (columnOf(cell) == kBoardSide - 1) {
-            out << text << '\n';
-        } else {
-            // Columns three wide, but never without a blank: a marked "13*" must still read
-            // back as its own cell.
-            const std::size_t pad = text.size() < kCellWidth ? kCellWidth - text.size() : 1;
-            out << text << std::string(pad, ' ');
-        }
-    }
-}
-
-}  // namespace
 
 void ReplaySession::report(const std::string& title, int firstClip, int ticksBefore,
                            int beepsBefore) {

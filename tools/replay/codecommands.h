@@ -1,0 +1,24 @@
+// codecommands.h: the replay driver's answers to `code`, `watch CODE` and `challenge DAY`, in the
+// words of the script's commands.
+#pragma once
+
+#include <string>
+
+#include "challenge.h"
+#include "game.h"
+#include "gamecode.h"
+
+namespace varn {
+
+// The day that `challenge YYYY-MM-DD` names; throws BadInput for a word that names none.
+Days challengeDay(const std::string& word);
+// "code: " and the game's code as the last word of the line, or "code: none" for a game that
+// has none.
+std::string codeLine(const Game& game);
+// The code that `watch CODE` names; throws BadInput, saying what is wrong, for a word that is
+// none.
+GameCode watchedCode(const std::string& word);
+// An action as a script writes it, with what ran inside it and the moment of each.
+std::string actionText(const RecordedAction& action);
+
+}  // namespace varn
