@@ -72,10 +72,10 @@ expect_damaged() {
 
 # A label of any text comes back, written again by a game that saves what it loaded: escaped
 # backslashes and control bytes, and letters beyond ASCII.
-{ head -n 2 real.txt; line "$(sed -n 3p real.txt | sed 's/ #[0-9a-f]*$//; s/ label .*$//') label \\\\x\\x41\\x7fé"; } >label.txt
+{ head -n 2 real.txt; line "$(sed -n 3p real.txt | sed 's/ #[0-9a-f]*$//; s/ label .*$//') label \\\\x\\x41\\x1f\\x7fé"; } >label.txt
 printf '%s\nsave again.txt\nload label.txt\n' "$numbers" | "$replay" >/dev/null
 label=$(loaded again.txt | sed -n 's/.* label4=\(.*\) label8=.*/\1/p')
-[ "$label" = "$(printf '\\xA\177é')" ] || fail "the label comes back as '$label'"
+[ "$label" = "$(printf '\\xA\037\177é')" ] || fail "the label comes back as '$label'"
 
 # Every whole line after the snapshot is a state the game showed; a cut inside a line, its
 # newline included, loads as the line before it. One run loads the file cut at every byte in
