@@ -41,10 +41,13 @@ ScoreTable sampleTable() {
 constexpr Days kToday{std::chrono::days(20834)};
 ChallengeTable sampleChallenges() {
     ChallengeTable table;
-    const std::pair<int, std::int64_t> played[] = {{-5, 700}, {-3, 300}, {-2, 900}, {-1, 300}};
-    for (const auto& [day, score] : played)
-        table.finish(kToday + std::chrono::days(day), score, 50, "Ana",
-                     day == -2 ? "varn1Ab9" : "");
+    // Each finished with the rank it takes among those before it.
+    const std::tuple<int, std::int64_t, int> played[] = {
+        {-5, 700, 1}, {-3, 300, 2}, {-2, 900, 1}, {-1, 300, 4}};
+    for (const auto& [day, score, rank] : played)
+        EXPECT_EQ(table.finish(kToday + std::chrono::days(day), score, 50, "Ana",
+                               day == -2 ? "varn1Ab9" : ""),
+                  rank);
     table.begin(kToday, "Ben");
     return table;
 }
