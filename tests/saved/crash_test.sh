@@ -1,9 +1,7 @@
 #!/bin/sh
-# crash_test.sh VARN_REPLAY KILL_SHIM: a game saving as the window does, killed with SIGKILL in
-# the middle of each of its writes in turn, records and snapshots alike, then read back by a
-# fresh run: always a whole game, in the state after the last action that ended or after the
-# one in progress, never a damaged file. A journal that grows past its snapshot is folded into a
-# new snapshot that loads the same, also when the kill comes inside that snapshot's write.
+# crash_test.sh VARN_REPLAY KILL_SHIM: a saving game killed with SIGKILL inside each of its writes
+# in turn, records and snapshots alike, is read back as a whole game, after the last action that
+# ended or the one in progress; a journal folded into a new snapshot loads the same.
 replay=$1
 shim=$2
 here=$(cd "$(dirname "$0")" && pwd)

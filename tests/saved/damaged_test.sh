@@ -1,11 +1,8 @@
 #!/bin/sh
-# damaged_test.sh VARN_REPLAY SHIM: a saved game read back by a fresh varn-replay's "load", the
-# way the window reads it at start, also when every read gives a few bytes only (SHIM). A real
-# file cut at every byte loads as the state after the last whole record, or as damaged while its
-# snapshot is incomplete; every damaged file, hostile values included, leaves the game as it
-# was, is kept beside under another name, byte for byte, and costs one short line on stderr
-# that a terminal shows as it is. The largest score a file may hold plays on without passing
-# it. A folder that cannot be written only makes the game forget.
+# damaged_test.sh VARN_REPLAY SHIM: a saved game read back by a fresh varn-replay's "load", also a
+# few bytes a read (SHIM). A file cut at any byte loads as its last whole record, or as damaged;
+# a damaged file leaves the game as it was, is kept aside byte for byte, and costs one short
+# printable line on stderr. The largest score plays on; an unwritable folder only forgets.
 replay=$1
 shim=$2
 here=$(cd "$(dirname "$0")" && pwd)

@@ -1,6 +1,5 @@
-// journalwriter_test.cpp: a game whose snapshot lost the race to another game's newer file keeps
-// out of the file, and takes it back with its next action. The two-process script cannot time
-// that race, as its driver waits for the disk after each command.
+// journalwriter_test.cpp: a snapshot that lost the race to another game's newer file gives way
+// until the next action, a race the two-process script cannot time (its driver flushes).
 #include "journalwriter.h"
 
 #include <gtest/gtest.h>
@@ -37,8 +36,7 @@ TEST(JournalWriter, ASnapshotThatLostTheRaceGivesWayUntilTheNextAction) {
     writer.flush();
     putOtherGame(path, 2);
     // The action finds the other game's file and asks for a snapshot, which waits for the lock
-    // while the other game acts again. (Should the snapshot win the lock, it goes in, and the
-    // last action takes the file back all the same.)
+    // while the other game acts again (or wins it, and the test passes without the race).
     writer.append(formatRecord(RecordKind::Act, gameWithScore(3).current));
     {
         const DirectoryLock other(path);

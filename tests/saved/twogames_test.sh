@@ -1,9 +1,7 @@
 #!/bin/sh
-# twogames_test.sh VARN_REPLAY: two games save to the same file at once, each a varn-replay fed
-# through a FIFO, as two windows would. The file always comes to hold one whole game, that of
-# the last to act, with its history, once its writer has put it in place; a game killed with
-# SIGKILL in the middle of a run of actions leaves a whole game of its own, and the other takes
-# the file back with its next action.
+# twogames_test.sh VARN_REPLAY: two varn-replay games, fed through FIFOs, save to one file at once:
+# it comes to hold the whole game of the last to act; one killed in a run of actions leaves a
+# whole game of its own, and the other takes the file back with its next action.
 replay=$1
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/common.sh"

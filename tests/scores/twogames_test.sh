@@ -1,12 +1,8 @@
 #!/bin/sh
-# twogames_test.sh VARN_REPLAY: two games in one directory, each a real varn-replay fed through a
-# FIFO, both showing the stored high score before either enters its own. In either order the
-# better score stays in the file, and a game whose score is no better than the one stored
-# meanwhile beeps, shows that one and leaves the file untouched (how a line compares and shows
-# is the replay cases' hiscore_*). A third program holding the directory's
-# lock for a moment delays an entry; holding it for longer makes the entry fail and keeps the
-# file. Nothing else is ever left in the directory. enter120.txt and enter40.txt play a game
-# that scores 120 or 40 points, then "Enter score".
+# twogames_test.sh VARN_REPLAY: two varn-replay games in one directory, fed through FIFOs, enter
+# their high scores (enter120.txt, enter40.txt) in either order: the better stays, and the other
+# beeps, shows it and leaves the file. A third program holding the lock delays an entry, or for
+# longer makes it fail and keeps the file. Nothing else is ever left in the directory.
 replay=$1
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../support/harness.sh"

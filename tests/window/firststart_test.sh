@@ -1,8 +1,7 @@
 #!/bin/sh
-# firststart_test.sh: the first start of the real program shows pictures that it carries, drawn
-# when it was built, and draws none itself: after it has dealt and shown its pictures, its cache
-# folder is still empty. A window sized to a scale that it carries no pictures for draws them
-# and keeps them there, which shows that the test would see a drawing start.
+# firststart_test.sh: the first start shows the pictures the program carries and draws none: its
+# cache folder stays empty. A window at a scale it carries none for draws and caches them, which
+# shows that the test would see a drawing start.
 #   sh firststart_test.sh PATH/TO/varn
 varn=$1
 . "$(dirname "$0")/../support/harness.sh"

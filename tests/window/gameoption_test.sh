@@ -1,9 +1,7 @@
 #!/bin/sh
-# gameoption_test.sh: varn's command line as a player types it. A bad --game or --watch, or
-# anything else, is one line on stderr and status 2 before any window is tried; a good number or
-# code goes on to the window, which without a display ends in the one line that says so and
-# status 1. The damaged codes are those a chat or a careless copy makes. Which texts are game
-# numbers is gamenumber_test.cpp's.
+# gameoption_test.sh: varn's command line. A bad --game or --watch, or anything else, is one line
+# on stderr and status 2 before any window; a good one goes on to the window, which without a
+# display ends in the line that says so and status 1.
 #   sh gameoption_test.sh PATH/TO/varn
 set -u
 varn=$1

@@ -1,11 +1,8 @@
 #!/bin/sh
-# pulserest_test.sh WINDOW_TESTS VARN_DESIGN: runs the window's sound tests against a PulseAudio
-# server of its own (own runtime directory, a null sink, no exit when idle, no autospawn), which
-# check with pactl that a move's clip opens a playback stream and that it is gone once the output
-# rests. The tests kill, start, freeze (SIGSTOP) and thaw the server through this script
-# (`pulserest_test.sh stop|start|freeze|thaw`, with VARN_PULSE_DIR set). Then varn-design
-# auditions a long clip while the server is killed, and while it is frozen, and must say so; and
-# it gives up on a server frozen before it starts.
+# pulserest_test.sh WINDOW_TESTS VARN_DESIGN: the window's sound tests against a private PulseAudio
+# server with a null sink, which they kill, start, freeze and thaw through this script
+# (`pulserest_test.sh stop|start|freeze|thaw`, VARN_PULSE_DIR set); then varn-design auditions a
+# clip while the server dies or freezes, and gives up on a server frozen before it starts.
 # `pulserest_test.sh with COMMAND...` runs a command against such a server instead (a benchmark).
 set -eu
 

@@ -1,8 +1,5 @@
-// screenshot_test.cpp: the whole window, pixel for pixel, against pictures taken from a window
-// known to be right, so that rebuilding how the window is made cannot change how it looks.
-//
-// The pictures are tests/window/reference/window-<scale>-<help|nohelp>.png. After a change
-// that is meant to alter the window's look, take them anew and look at each before committing:
+// screenshot_test.cpp: the whole window, pixel for pixel, against tests/window/reference/. After a
+// change meant to alter the look, take them anew and look at each before committing:
 //   VARN_NEW_REFERENCES=1 build/release/tests/window/window_tests --gtest_filter='Screenshot*'
 // A picture that differs is saved beside the other screenshots as window-<...>-actual.png.
 #include <QMenuBar>
