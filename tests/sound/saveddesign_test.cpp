@@ -5,6 +5,8 @@
 
 #include "clipfile.h"
 #include "designerror.h"
+#include "sounderror.h"
+#include "temporarydirectory.h"
 
 namespace varn {
 namespace {
@@ -116,6 +118,13 @@ TEST(SavedDesign, AsMuchAsCanBeReadBackIsSavedAndNoMore) {
     longText.add(1).set("sndfile", std::string(SavedDesign::kMaxTextLength + 1, 'x'));
     for (const SavedDesign* refused : {&tooMany, &longClip, &longText})
         EXPECT_THROW(static_cast<void>(refused->encode()), DesignError);
+}
+
+// A folder is no clip, and the descriptor that found it so is closed again.
+TEST(ClipFile, AFolderIsRefusedAndLeavesNoDescriptorOpen) {
+    const int descriptors = test::entryCount("/proc/self/fd");
+    EXPECT_THROW(ClipFile("/"), SoundError);
+    EXPECT_EQ(test::entryCount("/proc/self/fd"), descriptors);
 }
 
 }  // namespace
