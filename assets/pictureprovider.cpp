@@ -8,6 +8,7 @@
 #include <QThread>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "artwork.h"
 #include "picturefile.h"
@@ -46,6 +47,8 @@ struct PictureProvider::Sheet {
     PictureFile* shipped = nullptr;     // the same pixels, among the game's own files
     QHash<QString, QImage> pictures;
     QSet<QString> drawing;  // on some thread just now
+    // Made ahead of the first frame, each handed out once; a null one was handed out already.
+    QHash<QString, QImage> standIns;
     bool drawnSinceWritten = false;
 };
 
@@ -138,19 +141,31 @@ QImage PictureProvider::held(const QString& path, qreal devicePixelRatio, qreal 
 }
 
 // The carried file at the pictures' nominal size gives the size that drawing would round to. A
-// stand-in shows for a few frames only: scaled without smoothing, it costs a fraction of that.
+// stand-in shows for a few frames only. From a larger file it is shown as it is, with a pixel
+// ratio that gives it the drawn picture's size, and the painter shrinks it as it paints; from a
+// smaller one, which a painter does not enlarge that way, it is scaled without smoothing.
 QImage PictureProvider::standIn(const QString& path, qreal devicePixelRatio, qreal scale) {
     QMutexLocker lock(&m_mutex);
+    QImage& made = sheet(devicePixelRatio, scale).standIns[path];
+    if (!made.isNull()) return std::exchange(made, QImage());
+    return standInLocked(path, devicePixelRatio, scale);
+}
+
+QImage PictureProvider::standInLocked(const QString& path, qreal devicePixelRatio, qreal scale) {
     const qreal size = devicePixelRatio * scale;
     PictureFile* nominal = carried(1);
     PictureFile* nearest = nearestCarried(size);
     if (!nominal || !nearest) return {};
     const QSize actual = nominal->sizeOf(path);
-    const QImage source = nearest->read(path);
-    if (actual.isEmpty() || source.isNull()) return {};
-    QImage image = source.scaled(int(std::lround(actual.width() * size)),
-                                 int(std::lround(actual.height() * size)), Qt::IgnoreAspectRatio,
-                                 Qt::FastTransformation);
+    QImage image = nearest->read(path);
+    if (actual.isEmpty() || image.isNull()) return {};
+    const QSize drawn(int(std::lround(actual.width() * size)),
+                      int(std::lround(actual.height() * size)));
+    if (image.width() >= drawn.width() && image.height() >= drawn.height()) {
+        image.setDevicePixelRatio(devicePixelRatio * image.width() / drawn.width());
+        return image;
+    }
+    image = image.scaled(drawn, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     image.setDevicePixelRatio(devicePixelRatio);
     return image;
 }
@@ -180,6 +195,9 @@ void PictureProvider::drawAhead(QStringList paths, qreal devicePixelRatio, qreal
     stopDrawingAhead();
     {
         QMutexLocker lock(&m_mutex);
+        // The first frame is out: a stand-in that nobody asked for never will be.
+        for (auto& [place, sheet] : m_sheets)
+            sheet->standIns.clear();
         const Sheet& pictures = sheet(devicePixelRatio, scale);
         paths.removeIf([&pictures](const QString& path) {
             return pictures.pictures.contains(path) || pictures.file->holds(path) ||
@@ -208,7 +226,11 @@ void PictureProvider::readAhead(QStringList paths, qreal devicePixelRatio, qreal
             if (m_stopAhead) return;
             QMutexLocker lock(&m_mutex);
             Sheet& pictures = sheet(devicePixelRatio, scale);
-            if (pictures.shipped && pictures.shipped->holds(path)) heldLocked(pictures, path);
+            if (pictures.file->holds(path) || (pictures.shipped && pictures.shipped->holds(path))) {
+                heldLocked(pictures, path);
+            } else if (!pictures.standIns.contains(path)) {
+                pictures.standIns.insert(path, standInLocked(path, devicePixelRatio, scale));
+            }
         }
     });
 }

@@ -49,9 +49,9 @@ class PictureProvider : public QObject {
     // The same picture when it is at hand, in memory or in a file, without drawing it; a null
     // image otherwise.
     QImage held(const QString& path, qreal devicePixelRatio, qreal scale);
-    // At once, a picture of the size that drawing gives, scaled from the carried file of the
-    // nearest scale: it stands in while the picture is drawn. A null image when the game carries
-    // no such picture.
+    // At once, a picture of the size that drawing gives (in device-independent pixels), from
+    // the carried file of the nearest scale: it stands in while the picture is drawn. A null
+    // image when the game carries no such picture.
     QImage standIn(const QString& path, qreal devicePixelRatio, qreal scale);
 
     // Draws those of `paths` that neither it nor its files hold yet on a thread of its own, in
@@ -61,7 +61,8 @@ class PictureProvider : public QObject {
     // call is at hand, drawnAhead() is emitted on the provider's thread.
     void drawAhead(QStringList paths, qreal devicePixelRatio, qreal scale);
     // Reads those of `paths` that the game carries on the same thread, while the caller goes
-    // on, and draws none; it ends as drawing ahead does, and emits nothing.
+    // on, and makes the stand-ins of the others; it draws none, ends as drawing ahead does, and
+    // emits nothing. Drawing ahead lets go of the stand-ins that nobody asked for.
     void readAhead(QStringList paths, qreal devicePixelRatio, qreal scale);
 
     // How many pictures this provider has drawn; the others came from the cache.
@@ -87,6 +88,7 @@ class PictureProvider : public QObject {
     QImage heldLocked(Sheet& sheet, const QString& path);
     PictureFile* carried(qreal size);
     PictureFile* nearestCarried(qreal size);
+    QImage standInLocked(const QString& path, qreal devicePixelRatio, qreal scale);
     QString key(qreal devicePixelRatio, qreal scale) const;
     static QString fileName(qreal devicePixelRatio, qreal scale);
     void writeSheet(Sheet& sheet);

@@ -6,9 +6,13 @@
 # program's medians and the ratio to the floor's; several builds of the game (before and after a
 # change, say) are measured in the same run. PSS counts half of a window's pixels, which it
 # shares with the X server: "same size" takes off what the game's larger window pays for that
-# over the floor's, as a bare Qt window of the game's size would.
+# over the floor's, as a bare Qt window of the game's size would. On a +full screen a second
+# floor, the bare Qt window filling the screen (bench/full_window_floor.cpp), is measured too,
+# and the game's time and PSS are given against it as well: no window of that size can start
+# like the small floor.
 #   [SCREENS="640x480x24 ..."] bench/startup_bench.sh [RUNS] [VARN...]
-# Needs ../shared/tools/gui-bench and the floor built in build/floor (see its README).
+# Needs ../shared/tools/gui-bench, the floor built in build/floor (see its README) and the release
+# build (for bench/full_window_floor).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-7}
@@ -16,6 +20,7 @@ shift || true
 builds=("${@:-build/release/window/varn}")
 bench=../shared/tools/gui-bench
 floor=$PWD/build/floor/qtfloor
+full_floor=$PWD/build/release/bench/full_window_floor
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -40,6 +45,7 @@ measure() {
 for screen in "${screens[@]}"; do
     for ((i = 0; i < runs; ++i)); do
         measure "$screen" "floor-$screen" 'Floor Qt' "$floor"
+        [[ $screen == *+full ]] && measure "$screen" "full-$screen" 'Floor Qt' "$full_floor"
         for ((b = 0; b < ${#builds[@]}; ++b)); do
             measure "$screen" "varn$b-$screen" 'Varn' "$(realpath "${builds[b]}")"
         done
@@ -65,5 +71,11 @@ for screen in "${screens[@]}"; do
             -v shared="$(((vx - fx) * 2))" 'BEGIN {
             printf "%-18s floor %6.1f ms %6.1f MiB   %s %6.1f ms %6.1f MiB (%+.1f MiB, same size %+.1f MiB)   %.2fx   idle cpu %s %%\n",
                 s, f, fp / 1024, b, v, vp / 1024, (vp - fp) / 1024, (vp - fp - shared / 1024) / 1024, v / f, vc }'
+        [[ $screen == *+full ]] || continue
+        ff=$(median "$scratch/full-$screen" startup_ms)
+        ffp=$(median "$scratch/full-$screen" pss_kib)
+        awk -v s="$screen" -v b="${builds[b]}" -v f="$ff" -v v="$v" -v fp="$ffp" -v vp="$vp" 'BEGIN {
+            printf "%-18s bare window filling the screen %6.1f ms %6.1f MiB   %s %+.1f MiB   %.2fx\n",
+                s, f, fp / 1024, b, (vp - fp) / 1024, v / f }'
     done
 done

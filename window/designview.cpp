@@ -194,6 +194,13 @@ void DesignView::showPictures() {
     for (int cell = 0; cell < kCellCount; ++cell) {
         if (m_cellPatterns[cell] >= 0) showPattern(cell, m_cellPatterns[cell]);
     }
+    if (m_pictures->shownFirstFrame()) showPointer();
+}
+
+// Until the first frame is out the window keeps the desktop's pointer: a pointer made from a
+// picture needs its mask worked out pixel by pixel, which at a large scale costs as much as a
+// tenth of the way to that frame.
+void DesignView::showPointer() {
     // The hot spot is the fingertip, the top-left pixel.
     m_ownPointer = QCursor(m_pictures->picture(artwork::picturePath(kPointer)), 0, 0);
     setPointer(m_pointer);
@@ -255,6 +262,8 @@ bool DesignView::eventFilter(QObject* watched, QEvent* event) {
         // Once, after the frame is out.
         QTimer::singleShot(0, this, [this] {
             if (m_pictures->shownFirstFrame()) return;
+            // Its picture stands in like the others' until it is drawn.
+            showPointer();
             m_pictures->firstFrameShown();
             m_window.setWindowIcon(m_pictures->icon());
         });

@@ -77,6 +77,7 @@ class DesignView : public QObject {
     void orderKeys();
     void placeControls();
     void showPictures();
+    void showPointer();
     void bringUpToDate(Placed& placed);
 
     QMainWindow& m_window;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <algorithm>
+#include <cmath>
 
 namespace varn {
 
@@ -27,22 +28,58 @@ QString textOf(const QWidget& control) {
     return {};
 }
 
-}  // namespace
-
-bool textFits(const QFont& font, const QString& text, const QSize& box, bool wordWrap) {
+QRect neededRect(const QFont& font, const QString& text, const QSize& box, bool wordWrap) {
     const int flags = Qt::AlignLeft | Qt::AlignTop | (wordWrap ? Qt::TextWordWrap : 0);
-    const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(), box), flags, text);
+    return QFontMetrics(font).boundingRect(QRect(QPoint(), box), flags, text);
+}
+
+bool inside(const QRect& needed, const QSize& box) {
     return needed.width() <= box.width() && needed.height() <= box.height();
 }
 
+// How many steps below the design's size a text that needs `needed` there should fit: its
+// width grows about linearly with the size, and wrapped, its height about with the square.
+int guessedSteps(qreal points, const QRect& needed, const QSize& box, bool wordWrap) {
+    const qreal wide = qreal(box.width()) / std::max(needed.width(), 1);
+    const qreal high = qreal(box.height()) / std::max(needed.height(), 1);
+    const qreal shrink = wordWrap ? std::min(wide, std::sqrt(high)) : std::min(wide, high);
+    return std::max(1, int(std::ceil(points * (1 - shrink) / kStepPoints)));
+}
+
+}  // namespace
+
+bool textFits(const QFont& font, const QString& text, const QSize& box, bool wordWrap) {
+    return inside(neededRect(font, text, box, wordWrap), box);
+}
+
+// The largest size that fits, found from a guess and its neighbours rather than step by step
+// from the top: every size tried loads a font of its own, and in a large window a translated
+// text may lie twenty steps down. A text that fits at a size fits at every smaller one, so the
+// first size that fits, coming down, lies just under the last that does not.
 QFont fittedFont(const QFont& font, const QString& text, const QSize& box, bool wordWrap,
                  qreal minimumPoints) {
+    const qreal top = font.pointSizeF();
+    if (top <= minimumPoints) return font;
+    const QRect needed = neededRect(font, text, box, wordWrap);
+    if (inside(needed, box)) return font;
     QFont fitted = font;
-    for (qreal points = font.pointSizeF(); points > minimumPoints; points -= kStepPoints) {
-        fitted.setPointSizeF(points);
-        if (textFits(fitted, text, box, wordWrap)) return fitted;
+    const auto points = [top](int steps) { return top - steps * kStepPoints; };
+    const auto fitsAt = [&](int steps) {
+        fitted.setPointSizeF(points(steps));
+        return textFits(fitted, text, box, wordWrap);
+    };
+    int steps = guessedSteps(top, needed, box, wordWrap);
+    while (steps > 1 && points(steps) <= minimumPoints)
+        --steps;
+    if (fitsAt(steps)) {
+        while (steps > 1 && fitsAt(steps - 1))
+            --steps;
+    } else {
+        do {
+            ++steps;
+        } while (points(steps) > minimumPoints && !fitsAt(steps));
     }
-    fitted.setPointSizeF(std::min(minimumPoints, font.pointSizeF()));
+    fitted.setPointSizeF(points(steps) > minimumPoints ? points(steps) : minimumPoints);
     return fitted;
 }
 

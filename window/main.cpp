@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "fontwarmup.h"
 #include "form1.h"
 #include "gamesession.h"
 #include "gamestyle.h"
@@ -32,6 +33,7 @@ int main(int argumentCount, char** argv) {
         std::fprintf(stderr, "%s\n", options.problem.c_str());
         return 2;
     }
+    varn::FontWarmUp fonts;
     int argc = 1;
     qInstallMessageHandler(startUpMessages);
     QApplication app(argc, argv);
@@ -46,6 +48,7 @@ int main(int argumentCount, char** argv) {
     if (options.game) session.chooseNextGame(*options.game);
     // Kept in the desktop's cache folder, and written there once the window is up.
     varn::PictureProvider pictures;
+    fonts.fillDatabase();
     varn::Form1 form(session, pictures);
     form.show();
     if (options.watch) form.watch(*options.watch);

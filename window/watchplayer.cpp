@@ -20,11 +20,12 @@ WatchPlayer::WatchPlayer(Form1& form, GameSession& session) : m_form(form), m_se
         if (m_game) m_game->Timer1_Timer();
     });
     m_fall.setInterval(designTable().fallMilliseconds);
-    buildBar();
 }
 
 WatchPlayer::~WatchPlayer() = default;
 
+// Built when first watching: most games never watch, and the status bar is where Qt would first
+// load the fonts, on the way to the window's first frame.
 void WatchPlayer::buildBar() {
     auto* bar = m_bar = new QToolBar(tr("Watching"), &m_form);
     bar->setObjectName("watchBar");
@@ -61,6 +62,7 @@ bool WatchPlayer::watch(const Replay& replay) {
         m_keptHistory = kept.history();
         m_keptHints = kept.hints();
     }
+    if (!m_bar) buildBar();
     m_game = std::make_unique<Game>(*this, m_random, this);
     m_replay = replay;
     m_next = 0;

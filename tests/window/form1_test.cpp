@@ -30,7 +30,9 @@ TEST_F(Form1Test, StartUpDealsAFullBoardAndCreatesTheScoreFile) {
     EXPECT_EQ(label("Label4") + " " + label("Label8"), "0 0");
     EXPECT_EQ(scoreFile(), QByteArray("0\r\n"));
     EXPECT_FALSE(control("Picture12")->isVisible());
-    EXPECT_EQ(m_form->cursor().shape(), Qt::BitmapCursor) << "the window's own pointer";
+    // The window takes its own pointer once its first frame is out.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return m_form->cursor().shape() == Qt::BitmapCursor; }))
+        << "the window's own pointer";
     EXPECT_EQ(m_form->cursor().hotSpot(), QPoint(0, 0)) << "at its fingertip";
     EXPECT_EQ(qAlpha(m_form->cursor().pixmap().toImage().pixel(0, 0)), 255) << "drawn there";
     const QImage fish = picture("pattern-0.svg");  // all the constant source deals

@@ -74,8 +74,11 @@ TEST_F(Form1Test, AtAScaleNotCarriedTheWindowSettlesOnDrawnPictures) {
     EXPECT_EQ(carried.drawnCount(), 0);
     QSignalSpy drawn(&carried, &PictureProvider::drawnAhead);
     form.show();
+    const PictureBox* first = form.findChildren<PictureBox*>(QStringLiteral("Element")).at(0);
+    const QSize standIn = first->picture().deviceIndependentSize().toSize();
     ASSERT_TRUE(drawn.wait(10000));
     EXPECT_GT(carried.drawnCount(), 0);
+    EXPECT_EQ(first->picture().deviceIndependentSize().toSize(), standIn) << "the drawn one's size";
     EXPECT_EQ(differences(form.grab().toImage(), m_form->grab().toImage()), 0);
 }
 
