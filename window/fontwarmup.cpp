@@ -11,6 +11,10 @@ namespace varn {
 FontWarmUp::FontWarmUp() : m_thread([] { FcInit(); }) {}
 
 FontWarmUp::~FontWarmUp() {
+    finish();
+}
+
+void FontWarmUp::finish() {
     if (m_thread.joinable()) m_thread.join();
 }
 

@@ -20,6 +20,8 @@ class FontWarmUp {
     // on the same thread while the window builds its controls. A font asked for meanwhile waits
     // for the database, which Qt guards, instead of reading the configuration a second time.
     void fillDatabase();
+    // Waits for the thread: before the application ends, whose font database it fills.
+    void finish();
 
   private:
     std::thread m_thread;

@@ -52,5 +52,7 @@ int main(int argumentCount, char** argv) {
     varn::Form1 form(session, pictures);
     form.show();
     if (options.watch) form.watch(*options.watch);
-    return app.exec();
+    const int status = app.exec();
+    fonts.finish();
+    return status;
 }
