@@ -1,7 +1,9 @@
 // pictureprovider.cpp: pictures from the cache when it holds them unharmed, drawn otherwise.
 #include "pictureprovider.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMutexLocker>
 #include <QSet>
 #include <QSysInfo>
@@ -72,6 +74,18 @@ QString PictureProvider::defaultFolder() {
     return QString::fromStdString(xdgFolder("XDG_CACHE_HOME", ".cache") + "/varn");
 }
 
+// Beside the program in its build tree, and in the data folder where it is installed, found from
+// the program's own folder so that an installation can move as a whole. They are files rather
+// than resources: a start reads the few pages it needs, and none of them stays mapped.
+QString PictureProvider::shippedFolder() {
+    const QString here = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    for (const QString& folder :
+         {here + QStringLiteral("predrawn"), here + QStringLiteral(VARN_CARRIED_DIR)}) {
+        if (QFileInfo(folder).isDir()) return folder;
+    }
+    return {};
+}
+
 QString PictureProvider::fileName(qreal devicePixelRatio, qreal scale) {
     return QStringLiteral("pictures-%1-%2.cache").arg(scale).arg(devicePixelRatio);
 }
@@ -112,10 +126,13 @@ PictureFile* PictureProvider::carried(qreal size) {
 // The carried file whose pictures are the least larger than `size`, or else the largest.
 PictureFile* PictureProvider::nearestCarried(qreal size) {
     if (m_carriedSizes.empty() && !m_shipped.isEmpty()) {
-        const QStringList files =
-            QDir(m_shipped).entryList({QStringLiteral("pictures-*-1.cache")}, QDir::Files);
-        for (const QString& name : files)
-            m_carriedSizes.push_back(name.section(QLatin1Char('-'), 1, 1).toDouble());
+        // Matched by hand: a name filter would load the regular expression engine for it.
+        const QStringList files = QDir(m_shipped).entryList(QDir::Files, QDir::NoSort);
+        for (const QString& name : files) {
+            if (name.startsWith(QStringLiteral("pictures-")) &&
+                name.endsWith(QStringLiteral("-1.cache")))
+                m_carriedSizes.push_back(name.section(QLatin1Char('-'), 1, 1).toDouble());
+        }
         std::sort(m_carriedSizes.begin(), m_carriedSizes.end());
     }
     if (m_carriedSizes.empty()) return nullptr;

@@ -74,8 +74,8 @@ class PictureProvider : public QObject {
 
     // $XDG_CACHE_HOME/varn, or ~/.cache/varn where that is unset.
     static QString defaultFolder();
-    // The pictures drawn when the game was built, among its resources.
-    static QString shippedFolder() { return QStringLiteral(":/predrawn"); }
+    // The folder of the pictures drawn when the game was built; empty where there is none.
+    static QString shippedFolder();
 
   signals:
     void drawnAhead();
