@@ -47,7 +47,9 @@ QPixmap DesignPictures::picture(const QString& path) {
         if (!image.isNull()) m_standIns.insert(path);
     }
     if (image.isNull()) image = m_provider.picture(path, ratio, m_factor);
-    return QPixmap::fromImage(image);
+    // The provider hands out a picture that covers every pixel as RGB32 already: looking for
+    // alpha again would read every pixel of it.
+    return QPixmap::fromImage(image, Qt::NoOpaqueDetection);
 }
 
 const QPixmap& DesignPictures::pattern(int index) {
