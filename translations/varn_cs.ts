@@ -116,6 +116,37 @@
     </message>
 </context>
 <context>
+    <name>varn::CodeControl</name>
+    <message>
+        <source>Copy game code</source>
+        <translation>Kopírovat kód hry</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Tato hra nemá kód: nezačala vlastním rozdáním, nebo ji uložil starší Varn. Příští nová hra ho mít bude.</translation>
+    </message>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Přehrát kód hry</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Kód hry:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Toto není kód hry Varn. Kód hry začíná slovem „varn“.</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Tento kód hry pochází z novější verze hry Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Tento kód hry je poškozený: nějaký znak chybí nebo je změněný.</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -238,35 +269,8 @@
         <translation>Kopírovat kód hry</translation>
     </message>
     <message>
-        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
-        <translation>Tato hra nemá kód: nezačala vlastním rozdáním, nebo ji uložil starší Varn. Příští nová hra ho mít bude.</translation>
-    </message>
-    <message>
         <source>Watch a game code…</source>
         <translation>Přehrát kód hry…</translation>
-    </message>
-</context>
-<context>
-    <name>varn::GameChooser</name>
-    <message>
-        <source>Watch a game code</source>
-        <translation>Přehrát kód hry</translation>
-    </message>
-    <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Kód hry:</translation>
-    </message>
-    <message>
-        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
-        <translation>Toto není kód hry Varn. Kód hry začíná slovem „varn“.</translation>
-    </message>
-    <message>
-        <source>This game code comes from a newer version of Varn.</source>
-        <translation>Tento kód hry pochází z novější verze hry Varn.</translation>
-    </message>
-    <message>
-        <source>This game code is damaged: a character is missing or changed.</source>
-        <translation>Tento kód hry je poškozený: nějaký znak chybí nebo je změněný.</translation>
     </message>
 </context>
 <context>

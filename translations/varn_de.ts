@@ -116,6 +116,37 @@
     </message>
 </context>
 <context>
+    <name>varn::CodeControl</name>
+    <message>
+        <source>Copy game code</source>
+        <translation>Spielcode kopieren</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Dieses Spiel hat keinen Code: Es begann nicht mit seiner eigenen Verteilung, oder ein älteres Varn hat es gespeichert. Das nächste neue Spiel hat einen.</translation>
+    </message>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Spielcode ansehen</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Spielcode:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Das ist kein Varn-Spielcode. Ein Spielcode beginnt mit „varn“.</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Dieser Spielcode stammt von einer neueren Version von Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Dieser Spielcode ist beschädigt: Ein Zeichen fehlt oder wurde geändert.</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -236,35 +267,8 @@
         <translation>Spielcode kopieren</translation>
     </message>
     <message>
-        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
-        <translation>Dieses Spiel hat keinen Code: Es begann nicht mit seiner eigenen Verteilung, oder ein älteres Varn hat es gespeichert. Das nächste neue Spiel hat einen.</translation>
-    </message>
-    <message>
         <source>Watch a game code…</source>
         <translation>Spielcode ansehen…</translation>
-    </message>
-</context>
-<context>
-    <name>varn::GameChooser</name>
-    <message>
-        <source>Watch a game code</source>
-        <translation>Spielcode ansehen</translation>
-    </message>
-    <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Spielcode:</translation>
-    </message>
-    <message>
-        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
-        <translation>Das ist kein Varn-Spielcode. Ein Spielcode beginnt mit „varn“.</translation>
-    </message>
-    <message>
-        <source>This game code comes from a newer version of Varn.</source>
-        <translation>Dieser Spielcode stammt von einer neueren Version von Varn.</translation>
-    </message>
-    <message>
-        <source>This game code is damaged: a character is missing or changed.</source>
-        <translation>Dieser Spielcode ist beschädigt: Ein Zeichen fehlt oder wurde geändert.</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,37 @@
     </message>
 </context>
 <context>
+    <name>varn::CodeControl</name>
+    <message>
+        <source>Copy game code</source>
+        <translation>Copiar código de la partida</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Esta partida no tiene código: no empezó con su propio reparto, o la guardó un Varn más antiguo. La próxima partida nueva tendrá uno.</translation>
+    </message>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Ver un código de partida</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Código de la partida:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Esto no es un código de partida de Varn. Un código de partida empieza por «varn».</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Este código de partida viene de una versión más reciente de Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Este código de partida está dañado: falta o ha cambiado un carácter.</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -236,35 +267,8 @@
         <translation>Copiar código de la partida</translation>
     </message>
     <message>
-        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
-        <translation>Esta partida no tiene código: no empezó con su propio reparto, o la guardó un Varn más antiguo. La próxima partida nueva tendrá uno.</translation>
-    </message>
-    <message>
         <source>Watch a game code…</source>
         <translation>Ver un código de partida…</translation>
-    </message>
-</context>
-<context>
-    <name>varn::GameChooser</name>
-    <message>
-        <source>Watch a game code</source>
-        <translation>Ver un código de partida</translation>
-    </message>
-    <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Código de la partida:</translation>
-    </message>
-    <message>
-        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
-        <translation>Esto no es un código de partida de Varn. Un código de partida empieza por «varn».</translation>
-    </message>
-    <message>
-        <source>This game code comes from a newer version of Varn.</source>
-        <translation>Este código de partida viene de una versión más reciente de Varn.</translation>
-    </message>
-    <message>
-        <source>This game code is damaged: a character is missing or changed.</source>
-        <translation>Este código de partida está dañado: falta o ha cambiado un carácter.</translation>
     </message>
 </context>
 <context>

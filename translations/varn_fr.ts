@@ -116,6 +116,37 @@
     </message>
 </context>
 <context>
+    <name>varn::CodeControl</name>
+    <message>
+        <source>Copy game code</source>
+        <translation>Copier le code de la partie</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Cette partie n’a pas de code : elle n’a pas commencé par sa propre donne, ou une version plus ancienne de Varn l’a enregistrée. La prochaine nouvelle partie en aura un.</translation>
+    </message>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Regarder un code de partie</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Code de la partie :</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Ce n’est pas un code de partie Varn. Un code de partie commence par « varn ».</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Ce code de partie vient d’une version plus récente de Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Ce code de partie est abîmé : un caractère manque ou a été changé.</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -236,35 +267,8 @@
         <translation>Copier le code de la partie</translation>
     </message>
     <message>
-        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
-        <translation>Cette partie n’a pas de code : elle n’a pas commencé par sa propre donne, ou une version plus ancienne de Varn l’a enregistrée. La prochaine nouvelle partie en aura un.</translation>
-    </message>
-    <message>
         <source>Watch a game code…</source>
         <translation>Regarder un code de partie…</translation>
-    </message>
-</context>
-<context>
-    <name>varn::GameChooser</name>
-    <message>
-        <source>Watch a game code</source>
-        <translation>Regarder un code de partie</translation>
-    </message>
-    <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Code de la partie :</translation>
-    </message>
-    <message>
-        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
-        <translation>Ce n’est pas un code de partie Varn. Un code de partie commence par « varn ».</translation>
-    </message>
-    <message>
-        <source>This game code comes from a newer version of Varn.</source>
-        <translation>Ce code de partie vient d’une version plus récente de Varn.</translation>
-    </message>
-    <message>
-        <source>This game code is damaged: a character is missing or changed.</source>
-        <translation>Ce code de partie est abîmé : un caractère manque ou a été changé.</translation>
     </message>
 </context>
 <context>

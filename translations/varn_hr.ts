@@ -116,6 +116,37 @@
     </message>
 </context>
 <context>
+    <name>varn::CodeControl</name>
+    <message>
+        <source>Copy game code</source>
+        <translation>Kopiraj kôd igre</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Ova igra nema kôd: nije počela vlastitim dijeljenjem ili ju je spremio stariji Varn. Sljedeća nova igra imat će ga.</translation>
+    </message>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Gledaj kôd igre</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Kôd igre:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Ovo nije kôd igre Varn. Kôd igre počinje s „varn”.</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Ovaj kôd igre dolazi iz novije inačice Varna.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Ovaj kôd igre je oštećen: neki znak nedostaje ili je promijenjen.</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -238,35 +269,8 @@
         <translation>Kopiraj kôd igre</translation>
     </message>
     <message>
-        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
-        <translation>Ova igra nema kôd: nije počela vlastitim dijeljenjem ili ju je spremio stariji Varn. Sljedeća nova igra imat će ga.</translation>
-    </message>
-    <message>
         <source>Watch a game code…</source>
         <translation>Gledaj kôd igre…</translation>
-    </message>
-</context>
-<context>
-    <name>varn::GameChooser</name>
-    <message>
-        <source>Watch a game code</source>
-        <translation>Gledaj kôd igre</translation>
-    </message>
-    <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Kôd igre:</translation>
-    </message>
-    <message>
-        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
-        <translation>Ovo nije kôd igre Varn. Kôd igre počinje s „varn”.</translation>
-    </message>
-    <message>
-        <source>This game code comes from a newer version of Varn.</source>
-        <translation>Ovaj kôd igre dolazi iz novije inačice Varna.</translation>
-    </message>
-    <message>
-        <source>This game code is damaged: a character is missing or changed.</source>
-        <translation>Ovaj kôd igre je oštećen: neki znak nedostaje ili je promijenjen.</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,37 @@
     </message>
 </context>
 <context>
+    <name>varn::CodeControl</name>
+    <message>
+        <source>Copy game code</source>
+        <translation>Copia codice partita</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Questa partita non ha un codice: non è iniziata con la propria distribuzione, oppure l’ha salvata un Varn più vecchio. La prossima nuova partita ne avrà uno.</translation>
+    </message>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Guarda un codice partita</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Codice partita:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Questo non è un codice partita di Varn. Un codice partita inizia con «varn».</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Questo codice partita viene da una versione più recente di Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Questo codice partita è danneggiato: un carattere manca o è cambiato.</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -236,35 +267,8 @@
         <translation>Copia codice partita</translation>
     </message>
     <message>
-        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
-        <translation>Questa partita non ha un codice: non è iniziata con la propria distribuzione, oppure l’ha salvata un Varn più vecchio. La prossima nuova partita ne avrà uno.</translation>
-    </message>
-    <message>
         <source>Watch a game code…</source>
         <translation>Guarda un codice partita…</translation>
-    </message>
-</context>
-<context>
-    <name>varn::GameChooser</name>
-    <message>
-        <source>Watch a game code</source>
-        <translation>Guarda un codice partita</translation>
-    </message>
-    <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Codice partita:</translation>
-    </message>
-    <message>
-        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
-        <translation>Questo non è un codice partita di Varn. Un codice partita inizia con «varn».</translation>
-    </message>
-    <message>
-        <source>This game code comes from a newer version of Varn.</source>
-        <translation>Questo codice partita viene da una versione più recente di Varn.</translation>
-    </message>
-    <message>
-        <source>This game code is damaged: a character is missing or changed.</source>
-        <translation>Questo codice partita è danneggiato: un carattere manca o è cambiato.</translation>
     </message>
 </context>
 <context>

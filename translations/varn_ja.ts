@@ -116,6 +116,37 @@
     </message>
 </context>
 <context>
+    <name>varn::CodeControl</name>
+    <message>
+        <source>Copy game code</source>
+        <translation>ゲームコードをコピー</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>このゲームにはコードがありません: 最初の配置から始まっていないか、古い Varn が保存しました。次の新しいゲームにはコードがあります。</translation>
+    </message>
+    <message>
+        <source>Watch a game code</source>
+        <translation>ゲームコードを観る</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>ゲームコード(&amp;G):</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>これは Varn のゲームコードではありません。ゲームコードは「varn」で始まります。</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>このゲームコードは新しいバージョンの Varn のものです。</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>このゲームコードは壊れています: 文字が欠けているか変わっています。</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -234,35 +265,8 @@
         <translation>ゲームコードをコピー</translation>
     </message>
     <message>
-        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
-        <translation>このゲームにはコードがありません: 最初の配置から始まっていないか、古い Varn が保存しました。次の新しいゲームにはコードがあります。</translation>
-    </message>
-    <message>
         <source>Watch a game code…</source>
         <translation>ゲームコードを観る…</translation>
-    </message>
-</context>
-<context>
-    <name>varn::GameChooser</name>
-    <message>
-        <source>Watch a game code</source>
-        <translation>ゲームコードを観る</translation>
-    </message>
-    <message>
-        <source>&amp;Game code:</source>
-        <translation>ゲームコード(&amp;G):</translation>
-    </message>
-    <message>
-        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
-        <translation>これは Varn のゲームコードではありません。ゲームコードは「varn」で始まります。</translation>
-    </message>
-    <message>
-        <source>This game code comes from a newer version of Varn.</source>
-        <translation>このゲームコードは新しいバージョンの Varn のものです。</translation>
-    </message>
-    <message>
-        <source>This game code is damaged: a character is missing or changed.</source>
-        <translation>このゲームコードは壊れています: 文字が欠けているか変わっています。</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,37 @@
     </message>
 </context>
 <context>
+    <name>varn::CodeControl</name>
+    <message>
+        <source>Copy game code</source>
+        <translation>Spelcode kopiëren</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Dit spel heeft geen code: het begon niet met zijn eigen verdeling, of een oudere Varn heeft het opgeslagen. Het volgende nieuwe spel krijgt er een.</translation>
+    </message>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Een spelcode bekijken</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Spelcode:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Dit is geen Varn-spelcode. Een spelcode begint met ‘varn’.</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Deze spelcode komt van een nieuwere versie van Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Deze spelcode is beschadigd: er ontbreekt een teken of er is een veranderd.</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -236,35 +267,8 @@
         <translation>Spelcode kopiëren</translation>
     </message>
     <message>
-        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
-        <translation>Dit spel heeft geen code: het begon niet met zijn eigen verdeling, of een oudere Varn heeft het opgeslagen. Het volgende nieuwe spel krijgt er een.</translation>
-    </message>
-    <message>
         <source>Watch a game code…</source>
         <translation>Een spelcode bekijken…</translation>
-    </message>
-</context>
-<context>
-    <name>varn::GameChooser</name>
-    <message>
-        <source>Watch a game code</source>
-        <translation>Een spelcode bekijken</translation>
-    </message>
-    <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Spelcode:</translation>
-    </message>
-    <message>
-        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
-        <translation>Dit is geen Varn-spelcode. Een spelcode begint met ‘varn’.</translation>
-    </message>
-    <message>
-        <source>This game code comes from a newer version of Varn.</source>
-        <translation>Deze spelcode komt van een nieuwere versie van Varn.</translation>
-    </message>
-    <message>
-        <source>This game code is damaged: a character is missing or changed.</source>
-        <translation>Deze spelcode is beschadigd: er ontbreekt een teken of er is een veranderd.</translation>
     </message>
 </context>
 <context>

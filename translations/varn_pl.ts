@@ -116,6 +116,37 @@
     </message>
 </context>
 <context>
+    <name>varn::CodeControl</name>
+    <message>
+        <source>Copy game code</source>
+        <translation>Kopiuj kod gry</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Ta gra nie ma kodu: nie zaczęła się od własnego rozdania albo zapisał ją starszy Varn. Następna nowa gra będzie go miała.</translation>
+    </message>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Obejrzyj kod gry</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Kod gry:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>To nie jest kod gry Varn. Kod gry zaczyna się od „varn”.</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Ten kod gry pochodzi z nowszej wersji Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Ten kod gry jest uszkodzony: brakuje znaku lub został zmieniony.</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -238,35 +269,8 @@
         <translation>Kopiuj kod gry</translation>
     </message>
     <message>
-        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
-        <translation>Ta gra nie ma kodu: nie zaczęła się od własnego rozdania albo zapisał ją starszy Varn. Następna nowa gra będzie go miała.</translation>
-    </message>
-    <message>
         <source>Watch a game code…</source>
         <translation>Obejrzyj kod gry…</translation>
-    </message>
-</context>
-<context>
-    <name>varn::GameChooser</name>
-    <message>
-        <source>Watch a game code</source>
-        <translation>Obejrzyj kod gry</translation>
-    </message>
-    <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Kod gry:</translation>
-    </message>
-    <message>
-        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
-        <translation>To nie jest kod gry Varn. Kod gry zaczyna się od „varn”.</translation>
-    </message>
-    <message>
-        <source>This game code comes from a newer version of Varn.</source>
-        <translation>Ten kod gry pochodzi z nowszej wersji Varn.</translation>
-    </message>
-    <message>
-        <source>This game code is damaged: a character is missing or changed.</source>
-        <translation>Ten kod gry jest uszkodzony: brakuje znaku lub został zmieniony.</translation>
     </message>
 </context>
 <context>

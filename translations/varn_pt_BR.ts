@@ -116,6 +116,37 @@
     </message>
 </context>
 <context>
+    <name>varn::CodeControl</name>
+    <message>
+        <source>Copy game code</source>
+        <translation>Copiar código do jogo</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Este jogo não tem código: ele não começou com a própria distribuição, ou um Varn mais antigo o salvou. O próximo jogo novo terá um.</translation>
+    </message>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Assistir a um código de jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Código do jogo:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Isto não é um código de jogo do Varn. Um código de jogo começa com “varn”.</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Este código de jogo vem de uma versão mais nova do Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Este código de jogo está danificado: falta um caractere ou ele foi alterado.</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -236,35 +267,8 @@
         <translation>Copiar código do jogo</translation>
     </message>
     <message>
-        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
-        <translation>Este jogo não tem código: ele não começou com a própria distribuição, ou um Varn mais antigo o salvou. O próximo jogo novo terá um.</translation>
-    </message>
-    <message>
         <source>Watch a game code…</source>
         <translation>Assistir a um código de jogo…</translation>
-    </message>
-</context>
-<context>
-    <name>varn::GameChooser</name>
-    <message>
-        <source>Watch a game code</source>
-        <translation>Assistir a um código de jogo</translation>
-    </message>
-    <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Código do jogo:</translation>
-    </message>
-    <message>
-        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
-        <translation>Isto não é um código de jogo do Varn. Um código de jogo começa com “varn”.</translation>
-    </message>
-    <message>
-        <source>This game code comes from a newer version of Varn.</source>
-        <translation>Este código de jogo vem de uma versão mais nova do Varn.</translation>
-    </message>
-    <message>
-        <source>This game code is damaged: a character is missing or changed.</source>
-        <translation>Este código de jogo está danificado: falta um caractere ou ele foi alterado.</translation>
     </message>
 </context>
 <context>

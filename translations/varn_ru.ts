@@ -116,6 +116,37 @@
     </message>
 </context>
 <context>
+    <name>varn::CodeControl</name>
+    <message>
+        <source>Copy game code</source>
+        <translation>Копировать код игры</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>У этой игры нет кода: она началась не со своей раздачи, или её сохранила более старая версия Varn. У следующей новой игры он будет.</translation>
+    </message>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Посмотреть код игры</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Код игры:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Это не код игры Varn. Код игры начинается с «varn».</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Этот код игры создан более новой версией Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Этот код игры повреждён: символ пропущен или изменён.</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -238,35 +269,8 @@
         <translation>Копировать код игры</translation>
     </message>
     <message>
-        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
-        <translation>У этой игры нет кода: она началась не со своей раздачи, или её сохранила более старая версия Varn. У следующей новой игры он будет.</translation>
-    </message>
-    <message>
         <source>Watch a game code…</source>
         <translation>Посмотреть код игры…</translation>
-    </message>
-</context>
-<context>
-    <name>varn::GameChooser</name>
-    <message>
-        <source>Watch a game code</source>
-        <translation>Посмотреть код игры</translation>
-    </message>
-    <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Код игры:</translation>
-    </message>
-    <message>
-        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
-        <translation>Это не код игры Varn. Код игры начинается с «varn».</translation>
-    </message>
-    <message>
-        <source>This game code comes from a newer version of Varn.</source>
-        <translation>Этот код игры создан более новой версией Varn.</translation>
-    </message>
-    <message>
-        <source>This game code is damaged: a character is missing or changed.</source>
-        <translation>Этот код игры повреждён: символ пропущен или изменён.</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,37 @@
     </message>
 </context>
 <context>
+    <name>varn::CodeControl</name>
+    <message>
+        <source>Copy game code</source>
+        <translation>Копіювати код гри</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>Ця гра не має коду: вона почалася не зі своєї роздачі, або її зберегла старіша версія Varn. Наступна нова гра його матиме.</translation>
+    </message>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Переглянути код гри</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Код гри:</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>Це не код гри Varn. Код гри починається з «varn».</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>Цей код гри створено новішою версією Varn.</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>Цей код гри пошкоджено: символ пропущено або змінено.</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -238,35 +269,8 @@
         <translation>Копіювати код гри</translation>
     </message>
     <message>
-        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
-        <translation>Ця гра не має коду: вона почалася не зі своєї роздачі, або її зберегла старіша версія Varn. Наступна нова гра його матиме.</translation>
-    </message>
-    <message>
         <source>Watch a game code…</source>
         <translation>Переглянути код гри…</translation>
-    </message>
-</context>
-<context>
-    <name>varn::GameChooser</name>
-    <message>
-        <source>Watch a game code</source>
-        <translation>Переглянути код гри</translation>
-    </message>
-    <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Код гри:</translation>
-    </message>
-    <message>
-        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
-        <translation>Це не код гри Varn. Код гри починається з «varn».</translation>
-    </message>
-    <message>
-        <source>This game code comes from a newer version of Varn.</source>
-        <translation>Цей код гри створено новішою версією Varn.</translation>
-    </message>
-    <message>
-        <source>This game code is damaged: a character is missing or changed.</source>
-        <translation>Цей код гри пошкоджено: символ пропущено або змінено.</translation>
     </message>
 </context>
 <context>

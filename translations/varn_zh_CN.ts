@@ -116,6 +116,37 @@
     </message>
 </context>
 <context>
+    <name>varn::CodeControl</name>
+    <message>
+        <source>Copy game code</source>
+        <translation>复制游戏代码</translation>
+    </message>
+    <message>
+        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
+        <translation>这局游戏没有代码：它不是从自己的初始局面开始的，或是由旧版 Varn 保存的。下一局新游戏会有代码。</translation>
+    </message>
+    <message>
+        <source>Watch a game code</source>
+        <translation>观看游戏代码</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>游戏代码(&amp;G):</translation>
+    </message>
+    <message>
+        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
+        <translation>这不是 Varn 游戏代码。游戏代码以“varn”开头。</translation>
+    </message>
+    <message>
+        <source>This game code comes from a newer version of Varn.</source>
+        <translation>这个游戏代码来自更新版本的 Varn。</translation>
+    </message>
+    <message>
+        <source>This game code is damaged: a character is missing or changed.</source>
+        <translation>这个游戏代码已损坏：有字符缺失或被改动。</translation>
+    </message>
+</context>
+<context>
     <name>varn::Form1</name>
     <message>
         <source>Game</source>
@@ -234,35 +265,8 @@
         <translation>复制游戏代码</translation>
     </message>
     <message>
-        <source>This game has no code: it did not begin with its own deal, or an older Varn saved it. The next new game will have one.</source>
-        <translation>这局游戏没有代码：它不是从自己的初始局面开始的，或是由旧版 Varn 保存的。下一局新游戏会有代码。</translation>
-    </message>
-    <message>
         <source>Watch a game code…</source>
         <translation>观看游戏代码…</translation>
-    </message>
-</context>
-<context>
-    <name>varn::GameChooser</name>
-    <message>
-        <source>Watch a game code</source>
-        <translation>观看游戏代码</translation>
-    </message>
-    <message>
-        <source>&amp;Game code:</source>
-        <translation>游戏代码(&amp;G):</translation>
-    </message>
-    <message>
-        <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
-        <translation>这不是 Varn 游戏代码。游戏代码以“varn”开头。</translation>
-    </message>
-    <message>
-        <source>This game code comes from a newer version of Varn.</source>
-        <translation>这个游戏代码来自更新版本的 Varn。</translation>
-    </message>
-    <message>
-        <source>This game code is damaged: a character is missing or changed.</source>
-        <translation>这个游戏代码已损坏：有字符缺失或被改动。</translation>
     </message>
 </context>
 <context>

@@ -3,16 +3,20 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
 #include <cstdint>
 #include <memory>
 #include <string>
 
+#include "challengecontrol.h"
+#include "codecontrol.h"
 #include "command.h"
+#include "commandrouter.h"
 #include "designtable.h"
 #include "designview.h"
 #include "gamechooser.h"
 #include "gamesession.h"
+#include "helppanel.h"
+#include "hintcontrol.h"
 #include "scorepanel.h"
 #include "soundplayers.h"
 
@@ -21,7 +25,6 @@ class QLabel;
 namespace varn {
 
 class DesignMenuBar;
-class HintView;
 class PictureProvider;
 class WindowSettings;
 class WindowZoom;
@@ -50,18 +53,19 @@ class Form1 : public QMainWindow, public GameWindow {
     void Command5_Click();
     void PlayClip(int clip) { m_session.sound().play(clip); }
     void gameNumber_Click() { m_chooser->chooseNumber(); }
-    void challenge_Click() { m_chooser->startChallenge(); }
     void scores_Click() { m_chooser->showScores(); }
+    void challenge_Click() { m_challenge->start(); }
     // "Hint": the game's next action, searched on a thread of its own and shown when found;
     // a beep while pieces fall, or when nothing can be removed.
-    void hint_Click();
-    // Puts the code of the game in progress on the clipboard.
-    void copyCode_Click();
-    void watchCode_Click() { m_chooser->watchCode(); }
-    // Watches `replay` in the window, the game in progress put aside until the player stops;
-    // refused with the beep while that game is inside an action.
-    void watch(const Replay& replay);
+    void hint_Click() { m_hint->ask(); }
+    // A click, a key or an assistive tool's press on a cell: a move, or a beep while busy.
+    void playCell(int cell);
+    void copyCode_Click() { m_codes->copy(); }
+    void watchCode_Click() { m_codes->ask(); }
+    void watch(const Replay& replay) { m_codes->watch(replay); }
     WatchPlayer& watchPlayer() { return *m_watch; }
+    void clearHint() { m_hint->clear(); }
+    bool helpShown() const { return m_help->shown(); }
 
     // The window operations of the rules.
     std::string labelText(ScoreLabel label) const override { return m_scores->text(label); }
@@ -93,52 +97,36 @@ class Form1 : public QMainWindow, public GameWindow {
     std::string askName(const std::string& proposed, int rank, std::int64_t score) override {
         return m_chooser->askName(proposed, rank, score);
     }
-    void showChallenge(const std::optional<Challenge>& challenge) override;
-    void challengeOver(const ChallengeResult& result) override {
-        m_chooser->showChallengeResult(result);
+    void showChallenge(const std::optional<Challenge>& challenge) override {
+        m_challenge->show(challenge);
     }
+    void challengeOver(const ChallengeResult& result) override { m_challenge->over(result); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    using OwnHandler = void (*)(Form1&, int cell, bool checked);
-
     // The menu bar, and the zoom and the settings, which keep their state in its items.
     void buildMenus();
-    // The help's panel, text and button, and the challenge's panel of the moves left.
-    void findPanels();
-    // While a game is watched, only the settings, the view and the help are given.
-    bool refusedWhileWatching(Command command);
-    // The window's handler of `command`; none for a command that the rules run.
-    static OwnHandler ownHandler(Command command);
-    // Runs the command's handler; `cell` counts for the cells' command only.
-    void run(Command command, int cell, bool checked = false);
-    // A click, a key or an assistive tool's press on a cell: a move, or a beep while busy.
-    void playCell(int cell);
-    // Offers "Today's challenge" while today's is still to be played.
-    void offerChallenge();
-    void showHint(const Hint& hint);
-    void clearHint();
+    // The help's panel, text and button, and the controls of the challenge, the hint and codes.
+    void buildControls();
 
     GameSession& m_session;
     DesignView* m_view = nullptr;
     std::unique_ptr<DesignMenuBar> m_menus;
     WindowZoom* m_zoom = nullptr;
     std::unique_ptr<WindowSettings> m_settings;
-    QWidget* m_board = nullptr;       // Podloga, the backing whose state is board input
-    QWidget* m_helpPanel = nullptr;   // Picture12
-    QLabel* m_helpText = nullptr;     // Label3
-    QWidget* m_helpOk = nullptr;      // Command5
-    QWidget* m_movesPanel = nullptr;  // Picture13
-    QLabel* m_movesLeft = nullptr;    // Label10
+    QWidget* m_board = nullptr;  // Podloga, the backing whose state is board input
+    std::unique_ptr<HelpPanel> m_help;
     std::unique_ptr<ScorePanel> m_scores;
     std::unique_ptr<GameChooser> m_chooser;
-    std::unique_ptr<HintView> m_hint;
+    std::unique_ptr<HintControl> m_hint;
+    std::unique_ptr<ChallengeControl> m_challenge;
     std::unique_ptr<WatchPlayer> m_watch;
+    std::unique_ptr<CodeControl> m_codes;
+    std::unique_ptr<CommandRouter> m_router;
     int m_beeps = 0;
-    QPointer<QWidget> m_focusBeforeHelp;
 };
 
 }  // namespace varn

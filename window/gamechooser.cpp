@@ -1,10 +1,6 @@
 // gamechooser.cpp: the game number, scores and name dialogs over the window.
 #include "gamechooser.h"
 
-#include <QInputDialog>
-#include <QMessageBox>
-
-#include "challengeenddialog.h"
 #include "command.h"
 #include "gamenumberdialog.h"
 #include "gamesession.h"
@@ -22,42 +18,10 @@ void GameChooser::showScores() {
     const Days today = m_session.today();
     ScoresDialog dialog(ScoreTableFile().read(), m_session.challenges(), today, &m_window);
     const int result = dialog.exec();
-    if (result == ScoresDialog::kWatched) return watchText(dialog.watchedActions());
+    if (result == ScoresDialog::kWatched) return m_watch(dialog.watchedActions());
     if (result != QDialog::Accepted) return;
-    if (dialog.challengeChosen()) return startChallenge();
+    if (dialog.challengeChosen()) return m_run(Command::challenge_Click);
     playGame(dialog.chosenGame());
-}
-
-void GameChooser::startChallenge() {
-    m_session.startChallenge();
-}
-
-// The dialog opens beside the game, not inside the move that ended it: the move runs to its end
-// and the board can be looked at while the dialog is up.
-void GameChooser::showChallengeResult(const ChallengeResult& result) {
-    auto* dialog = new ChallengeEndDialog(result, m_session.game().number(), &m_window);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
-}
-
-void GameChooser::watchCode() {
-    bool given = false;
-    const QString text =
-        QInputDialog::getText(&m_window, tr("Watch a game code"), tr("&Game code:"),
-                              QLineEdit::Normal, QString(), &given);
-    if (given) watchText(text.toStdString());
-}
-
-void GameChooser::watchText(const std::string& text) {
-    CodeProblem problem = CodeProblem::None;
-    const std::optional<Replay> replay = parseReplay(text, problem);
-    if (replay) return m_watch(*replay);
-    const QString why = problem == CodeProblem::Foreign
-                            ? tr("This is no Varn game code. A game code starts with \"varn\".")
-                        : problem == CodeProblem::Newer
-                            ? tr("This game code comes from a newer version of Varn.")
-                            : tr("This game code is damaged: a character is missing or changed.");
-    QMessageBox::warning(&m_window, tr("Watch a game code"), why);
 }
 
 std::string GameChooser::askName(const std::string& proposed, int rank, std::int64_t score) {

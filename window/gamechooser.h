@@ -9,9 +9,6 @@
 
 #include "command.h"
 
-#include "challenge.h"
-#include "gamecode.h"
-
 #include <QCoreApplication>
 
 class QWidget;
@@ -27,32 +24,24 @@ class GameChooser {
 
   public:
     // The game chosen starts through `run`, which runs a command as the window runs it;
-    // `watch` replays what the player chose to watch.
+    // `watch` replays the actions (formatReplay) that the player chose to watch.
     GameChooser(QWidget& window, GameSession& session, std::function<void(Command)> run,
-                std::function<void(const Replay&)> watch)
+                std::function<void(const std::string&)> watch)
         : m_window(window), m_session(session), m_run(std::move(run)), m_watch(std::move(watch)) {}
 
     void chooseNumber();
-    // Asks a game code and watches it; a code that cannot be watched is shown to be so.
-    void watchCode();
     // The table as the file holds it now, which another game may have changed meanwhile.
     void showScores();
     std::string askName(const std::string& proposed, int rank, std::int64_t score);
-    // "Today's challenge" as the Game menu and the Scores dialog give it.
-    void startChallenge();
-    // The end of a challenge, over the board that stays in view.
-    void showChallengeResult(const ChallengeResult& result);
 
   private:
     // A new game that deals game `number`; the game before ends as it does for "New game".
     void playGame(std::uint32_t number);
-    // Watches `text` (formatReplay), or tells why it cannot.
-    void watchText(const std::string& text);
 
     QWidget& m_window;
     GameSession& m_session;
     std::function<void(Command)> m_run;
-    std::function<void(const Replay&)> m_watch;
+    std::function<void(const std::string&)> m_watch;
 };
 
 }  // namespace varn
