@@ -20,6 +20,9 @@ constexpr quint32 kFormatVersion = 3;
 constexpr qsizetype kPrefixLength = sizeof kMagic + 3 * sizeof(quint32);
 // An index longer than this is damage, not a cache of the game's few dozen pictures.
 constexpr quint32 kLongestIndex = 64 * 1024;
+// Nor is a picture larger than this, many times the largest the game draws (the design's window
+// in full screen on a screen of 8K), which a damaged index would have the game allocate.
+constexpr quint64 kLargestPicture = 256 << 20;
 constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_0;
 
 quint32 crcOf(const uchar* bytes, quint64 length) {
@@ -85,7 +88,11 @@ QImage PictureFile::read(const QString& name) {
     const auto found = m_index.constFind(name);
     if (found == m_index.constEnd()) return {};
     const Entry& entry = *found;
-    if (entry.format <= QImage::Format_Invalid || entry.format >= QImage::NImageFormats) return {};
+    if (entry.format <= QImage::Format_Invalid || entry.format >= QImage::NImageFormats ||
+        entry.width <= 0 || entry.height <= 0 || entry.length > kLargestPicture ||
+        quint64(entry.width) * quint64(entry.height) > kLargestPicture ||
+        entry.stored > quint64(m_file.size()))
+        return {};
     QImage image(entry.width, entry.height, QImage::Format(entry.format));
     if (image.isNull() || image.bytesPerLine() != entry.bytesPerLine ||
         quint64(image.sizeInBytes()) != entry.length || !readPixels(entry, image) ||

@@ -5,17 +5,27 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 namespace varn {
 
 namespace {
 
-// A file made by mkstemp is private to its owner; the files of the scores get the usual mode.
-mode_t modeForNewFiles() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+// A new file beside `path` that no one else has, in the usual mode: the kernel takes the umask
+// off the 0666 asked for. The umask itself is never read, as reading it means setting it, and
+// the writers of the scores run on threads of their own; mkstemp's files are private instead.
+int createTemporary(const std::string& path, std::string& temporary) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, ".%08x", ::arc4random());
+        temporary = path + suffix;
+        const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (file != -1 || errno != EEXIST) return file;
+    }
+    return -1;
 }
 
 // Makes a rename in the directory of `path` survive a crash.
@@ -30,12 +40,11 @@ void syncDirectoryOf(const std::string& path) {
 }  // namespace
 
 bool replaceFile(const std::string& path, std::string_view contents) {
-    std::string temporary = path + ".XXXXXX";
-    const int file = ::mkstemp(temporary.data());
+    std::string temporary;
+    const int file = createTemporary(path, temporary);
     if (file == -1) return false;
     // A short write means a full disk or a size limit: the old file must stay.
-    const bool written = ::fchmod(file, modeForNewFiles()) == 0 &&
-                         ::write(file, contents.data(), contents.size()) == std::ssize(contents) &&
+    const bool written = ::write(file, contents.data(), contents.size()) == std::ssize(contents) &&
                          ::fsync(file) == 0;
     if (::close(file) != 0 || !written || ::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());

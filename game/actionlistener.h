@@ -23,6 +23,8 @@ class ActionListener {
                              const GameState& after) = 0;
     // The game has now used `hints` hints; a hint changes no state, and an undo keeps the count.
     virtual void hintCounted(int hints) = 0;
+    // The challenge in progress was left before its last move, which changes no state either.
+    virtual void challengeChanged() {}
 };
 
 }  // namespace varn

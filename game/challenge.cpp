@@ -1,6 +1,7 @@
 // challenge.cpp: the day's game number and the text of a day.
 #include "challenge.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace varn {
@@ -43,10 +44,29 @@ std::optional<Days> parseDay(std::string_view text) {
     return sys_days(date);
 }
 
-std::string resultLine(const ChallengeResult& result, std::uint32_t game) {
+bool keptDay(Days day) {
+    const year_month_day date(day);
+    return date.year() >= year(1970) && date.year() <= year(9999);
+}
+
+// Each bar is as high against the highest as its ten moves' points against the best ten's, from
+// a lowest bar for none.
+std::string resultLine(const ChallengeResult& result) {
+    static constexpr const char* kBars[] = {"▁", "▂", "▃", "▄", "▅", "▆", "▇", "█"};
+    std::vector<std::int64_t> tens;
+    for (std::size_t move = 0; move < result.movePoints.size(); ++move) {
+        if (move % 10 == 0) tens.push_back(0);
+        tens.back() += result.movePoints[move];
+    }
+    std::int64_t most = 1;
+    for (const std::int64_t points : tens)
+        most = std::max(most, points);
+    std::string bars;
+    for (const std::int64_t points : tens)
+        bars += kBars[points <= 0 ? 0 : 1 + (points * 7 - 1) / most];
     return "Varn challenge " + dayText(result.day) + ": " + std::to_string(result.score) +
-           " points in " + std::to_string(result.moves) + " moves, " +
-           (result.code.empty() ? "game " + std::to_string(game) : "code " + result.code);
+           " points in " + std::to_string(result.moves) + " moves" +
+           (bars.empty() ? "" : " " + bars);
 }
 
 }  // namespace varn

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace varn {
 
@@ -33,9 +34,12 @@ std::uint32_t challengeNumber(Days day);
 std::string dayText(Days day);
 // The day that `text` writes in that form, from 1970-01-01 to 9999-12-31; nothing else.
 std::optional<Days> parseDay(std::string_view text);
+// Whether the files can hold `day`: a clock set outside those years has no challenge.
+bool keptDay(Days day);
 
 // A challenge in progress: its day and the moves made. A move is a click that removed pieces; the
-// turns and the mirror are free. Once the moves are spent, play is over until a new game.
+// turns and the mirror are free. Once the moves are spent, play is over until a new game; a
+// challenge left before its last move is over as if they were.
 struct Challenge {
     Days day{};
     int movesUsed = 0;
@@ -52,24 +56,24 @@ struct ChallengeResult {
     int moves = 0;
     int rank = 0;      // among the player's challenges, 1 for the best; 0 when none is kept
     std::string code;  // the game's code (gamecode.h), empty for a game that has none
+    std::vector<std::int64_t> movePoints;  // what each move scored, in order
 };
 
-// The result as a player shares it, one line in every language: the day, the score, the moves
-// made and the game's code, e.g. "Varn challenge 2026-03-14: 1234 points in 50 moves, code
-// varn1...", or the game's number where the game has no code.
-std::string resultLine(const ChallengeResult& result, std::uint32_t game);
+// The result as a player shares it, one line in every language that spoils nothing of the day's
+// deal: the day, the score, the moves made and the points of each ten moves as a row of bars,
+// e.g. "Varn challenge 2026-03-14: 171 points in 50 moves ▃▅█▂▄".
+std::string resultLine(const ChallengeResult& result);
 
 // What a challenge needs of the record of the player's challenges. It answers at once; what it
-// keeps on disk is its own business.
+// keeps on disk is its own business. A day is taken before its challenge begins, by whoever
+// starts it.
 class ChallengeBook {
   public:
     virtual ~ChallengeBook() = default;
     // Whether the challenge of `day` was begun already, by this game or another of the player's.
     virtual bool begun(Days day) const = 0;
-    // A challenge begins: its day is taken, whatever becomes of the game.
-    virtual void begin(Days day) = 0;
-    // The challenge of `day` ended with `score` after `moves`, by its last move or by a new
-    // game. Returns its rank among the player's challenges.
+    // The challenge of `day` ended with `score` after `moves`, by its last move or when the
+    // player left it. Returns its rank among the player's challenges.
     virtual int finish(Days day, std::int64_t score, int moves, const std::string& code) = 0;
 };
 

@@ -69,7 +69,7 @@ void Game::act(Handler handler, std::optional<PlayerAction> action) {
     }
     m_settler.setWaitingForTick(waiting);
     if (!topLevel) {
-        if (action) m_moments.advance();
+        if (action) m_moments.next();
         return;
     }
     endAction(before);
@@ -111,19 +111,24 @@ void Game::Timer1_Timer() {
     if (awaited && m_running != 0) m_moments.advance();
 }
 
-void Game::replay(const RecordedAction& action) {
+bool Game::replay(const RecordedAction& action) {
     m_pending = action.nested;
     m_nextPending = 0;
+    m_pendingPlayable = true;
     perform(action.action);
+    const bool playable = m_pendingPlayable && m_nextPending == m_pending.size();
     m_pending.clear();
+    return playable;
 }
 
 std::optional<GameCode> Game::code() const {
-    return playedCode(number(), m_history, state());
+    std::optional<GameCode> played = playedCode(number(), m_history, state());
+    if (played && !withinCodeBounds(played->actions)) return std::nullopt;
+    return played;
 }
 
 std::optional<Replay> Game::lastActions(std::size_t most) const {
-    return lastActionsOf(code(), m_history, most);
+    return lastActionsOf(playedCode(number(), m_history, state()), m_history, most);
 }
 
 void Game::startReplay(const Replay& replay) {
@@ -148,14 +153,20 @@ void Game::perform(PlayerAction action) {
     }
 }
 
-// Runs what a replay has for this moment. Each one ends by starting a moment of its own, which
-// runs what came after it.
+// Runs what a replay has for this moment. Each one ends by starting a moment of its own, where
+// what came after it in the same pass runs, in this loop: only what the player did inside it
+// runs inside it, and a code's depth is bounded by its count of actions inside one.
 void Game::atMoment() {
-    if (m_nextPending >= m_pending.size()) return;
-    const NestedAction next = m_pending[m_nextPending];
-    if (next.moment != m_moments.moment()) return;
-    ++m_nextPending;
-    perform(next.action);
+    while (m_nextPending < m_pending.size() &&
+           m_pending[m_nextPending].moment == m_moments.moment()) {
+        const PlayerAction next = m_pending[m_nextPending++].action;
+        if (next.isClick() && !m_window.boardEnabled()) {
+            m_pendingPlayable = false;
+            m_nextPending = m_pending.size();
+            return;
+        }
+        perform(next);
+    }
 }
 
 void Game::Command1_Click() {
@@ -183,10 +194,9 @@ void Game::ng_click() {
     act([this] { newGame(); });
 }
 
+// The day is taken before, by whoever starts the challenge (ChallengeBook).
 bool Game::startChallenge(Days day) {
-    const bool begun =
-        (m_challenge && m_challenge->day == day) || (m_challenges && m_challenges->begun(day));
-    if (begun) {
+    if (m_running != 0 || !keptDay(day) || (m_challenge && m_challenge->day == day)) {
         m_window.beep();
         return false;
     }
@@ -194,10 +204,17 @@ bool Game::startChallenge(Days day) {
         m_random.chooseNextGame(challengeNumber(day));
         newGame();
         m_challenge = Challenge{day, 0};
-        if (m_challenges) m_challenges->begin(day);
         offerHistoryCommands();
     });
     return true;
+}
+
+void Game::leaveChallenge() {
+    if (!m_challenge || m_challenge->over()) return;
+    endChallenge();
+    m_challenge->movesUsed = kChallengeMoves;
+    offerHistoryCommands();
+    if (m_listener) m_listener->challengeChanged();
 }
 
 void Game::continueChallenge(const std::optional<Challenge>& challenge) {
@@ -205,12 +222,9 @@ void Game::continueChallenge(const std::optional<Challenge>& challenge) {
     offerHistoryCommands();
 }
 
-// A challenge left before its last move keeps the score it reached.
 void Game::newGame() {
     m_newGameRan = true;
-    if (m_challenge && !m_challenge->over() && m_challenges)
-        m_challenges->finish(m_challenge->day, m_scores.Score(), m_challenge->movesUsed,
-                             codeText(code(), kTableActions));
+    leaveChallenge();
     m_challenge.reset();
     if (m_table) m_table->gameEnded(m_scores.Score());
     m_random.newGame();
@@ -238,7 +252,21 @@ void Game::endChallenge() {
     const int rank = m_challenges ? m_challenges->finish(m_challenge->day, score, moves,
                                                          codeText(code(), kTableActions))
                                   : 0;
-    m_window.challengeOver({m_challenge->day, score, moves, rank, codeText(code())});
+    m_window.challengeOver({m_challenge->day, score, moves, rank, codeText(code()), movePoints()});
+}
+
+// A move is a click that changed the game; the history of a challenge has no undone branch.
+std::vector<std::int64_t> Game::movePoints() const {
+    std::vector<std::int64_t> points;
+    std::int64_t before = 0;
+    for (std::size_t index = 0; index <= m_history.position() && !m_history.empty(); ++index) {
+        const std::int64_t score = m_history.at(index).score;
+        const Arrival arrival = m_history.arrival(index);
+        if (arrival.kind == Arrival::Kind::Action && arrival.action.action.isClick())
+            points.push_back(score - before);
+        before = score;
+    }
+    return points;
 }
 
 // A transform may run at any moment, inside a move or another transform included: it works

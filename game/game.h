@@ -74,10 +74,13 @@ class Game {
     // count of hints used. Nothing is dealt and no clip plays.
     void resume(const GameState& state, History history, int hints);
     // "Today's challenge": a new game that deals the game of `day` and ends after
-    // kChallengeMoves moves, without undo. Refused with the beep when that challenge is in
-    // progress or was begun before: each day's challenge is played once. Returns whether it
-    // began.
+    // kChallengeMoves moves, without undo. Refused with the beep inside an action, for a day
+    // that the files cannot hold, and while that challenge is in progress; the caller sees to it
+    // that each day's challenge is played once. Returns whether it began.
     bool startChallenge(Days day);
+    // Ends the challenge in progress before its last move, with the score made so far, as a
+    // new game does; the board stays to look at, as after the last move.
+    void leaveChallenge();
     // The challenge in progress, or none; one whose moves are spent stays until a new game.
     const std::optional<Challenge>& challenge() const { return m_challenge; }
     // Puts a saved game's challenge back after resume().
@@ -89,11 +92,14 @@ class Game {
     bool busy() const { return m_running != 0; }
 
     // Runs `action` as the player did, as a top-level action, and what ran inside it at the
-    // moments it ran: the same actions on the same state lead to the same state.
-    void replay(const RecordedAction& action);
+    // moments it ran: the same actions on the same state lead to the same state. False when it
+    // is no action a player could make: one inside it whose moment never came, or a click made
+    // while the board took none. The game is then no game a player played, and goes no further.
+    bool replay(const RecordedAction& action);
     // The code of the game as it stands: its number and the actions from its deal to here. None
     // for a game whose numbers were given, or that did not start at its deal (one begun inside
-    // a move, or saved by a Varn that kept no actions), or whose board was laid out from outside.
+    // a move, or saved by a Varn that kept no actions), whose board was laid out from outside,
+    // or whose actions are past the bounds of a code.
     std::optional<GameCode> code() const;
     // The code's last `most` actions at most, from the state before them when they are not all.
     std::optional<Replay> lastActions(std::size_t most) const;
@@ -114,6 +120,7 @@ class Game {
     void countMove();
     bool playOver() const { return m_challenge && m_challenge->over(); }
     void endChallenge();
+    std::vector<std::int64_t> movePoints() const;
     void transformBoard(void (*permute)(BoardTables&), PlayerAction action);
     // A history step is taken only between actions, with board input enabled.
     bool refuseHistoryStep(bool possible);
@@ -143,6 +150,7 @@ class Game {
     // What a replay still has to run inside the current top-level action, in order.
     std::vector<NestedAction> m_pending;
     std::size_t m_nextPending = 0;
+    bool m_pendingPlayable = true;
 };
 
 }  // namespace varn

@@ -101,11 +101,14 @@ class ActionReader {
 
     bool read(std::vector<RecordedAction>& actions) {
         m_at = kNumberBytes;
+        std::size_t total = 0;
         while (m_at < m_end) {
             const std::uint8_t byte = m_bytes[m_at++];
             RecordedAction action{{static_cast<std::uint8_t>(byte & ~kHasNested)}, {}};
             if (action.action.code >= PlayerAction::kCount) return false;
             if ((byte & kHasNested) && !readNested(action.nested)) return false;
+            total += 1 + action.nested.size();
+            if (total > kMaxCodeActions) return false;
             actions.push_back(std::move(action));
         }
         return true;
@@ -114,10 +117,13 @@ class ActionReader {
   private:
     bool readNested(std::vector<NestedAction>& nested) {
         std::uint64_t count = 0;
-        if (!varint(count) || count == 0 || count > m_end - m_at) return false;
+        if (!varint(count) || count == 0 || count > kMaxNestedActions) return false;
+        std::uint64_t last = 0;
         for (std::uint64_t i = 0; i < count; ++i) {
             std::uint64_t moment = 0;
-            if (!varint(moment) || moment > UINT32_MAX || m_at == m_end) return false;
+            if (!varint(moment) || moment <= last || moment > UINT32_MAX || m_at == m_end)
+                return false;
+            last = moment;
             const std::uint8_t code = m_bytes[m_at++];
             if (code >= PlayerAction::kCount) return false;
             nested.push_back({static_cast<std::uint32_t>(moment), {code}});
@@ -151,6 +157,22 @@ std::string_view trimmed(std::string_view text) {
 
 }  // namespace
 
+std::string sealCode(const std::vector<std::uint8_t>& bytes) {
+    const std::string prefix = versionPrefix();
+    std::vector<std::uint8_t> sealed = bytes;
+    putBigEndian(sealed, crc32(prefix, bytes, bytes.size()));
+    return prefix + toDigits(sealed);
+}
+
+bool withinCodeBounds(const std::vector<RecordedAction>& actions) {
+    std::size_t total = 0;
+    for (const RecordedAction& action : actions) {
+        if (action.nested.size() > kMaxNestedActions) return false;
+        total += 1 + action.nested.size();
+    }
+    return total <= kMaxCodeActions;
+}
+
 std::string formatGameCode(const GameCode& code) {
     std::vector<std::uint8_t> bytes;
     putBigEndian(bytes, code.number);
@@ -166,9 +188,7 @@ std::string formatGameCode(const GameCode& code) {
             bytes.push_back(nested.action.code);
         }
     }
-    const std::string prefix = versionPrefix();
-    putBigEndian(bytes, crc32(prefix, bytes, bytes.size()));
-    return prefix + toDigits(bytes);
+    return sealCode(bytes);
 }
 
 GameCode parseGameCode(std::string_view text, CodeProblem& problem) {

@@ -33,6 +33,9 @@ class MomentWindow : public GameWindow {
     // A top-level action starts at moment 0.
     void restart();
     void advance();
+    // Starts the next moment without calling the handler: the end of a handler run inside the
+    // action, whose caller runs what follows in the same pass itself, in a loop.
+    void next() { ++m_moment; }
 
     std::string labelText(ScoreLabel label) const override { return m_window.labelText(label); }
     void setLabelText(ScoreLabel label, const std::string& text) override;

@@ -29,6 +29,7 @@ std::optional<Replay> lastActionsOf(std::optional<GameCode> played, const Histor
         replay.start->label4 = std::to_string(replay.start->score);
         actions.erase(actions.begin(), actions.begin() + std::ptrdiff_t(first));
     }
+    if (!withinCodeBounds(actions)) return std::nullopt;
     return replay;
 }
 

@@ -17,7 +17,8 @@ namespace varn {
 std::optional<GameCode> playedCode(std::uint32_t number, const History& history,
                                    const GameState& now);
 // `played`, whose actions `history` holds, cut to its last `most` actions at most, from the
-// state before them when they are not all; none for a game that has no code.
+// state before them when they are not all; none for a game that has no code, or when what is
+// left is past the bounds of a code.
 std::optional<Replay> lastActionsOf(std::optional<GameCode> played, const History& history,
                                     std::size_t most);
 // The code's text; empty for none, or for one of more than `most` actions.

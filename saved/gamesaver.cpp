@@ -46,6 +46,11 @@ void GameSaver::actionEnded(GameAction action, const GameState& before, const Ga
     m_last = after;
 }
 
+void GameSaver::challengeChanged() {
+    m_challenge = m_game.challenge();
+    if (m_challenge) m_writer.append(formatRecord(*m_challenge));
+}
+
 void GameSaver::hintCounted(int hints) {
     m_writer.append(formatHints(hints));
 }

@@ -20,6 +20,7 @@ class GameSaver : public ActionListener {
 
     void actionEnded(GameAction action, const GameState& before, const GameState& after) override;
     void hintCounted(int hints) override;
+    void challengeChanged() override;
     // Waits until everything saved so far is on the disk.
     void flush() { m_writer.flush(); }
 

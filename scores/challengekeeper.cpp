@@ -28,10 +28,27 @@ std::string ChallengeKeeper::defaultPath() {
     return xdgFolder("XDG_DATA_HOME", ".local/share") + "/varn/challenges.txt";
 }
 
-void ChallengeKeeper::begin(Days day) {
+void ChallengeKeeper::claim(Days day, std::function<void(Claim)> answer) {
     const std::string name = m_name();
-    m_table.begin(day, name);
-    handOver([day, name](ChallengeTable& table) { table.begin(day, name); });
+    const std::uint64_t number = ++m_changes;
+    m_worker.post([this, day, name, number, answer = std::move(answer)] {
+        bool played = false;
+        bool busy = false;
+        std::optional<ChallengeTable> merged = m_file.update(
+            [&](ChallengeTable& table) {
+                played = table.begun(day);
+                table.begin(day, name);
+            },
+            DirectoryLock::atMost(DirectoryLock::kPatience), &busy);
+        const Claim claim = played ? Claim::Played : busy ? Claim::Busy : Claim::Granted;
+        m_post(
+            [this, alive = m_alive, day, name, number, claim, merged = std::move(merged), answer] {
+                if (!*alive) return;
+                if (merged && number == m_changes) m_table = *merged;
+                if (claim == Claim::Granted) m_table.begin(day, name);
+                answer(claim);
+            });
+    });
 }
 
 int ChallengeKeeper::finish(Days day, std::int64_t score, int moves, const std::string& code) {

@@ -36,8 +36,17 @@ class ChallengeKeeper : public ChallengeBook {
     // $XDG_DATA_HOME/varn/challenges.txt, or ~/.local/share/varn/challenges.txt.
     static std::string defaultPath();
 
+    // What a claim of a day's challenge came to.
+    enum class Claim {
+        Granted,  // the day is this game's to play
+        Played,   // it was begun before, by this game or another
+        Busy,     // another program kept the file locked for DirectoryLock::kPatience
+    };
+    // Takes the day's challenge for this game, under the lock of the file read afresh, so that
+    // two games, or two windows, never both play it: `answer` runs on the window's thread. A
+    // file that cannot be written keeps no day, and grants it as it grants every other.
+    void claim(Days day, std::function<void(Claim)> answer);
     bool begun(Days day) const override { return m_table.begun(day); }
-    void begin(Days day) override;
     int finish(Days day, std::int64_t score, int moves, const std::string& code) override;
 
     // The table as the window knows it: the file's, with the changes not yet merged.

@@ -90,6 +90,7 @@ void ChallengeTable::begin(Days day, std::string_view name) {
 
 int ChallengeTable::finish(Days day, std::int64_t score, int moves, std::string_view name,
                            std::string_view code) {
+    if (finished(day)) return rankOf(day);
     place({day, std::clamp<std::int64_t>(score, 0, ScoreKeeper::kMaxScore),
            std::clamp(moves, 0, kChallengeMoves), ScoreTable::cleanName(name),
            isCodeText(code) ? std::string(code) : std::string()});

@@ -12,7 +12,8 @@
 
 namespace varn {
 
-// One day's challenge as it ended, or as it stands once begun: score 0 after 0 moves.
+// One day's challenge as it ended, or as it stands once begun: score 0 after 0 moves, and no
+// code, which every finished challenge of fewer than Game::kTableActions actions has.
 struct ChallengeRow {
     Days day{};
     std::int64_t score = 0;
@@ -20,6 +21,7 @@ struct ChallengeRow {
     std::string name;
     std::string code;  // the game code of a finished challenge, to watch it again; may be empty
     bool operator==(const ChallengeRow&) const = default;
+    bool finished() const { return score != 0 || moves != 0 || !code.empty(); }
 };
 
 // The rows are in the order of their days, one a day. The text holds one item a line, its
@@ -45,10 +47,11 @@ class ChallengeTable {
 
     const std::vector<ChallengeRow>& rows() const { return m_rows; }
     bool begun(Days day) const { return find(day) != nullptr; }
+    bool finished(Days day) const { return find(day) && find(day)->finished(); }
     // The day is taken with score 0, unless it was already.
     void begin(Days day, std::string_view name);
     // The day's row as the challenge ended, with its game code unless that is no code's text;
-    // returns its rank.
+    // returns its rank. A day's result is its first: a row once finished stays as it is.
     int finish(Days day, std::int64_t score, int moves, std::string_view name,
                std::string_view code = {});
     // The rank of the day's row among all rows, 1 for the best: the higher score first, of

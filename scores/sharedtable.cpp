@@ -1,14 +1,13 @@
 // sharedtable.cpp: reading, setting aside and folders for the files of the tables.
 #include "sharedtable.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 
+#include "makefolders.h"
 #include "setaside.h"
 
 namespace varn::sharedfile {
@@ -54,19 +53,8 @@ bool keepAside(const std::string& path, const std::string& problem) {
     return false;
 }
 
-namespace {
-
-bool makeFolder(const std::filesystem::path& folder) {
-    std::error_code error;
-    if (folder.empty() || std::filesystem::is_directory(folder, error)) return true;
-    if (folder.parent_path() != folder) makeFolder(folder.parent_path());
-    return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
-}
-
-}  // namespace
-
 bool makeFolders(const std::string& path) {
-    return makeFolder(std::filesystem::path(path).parent_path());
+    return makeFoldersFor(path);
 }
 
 }  // namespace varn::sharedfile

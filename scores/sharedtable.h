@@ -77,9 +77,15 @@ class SharedTable {
     }
 
     // The table as the file holds it after `change`, or nothing when it could not be stored.
-    std::optional<Table> update(const std::function<void(Table&)>& change) const {
+    // The lock is waited for as long as `patience` says, or the table's own patience;
+    // `heldElsewhere`, when given, tells whether another holder kept it for all that wait.
+    std::optional<Table> update(const std::function<void(Table&)>& change,
+                                const DirectoryLock::KeepWaiting& patience = {},
+                                bool* heldElsewhere = nullptr) const {
         if (!sharedfile::makeFolders(m_path)) return std::nullopt;
-        const DirectoryLock lock(m_path, DirectoryLock::KeepWaiting(m_patience));
+        const DirectoryLock lock(m_path,
+                                 DirectoryLock::KeepWaiting(patience ? patience : m_patience));
+        if (heldElsewhere) *heldElsewhere = lock.heldElsewhere();
         if (lock.heldElsewhere()) return std::nullopt;
         std::string problem;
         sharedfile::State state{};

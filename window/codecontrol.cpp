@@ -3,17 +3,24 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QInputDialog>
 #include <QMessageBox>
 
+#include "challengecontrol.h"
+#include "codeplayer.h"
 #include "form1.h"
 #include "gamesession.h"
+#include "watchcodedialog.h"
 #include "watchplayer.h"
 
 namespace varn {
 
 void CodeControl::copy() {
     Game& game = m_session.game();
+    if (game.challenge() && !game.challenge()->over()) {
+        QMessageBox::information(&m_form, tr("Copy game code"),
+                                 tr("A challenge has its code once it is over."));
+        return;
+    }
     const std::optional<GameCode> code = game.busy() ? std::nullopt : game.code();
     if (!code) {
         QMessageBox::information(
@@ -26,25 +33,39 @@ void CodeControl::copy() {
 }
 
 void CodeControl::ask() {
-    bool given = false;
-    const QString text = QInputDialog::getText(&m_form, tr("Watch a game code"), tr("&Game code:"),
-                                               QLineEdit::Normal, QString(), &given);
-    if (given) watchText(text.toStdString());
+    std::optional<Replay> replay;
+    WatchCodeDialog dialog(
+        [&](const QString& text) {
+            QString problem;
+            replay = read(text.toStdString(), problem);
+            return problem;
+        },
+        &m_form);
+    if (dialog.exec() == QDialog::Accepted && replay) watch(*replay);
 }
 
 void CodeControl::watchText(const std::string& text) {
-    CodeProblem problem = CodeProblem::None;
-    const std::optional<Replay> replay = parseReplay(text, problem);
-    if (replay) return watch(*replay);
-    const QString why = problem == CodeProblem::Foreign
-                            ? tr("This is no Varn game code. A game code starts with \"varn\".")
-                        : problem == CodeProblem::Newer
-                            ? tr("This game code comes from a newer version of Varn.")
-                            : tr("This game code is damaged: a character is missing or changed.");
-    QMessageBox::warning(&m_form, tr("Watch a game code"), why);
+    QString problem;
+    if (const std::optional<Replay> replay = read(text, problem)) return watch(*replay);
+    QMessageBox::warning(&m_form, tr("Watch a game code"), problem);
+}
+
+// A code that passes the reader may still hold what no player could do where the game stood:
+// it is played through once, out of sight, before it is watched.
+std::optional<Replay> CodeControl::read(const std::string& text, QString& problem) const {
+    CodeProblem why = CodeProblem::None;
+    std::optional<Replay> replay = parseReplay(text, why);
+    if (replay && playable(*replay)) return replay;
+    problem = why == CodeProblem::Foreign
+                  ? tr("This is no Varn game code. A game code starts with \"varn\".")
+              : why == CodeProblem::Newer
+                  ? tr("This game code comes from a newer version of Varn.")
+                  : tr("This game code is damaged: a character is missing or changed.");
+    return std::nullopt;
 }
 
 void CodeControl::watch(const Replay& replay) {
+    if (m_challenge.holdBack(replay.code.number) || !m_challenge.mayLeave()) return;
     // The hint was for the game in progress, which waits aside.
     m_form.clearHint();
     if (!m_watch.watch(replay)) m_form.beep();

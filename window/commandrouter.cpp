@@ -40,6 +40,7 @@ CommandRouter::Handler CommandRouter::handlerOf(Command command) {
 
 void CommandRouter::run(Command command, int cell, bool checked) {
     if (refusedWhileWatching(command)) return;
+    if (command == Command::ng_click && !m.challenge.mayLeave()) return;
     // Whatever the rules do, the game the hint was for is gone.
     if (commandRow(command).rules) m.hint.clear();
     if (const Handler handler = handlerOf(command)) {

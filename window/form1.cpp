@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 #include "accessiblepicturebox.h"
 #include "designmenubar.h"
@@ -62,9 +63,9 @@ void Form1::buildControls() {
     if (auto* gameMenu = menuBar()->findChild<QMenu*>(QStringLiteral("a2")))
         connect(gameMenu, &QMenu::aboutToShow, this, [this] { m_challenge->offer(); });
     m_watch = std::make_unique<WatchPlayer>(*this, m_session);
-    m_codes = std::make_unique<CodeControl>(*this, m_session, *m_watch);
+    m_codes = std::make_unique<CodeControl>(*this, m_session, *m_challenge, *m_watch);
     m_chooser = std::make_unique<GameChooser>(
-        *this, m_session, [this](Command c) { m_router->run(c); },
+        *this, m_session, *m_challenge, [this](Command c) { m_router->run(c); },
         [this](const std::string& text) { m_codes->watchText(text); });
     m_router = std::make_unique<CommandRouter>(CommandRouter::Parts{
         *this, m_session, *m_zoom, *m_settings, *m_hint, *m_challenge, *m_watch});
@@ -85,6 +86,7 @@ void Form1::form_load() {
         m_view->cell(cell)->hide();
     setLabelText(ScoreLabel::Label8, "0");
     m_session.beginGame(m_menus->item<Command::continue_Click>().isChecked());
+    QTimer::singleShot(0, this, [this] { m_challenge->tellStart(); });
 }
 
 // The rules tell whether there is anything to take back; while a move runs the commands stay
@@ -134,6 +136,8 @@ void Form1::beep() {
 // board's keys arrive at the window while it is busy, and the board takes them back after.
 void Form1::setBoardEnabled(bool enabled) {
     m_board->setEnabled(enabled);
+    // Today's challenge is offered only while no piece falls.
+    if (m_challenge) m_challenge->offer();
     if (enabled && !focusWidget()) focusBoard();
 }
 bool Form1::boardEnabled() const {

@@ -1,6 +1,7 @@
 // gamechooser.cpp: the game number, scores and name dialogs over the window.
 #include "gamechooser.h"
 
+#include "challengecontrol.h"
 #include "command.h"
 #include "gamenumberdialog.h"
 #include "gamesession.h"
@@ -9,14 +10,19 @@
 
 namespace varn {
 
+// Today's challenge keeps its number to itself until the player has played it.
 void GameChooser::chooseNumber() {
-    GameNumberDialog dialog(m_session.game().number(), &m_window);
+    const std::uint32_t number = m_session.game().number();
+    const std::uint32_t today = challengeNumber(m_session.today());
+    GameNumberDialog dialog(m_challenge.secret(number) ? 0 : number,
+                            m_challenge.secret(today) ? today : 0, &m_window);
     if (dialog.exec() == QDialog::Accepted) playGame(*dialog.chosenGame());
 }
 
 void GameChooser::showScores() {
     const Days today = m_session.today();
-    ScoresDialog dialog(ScoreTableFile().read(), m_session.challenges(), today, &m_window);
+    ScoresDialog dialog(ScoreTableFile().read(), m_session.challenges(), today, m_challenge.offer(),
+                        &m_window);
     const int result = dialog.exec();
     if (result == ScoresDialog::kWatched) return m_watch(dialog.watchedActions());
     if (result != QDialog::Accepted) return;
@@ -31,6 +37,7 @@ std::string GameChooser::askName(const std::string& proposed, int rank, std::int
 }
 
 void GameChooser::playGame(std::uint32_t number) {
+    if (m_challenge.holdBack(number) || !m_challenge.mayLeave()) return;
     m_session.chooseNextGame(number);
     m_run(Command::ng_click);
 }

@@ -15,6 +15,7 @@ class QWidget;
 
 namespace varn {
 
+class ChallengeControl;
 class GameSession;
 
 // Shows the game number and the table of the best games over the window, and starts the game
@@ -25,9 +26,13 @@ class GameChooser {
   public:
     // The game chosen starts through `run`, which runs a command as the window runs it;
     // `watch` replays the actions (formatReplay) that the player chose to watch.
-    GameChooser(QWidget& window, GameSession& session, std::function<void(Command)> run,
-                std::function<void(const std::string&)> watch)
-        : m_window(window), m_session(session), m_run(std::move(run)), m_watch(std::move(watch)) {}
+    GameChooser(QWidget& window, GameSession& session, ChallengeControl& challenge,
+                std::function<void(Command)> run, std::function<void(const std::string&)> watch)
+        : m_window(window),
+          m_session(session),
+          m_challenge(challenge),
+          m_run(std::move(run)),
+          m_watch(std::move(watch)) {}
 
     void chooseNumber();
     // The table as the file holds it now, which another game may have changed meanwhile.
@@ -40,6 +45,7 @@ class GameChooser {
 
     QWidget& m_window;
     GameSession& m_session;
+    ChallengeControl& m_challenge;
     std::function<void(Command)> m_run;
     std::function<void(const std::string&)> m_watch;
 };

@@ -2,6 +2,7 @@
 #include "gamesession.h"
 
 #include <QCoreApplication>
+#include <filesystem>
 #include <iostream>
 #include <utility>
 
@@ -47,10 +48,30 @@ void GameSession::detach() {
     m_window.attach(nullptr);
 }
 
+std::unique_ptr<KeyLock> GameSession::lockChallenge(Days day) const {
+    if (m_savedGamePath.empty()) return nullptr;
+    const std::string path =
+        std::filesystem::path(m_savedGamePath).replace_filename("challenge.lock").string();
+    return std::make_unique<KeyLock>(path, std::uint64_t(day.time_since_epoch().count()));
+}
+
+bool GameSession::startChallenge(Days day) {
+    std::unique_ptr<KeyLock> lock = lockChallenge(day);
+    if (!m_game.startChallenge(day)) return false;
+    m_challengeLock = std::move(lock);
+    return true;
+}
+
+// A challenge that another window plays is no game to go on with here: both would play it.
 void GameSession::beginGame(bool continueLast) {
     std::optional<SavedGame> saved;
     if (continueLast && !m_numberChosen && !m_savedGamePath.empty())
         saved = loadSavedGame(m_savedGamePath, std::cerr);
+    if (saved && saved->challenge && !saved->challenge->over()) {
+        m_challengeLock = lockChallenge(saved->challenge->day);
+        m_challengeElsewhere = m_challengeLock->heldElsewhere();
+        if (m_challengeElsewhere) saved.reset();
+    }
     if (saved) {
         m_game.resume(saved->current, std::move(saved->history), saved->hints);
         m_game.continueChallenge(saved->challenge);

@@ -14,6 +14,7 @@
 #include "game.h"
 #include "highscoreworker.h"
 #include "hintworker.h"
+#include "keylock.h"
 #include "scoretablekeeper.h"
 #include "splitmixsource.h"
 #include "windowrelay.h"
@@ -60,9 +61,17 @@ class GameSession {
     using Clock = std::function<std::chrono::system_clock::time_point()>;
     void setClock(Clock clock) { m_clock = std::move(clock); }
     Days today() const { return std::chrono::floor<std::chrono::days>(m_clock()); }
-    // "Today's challenge", refused with the beep when today's was begun already.
-    bool startChallenge() { return m_game.startChallenge(today()); }
+    // Takes `day`'s challenge for this game in the file of the challenges (ChallengeKeeper).
+    void claimChallenge(Days day, std::function<void(ChallengeKeeper::Claim)> answer) {
+        m_challenges.claim(day, std::move(answer));
+    }
+    // Starts the challenge of `day` once claimed; a game in progress that is that challenge
+    // belongs to this window from then on (challengeElsewhere()).
+    bool startChallenge(Days day);
     const ChallengeTable& challenges() const { return m_challenges.table(); }
+    // Whether start-up found the saved game to be a challenge that another window is playing,
+    // and started a new game instead.
+    bool challengeElsewhere() const { return m_challengeElsewhere; }
     // Searches a hint for the game as it stands, on a thread of the hint's own; `answer` runs on
     // the window's thread, unless another hint or cancelHint() came first. Any action cancels
     // the hint, as the game it was asked for is gone.
@@ -77,6 +86,9 @@ class GameSession {
 
   private:
     WindowPost windowPost();
+    // A lock on `day` for this game, through the lock file beside the saved game; none when no
+    // game is kept.
+    std::unique_ptr<KeyLock> lockChallenge(Days day) const;
 
     SplitMixSource m_ownRandom;
     QObject m_mailbox;  // the file threads' answers run on the window's thread through it
@@ -88,6 +100,8 @@ class GameSession {
     Game m_game;  // after the files it keeps: it goes first, and no answer reaches it after
     std::string m_savedGamePath;
     bool m_numberChosen = false;
+    std::unique_ptr<KeyLock> m_challengeLock;  // of the challenge this window plays
+    bool m_challengeElsewhere = false;
     std::unique_ptr<GameSaver> m_saver;     // after the game, which it listens to
     std::unique_ptr<SoundPlayers> m_sound;  // EmbedSound1
     QTimer m_fallTimer;

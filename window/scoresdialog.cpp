@@ -28,7 +28,7 @@ QString localDateTime(Seconds time) {
 }  // namespace
 
 ScoresDialog::ScoresDialog(const ScoreTable& table, const ChallengeTable& challenges, Days today,
-                           QWidget* parent)
+                           bool challengeOffered, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(tr("Scores"));
     auto* layout = new QVBoxLayout(this);
@@ -37,7 +37,7 @@ ScoresDialog::ScoresDialog(const ScoreTable& table, const ChallengeTable& challe
     m_tabs->addTab(buildChallenges(challenges, today), tr("&Challenges"));
     layout->addWidget(m_tabs, 1);
 
-    QDialogButtonBox* buttons = buildButtons(!challenges.begun(today));
+    QDialogButtonBox* buttons = buildButtons(challengeOffered);
     for (const Page& page : m_pages) {
         connect(page.table, &QTableWidget::itemSelectionChanged, this, &ScoresDialog::offerRow);
         connect(page.table, &QTableWidget::itemDoubleClicked, this, &ScoresDialog::play);

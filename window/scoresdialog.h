@@ -20,15 +20,15 @@ class ScoresTable;
 // Shows a table as it was read; it changes nothing. Its tables are read row by row, with the
 // column titles, by a screen reader, and a row of the page shown chosen with "Play this game"
 // closes the dialog as accepted; "Watch" closes it with kWatched, for a row that kept its
-// actions. Return plays
-// the selected row, Escape closes. "Today's challenge", offered while today's is still to be
-// played, closes it as accepted too.
+// actions. Return plays the selected row, Escape closes. "Today's challenge", offered when
+// `challengeOffered`, closes it as accepted too.
 class ScoresDialog : public QDialog {
     Q_OBJECT
 
   public:
     explicit ScoresDialog(const ScoreTable& table, const ChallengeTable& challenges = {},
-                          Days today = {}, QWidget* parent = nullptr);
+                          Days today = {}, bool challengeOffered = false,
+                          QWidget* parent = nullptr);
 
     // What exec() returns when the player chose to watch a row.
     static constexpr int kWatched = 2;

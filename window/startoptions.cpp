@@ -3,16 +3,26 @@
 
 #include <string_view>
 
+#include "codeplayer.h"
 #include "gamenumber.h"
 
 namespace varn {
 
 namespace {
 
+// An argument quoted in the one line the game says: a line end or another control character in
+// it would make a second line, or steer the terminal.
+std::string quoted(std::string_view argument) {
+    std::string text = "\"";
+    for (const char c : argument)
+        text += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+    return text + '"';
+}
+
 std::string badNumber(std::optional<std::string_view> text) {
     std::string line =
         "varn: --game takes a game number from 1 to " + std::to_string(kLastGameNumber);
-    if (text) line += ", not \"" + std::string(*text) + "\"";
+    if (text) line += ", not " + quoted(*text);
     return line;
 }
 
@@ -51,6 +61,8 @@ StartOptions StartOptions::read(int argc, const char* const* argv) {
             const std::optional<std::string_view> code = valueOf(kWatch, argc, argv, i);
             if (!code) problem = CodeProblem::Foreign;
             if (code) options.watch = Replay{parseGameCode(*code, problem), std::nullopt};
+            if (problem == CodeProblem::None && !playable(*options.watch))
+                problem = CodeProblem::Damaged;
             if (problem != CodeProblem::None) options.problem = codeProblem(problem);
             continue;
         }
@@ -58,8 +70,8 @@ StartOptions StartOptions::read(int argc, const char* const* argv) {
         if (argument == kGame && !number) {
             options.problem = badNumber(std::nullopt);
         } else if (!number) {
-            options.problem = "varn: unknown argument \"" + std::string(argument) +
-                              "\"; the game takes only --game N and --watch CODE";
+            options.problem = "varn: unknown argument " + quoted(argument) +
+                              "; the game takes only --game N and --watch CODE";
         } else if (!(options.game = parseGameNumber(*number))) {
             options.problem = badNumber(*number);
         }

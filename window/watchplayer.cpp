@@ -81,8 +81,10 @@ void WatchPlayer::playNext() {
     if (!m_game || m_paused || m_acting) return;
     if (m_next == m_replay.code.actions.size()) return finish();
     m_acting = true;
-    m_game->replay(m_replay.code.actions[m_next++]);
+    // A code is checked before it is watched: one that goes wrong here goes no further.
+    const bool played = m_game->replay(m_replay.code.actions[m_next++]);
     m_acting = false;
+    if (!played) m_next = m_replay.code.actions.size();
     if (m_stopAsked) return stop();
     showProgress();
     if (m_next == m_replay.code.actions.size()) return finish();

@@ -7,8 +7,11 @@
 
 #include <csignal>
 #include <filesystem>
+#include <thread>
+#include <vector>
 
 #include "highscorefile.h"
+#include "replacefile.h"
 #include "scorekeeper.h"
 #include "scriptedwindow.h"
 #include "temporarydirectory.h"
@@ -143,6 +146,24 @@ TEST_P(ScoreFileTest, GameGoesOnWithAHighScoreOnDisplay) {
 
 INSTANTIATE_TEST_SUITE_P(Files, ScoreFileTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The writers of the scores run on threads of their own, and the umask is the whole process's.
+TEST(ReplaceFile, FilesWrittenOnEightThreadsAtOnceGetTheUmasksMode) {
+    const test::TemporaryDirectory folder;
+    const mode_t before = ::umask(027);
+    std::vector<std::thread> writers;
+    for (int thread = 0; thread < 8; ++thread)
+        writers.emplace_back([&, thread] {
+            for (int file = 0; file < 40; ++file)
+                replaceFile(folder.file(std::to_string(thread) + "-" + std::to_string(file)), "1");
+        });
+    for (std::thread& writer : writers)
+        writer.join();
+    EXPECT_EQ(::umask(before), mode_t(027));
+    EXPECT_EQ(test::entryCount(folder.path()), 8 * 40);
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        EXPECT_EQ(std::filesystem::status(entry).permissions(), std::filesystem::perms(0640));
+}
 
 }  // namespace
 }  // namespace varn

@@ -193,26 +193,42 @@ TEST_F(DialogTest, TheNameIsTheOneAcceptedWithReturnAndTheProposedOneAfterEscape
     }
 }
 
-TEST_F(DialogTest, TheChallengesResultIsOneLineCopiedWithReturn) {
-    ChallengeEndDialog dialog({kToday, 1234, 50, 2, "varn1Ab9"}, 77);
+// The result gives away nothing of the day's deal: ten moves a bar, as high as their points;
+// the code is one press away, and each press says what it copied.
+TEST_F(DialogTest, TheChallengesResultSharesNoCodeAndEachCopySaysSo) {
+    std::vector<std::int64_t> points(50, 0);
+    points[0] = 70;  // the first ten moves score 70, the next 10, then 0, 30 and 60
+    points[10] = 10;
+    points[30] = 30;
+    points[40] = 60;
+    ChallengeEndDialog dialog({kToday, 170, 50, 2, "varn1Ab9", points});
     open(dialog);
     type(dialog, Qt::Key_Return);
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
-              "Varn challenge 2027-01-16: 1234 points in 50 moves, code varn1Ab9");
+              "Varn challenge 2027-01-16: 170 points in 50 moves █▂▁▄▇");
+    auto* copied = dialog.findChild<QLabel*>("copied");
+    EXPECT_EQ(read(copied), "The result is on the clipboard.");
+    button(dialog, "Copy game code")->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "varn1Ab9");
+    EXPECT_EQ(read(copied), "The game code is on the clipboard.");
 }
 
+// Today's challenge, not yet played, is no number to play.
 TEST_F(DialogTest, TheGameNumberIsCopiedAndOnlyAGameNumberIsPlayed) {
-    GameNumberDialog dialog(2026);
+    GameNumberDialog dialog(2026, 555);
     open(dialog);
     type(dialog, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "2026");
     type(dialog, Qt::Key_Tab);
-    type(dialog, "70a");
     auto* problem = dialog.findChildren<QLabel*>().last();
-    EXPECT_TRUE(problem->isVisible());
-    type(dialog, Qt::Key_Return);
-    EXPECT_TRUE(dialog.isVisible());
-    type(dialog, Qt::Key_Backspace);
+    for (const char* refused : {"70a", "555"}) {
+        type(dialog, refused);
+        EXPECT_TRUE(problem->isVisible()) << refused;
+        type(dialog, Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible());
+        type(dialog, Qt::Key_A, Qt::ControlModifier);
+    }
+    type(dialog, "70");
     EXPECT_FALSE(problem->isVisible());
     type(dialog, Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
@@ -229,9 +245,9 @@ class DialogLanguageTest : public DialogTest, public ::testing::WithParamInterfa
 TEST_P(DialogLanguageTest, EveryTextFitsAndTheDialogsFitASmallScreen) {
     QLocale::setDefault(QLocale(QString::fromStdString(GetParam())));
     ScoresDialog scores(sampleTable(), sampleChallenges(), kToday);
-    GameNumberDialog number(2026);
+    GameNumberDialog number(2026, 0);
     NameDialog name("Ana Kovač", 2, 880);
-    ChallengeEndDialog end({kToday, 1234, 50, 2, {}}, 77);
+    ChallengeEndDialog end({kToday, 1234, 50, 2, {}, {}});
     for (QDialog* dialog : std::initializer_list<QDialog*>{&scores, &number, &name, &end}) {
         open(*dialog);
         EXPECT_LE(dialog->minimumSizeHint().width(), 480) << dialog->windowTitle().toStdString();

@@ -266,13 +266,32 @@ TEST_F(Form1Test, CtrlZUndoesAMoveAndCtrlShiftZRedoesIt) {
 }
 
 // A challenge counts the clicks that remove pieces and ends at its last: its dialog comes up over
-// the board, and nothing takes a move back. Screen readers hear the moves left. A day's challenge
-// is played once, whatever became of it.
-TEST_F(Form1Test, AChallengeEndsAtItsLastMoveWithUndoGreyedAndIsNotPlayedTwice) {
+// the board, no wider than the window, and nothing takes a move back. Screen readers hear the
+// moves left. It is not offered while pieces fall, puts away a hint shown before it, and is
+// played once, whatever became of it.
+TEST_F(Form1Test, AChallengeIsTakenOnceAndEndsAtItsLastMove) {
     const Days today = *parseDay("2027-01-16");
     m_session->setClock([&] { return today + std::chrono::hours(23); });
+    auto* gameMenu = m_form->menuBar()->findChild<QMenu*>("a2");
+    setBoard(kLShape);
+    bool offeredWhileFalling = true;
+    duringNextMove([&] {
+        emit gameMenu->aboutToShow();
+        offeredWhileFalling = item("challenge")->isEnabled();
+        item("challenge")->trigger();
+    });
+    QTest::mouseClick(cell(55), Qt::LeftButton);
+    waitUntilIdle();
+    EXPECT_FALSE(offeredWhileFalling);
+    EXPECT_FALSE(m_form->game().challenge());
+    m_session->setHintSettings({3, 16, std::chrono::hours(1)});
+    setBoard(kLShape);
+    item("hint")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cell(55)->outline() != 0; }, 10000));
     item("challenge")->trigger();
-    EXPECT_TRUE(control("Picture13")->isVisible());
+    waitUntilIdle();
+    ASSERT_TRUE(m_form->game().challenge());
+    EXPECT_EQ(cell(55)->outline(), 0u);
     EXPECT_EQ(spoken(control("Label10")), "Moves left 50");
     for (const int movesLeft : {49, 0}) {
         setBoard(kLShape);
@@ -286,14 +305,17 @@ TEST_F(Form1Test, AChallengeEndsAtItsLastMoveWithUndoGreyedAndIsNotPlayedTwice) 
     }
     auto* end = m_form->findChild<ChallengeEndDialog*>();
     ASSERT_TRUE(end && end->isVisible());
+    EXPECT_LE(end->frameGeometry().width(), m_form->width());
     saveScreenshot(m_form->grab().toImage(), "varn-challenge-over.png");
-    EXPECT_EQ(end->resultLine(), "Varn challenge 2027-01-16: 6 points in 50 moves, game 0");
+    EXPECT_EQ(end->resultLine(), "Varn challenge 2027-01-16: 6 points in 50 moves █");
     end->close();
     item("ng")->trigger();
     EXPECT_FALSE(control("Picture13")->isVisible());
-    emit m_form->menuBar()->findChild<QMenu*>("a2")->aboutToShow();
+    emit gameMenu->aboutToShow();
     EXPECT_FALSE(item("challenge")->isEnabled());
-    EXPECT_FALSE(m_session->startChallenge());
+    item("challenge")->trigger();
+    waitUntilIdle();
+    EXPECT_FALSE(m_form->game().challenge());
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 #!/bin/sh
 # gameoption_test.sh: varn's command line. A bad --game or --watch, or anything else, is one line
 # on stderr and status 2 before any window; a good one goes on to the window, which without a
-# display ends in the line that says so and status 1.
-#   sh gameoption_test.sh PATH/TO/varn
+# display ends in the line that says so and status 1. A code made to nest 20,000 clicks, each
+# inside the one before, is refused as damaged, by the game and by the replay driver.
+#   sh gameoption_test.sh PATH/TO/varn PATH/TO/varn-crafted-code PATH/TO/varn-replay
 set -u
-varn=$1
+varn=$1 craft=$2 replay=$3
 failures=0
 bad_number='varn: --game takes a game number from 1 to 4294967295'
 
@@ -28,6 +29,8 @@ expect 2 "$bad_number" --game
 expect 2 "$bad_number, not \"0\"" --game 0
 expect 2 "$bad_number, not \"\"" --game=
 expect 2 "$bad_number, not \" 7\"" --game " 7"
+expect 2 "$bad_number, not \"7?8\"" --game "7
+8"
 expect 2 'varn: unknown argument "--games=7"; the game takes only --game N and --watch CODE' --games=7
 expect 2 'varn: unknown argument "8"; the game takes only --game N and --watch CODE' --game 7 8
 expect 2 'varn: unknown argument "-game"; the game takes only --game N and --watch CODE' -game 7
@@ -43,5 +46,13 @@ expect 2 "$damaged" --watch varn1
 expect 2 'varn: this game code comes from a newer Varn' --watch varn2000F3V21fbr0KqsK0
 expect 2 'varn: --watch takes a Varn game code, and this is none' --watch https://example.org/a
 expect 2 'varn: --watch takes a Varn game code, and this is none' --watch
+crafted=$("$craft" 2026 20000)
+expect 2 "$damaged" --watch "$crafted"
+said=$(printf 'watch %s\n' "$crafted" | "$replay" 2>/dev/null)
+got=$?
+if [ "$got" != 2 ] || [ "$said" != "error: line 1: this game code is damaged" ]; then
+    echo "varn-replay watch of the crafted code: status $got, said '$said'"
+    failures=$((failures + 1))
+fi
 [ "$failures" -eq 0 ] && echo "gameoption_test: every command line read as it should be"
 exit "$failures"

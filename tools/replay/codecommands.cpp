@@ -1,6 +1,7 @@
 // codecommands.cpp: game codes and the day's challenge read from a script's words and told back.
 #include "codecommands.h"
 
+#include "codeplayer.h"
 #include "scriptwords.h"
 
 namespace varn {
@@ -34,6 +35,8 @@ std::string codeLine(const Game& game) {
 GameCode watchedCode(const std::string& word) {
     CodeProblem problem = CodeProblem::None;
     GameCode code = parseGameCode(word, problem);
+    if (problem == CodeProblem::None && !playable({code, std::nullopt}))
+        problem = CodeProblem::Damaged;
     if (problem != CodeProblem::None) throw BadInput(codeProblemText(problem));
     return code;
 }

@@ -282,7 +282,8 @@ void ReplaySession::report(const std::string& title, int firstClip, int ticksBef
     if (!shown.empty()) m_out << " shown=" << joined(shown, ',', "");
     m_out << '\n';
     if (const std::optional<ChallengeResult> result = m_window.takeResult())
-        m_out << "result: " << resultLine(*result, m_game.number()) << '\n';
+        m_out << "result: " << resultLine(*result) << '\n'
+              << "code: " << (result->code.empty() ? "none" : result->code) << '\n';
     printBoard(m_out, tables);
 }
 
