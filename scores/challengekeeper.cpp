@@ -14,7 +14,7 @@ ChallengeKeeper::ChallengeKeeper(const std::string& path, WindowPost post, Name 
         ChallengeTable table = m_file.read(&problem);
         if (!problem.empty()) m_file.mend();
         m_post([this, alive = m_alive, table = std::move(table)] {
-            if (*alive && m_changes == 0) m_table = table;
+            if (*alive && m_changes == 0) changeTo(table);
         });
     });
 }
@@ -26,6 +26,15 @@ ChallengeKeeper::~ChallengeKeeper() {
 
 std::string ChallengeKeeper::defaultPath() {
     return xdgFolder("XDG_DATA_HOME", ".local/share") + "/varn/challenges.txt";
+}
+
+void ChallengeKeeper::changeTo(const ChallengeTable& table) {
+    m_table = table;
+    if (m_changed) m_changed();
+}
+
+bool ChallengeKeeper::finishedOnFile(Days day) {
+    return SharedTable<ChallengeTable>(defaultPath(), kMaxFileSize, {}).read().finished(day);
 }
 
 void ChallengeKeeper::claim(Days day, std::function<void(Claim)> answer) {
@@ -44,7 +53,7 @@ void ChallengeKeeper::claim(Days day, std::function<void(Claim)> answer) {
         m_post(
             [this, alive = m_alive, day, name, number, claim, merged = std::move(merged), answer] {
                 if (!*alive) return;
-                if (merged && number == m_changes) m_table = *merged;
+                if (merged && number == m_changes) changeTo(*merged);
                 if (claim == Claim::Granted) m_table.begin(day, name);
                 answer(claim);
             });
@@ -64,7 +73,7 @@ void ChallengeKeeper::handOver(std::function<void(ChallengeTable&)> change) {
         std::optional<ChallengeTable> merged = m_file.update(change);
         if (!merged) return;
         m_post([this, alive = m_alive, number, table = std::move(*merged)] {
-            if (*alive && number == m_changes) m_table = table;
+            if (*alive && number == m_changes) changeTo(table);
         });
     });
 }

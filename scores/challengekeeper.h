@@ -35,6 +35,8 @@ class ChallengeKeeper : public ChallengeBook {
 
     // $XDG_DATA_HOME/varn/challenges.txt, or ~/.local/share/varn/challenges.txt.
     static std::string defaultPath();
+    // Whether that file holds `day` finished, read at once, for a start that must know.
+    static bool finishedOnFile(Days day);
 
     // What a claim of a day's challenge came to.
     enum class Claim {
@@ -51,15 +53,19 @@ class ChallengeKeeper : public ChallengeBook {
 
     // The table as the window knows it: the file's, with the changes not yet merged.
     const ChallengeTable& table() const { return m_table; }
+    // Called on the window's thread whenever the table known changes to the file's.
+    void onChange(std::function<void()> changed) { m_changed = std::move(changed); }
     // Waits until every change so far is in the file, or has failed, and on its way back.
     void flush() { m_worker.flush(); }
 
   private:
     void handOver(std::function<void(ChallengeTable&)> change);
+    void changeTo(const ChallengeTable& table);
 
     SharedTable<ChallengeTable> m_file;
     WindowPost m_post;
     Name m_name;
+    std::function<void()> m_changed;
     ChallengeTable m_table;
     std::uint64_t m_changes = 0;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);

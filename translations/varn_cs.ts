@@ -66,6 +66,45 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeControl</name>
+    <message>
+        <source>Today&apos;s challenge needs the computer&apos;s clock set to a day from the year 1970 to 9999.</source>
+        <translation>Výzva dne potřebuje, aby hodiny počítače ukazovaly den mezi roky 1970 a 9999.</translation>
+    </message>
+    <message>
+        <source>You have played today&apos;s challenge.</source>
+        <translation>Výzvu dne už jsi hrál.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file of your challenges. Try again in a moment.</source>
+        <translation>Soubor tvých výzev právě používá jiný program. Zkus to za chvíli znovu.</translation>
+    </message>
+    <message>
+        <source>Leave the challenge?</source>
+        <translation>Opustit výzvu?</translation>
+    </message>
+    <message>
+        <source>The challenge ends now with %1 points, and cannot be played again.</source>
+        <translation>Výzva teď skončí s %1 body a nepůjde hrát znovu.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the challenge</source>
+        <translation>&amp;Opustit výzvu</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>&amp;Hrát dál</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. It can be seen once you have played it.</source>
+        <translation>Tohle je výzva dne. Uvidíš ji, až ji odehraješ.</translation>
+    </message>
+    <message>
+        <source>Another Varn window is playing your challenge, so this one begins a new game.</source>
+        <translation>Tvou výzvu hraje jiné okno Varn, proto toto začíná novou hru.</translation>
+    </message>
+</context>
+<context>
     <name>varn::ChallengeEndDialog</name>
     <message>
         <source>Challenge of %1</source>
@@ -86,6 +125,18 @@
     <message>
         <source>Copy result</source>
         <translation>Kopírovat výsledek</translation>
+    </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Kopírovat kód hry</translation>
+    </message>
+    <message>
+        <source>The result is on the clipboard.</source>
+        <translation>Výsledek je ve schránce.</translation>
+    </message>
+    <message>
+        <source>The game code is on the clipboard.</source>
+        <translation>Kód hry je ve schránce.</translation>
     </message>
 </context>
 <context>
@@ -130,10 +181,6 @@
         <translation>Přehrát kód hry</translation>
     </message>
     <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Kód hry:</translation>
-    </message>
-    <message>
         <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
         <translation>Toto není kód hry Varn. Kód hry začíná slovem „varn“.</translation>
     </message>
@@ -144,6 +191,10 @@
     <message>
         <source>This game code is damaged: a character is missing or changed.</source>
         <translation>Tento kód hry je poškozený: nějaký znak chybí nebo je změněný.</translation>
+    </message>
+    <message>
+        <source>A challenge has its code once it is over.</source>
+        <translation>Výzva má svůj kód, až když skončí.</translation>
     </message>
 </context>
 <context>
@@ -294,6 +345,14 @@
     <message>
         <source>&amp;Play</source>
         <translation>&amp;Hrát</translation>
+    </message>
+    <message>
+        <source>today&apos;s challenge, shown once it is over</source>
+        <translation>výzva dne, ukáže se po jejím konci</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. Play it with &quot;Today&apos;s challenge&quot; in the Game menu.</source>
+        <translation>Tohle je výzva dne. Hraj ji přes „Výzva dne“ v nabídce Hra.</translation>
     </message>
 </context>
 <context>
@@ -454,6 +513,21 @@
     <message>
         <source>Hints</source>
         <translation>Rady</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Přehrát</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchCodeDialog</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Přehrát kód hry</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Kód hry:</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

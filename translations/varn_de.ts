@@ -66,6 +66,45 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeControl</name>
+    <message>
+        <source>Today&apos;s challenge needs the computer&apos;s clock set to a day from the year 1970 to 9999.</source>
+        <translation>Für die Herausforderung des Tages muss die Uhr des Computers auf einen Tag zwischen den Jahren 1970 und 9999 gestellt sein.</translation>
+    </message>
+    <message>
+        <source>You have played today&apos;s challenge.</source>
+        <translation>Du hast die Herausforderung des Tages schon gespielt.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file of your challenges. Try again in a moment.</source>
+        <translation>Ein anderes Programm benutzt gerade die Datei deiner Herausforderungen. Versuche es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>Leave the challenge?</source>
+        <translation>Herausforderung verlassen?</translation>
+    </message>
+    <message>
+        <source>The challenge ends now with %1 points, and cannot be played again.</source>
+        <translation>Die Herausforderung endet jetzt mit %1 Punkten und kann nicht noch einmal gespielt werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the challenge</source>
+        <translation>Herausforderung &amp;verlassen</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>&amp;Weiterspielen</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. It can be seen once you have played it.</source>
+        <translation>Das ist die Herausforderung des Tages. Du kannst sie ansehen, sobald du sie gespielt hast.</translation>
+    </message>
+    <message>
+        <source>Another Varn window is playing your challenge, so this one begins a new game.</source>
+        <translation>Ein anderes Varn-Fenster spielt gerade deine Herausforderung, daher beginnt dieses ein neues Spiel.</translation>
+    </message>
+</context>
+<context>
     <name>varn::ChallengeEndDialog</name>
     <message>
         <source>Challenge of %1</source>
@@ -86,6 +125,18 @@
     <message>
         <source>Copy result</source>
         <translation>Ergebnis kopieren</translation>
+    </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Spielcode kopieren</translation>
+    </message>
+    <message>
+        <source>The result is on the clipboard.</source>
+        <translation>Das Ergebnis ist in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>The game code is on the clipboard.</source>
+        <translation>Der Spielcode ist in der Zwischenablage.</translation>
     </message>
 </context>
 <context>
@@ -130,10 +181,6 @@
         <translation>Spielcode ansehen</translation>
     </message>
     <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Spielcode:</translation>
-    </message>
-    <message>
         <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
         <translation>Das ist kein Varn-Spielcode. Ein Spielcode beginnt mit „varn“.</translation>
     </message>
@@ -144,6 +191,10 @@
     <message>
         <source>This game code is damaged: a character is missing or changed.</source>
         <translation>Dieser Spielcode ist beschädigt: Ein Zeichen fehlt oder wurde geändert.</translation>
+    </message>
+    <message>
+        <source>A challenge has its code once it is over.</source>
+        <translation>Eine Herausforderung hat ihren Code erst, wenn sie vorbei ist.</translation>
     </message>
 </context>
 <context>
@@ -292,6 +343,14 @@
     <message>
         <source>&amp;Play</source>
         <translation>S&amp;pielen</translation>
+    </message>
+    <message>
+        <source>today&apos;s challenge, shown once it is over</source>
+        <translation>Herausforderung des Tages, zu sehen, wenn sie vorbei ist</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. Play it with &quot;Today&apos;s challenge&quot; in the Game menu.</source>
+        <translation>Das ist die Herausforderung des Tages. Spiele sie mit „Herausforderung des Tages“ im Menü „Spiel“.</translation>
     </message>
 </context>
 <context>
@@ -450,6 +509,21 @@
     <message>
         <source>Hints</source>
         <translation>Tipps</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Ansehen</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchCodeDialog</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Spielcode ansehen</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Spielcode:</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

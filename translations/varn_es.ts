@@ -66,6 +66,45 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeControl</name>
+    <message>
+        <source>Today&apos;s challenge needs the computer&apos;s clock set to a day from the year 1970 to 9999.</source>
+        <translation>El reto del día necesita que el reloj del ordenador marque un día entre los años 1970 y 9999.</translation>
+    </message>
+    <message>
+        <source>You have played today&apos;s challenge.</source>
+        <translation>Ya has jugado el reto del día.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file of your challenges. Try again in a moment.</source>
+        <translation>Otro programa está usando el archivo de tus retos. Vuelve a intentarlo en un momento.</translation>
+    </message>
+    <message>
+        <source>Leave the challenge?</source>
+        <translation>¿Abandonar el reto?</translation>
+    </message>
+    <message>
+        <source>The challenge ends now with %1 points, and cannot be played again.</source>
+        <translation>El reto termina ahora con %1 puntos y no se podrá volver a jugar.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the challenge</source>
+        <translation>&amp;Abandonar el reto</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>&amp;Seguir jugando</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. It can be seen once you have played it.</source>
+        <translation>Es el reto del día. Podrás verlo cuando lo hayas jugado.</translation>
+    </message>
+    <message>
+        <source>Another Varn window is playing your challenge, so this one begins a new game.</source>
+        <translation>Otra ventana de Varn está jugando tu reto, así que esta empieza una partida nueva.</translation>
+    </message>
+</context>
+<context>
     <name>varn::ChallengeEndDialog</name>
     <message>
         <source>Challenge of %1</source>
@@ -86,6 +125,18 @@
     <message>
         <source>Copy result</source>
         <translation>Copiar resultado</translation>
+    </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Copiar código de la partida</translation>
+    </message>
+    <message>
+        <source>The result is on the clipboard.</source>
+        <translation>El resultado está en el portapapeles.</translation>
+    </message>
+    <message>
+        <source>The game code is on the clipboard.</source>
+        <translation>El código de partida está en el portapapeles.</translation>
     </message>
 </context>
 <context>
@@ -130,10 +181,6 @@
         <translation>Ver un código de partida</translation>
     </message>
     <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Código de la partida:</translation>
-    </message>
-    <message>
         <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
         <translation>Esto no es un código de partida de Varn. Un código de partida empieza por «varn».</translation>
     </message>
@@ -144,6 +191,10 @@
     <message>
         <source>This game code is damaged: a character is missing or changed.</source>
         <translation>Este código de partida está dañado: falta o ha cambiado un carácter.</translation>
+    </message>
+    <message>
+        <source>A challenge has its code once it is over.</source>
+        <translation>Un reto tiene su código cuando ha terminado.</translation>
     </message>
 </context>
 <context>
@@ -292,6 +343,14 @@
     <message>
         <source>&amp;Play</source>
         <translation>&amp;Jugar</translation>
+    </message>
+    <message>
+        <source>today&apos;s challenge, shown once it is over</source>
+        <translation>reto del día, se muestra cuando termine</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. Play it with &quot;Today&apos;s challenge&quot; in the Game menu.</source>
+        <translation>Es el reto del día. Juégalo con «Reto del día» en el menú Juego.</translation>
     </message>
 </context>
 <context>
@@ -450,6 +509,21 @@
     <message>
         <source>Hints</source>
         <translation>Pistas</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Ver</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchCodeDialog</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Ver un código de partida</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Código de la partida:</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

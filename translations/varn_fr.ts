@@ -66,6 +66,45 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeControl</name>
+    <message>
+        <source>Today&apos;s challenge needs the computer&apos;s clock set to a day from the year 1970 to 9999.</source>
+        <translation>Le défi du jour demande que l’horloge de l’ordinateur soit réglée sur un jour entre les années 1970 et 9999.</translation>
+    </message>
+    <message>
+        <source>You have played today&apos;s challenge.</source>
+        <translation>Vous avez déjà joué le défi du jour.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file of your challenges. Try again in a moment.</source>
+        <translation>Un autre programme utilise le fichier de vos défis. Réessayez dans un instant.</translation>
+    </message>
+    <message>
+        <source>Leave the challenge?</source>
+        <translation>Quitter le défi ?</translation>
+    </message>
+    <message>
+        <source>The challenge ends now with %1 points, and cannot be played again.</source>
+        <translation>Le défi se termine maintenant avec %1 points et ne pourra pas être rejoué.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the challenge</source>
+        <translation>&amp;Quitter le défi</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>&amp;Continuer à jouer</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. It can be seen once you have played it.</source>
+        <translation>C’est le défi du jour. Vous pourrez le voir une fois que vous l’aurez joué.</translation>
+    </message>
+    <message>
+        <source>Another Varn window is playing your challenge, so this one begins a new game.</source>
+        <translation>Une autre fenêtre de Varn joue votre défi ; celle-ci commence donc une nouvelle partie.</translation>
+    </message>
+</context>
+<context>
     <name>varn::ChallengeEndDialog</name>
     <message>
         <source>Challenge of %1</source>
@@ -86,6 +125,18 @@
     <message>
         <source>Copy result</source>
         <translation>Copier le résultat</translation>
+    </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Copier le code de la partie</translation>
+    </message>
+    <message>
+        <source>The result is on the clipboard.</source>
+        <translation>Le résultat est dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>The game code is on the clipboard.</source>
+        <translation>Le code de partie est dans le presse-papiers.</translation>
     </message>
 </context>
 <context>
@@ -130,10 +181,6 @@
         <translation>Regarder un code de partie</translation>
     </message>
     <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Code de la partie :</translation>
-    </message>
-    <message>
         <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
         <translation>Ce n’est pas un code de partie Varn. Un code de partie commence par « varn ».</translation>
     </message>
@@ -144,6 +191,10 @@
     <message>
         <source>This game code is damaged: a character is missing or changed.</source>
         <translation>Ce code de partie est abîmé : un caractère manque ou a été changé.</translation>
+    </message>
+    <message>
+        <source>A challenge has its code once it is over.</source>
+        <translation>Un défi n’a son code qu’une fois terminé.</translation>
     </message>
 </context>
 <context>
@@ -292,6 +343,14 @@
     <message>
         <source>&amp;Play</source>
         <translation>&amp;Jouer</translation>
+    </message>
+    <message>
+        <source>today&apos;s challenge, shown once it is over</source>
+        <translation>défi du jour, affiché une fois terminé</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. Play it with &quot;Today&apos;s challenge&quot; in the Game menu.</source>
+        <translation>C’est le défi du jour. Jouez-le avec « Défi du jour » dans le menu Jeu.</translation>
     </message>
 </context>
 <context>
@@ -450,6 +509,21 @@
     <message>
         <source>Hints</source>
         <translation>Indices</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Regarder</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchCodeDialog</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Regarder un code de partie</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Code de la partie :</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

@@ -66,6 +66,45 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeControl</name>
+    <message>
+        <source>Today&apos;s challenge needs the computer&apos;s clock set to a day from the year 1970 to 9999.</source>
+        <translation>Izazov dana traži da sat računala pokazuje dan između godina 1970. i 9999.</translation>
+    </message>
+    <message>
+        <source>You have played today&apos;s challenge.</source>
+        <translation>Izazov dana već si odigrao.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file of your challenges. Try again in a moment.</source>
+        <translation>Drugi program koristi datoteku tvojih izazova. Pokušaj ponovno za trenutak.</translation>
+    </message>
+    <message>
+        <source>Leave the challenge?</source>
+        <translation>Napustiti izazov?</translation>
+    </message>
+    <message>
+        <source>The challenge ends now with %1 points, and cannot be played again.</source>
+        <translation>Izazov sada završava s %1 bodova i ne može se ponovno igrati.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the challenge</source>
+        <translation>&amp;Napusti izazov</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>&amp;Nastavi igrati</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. It can be seen once you have played it.</source>
+        <translation>Ovo je izazov dana. Moći ćeš ga vidjeti kad ga odigraš.</translation>
+    </message>
+    <message>
+        <source>Another Varn window is playing your challenge, so this one begins a new game.</source>
+        <translation>Drugi prozor Varna igra tvoj izazov, pa ovaj počinje novu igru.</translation>
+    </message>
+</context>
+<context>
     <name>varn::ChallengeEndDialog</name>
     <message>
         <source>Challenge of %1</source>
@@ -86,6 +125,18 @@
     <message>
         <source>Copy result</source>
         <translation>Kopiraj ishod</translation>
+    </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Kopiraj kôd igre</translation>
+    </message>
+    <message>
+        <source>The result is on the clipboard.</source>
+        <translation>Ishod je u međuspremniku.</translation>
+    </message>
+    <message>
+        <source>The game code is on the clipboard.</source>
+        <translation>Kôd igre je u međuspremniku.</translation>
     </message>
 </context>
 <context>
@@ -130,10 +181,6 @@
         <translation>Gledaj kôd igre</translation>
     </message>
     <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Kôd igre:</translation>
-    </message>
-    <message>
         <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
         <translation>Ovo nije kôd igre Varn. Kôd igre počinje s „varn”.</translation>
     </message>
@@ -144,6 +191,10 @@
     <message>
         <source>This game code is damaged: a character is missing or changed.</source>
         <translation>Ovaj kôd igre je oštećen: neki znak nedostaje ili je promijenjen.</translation>
+    </message>
+    <message>
+        <source>A challenge has its code once it is over.</source>
+        <translation>Izazov dobiva svoj kôd tek kad završi.</translation>
     </message>
 </context>
 <context>
@@ -294,6 +345,14 @@
     <message>
         <source>&amp;Play</source>
         <translation>&amp;Igraj</translation>
+    </message>
+    <message>
+        <source>today&apos;s challenge, shown once it is over</source>
+        <translation>izazov dana, vidi se kad završi</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. Play it with &quot;Today&apos;s challenge&quot; in the Game menu.</source>
+        <translation>Ovo je izazov dana. Igraj ga preko „Izazov dana” u izborniku Igra.</translation>
     </message>
 </context>
 <context>
@@ -454,6 +513,21 @@
     <message>
         <source>Hints</source>
         <translation>Savjeti</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Gledaj</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchCodeDialog</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Gledaj kôd igre</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Kôd igre:</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

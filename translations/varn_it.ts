@@ -66,6 +66,45 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeControl</name>
+    <message>
+        <source>Today&apos;s challenge needs the computer&apos;s clock set to a day from the year 1970 to 9999.</source>
+        <translation>La sfida del giorno richiede che l’orologio del computer segni un giorno tra gli anni 1970 e 9999.</translation>
+    </message>
+    <message>
+        <source>You have played today&apos;s challenge.</source>
+        <translation>Hai già giocato la sfida del giorno.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file of your challenges. Try again in a moment.</source>
+        <translation>Un altro programma sta usando il file delle tue sfide. Riprova tra un momento.</translation>
+    </message>
+    <message>
+        <source>Leave the challenge?</source>
+        <translation>Lasciare la sfida?</translation>
+    </message>
+    <message>
+        <source>The challenge ends now with %1 points, and cannot be played again.</source>
+        <translation>La sfida finisce ora con %1 punti e non si potrà rigiocare.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the challenge</source>
+        <translation>&amp;Lascia la sfida</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>&amp;Continua a giocare</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. It can be seen once you have played it.</source>
+        <translation>È la sfida del giorno. Potrai vederla dopo averla giocata.</translation>
+    </message>
+    <message>
+        <source>Another Varn window is playing your challenge, so this one begins a new game.</source>
+        <translation>Un’altra finestra di Varn sta giocando la tua sfida, quindi questa inizia una nuova partita.</translation>
+    </message>
+</context>
+<context>
     <name>varn::ChallengeEndDialog</name>
     <message>
         <source>Challenge of %1</source>
@@ -86,6 +125,18 @@
     <message>
         <source>Copy result</source>
         <translation>Copia risultato</translation>
+    </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Copia codice partita</translation>
+    </message>
+    <message>
+        <source>The result is on the clipboard.</source>
+        <translation>Il risultato è negli appunti.</translation>
+    </message>
+    <message>
+        <source>The game code is on the clipboard.</source>
+        <translation>Il codice partita è negli appunti.</translation>
     </message>
 </context>
 <context>
@@ -130,10 +181,6 @@
         <translation>Guarda un codice partita</translation>
     </message>
     <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Codice partita:</translation>
-    </message>
-    <message>
         <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
         <translation>Questo non è un codice partita di Varn. Un codice partita inizia con «varn».</translation>
     </message>
@@ -144,6 +191,10 @@
     <message>
         <source>This game code is damaged: a character is missing or changed.</source>
         <translation>Questo codice partita è danneggiato: un carattere manca o è cambiato.</translation>
+    </message>
+    <message>
+        <source>A challenge has its code once it is over.</source>
+        <translation>Una sfida ha il suo codice solo quando è finita.</translation>
     </message>
 </context>
 <context>
@@ -292,6 +343,14 @@
     <message>
         <source>&amp;Play</source>
         <translation>&amp;Gioca</translation>
+    </message>
+    <message>
+        <source>today&apos;s challenge, shown once it is over</source>
+        <translation>sfida del giorno, visibile quando è finita</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. Play it with &quot;Today&apos;s challenge&quot; in the Game menu.</source>
+        <translation>È la sfida del giorno. Giocala con «Sfida del giorno» nel menu Gioco.</translation>
     </message>
 </context>
 <context>
@@ -450,6 +509,21 @@
     <message>
         <source>Hints</source>
         <translation>Suggerimenti</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>Gu&amp;arda</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchCodeDialog</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Guarda un codice partita</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Codice partita:</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

@@ -66,6 +66,45 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeControl</name>
+    <message>
+        <source>Today&apos;s challenge needs the computer&apos;s clock set to a day from the year 1970 to 9999.</source>
+        <translation>今日のチャレンジには、コンピューターの時計が1970年から9999年までの日付に合っている必要があります。</translation>
+    </message>
+    <message>
+        <source>You have played today&apos;s challenge.</source>
+        <translation>今日のチャレンジはもうプレイしました。</translation>
+    </message>
+    <message>
+        <source>Another program is using the file of your challenges. Try again in a moment.</source>
+        <translation>別のプログラムがチャレンジのファイルを使っています。少し待ってからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Leave the challenge?</source>
+        <translation>チャレンジをやめますか？</translation>
+    </message>
+    <message>
+        <source>The challenge ends now with %1 points, and cannot be played again.</source>
+        <translation>チャレンジは%1点で今終わり、もう一度プレイすることはできません。</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the challenge</source>
+        <translation>チャレンジをやめる(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>プレイを続ける(&amp;K)</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. It can be seen once you have played it.</source>
+        <translation>これは今日のチャレンジです。プレイした後に見ることができます。</translation>
+    </message>
+    <message>
+        <source>Another Varn window is playing your challenge, so this one begins a new game.</source>
+        <translation>別のVarnのウィンドウがチャレンジをプレイ中のため、このウィンドウでは新しいゲームを始めます。</translation>
+    </message>
+</context>
+<context>
     <name>varn::ChallengeEndDialog</name>
     <message>
         <source>Challenge of %1</source>
@@ -86,6 +125,18 @@
     <message>
         <source>Copy result</source>
         <translation>結果をコピー</translation>
+    </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>ゲームコードをコピー</translation>
+    </message>
+    <message>
+        <source>The result is on the clipboard.</source>
+        <translation>結果をクリップボードにコピーしました。</translation>
+    </message>
+    <message>
+        <source>The game code is on the clipboard.</source>
+        <translation>ゲームコードをクリップボードにコピーしました。</translation>
     </message>
 </context>
 <context>
@@ -130,10 +181,6 @@
         <translation>ゲームコードを観る</translation>
     </message>
     <message>
-        <source>&amp;Game code:</source>
-        <translation>ゲームコード(&amp;G):</translation>
-    </message>
-    <message>
         <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
         <translation>これは Varn のゲームコードではありません。ゲームコードは「varn」で始まります。</translation>
     </message>
@@ -144,6 +191,10 @@
     <message>
         <source>This game code is damaged: a character is missing or changed.</source>
         <translation>このゲームコードは壊れています: 文字が欠けているか変わっています。</translation>
+    </message>
+    <message>
+        <source>A challenge has its code once it is over.</source>
+        <translation>チャレンジのコードは終わってから使えます。</translation>
     </message>
 </context>
 <context>
@@ -290,6 +341,14 @@
     <message>
         <source>&amp;Play</source>
         <translation>プレイ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>today&apos;s challenge, shown once it is over</source>
+        <translation>今日のチャレンジ（終わると表示されます）</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. Play it with &quot;Today&apos;s challenge&quot; in the Game menu.</source>
+        <translation>これは今日のチャレンジです。「ゲーム」メニューの「今日のチャレンジ」でプレイしてください。</translation>
     </message>
 </context>
 <context>
@@ -446,6 +505,21 @@
     <message>
         <source>Hints</source>
         <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>観る(&amp;W)</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchCodeDialog</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>ゲームコードを観る</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>ゲームコード(&amp;G):</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

@@ -66,6 +66,45 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeControl</name>
+    <message>
+        <source>Today&apos;s challenge needs the computer&apos;s clock set to a day from the year 1970 to 9999.</source>
+        <translation>Voor de uitdaging van de dag moet de klok van de computer op een dag tussen de jaren 1970 en 9999 staan.</translation>
+    </message>
+    <message>
+        <source>You have played today&apos;s challenge.</source>
+        <translation>Je hebt de uitdaging van de dag al gespeeld.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file of your challenges. Try again in a moment.</source>
+        <translation>Een ander programma gebruikt het bestand van je uitdagingen. Probeer het zo nog eens.</translation>
+    </message>
+    <message>
+        <source>Leave the challenge?</source>
+        <translation>De uitdaging verlaten?</translation>
+    </message>
+    <message>
+        <source>The challenge ends now with %1 points, and cannot be played again.</source>
+        <translation>De uitdaging eindigt nu met %1 punten en kan niet opnieuw worden gespeeld.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the challenge</source>
+        <translation>Uitdaging &amp;verlaten</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>&amp;Doorspelen</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. It can be seen once you have played it.</source>
+        <translation>Dit is de uitdaging van de dag. Je kunt hem bekijken zodra je hem hebt gespeeld.</translation>
+    </message>
+    <message>
+        <source>Another Varn window is playing your challenge, so this one begins a new game.</source>
+        <translation>Een ander Varn-venster speelt je uitdaging, dus dit venster begint een nieuw spel.</translation>
+    </message>
+</context>
+<context>
     <name>varn::ChallengeEndDialog</name>
     <message>
         <source>Challenge of %1</source>
@@ -86,6 +125,18 @@
     <message>
         <source>Copy result</source>
         <translation>Resultaat kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Spelcode kopiëren</translation>
+    </message>
+    <message>
+        <source>The result is on the clipboard.</source>
+        <translation>Het resultaat staat op het klembord.</translation>
+    </message>
+    <message>
+        <source>The game code is on the clipboard.</source>
+        <translation>De spelcode staat op het klembord.</translation>
     </message>
 </context>
 <context>
@@ -130,10 +181,6 @@
         <translation>Een spelcode bekijken</translation>
     </message>
     <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Spelcode:</translation>
-    </message>
-    <message>
         <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
         <translation>Dit is geen Varn-spelcode. Een spelcode begint met ‘varn’.</translation>
     </message>
@@ -144,6 +191,10 @@
     <message>
         <source>This game code is damaged: a character is missing or changed.</source>
         <translation>Deze spelcode is beschadigd: er ontbreekt een teken of er is een veranderd.</translation>
+    </message>
+    <message>
+        <source>A challenge has its code once it is over.</source>
+        <translation>Een uitdaging heeft pas een code als hij voorbij is.</translation>
     </message>
 </context>
 <context>
@@ -292,6 +343,14 @@
     <message>
         <source>&amp;Play</source>
         <translation>S&amp;pelen</translation>
+    </message>
+    <message>
+        <source>today&apos;s challenge, shown once it is over</source>
+        <translation>uitdaging van de dag, te zien als hij voorbij is</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. Play it with &quot;Today&apos;s challenge&quot; in the Game menu.</source>
+        <translation>Dit is de uitdaging van de dag. Speel hem met ‘Uitdaging van de dag’ in het menu Spel.</translation>
     </message>
 </context>
 <context>
@@ -450,6 +509,21 @@
     <message>
         <source>Hints</source>
         <translation>Hints</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>Be&amp;kijken</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchCodeDialog</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Een spelcode bekijken</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Spelcode:</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

@@ -66,6 +66,45 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeControl</name>
+    <message>
+        <source>Today&apos;s challenge needs the computer&apos;s clock set to a day from the year 1970 to 9999.</source>
+        <translation>Wyzwanie dnia wymaga, by zegar komputera wskazywał dzień między rokiem 1970 a 9999.</translation>
+    </message>
+    <message>
+        <source>You have played today&apos;s challenge.</source>
+        <translation>Wyzwanie dnia zostało już przez ciebie rozegrane.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file of your challenges. Try again in a moment.</source>
+        <translation>Inny program używa pliku twoich wyzwań. Spróbuj ponownie za chwilę.</translation>
+    </message>
+    <message>
+        <source>Leave the challenge?</source>
+        <translation>Porzucić wyzwanie?</translation>
+    </message>
+    <message>
+        <source>The challenge ends now with %1 points, and cannot be played again.</source>
+        <translation>Wyzwanie kończy się teraz z wynikiem %1 pkt i nie można go zagrać ponownie.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the challenge</source>
+        <translation>&amp;Porzuć wyzwanie</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>&amp;Graj dalej</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. It can be seen once you have played it.</source>
+        <translation>To jest wyzwanie dnia. Zobaczysz je, gdy już je rozegrasz.</translation>
+    </message>
+    <message>
+        <source>Another Varn window is playing your challenge, so this one begins a new game.</source>
+        <translation>Inne okno Varn rozgrywa twoje wyzwanie, więc to rozpoczyna nową grę.</translation>
+    </message>
+</context>
+<context>
     <name>varn::ChallengeEndDialog</name>
     <message>
         <source>Challenge of %1</source>
@@ -86,6 +125,18 @@
     <message>
         <source>Copy result</source>
         <translation>Kopiuj rezultat</translation>
+    </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Kopiuj kod gry</translation>
+    </message>
+    <message>
+        <source>The result is on the clipboard.</source>
+        <translation>Rezultat jest w schowku.</translation>
+    </message>
+    <message>
+        <source>The game code is on the clipboard.</source>
+        <translation>Kod gry jest w schowku.</translation>
     </message>
 </context>
 <context>
@@ -130,10 +181,6 @@
         <translation>Obejrzyj kod gry</translation>
     </message>
     <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Kod gry:</translation>
-    </message>
-    <message>
         <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
         <translation>To nie jest kod gry Varn. Kod gry zaczyna się od „varn”.</translation>
     </message>
@@ -144,6 +191,10 @@
     <message>
         <source>This game code is damaged: a character is missing or changed.</source>
         <translation>Ten kod gry jest uszkodzony: brakuje znaku lub został zmieniony.</translation>
+    </message>
+    <message>
+        <source>A challenge has its code once it is over.</source>
+        <translation>Wyzwanie ma swój kod dopiero po zakończeniu.</translation>
     </message>
 </context>
 <context>
@@ -294,6 +345,14 @@
     <message>
         <source>&amp;Play</source>
         <translation>&amp;Zagraj</translation>
+    </message>
+    <message>
+        <source>today&apos;s challenge, shown once it is over</source>
+        <translation>wyzwanie dnia, widoczne po zakończeniu</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. Play it with &quot;Today&apos;s challenge&quot; in the Game menu.</source>
+        <translation>To jest wyzwanie dnia. Zagraj w nie przez „Wyzwanie dnia” w menu Gra.</translation>
     </message>
 </context>
 <context>
@@ -454,6 +513,21 @@
     <message>
         <source>Hints</source>
         <translation>Podpowiedzi</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Obejrzyj</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchCodeDialog</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Obejrzyj kod gry</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Kod gry:</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

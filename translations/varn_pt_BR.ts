@@ -66,6 +66,45 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeControl</name>
+    <message>
+        <source>Today&apos;s challenge needs the computer&apos;s clock set to a day from the year 1970 to 9999.</source>
+        <translation>O desafio do dia precisa que o relógio do computador esteja num dia entre os anos 1970 e 9999.</translation>
+    </message>
+    <message>
+        <source>You have played today&apos;s challenge.</source>
+        <translation>Você já jogou o desafio do dia.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file of your challenges. Try again in a moment.</source>
+        <translation>Outro programa está usando o arquivo dos seus desafios. Tente de novo daqui a pouco.</translation>
+    </message>
+    <message>
+        <source>Leave the challenge?</source>
+        <translation>Sair do desafio?</translation>
+    </message>
+    <message>
+        <source>The challenge ends now with %1 points, and cannot be played again.</source>
+        <translation>O desafio termina agora com %1 pontos e não poderá ser jogado de novo.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the challenge</source>
+        <translation>&amp;Sair do desafio</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>&amp;Continuar jogando</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. It can be seen once you have played it.</source>
+        <translation>Este é o desafio do dia. Você poderá vê-lo depois de jogá-lo.</translation>
+    </message>
+    <message>
+        <source>Another Varn window is playing your challenge, so this one begins a new game.</source>
+        <translation>Outra janela do Varn está jogando o seu desafio, por isso esta começa um jogo novo.</translation>
+    </message>
+</context>
+<context>
     <name>varn::ChallengeEndDialog</name>
     <message>
         <source>Challenge of %1</source>
@@ -86,6 +125,18 @@
     <message>
         <source>Copy result</source>
         <translation>Copiar resultado</translation>
+    </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Copiar código do jogo</translation>
+    </message>
+    <message>
+        <source>The result is on the clipboard.</source>
+        <translation>O resultado está na área de transferência.</translation>
+    </message>
+    <message>
+        <source>The game code is on the clipboard.</source>
+        <translation>O código de jogo está na área de transferência.</translation>
     </message>
 </context>
 <context>
@@ -130,10 +181,6 @@
         <translation>Assistir a um código de jogo</translation>
     </message>
     <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Código do jogo:</translation>
-    </message>
-    <message>
         <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
         <translation>Isto não é um código de jogo do Varn. Um código de jogo começa com “varn”.</translation>
     </message>
@@ -144,6 +191,10 @@
     <message>
         <source>This game code is damaged: a character is missing or changed.</source>
         <translation>Este código de jogo está danificado: falta um caractere ou ele foi alterado.</translation>
+    </message>
+    <message>
+        <source>A challenge has its code once it is over.</source>
+        <translation>Um desafio só tem código depois de terminado.</translation>
     </message>
 </context>
 <context>
@@ -292,6 +343,14 @@
     <message>
         <source>&amp;Play</source>
         <translation>&amp;Jogar</translation>
+    </message>
+    <message>
+        <source>today&apos;s challenge, shown once it is over</source>
+        <translation>desafio do dia, mostrado quando terminar</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. Play it with &quot;Today&apos;s challenge&quot; in the Game menu.</source>
+        <translation>Este é o desafio do dia. Jogue-o com “Desafio do dia” no menu Jogo.</translation>
     </message>
 </context>
 <context>
@@ -450,6 +509,21 @@
     <message>
         <source>Hints</source>
         <translation>Dicas</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Assistir</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchCodeDialog</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Assistir a um código de jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Código do jogo:</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

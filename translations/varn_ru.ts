@@ -66,6 +66,45 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeControl</name>
+    <message>
+        <source>Today&apos;s challenge needs the computer&apos;s clock set to a day from the year 1970 to 9999.</source>
+        <translation>Для испытания дня часы компьютера должны показывать день между 1970 и 9999 годами.</translation>
+    </message>
+    <message>
+        <source>You have played today&apos;s challenge.</source>
+        <translation>Вы уже сыграли испытание дня.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file of your challenges. Try again in a moment.</source>
+        <translation>Файл ваших испытаний занят другой программой. Попробуйте ещё раз чуть позже.</translation>
+    </message>
+    <message>
+        <source>Leave the challenge?</source>
+        <translation>Покинуть испытание?</translation>
+    </message>
+    <message>
+        <source>The challenge ends now with %1 points, and cannot be played again.</source>
+        <translation>Испытание закончится сейчас с %1 очками, и сыграть его снова будет нельзя.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the challenge</source>
+        <translation>&amp;Покинуть испытание</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>&amp;Продолжить игру</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. It can be seen once you have played it.</source>
+        <translation>Это испытание дня. Его можно будет посмотреть, когда вы его сыграете.</translation>
+    </message>
+    <message>
+        <source>Another Varn window is playing your challenge, so this one begins a new game.</source>
+        <translation>Ваше испытание играется в другом окне Varn, поэтому это окно начинает новую игру.</translation>
+    </message>
+</context>
+<context>
     <name>varn::ChallengeEndDialog</name>
     <message>
         <source>Challenge of %1</source>
@@ -86,6 +125,18 @@
     <message>
         <source>Copy result</source>
         <translation>Копировать результат</translation>
+    </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Копировать код игры</translation>
+    </message>
+    <message>
+        <source>The result is on the clipboard.</source>
+        <translation>Результат скопирован в буфер обмена.</translation>
+    </message>
+    <message>
+        <source>The game code is on the clipboard.</source>
+        <translation>Код игры скопирован в буфер обмена.</translation>
     </message>
 </context>
 <context>
@@ -130,10 +181,6 @@
         <translation>Посмотреть код игры</translation>
     </message>
     <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Код игры:</translation>
-    </message>
-    <message>
         <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
         <translation>Это не код игры Varn. Код игры начинается с «varn».</translation>
     </message>
@@ -144,6 +191,10 @@
     <message>
         <source>This game code is damaged: a character is missing or changed.</source>
         <translation>Этот код игры повреждён: символ пропущен или изменён.</translation>
+    </message>
+    <message>
+        <source>A challenge has its code once it is over.</source>
+        <translation>Код испытания появляется, когда оно закончено.</translation>
     </message>
 </context>
 <context>
@@ -294,6 +345,14 @@
     <message>
         <source>&amp;Play</source>
         <translation>&amp;Играть</translation>
+    </message>
+    <message>
+        <source>today&apos;s challenge, shown once it is over</source>
+        <translation>испытание дня, будет видно после окончания</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. Play it with &quot;Today&apos;s challenge&quot; in the Game menu.</source>
+        <translation>Это испытание дня. Сыграйте его через «Испытание дня» в меню «Игра».</translation>
     </message>
 </context>
 <context>
@@ -454,6 +513,21 @@
     <message>
         <source>Hints</source>
         <translation>Подсказки</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>Смо&amp;треть</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchCodeDialog</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Посмотреть код игры</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Код игры:</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

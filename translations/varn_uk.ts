@@ -66,6 +66,45 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeControl</name>
+    <message>
+        <source>Today&apos;s challenge needs the computer&apos;s clock set to a day from the year 1970 to 9999.</source>
+        <translation>Для виклику дня годинник комп’ютера має показувати день між 1970 і 9999 роками.</translation>
+    </message>
+    <message>
+        <source>You have played today&apos;s challenge.</source>
+        <translation>Ви вже зіграли виклик дня.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file of your challenges. Try again in a moment.</source>
+        <translation>Файл ваших викликів використовує інша програма. Спробуйте ще раз за мить.</translation>
+    </message>
+    <message>
+        <source>Leave the challenge?</source>
+        <translation>Покинути виклик?</translation>
+    </message>
+    <message>
+        <source>The challenge ends now with %1 points, and cannot be played again.</source>
+        <translation>Виклик завершиться зараз із %1 очками, і зіграти його знову буде не можна.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the challenge</source>
+        <translation>&amp;Покинути виклик</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>&amp;Грати далі</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. It can be seen once you have played it.</source>
+        <translation>Це виклик дня. Його можна буде переглянути, коли ви його зіграєте.</translation>
+    </message>
+    <message>
+        <source>Another Varn window is playing your challenge, so this one begins a new game.</source>
+        <translation>Ваш виклик грається в іншому вікні Varn, тому це вікно починає нову гру.</translation>
+    </message>
+</context>
+<context>
     <name>varn::ChallengeEndDialog</name>
     <message>
         <source>Challenge of %1</source>
@@ -86,6 +125,18 @@
     <message>
         <source>Copy result</source>
         <translation>Копіювати результат</translation>
+    </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>Копіювати код гри</translation>
+    </message>
+    <message>
+        <source>The result is on the clipboard.</source>
+        <translation>Результат скопійовано в буфер обміну.</translation>
+    </message>
+    <message>
+        <source>The game code is on the clipboard.</source>
+        <translation>Код гри скопійовано в буфер обміну.</translation>
     </message>
 </context>
 <context>
@@ -130,10 +181,6 @@
         <translation>Переглянути код гри</translation>
     </message>
     <message>
-        <source>&amp;Game code:</source>
-        <translation>&amp;Код гри:</translation>
-    </message>
-    <message>
         <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
         <translation>Це не код гри Varn. Код гри починається з «varn».</translation>
     </message>
@@ -144,6 +191,10 @@
     <message>
         <source>This game code is damaged: a character is missing or changed.</source>
         <translation>Цей код гри пошкоджено: символ пропущено або змінено.</translation>
+    </message>
+    <message>
+        <source>A challenge has its code once it is over.</source>
+        <translation>Код виклику з’являється, коли він завершений.</translation>
     </message>
 </context>
 <context>
@@ -294,6 +345,14 @@
     <message>
         <source>&amp;Play</source>
         <translation>&amp;Грати</translation>
+    </message>
+    <message>
+        <source>today&apos;s challenge, shown once it is over</source>
+        <translation>виклик дня, буде видно після завершення</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. Play it with &quot;Today&apos;s challenge&quot; in the Game menu.</source>
+        <translation>Це виклик дня. Зіграйте його через «Виклик дня» в меню «Гра».</translation>
     </message>
 </context>
 <context>
@@ -454,6 +513,21 @@
     <message>
         <source>Hints</source>
         <translation>Підказки</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Дивитися</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchCodeDialog</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>Переглянути код гри</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Код гри:</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

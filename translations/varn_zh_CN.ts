@@ -66,6 +66,45 @@
     </message>
 </context>
 <context>
+    <name>varn::ChallengeControl</name>
+    <message>
+        <source>Today&apos;s challenge needs the computer&apos;s clock set to a day from the year 1970 to 9999.</source>
+        <translation>今日挑战需要把电脑时钟设在1970年到9999年之间的某一天。</translation>
+    </message>
+    <message>
+        <source>You have played today&apos;s challenge.</source>
+        <translation>你已经玩过今日挑战。</translation>
+    </message>
+    <message>
+        <source>Another program is using the file of your challenges. Try again in a moment.</source>
+        <translation>另一个程序正在使用你的挑战文件。请稍后再试。</translation>
+    </message>
+    <message>
+        <source>Leave the challenge?</source>
+        <translation>离开挑战吗？</translation>
+    </message>
+    <message>
+        <source>The challenge ends now with %1 points, and cannot be played again.</source>
+        <translation>挑战将以%1分立即结束，并且不能再玩。</translation>
+    </message>
+    <message>
+        <source>&amp;Leave the challenge</source>
+        <translation>离开挑战(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>继续玩(&amp;K)</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. It can be seen once you have played it.</source>
+        <translation>这是今日挑战。你玩过之后才能查看。</translation>
+    </message>
+    <message>
+        <source>Another Varn window is playing your challenge, so this one begins a new game.</source>
+        <translation>另一个Varn窗口正在玩你的挑战，因此这个窗口开始一局新游戏。</translation>
+    </message>
+</context>
+<context>
     <name>varn::ChallengeEndDialog</name>
     <message>
         <source>Challenge of %1</source>
@@ -86,6 +125,18 @@
     <message>
         <source>Copy result</source>
         <translation>复制结果</translation>
+    </message>
+    <message>
+        <source>Copy game code</source>
+        <translation>复制游戏代码</translation>
+    </message>
+    <message>
+        <source>The result is on the clipboard.</source>
+        <translation>结果已复制到剪贴板。</translation>
+    </message>
+    <message>
+        <source>The game code is on the clipboard.</source>
+        <translation>游戏代码已复制到剪贴板。</translation>
     </message>
 </context>
 <context>
@@ -130,10 +181,6 @@
         <translation>观看游戏代码</translation>
     </message>
     <message>
-        <source>&amp;Game code:</source>
-        <translation>游戏代码(&amp;G):</translation>
-    </message>
-    <message>
         <source>This is no Varn game code. A game code starts with &quot;varn&quot;.</source>
         <translation>这不是 Varn 游戏代码。游戏代码以“varn”开头。</translation>
     </message>
@@ -144,6 +191,10 @@
     <message>
         <source>This game code is damaged: a character is missing or changed.</source>
         <translation>这个游戏代码已损坏：有字符缺失或被改动。</translation>
+    </message>
+    <message>
+        <source>A challenge has its code once it is over.</source>
+        <translation>挑战结束后才有代码。</translation>
     </message>
 </context>
 <context>
@@ -290,6 +341,14 @@
     <message>
         <source>&amp;Play</source>
         <translation>开始(&amp;P)</translation>
+    </message>
+    <message>
+        <source>today&apos;s challenge, shown once it is over</source>
+        <translation>今日挑战，结束后显示</translation>
+    </message>
+    <message>
+        <source>This is today&apos;s challenge. Play it with &quot;Today&apos;s challenge&quot; in the Game menu.</source>
+        <translation>这是今日挑战。请通过“游戏”菜单中的“今日挑战”来玩。</translation>
     </message>
 </context>
 <context>
@@ -446,6 +505,21 @@
     <message>
         <source>Hints</source>
         <translation>提示</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>观看(&amp;W)</translation>
+    </message>
+</context>
+<context>
+    <name>varn::WatchCodeDialog</name>
+    <message>
+        <source>Watch a game code</source>
+        <translation>观看游戏代码</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>游戏代码(&amp;G):</translation>
     </message>
     <message>
         <source>&amp;Watch</source>

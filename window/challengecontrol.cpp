@@ -24,7 +24,14 @@ ChallengeControl::ChallengeControl(Form1& form, GameSession& session, QAction& i
       m_hint(hint),
       m_panel(panel),
       m_movesLeft(movesLeft),
-      m_caption(caption) {}
+      m_caption(caption) {
+    session.onChallengesChanged([this] { offer(); });
+}
+
+ChallengeControl::~ChallengeControl() {
+    *m_alive = false;
+    m_session.onChallengesChanged(nullptr);
+}
 
 void ChallengeControl::start() {
     const Days today = m_session.today();
@@ -37,7 +44,8 @@ void ChallengeControl::start() {
     if (!mayLeave()) return;
     m_claiming = true;
     offer();
-    m_session.claimChallenge(today, [this, today](ChallengeKeeper::Claim claim) {
+    m_session.claimChallenge(today, [this, alive = m_alive, today](ChallengeKeeper::Claim claim) {
+        if (!*alive) return;
         m_claiming = false;
         answer(claim, today);
         offer();

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "challenge.h"
@@ -30,6 +31,9 @@ class ChallengeControl {
     // panel shows the moves left in `movesLeft`, whose caption is `caption`.
     ChallengeControl(Form1& form, GameSession& session, QAction& item, QAction& hint,
                      QWidget& panel, QLabel& movesLeft, const QLabel& caption);
+    ~ChallengeControl();
+    ChallengeControl(const ChallengeControl&) = delete;
+    ChallengeControl& operator=(const ChallengeControl&) = delete;
 
     // "Today's challenge".
     void start();
@@ -64,6 +68,8 @@ class ChallengeControl {
     QLabel& m_movesLeft;
     const QLabel& m_caption;
     bool m_claiming = false;
+    // The answer to a claim may come after the window has gone.
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };
 
 }  // namespace varn

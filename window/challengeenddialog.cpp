@@ -36,7 +36,8 @@ ChallengeEndDialog::ChallengeEndDialog(const ChallengeResult& result, QWidget* p
     m_copied->setObjectName(QStringLiteral("copied"));
     form->addRow(m_copied);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    // One above the other, the buttons fit the narrowest window.
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, Qt::Vertical);
     QPushButton* copyLine = buttons->addButton(tr("Copy result"), QDialogButtonBox::ActionRole);
     QPushButton* copyCode = buttons->addButton(tr("Copy game code"), QDialogButtonBox::ActionRole);
     copyCode->setEnabled(!result.code.empty());

@@ -106,6 +106,10 @@ void Form1::Form_QueryUnload(std::int16_t& cancel, std::int16_t) {
     m_session.sound().stopAll();
 }
 
+void Form1::keepSettings() {
+    m_settings->save();
+}
+
 void Form1::closeEvent(QCloseEvent* event) {
     std::int16_t cancel = kFalse;
     Form_QueryUnload(cancel, 0);

@@ -66,6 +66,7 @@ class Form1 : public QMainWindow, public GameWindow {
     WatchPlayer& watchPlayer() { return *m_watch; }
     void clearHint() { m_hint->clear(); }
     bool helpShown() const { return m_help->shown(); }
+    void keepSettings();
 
     // The window operations of the rules.
     std::string labelText(ScoreLabel label) const override { return m_scores->text(label); }

@@ -69,6 +69,10 @@ class GameSession {
     // belongs to this window from then on (challengeElsewhere()).
     bool startChallenge(Days day);
     const ChallengeTable& challenges() const { return m_challenges.table(); }
+    // `changed` runs whenever the challenges known change to those of their file.
+    void onChallengesChanged(std::function<void()> changed) {
+        m_challenges.onChange(std::move(changed));
+    }
     // Whether start-up found the saved game to be a challenge that another window is playing,
     // and started a new game instead.
     bool challengeElsewhere() const { return m_challengeElsewhere; }

@@ -3,11 +3,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "challengekeeper.h"
 #include "fontwarmup.h"
 #include "form1.h"
 #include "gamesession.h"
 #include "gamestyle.h"
 #include "lazysoundoutput.h"
+#include "orderlyend.h"
 #include "pictureprovider.h"
 #include "savedgamefile.h"
 #include "startoptions.h"
@@ -28,7 +30,11 @@ void startUpMessages(QtMsgType type, const QMessageLogContext&, const QString&) 
 
 int main(int argumentCount, char** argv) {
     // Read before Qt, so that a mistyped number opens no window at all.
-    const varn::StartOptions options = varn::StartOptions::read(argumentCount, argv);
+    varn::StartOptions options = varn::StartOptions::read(argumentCount, argv);
+    const varn::Days today =
+        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+    options.holdBack(varn::challengeNumber(today),
+                     [today] { return varn::ChallengeKeeper::finishedOnFile(today); });
     if (!options.problem.empty()) {
         std::fprintf(stderr, "%s\n", options.problem.c_str());
         return 2;
@@ -50,6 +56,7 @@ int main(int argumentCount, char** argv) {
     varn::PictureProvider pictures;
     fonts.fillDatabase();
     varn::Form1 form(session, pictures);
+    const varn::OrderlyEnd end(form);
     form.show();
     if (options.watch) form.watch(*options.watch);
     const int status = app.exec();

@@ -30,14 +30,18 @@ SoundPlayers::SoundPlayers(SoundOutput& output, std::function<void()> doEvents, 
 
 SoundPlayers::~SoundPlayers() = default;
 
-void SoundPlayers::play(int clip) {
+void SoundPlayers::play(int clip, bool wait) {
     if (!m_on) {
         m_doEvents();
         return;
     }
     if (!m_players)
         m_players = std::make_unique<EmbedSoundArray>(embeddedSoundDesign(), m_output, m_doEvents);
-    (*m_players)[clip].PlaySound();
+    EmbedSound& player = (*m_players)[clip];
+    const bool sync = player.SyncSnd();
+    if (!wait) player.SyncSnd(false);
+    player.PlaySound();
+    player.SyncSnd(sync);
     m_rest.start();
 }
 

@@ -23,7 +23,9 @@ class SoundPlayers : public QObject {
     SoundPlayers(SoundOutput& output, std::function<void()> doEvents, QObject* parent);
     ~SoundPlayers() override;
 
-    void play(int clip);
+    // With `wait`, the game goes on once the clip has played, as the design's players ask; a
+    // watch played faster goes on at once.
+    void play(int clip, bool wait = true);
     // Stops whatever a player plays.
     void stopAll();
     bool isOn() const { return m_on; }

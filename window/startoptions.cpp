@@ -79,4 +79,11 @@ StartOptions StartOptions::read(int argc, const char* const* argv) {
     return options;
 }
 
+void StartOptions::holdBack(std::uint32_t today, const std::function<bool()>& played) {
+    const bool named = (game && *game == today) || (watch && watch->code.number == today);
+    if (problem.empty() && named && !played())
+        problem = "varn: game " + std::to_string(today) +
+                  " is today's challenge, which you can start or watch once you have played it";
+}
+
 }  // namespace varn

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -19,6 +20,9 @@ struct StartOptions {
     std::string problem;
 
     static StartOptions read(int argc, const char* const* argv);
+    // Today's challenge, game `today`, is no game to start or watch before the player has
+    // finished it, which `played` tells: asked only when the command line names it.
+    void holdBack(std::uint32_t today, const std::function<bool()>& played);
 };
 
 }  // namespace varn

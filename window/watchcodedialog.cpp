@@ -3,6 +3,7 @@
 
 #include <QDialogButtonBox>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,11 +22,14 @@ WatchCodeDialog::WatchCodeDialog(Check check, QWidget* parent)
     caption->setBuddy(m_code);
     layout->addWidget(caption);
     m_code->setTabChangesFocus(true);
+    m_code->installEventFilter(this);
     m_code->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_code->setWordWrapMode(QTextOption::WrapAnywhere);
-    // Four lines of a short code's width: a long code scrolls on in its field.
+    // Four lines of a short code's width, and room for the title: a long code scrolls on in its
+    // field.
     const QFontMetrics metrics(m_code->font());
-    m_code->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('m')) * 36,
+    m_code->setMinimumSize(std::max(metrics.horizontalAdvance(QLatin1Char('m')) * 28,
+                                    fontMetrics().horizontalAdvance(windowTitle()) * 3 / 2),
                            metrics.lineSpacing() * 4);
     layout->addWidget(m_code, 1);
     m_problem->setWordWrap(true);
@@ -39,6 +43,18 @@ WatchCodeDialog::WatchCodeDialog(Check check, QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     m_code->setFocus();
+}
+
+// A code holds no line end: Return in its field watches it, as in a one-line field.
+bool WatchCodeDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_code && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            tryWatch();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QString WatchCodeDialog::text() const {

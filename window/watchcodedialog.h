@@ -23,6 +23,9 @@ class WatchCodeDialog : public QDialog {
 
     QString text() const;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void tryWatch();
 

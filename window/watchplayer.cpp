@@ -79,16 +79,28 @@ bool WatchPlayer::watch(const Replay& replay) {
 
 void WatchPlayer::playNext() {
     if (!m_game || m_paused || m_acting) return;
-    if (m_next == m_replay.code.actions.size()) return finish();
+    if (playOne() && !m_paused) m_pace.start(kPace / m_speed);
+}
+
+// False once the watch has stopped or come to its end.
+bool WatchPlayer::playOne() {
+    if (m_next == m_replay.code.actions.size()) {
+        finish();
+        return false;
+    }
     m_acting = true;
     // A code is checked before it is watched: one that goes wrong here goes no further.
     const bool played = m_game->replay(m_replay.code.actions[m_next++]);
     m_acting = false;
     if (!played) m_next = m_replay.code.actions.size();
-    if (m_stopAsked) return stop();
+    if (m_stopAsked) {
+        stop();
+        return false;
+    }
     showProgress();
-    if (m_next == m_replay.code.actions.size()) return finish();
-    if (!m_paused) m_pace.start(kPace / m_speed);
+    if (m_next < m_replay.code.actions.size()) return true;
+    finish();
+    return false;
 }
 
 // The last board and score stay on show until the player stops watching.
@@ -101,22 +113,22 @@ void WatchPlayer::finish() {
 
 void WatchPlayer::togglePause() {
     if (!m_game || m_next == m_replay.code.actions.size()) return;
-    m_paused = !m_paused;
+    setPaused(!m_paused);
+    if (!m_paused) m_pace.start(kPace / m_speed);
+}
+
+void WatchPlayer::setPaused(bool paused) {
+    m_paused = paused;
     m_pause->setText(m_paused ? tr("Resume") : tr("Pause"));
-    if (m_paused) {
-        m_pace.stop();
-    } else {
-        m_pace.start(kPace / m_speed);
-    }
+    if (m_paused) m_pace.stop();
     showProgress();
 }
 
+// The watch stays paused after the step, and says so.
 void WatchPlayer::step() {
-    if (!m_game || m_acting) return;
-    if (!m_paused) togglePause();
-    m_paused = false;
-    playNext();
-    if (m_game) m_paused = true;
+    if (!m_game || m_acting || m_next == m_replay.code.actions.size()) return;
+    setPaused(true);
+    playOne();
 }
 
 void WatchPlayer::faster() {
@@ -199,8 +211,10 @@ bool WatchPlayer::boardEnabled() const {
 void WatchPlayer::setPointer(Pointer pointer) {
     m_form.setPointer(pointer);
 }
+// Faster than the pace of play, a clip does not hold the game up: each speed plays as fast as it
+// says, its clips cut short by the next.
 void WatchPlayer::playClip(int clip) {
-    m_form.playClip(clip);
+    m_session.sound().play(clip, m_speed == 1);
 }
 
 void WatchPlayer::doEvents() {

@@ -77,6 +77,8 @@ class WatchPlayer : public QObject, public GameWindow, public HighScoreStore {
     void buildBar();
     QAction* addControl(const QString& text, const QString& key, void (WatchPlayer::*slot)());
     void playNext();
+    bool playOne();
+    void setPaused(bool paused);
     void finish();
     void showProgress();
 

@@ -2,7 +2,8 @@
 # scoretable_test.sh VARN_SCORE_CLIENT: the table of the best games where the desktop keeps a
 # user's data, the name it proposes first, and two games entering at once, each a real process
 # that reads, changes and replaces the file many times over: both keep their rows, and every
-# entry and every game played counts.
+# entry and every game played counts. Two games claim one day's challenge at once: one plays it,
+# the other hears that it was played, and a worse end after the first never replaces it.
 client=$1
 . "$(dirname "$0")/../support/harness.sh"
 cd "$dir"
@@ -66,3 +67,17 @@ done
 [ "$(grep '^recent ' "$file" | tail -n 1)" = "recent 7 2027-01-15T08:16:39Z" ] ||
     fail "the newest entry is not the last: $(grep '^recent ' "$file" | tail -n 1)"
 [ "$(ls -A "$XDG_DATA_HOME/varn")" = scores.txt ] || fail "left: $(ls -A "$XDG_DATA_HOME/varn")"
+
+export XDG_DATA_HOME="$dir/challenges"
+mkdir -p "$XDG_DATA_HOME/varn"
+hold_lock "$XDG_DATA_HOME/varn" 0.5
+"$client" claim 2027-01-16 >a.txt &
+a=$!
+"$client" claim 2027-01-16 >b.txt &
+b=$!
+wait "$a" "$b" "$holder"
+[ "$(sort a.txt b.txt | tr '\n' ' ')" = "granted played " ] || fail "claims: $(cat a.txt b.txt)"
+"$client" finish 2027-01-16 97 50
+"$client" finish 2027-01-16 3 2
+grep -qx 'day 2027-01-16 97 50 Ann' "$XDG_DATA_HOME/varn/challenges.txt" ||
+    fail "the day's row: $(grep '^day' "$XDG_DATA_HOME/varn/challenges.txt")"

@@ -221,10 +221,11 @@ def check_watch(game, texts, first, names):
     points = len(game.group)
     press(named(app, texts("Form1", "Copy game code"), pyatspi.ROLE_MENU_ITEM))
     pressing = press_opening(texts("Form1", "Watch a game code…"), pyatspi.ROLE_MENU_ITEM)
-    title = texts("CodeControl", "Watch a game code")
+    title = texts("WatchCodeDialog", "Watch a game code")
     game.wait("the code dialog", lambda: named(app, title, pyatspi.ROLE_DIALOG))
     keys(game.env, title, ["key", "ctrl+v"])
-    field = named(app, texts("CodeControl", "&Game code:").replace("&", ""), pyatspi.ROLE_TEXT)
+    field = named(app, texts("WatchCodeDialog", "&Game code:").replace("&", ""),
+                  pyatspi.ROLE_TEXT)
     code = game.wait("the pasted code", lambda: field.queryText().getText(0, -1))
     check(re.fullmatch("varn1[0-9A-Za-z]+", code), f"the copied code reads {code!r}")
     keys(game.env, title, ["key", "Return"])

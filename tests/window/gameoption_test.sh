@@ -2,7 +2,9 @@
 # gameoption_test.sh: varn's command line. A bad --game or --watch, or anything else, is one line
 # on stderr and status 2 before any window; a good one goes on to the window, which without a
 # display ends in the line that says so and status 1. A code made to nest 20,000 clicks, each
-# inside the one before, is refused as damaged, by the game and by the replay driver.
+# inside the one before, is refused as damaged, by the game and by the replay driver. Today's
+# challenge is neither started nor watched by number or code until the file of the challenges
+# holds it finished.
 #   sh gameoption_test.sh PATH/TO/varn PATH/TO/varn-crafted-code PATH/TO/varn-replay
 set -u
 varn=$1 craft=$2 replay=$3
@@ -54,5 +56,18 @@ if [ "$got" != 2 ] || [ "$said" != "error: line 1: this game code is damaged" ];
     echo "varn-replay watch of the crafted code: status $got, said '$said'"
     failures=$((failures + 1))
 fi
+data=$(mktemp -d)
+trap 'rm -rf "$data"' EXIT
+export XDG_DATA_HOME="$data"
+set -- $("$craft" today)
+today=$1 day=$2
+held="varn: game $today is today's challenge, which you can start or watch once you have played it"
+expect 2 "$held" --game "$today"
+mkdir -p "$data/varn"
+printf 'varn-challenges 1\n# Each challenge, oldest first: day (UTC), score, moves made, name.\nday %s 0 0 Ana\nend\n' "$day" >"$data/varn/challenges.txt"
+expect 2 "$held" --game "$today"
+sed -i "s/ 0 0 Ana/ 40 50 Ana/" "$data/varn/challenges.txt"
+expect 1 "$no_display" --game "$today"
+
 [ "$failures" -eq 0 ] && echo "gameoption_test: every command line read as it should be"
 exit "$failures"

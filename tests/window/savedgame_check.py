@@ -4,13 +4,17 @@ accessibility bus: it comes back with its cells, score, Undo and Redo, settings,
 hint count, and undo walks on from before the kill; with "Continue the last game" off it deals
 anew. A challenge comes back with its moves left. While another program holds the saved game's
 and the table's folder locks, play and "Enter score" go on and both files are written later.
+Ended with SIGTERM inside a move, just after "Enter score" and just after a challenge begins, it
+closes as through its close button, with status 0, and keeps the move, the score and the day.
 
     /usr/bin/python3 savedgame_check.py PATH/TO/varn
 """
 
 import os
+import signal
 import subprocess
 import sys
+import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import desktop  # noqa: E402
@@ -166,6 +170,36 @@ def locked_folders(varn, env, pyatspi):
     run.kill()
 
 
+def terminated(run):
+    """SIGTERM, then the status and the program's last words."""
+    run.process.send_signal(signal.SIGTERM)
+    status = run.process.wait(timeout=20)
+    check(status == 0, f"ended by SIGTERM with status {status}: {run.error_lines()[-3:]}")
+
+
+def end_with_sigterm(varn, env, pyatspi):
+    run = Run(varn, env, pyatspi)
+    kinds, cells = run.board()
+    before = int(run.state()[1][0].split()[-1])
+    pressed, group = desktop.first_group(kinds, TEXTS.kinds(), TEXTS("CellName", "Gift box"))
+    press(cells[pressed])
+    time.sleep(0.06)
+    terminated(run)
+    run = Run(varn, env, pyatspi)
+    score = TEXTS("Form1", "Score %1", before + len(group))
+    run.wait("the move kept", lambda: named(run.app, score, pyatspi.ROLE_LABEL))
+    enter_score(run, TEXTS, "Tess")
+    terminated(run)
+    table = os.path.join(env["XDG_DATA_HOME"], "varn", "scores.txt")
+    check(b"\nname Tess\n" in read(table), "the score entered before SIGTERM is not in the table")
+    run = Run(varn, env, pyatspi)
+    run.board()
+    press(run.item("Today's challenge"))
+    terminated(run)
+    challenges = read(os.path.join(env["XDG_DATA_HOME"], "varn", "challenges.txt"))
+    check(b"\nday " in challenges, "the challenge begun before SIGTERM is not in its file")
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
@@ -178,6 +212,7 @@ def main():
         kill_and_continue(varn, env, pyatspi).kill()
         challenge_after_a_kill(varn, env, pyatspi).kill()
         locked_folders(varn, env, pyatspi)
+        end_with_sigterm(varn, env, pyatspi)
     except desktop.Failure as failure:
         sys.exit(f"savedgame_check: {failure}")
     finally:

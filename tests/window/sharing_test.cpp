@@ -1,0 +1,159 @@
+// sharing_test.cpp: today's challenge and game codes in the real window: a second window on the
+// same profile, leaving a challenge, a damaged code in a row of the table, and the sharing
+// dialogs at scales 1 and 2.
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include "challengeenddialog.h"
+#include "craftedcode.h"
+#include "form1fixture.h"
+#include "gamenumberdialog.h"
+#include "scoresdialog.h"
+#include "scoretablefile.h"
+#include "watchcodedialog.h"
+#include "watchplayer.h"
+
+namespace varn::test {
+namespace {
+
+// Runs `answer` on the dialog of type `Dialog` that the next command opens and waits in.
+template <typename Dialog = QMessageBox, typename Answer>
+void whenOpen(Answer answer) {
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        answer(*dialog);
+    });
+}
+
+void pressButton(QWidget& dialog, const QString& text) {
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        if (button->text() == text) return button->click();
+    FAIL() << "no button " << text.toStdString();
+}
+
+// What a window said in a message box that it opened beside itself.
+QString said(QWidget& window) {
+    QCoreApplication::processEvents();
+    for (QMessageBox* box : window.findChildren<QMessageBox*>())
+        if (box->isVisible()) return box->text();
+    return {};
+}
+
+class Window {
+  public:
+    Window(RecordingOutput& output, PictureProvider& pictures, const std::string& saved, Days day)
+        : session(output) {
+        session.keepSavedGame(saved);
+        session.setClock([day] { return day + std::chrono::hours(1); });
+        form = std::make_unique<Form1>(session, pictures);
+        form->show();
+    }
+    void trigger(const char* name) {
+        form->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+        session.settleFiles();
+        QCoreApplication::processEvents();
+    }
+    GameSession session;
+    std::unique_ptr<Form1> form;
+};
+
+// A window that knew nothing of the first's challenge cannot begin it again, and a window
+// started while the first plays it never resumes it from the saved game.
+TEST_F(Form1Test, ASecondWindowNeverPlaysTheFirstsChallenge) {
+    const Days day = *parseDay("2027-02-01");
+    const std::string saved = QDir::current().filePath("two-windows/game.txt").toStdString();
+    Window second(m_output, m_pictures, saved, day);
+    second.session.settleFiles();
+    Window first(m_output, m_pictures, saved, day);
+    first.trigger("challenge");
+    ASSERT_TRUE(first.form->game().challenge());
+    second.trigger("challenge");
+    EXPECT_FALSE(second.form->game().challenge());
+    EXPECT_EQ(said(*second.form), "You have played today's challenge.");
+    Window third(m_output, m_pictures, saved, day);
+    EXPECT_FALSE(third.form->game().challenge());
+    EXPECT_TRUE(said(*third.form).startsWith("Another Varn window is playing your challenge"));
+}
+
+// Leaving a challenge asks first; the player may go on. Once left, the day ends with its score,
+// and its number shows from then on.
+TEST_F(Form1Test, LeavingAChallengeAsksAndEndsTheDayWithItsScore) {
+    const Days day = *parseDay("2027-02-02");
+    m_session->setClock([&] { return day + std::chrono::hours(1); });
+    item("challenge")->trigger();
+    waitUntilIdle();
+    setBoard(kLShape);
+    QTest::mouseClick(cell(55), Qt::LeftButton);
+    waitUntilIdle();
+    whenOpen<GameNumberDialog>([](GameNumberDialog& dialog) {
+        EXPECT_EQ(dialog.findChild<QLineEdit*>()->text(),
+                  "today's challenge, shown once it is over");
+        dialog.reject();
+    });
+    item("gameNumber")->trigger();
+    for (const char* answer : {"&Keep playing", "&Leave the challenge"}) {
+        whenOpen([answer](QMessageBox& box) { pressButton(box, answer); });
+        item("ng")->trigger();
+        waitUntilIdle();
+    }
+    EXPECT_FALSE(m_form->game().challenge());
+    auto* end = m_form->findChild<ChallengeEndDialog*>();
+    ASSERT_TRUE(end);
+    EXPECT_EQ(end->resultLine(), "Varn challenge 2027-02-02: 3 points in 1 moves █");
+    EXPECT_TRUE(m_session->challenges().finished(day));
+}
+
+// A row of the table whose code no player could have made plays nothing and stays.
+TEST_F(Form1Test, ARowWithADamagedCodeWatchesNothingAndStays) {
+    const ScoreTableFile file;
+    file.enter(
+        {2026, 50, Seconds(std::chrono::seconds(1'800'000'000)), 0, nestedClicks(2026, 20'000)},
+        "Eve");
+    whenOpen<ScoresDialog>([](ScoresDialog& dialog) { pressButton(dialog, "&Watch"); });
+    QTimer::singleShot(50, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        EXPECT_TRUE(box->text().contains("damaged"));
+        box->close();
+    });
+    item("scores")->trigger();
+    EXPECT_FALSE(m_form->watchPlayer().watching());
+    EXPECT_EQ(file.read().rows().front().name, "Eve");
+}
+
+// The end of a challenge is no wider than the window, with every text whole, and "Watch a game
+// code…" shows a code whole under its whole title, and keeps it when it cannot be watched.
+TEST_F(Form1Test, TheSharingDialogsFitTheWindowAtScalesOneAndTwo) {
+    const std::string line(300, 'x');
+    for (const double scale : {1.0, 2.0}) {
+        m_form->resize(DesignScale(scale).designSize() + QSize(0, m_form->menuBar()->height()));
+        QTest::qWait(20);
+        m_form->challengeOver({*parseDay("2027-02-03"), 1234, 50, 1, "varn1" + line, {}});
+        auto* end = m_form->findChild<ChallengeEndDialog*>();
+        ASSERT_TRUE(end);
+        EXPECT_LE(end->frameGeometry().width(), m_form->width()) << scale;
+        EXPECT_LE(end->minimumSizeHint().width(), m_form->width()) << scale;
+        delete end;
+        whenOpen<WatchCodeDialog>([&](WatchCodeDialog& dialog) {
+            auto* field = dialog.findChild<QPlainTextEdit*>();
+            field->setPlainText("varn1" + QString::fromStdString(line).left(60));
+            pressButton(dialog, "&Watch");
+            EXPECT_TRUE(dialog.isVisible());
+            EXPECT_TRUE(dialog.findChild<QLabel*>("problem")->isVisible());
+            EXPECT_EQ(field->toPlainText().size(), 65);
+            EXPECT_GE(field->viewport()->height(),
+                      int(field->document()->size().height() * field->fontMetrics().lineSpacing()));
+            EXPECT_GE(dialog.width(), dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()));
+            dialog.reject();
+        });
+        item("watchCode")->trigger();
+    }
+}
+
+}  // namespace
+}  // namespace varn::test
