@@ -1,5 +1,6 @@
 // main.cpp: varn, the game. --game N starts with game N, --watch CODE watches a game code.
 #include <QApplication>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 
@@ -39,6 +40,10 @@ int main(int argumentCount, char** argv) {
         std::fprintf(stderr, "%s\n", options.problem.c_str());
         return 2;
     }
+    // Qt takes the desktop's locale when the application starts, and the locale is the whole
+    // process's: it is taken here, before the fonts' thread starts reading, so that Qt's own
+    // call changes nothing under it.
+    std::setlocale(LC_ALL, "");
     varn::FontWarmUp fonts;
     int argc = 1;
     qInstallMessageHandler(startUpMessages);
