@@ -19,7 +19,7 @@ using Progress = std::function<void(int done, int total)>;
 // fixed by the width alone; the threads only share it and never change the answer.
 struct ParSettings {
     // Plans kept after each move.
-    int width = 1400;
+    int width = 400;
     // Orientations tried before each click, in the order mirror and quarter turns reach them:
     // 1 (as dealt), 4 (one transform at most) or 8 (all the board's orientations).
     int orientations = 4;
@@ -35,6 +35,7 @@ struct ParResult {
     std::int64_t positionsTried = 0;
     // False when a stop came first; the rest is then empty.
     bool finished = false;
+    bool operator==(const ParResult&) const = default;
 };
 
 struct ReviewSettings {
@@ -59,6 +60,7 @@ struct GameReview {
     std::int64_t positionsTried = 0;
     // False when a stop came first; the rest is then empty.
     bool finished = false;
+    bool operator==(const GameReview&) const = default;
 
     // Points made of the points there were to make, in percent; 100 when there were none.
     double accuracy() const {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <deque>
+#include <functional>
 #include <unordered_set>
 #include <utility>
 
@@ -44,15 +45,21 @@ std::uint64_t positionKey(const Position& position) {
     return key;
 }
 
-// Beside the points, in eighths of a point: the groups on the board and the best of them.
-std::int64_t promise(const ClickList& clicks) {
+// Beside the points, in sixteenths of a point, what the board promises: 5/16 of the points of
+// its groups and 8/16 of those of the best. A board holds more groups than the moves left can
+// click, and groups hoarded past the last move are worth nothing, so only the best groups count,
+// as many as the moves left. More than that, and the plans hoard groups they never score.
+std::int64_t promise(const ClickList& clicks, int movesLeft) {
+    if (movesLeft == 0) return 0;
+    std::array<int, kCellCount> worths;
+    int count = 0;
+    for (const Click& click : clicks)
+        worths[static_cast<std::size_t>(count++)] = click.worth();
+    std::sort(worths.begin(), worths.begin() + count, std::greater<>());
     std::int64_t all = 0;
-    std::int64_t best = 0;
-    for (const Click& click : clicks) {
-        all += click.worth();
-        best = std::max<std::int64_t>(best, click.worth());
-    }
-    return 3 * (all + best);
+    for (int i = 0; i < std::min(count, movesLeft); ++i)
+        all += worths[static_cast<std::size_t>(i)];
+    return 5 * all + 8 * (count > 0 ? worths[0] : 0);
 }
 
 struct Plan {
@@ -91,7 +98,7 @@ class Share {
     std::vector<Child> children;
     std::int64_t played = 0;
 
-    void expand(const std::vector<Plan>& plans, int index, int orientations) {
+    void expand(const std::vector<Plan>& plans, int index, int orientations, int movesLeft) {
         const Plan& plan = plans[static_cast<std::size_t>(index)];
         m_rules.load(plan.position);
         if (ClickList(m_rules.tables()).empty()) {
@@ -106,9 +113,10 @@ class Share {
                 m_rules.load(turned);
                 play(HintAction::Click, click.cell);
                 const Position after = m_rules.position();
-                children.push_back({8 * after.score + promise(ClickList(m_rules.tables())),
-                                    positionKey(after), index, static_cast<std::uint8_t>(turn),
-                                    static_cast<std::uint8_t>(click.cell)});
+                children.push_back(
+                    {16 * after.score + promise(ClickList(m_rules.tables()), movesLeft),
+                     positionKey(after), index, static_cast<std::uint8_t>(turn),
+                     static_cast<std::uint8_t>(click.cell)});
             }
         }
     }
@@ -153,6 +161,7 @@ class ParSearch {
 
     ParResult run(const std::stop_token& stop, const Progress& progress) {
         for (int move = 0; move < kChallengeMoves; ++move) {
+            m_move = move;
             if (!expandAll(stop)) return {};
             std::vector<Child> kept = keepBest();
             m_plans = followAll(kept);
@@ -170,7 +179,7 @@ class ParSearch {
             mine.children.clear();
             for (int index = share; index < count; index += m_settings.threads) {
                 if (stop.stop_requested()) return;
-                mine.expand(m_plans, index, m_settings.orientations);
+                mine.expand(m_plans, index, m_settings.orientations, kChallengeMoves - 1 - m_move);
             }
         });
         return !stop.stop_requested();
@@ -258,6 +267,7 @@ class ParSearch {
 
     SplitMixSource m_random;
     ParSettings m_settings;
+    int m_move = 0;
     std::deque<Share> m_shares;  // a copy of the rules never moves
     std::vector<Plan> m_plans;
     std::vector<Step> m_steps;

@@ -1,0 +1,145 @@
+// judge_test.cpp: the review charges a move with the points that the best plan makes beyond
+// it, the par's actions replay to the par in the real game, and the worker answers the last job.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <future>
+#include <tuple>
+
+#include "boardpicture.h"
+#include "constantsource.h"
+#include "gamereview.h"
+#include "headlessgame.h"
+#include "judgeworker.h"
+#include "parsearch.h"
+#include "splitmixsource.h"
+#include "temporarydirectory.h"
+
+namespace varn {
+namespace {
+
+// Plans of three actions, narrow: each search is a few thousand actions on the rules' copy.
+const ReviewSettings kReview{3, 16, 2};
+// The par's beam at a width that a test can afford, with both threads.
+const ParSettings kNarrowPar{6, 4, 2};
+
+Days day(int year, unsigned month, unsigned dayOfMonth) {
+    return Days(std::chrono::year(year) / month / dayOfMonth);
+}
+
+struct ReviewCase {
+    const char* name;
+    int action;  // a PlayerAction's code
+    std::int64_t points;
+    std::int64_t missed;
+};
+
+// Two gems and a joker make 30 points clicked together; the joker joins the 2s beside them
+// too, and the bomb below would blow the gems away. Each column holds two kinds that no column
+// beside it holds, so no fall makes a group of them. Every new piece is a 0: whatever goes
+// comes back as a block of 0s at the top. The best three actions are the gems, the bomb and
+// the 0s it brings, which join those that the gems brought: 30 + 0 + 9.
+const char* const kGemsBesideABomb = R"(
+    1 3 1 3 1 3 1 3 1 3
+    2 4 2 4 2 4 2 4 2 4
+    1 3 1 3 1 3 1 3 1 3
+    2 4 2 4 2 4 2 4 2 4
+    1 3 1 3 1 3 1 3 1 3
+    2 4 2 4 2 4 2 4 2 4
+    1 3 4 3 1 3 1 3 1 3
+    G G J 2 2 4 2 4 2 4
+    B 3 0 3 1 3 1 3 1 3
+    2 4 2 4 2 4 2 4 2 4)";
+
+class ReviewOfAMove : public ::testing::TestWithParam<ReviewCase> {};
+
+TEST_P(ReviewOfAMove, MissesWhatTheBestPlanMakesBeyondIt) {
+    const ReviewCase& c = GetParam();
+    const test::ConstantSource zeros;
+    const Position before{test::boardFromPicture(kGemsBesideABomb).Board, 0, zeros.state()};
+    RulesCopy rules(zeros);
+    rules.load(before);
+    rules.play(HintAction::Click, c.action);
+    const GameReview review =
+        reviewGame({before, rules.position()}, {PlayerAction::click(c.action)}, zeros, kReview);
+    ASSERT_TRUE(review.finished);
+    EXPECT_EQ(review.actions.at(0).points, c.points);
+    EXPECT_EQ(review.actions.at(0).missed, c.missed);
+    EXPECT_EQ(review.actions.at(0).best.cell, 70) << "the gems";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moves, ReviewOfAMove,
+    ::testing::Values(ReviewCase{"TheBestMoveMissesNothing", 70, 30, 0},
+                      // The 0s then, 6 from the bomb and 3 from the 2s: 39 - (3 + 9).
+                      ReviewCase{"BreakingTheGemsGroupMissesItsPoints", 73, 3, 27},
+                      // Two blocks of six 0s then: 39 - (0 + 12).
+                      ReviewCase{"ABombThatBlowsTheGemsAwayMissesThem", 80, 0, 27}),
+    [](const auto& info) { return info.param.name; });
+
+// The par's game, played in the real game from the challenge's own deal, ends at the par,
+// which is pinned at the narrow width.
+TEST(Par, ReplaysInTheRealGameToItsScore) {
+    const test::TemporaryDirectory dir;
+    SplitMixSource random(1);
+    HeadlessGame headless(random, HighScoreFile(dir.file(kHighScoreFileName)));
+    headless.window.stopTimer();
+    const Days today = day(2026, 3, 14);
+    ASSERT_TRUE(headless.game.startChallenge(today));
+    const Position deal = challengeDeal(challengeNumber(today));
+    EXPECT_EQ(positionOf(headless.game.state()).board, deal.board);
+    EXPECT_EQ(positionOf(headless.game.state()).random, deal.random);
+    const ParResult par = findPar(challengeNumber(today), kNarrowPar);
+    for (PlayerAction action : par.actions)
+        headless.game.replay({action, {}});
+    EXPECT_EQ(headless.game.scores().Score(), par.score);
+    EXPECT_EQ(headless.game.challenge()->movesUsed, par.moves);
+    EXPECT_EQ(par.moves, kChallengeMoves);
+    EXPECT_EQ(par.score, 454);
+}
+
+// Pinned at a width that a test affords: the same on one thread as on two.
+TEST(Par, IsTheSameOnEveryMachineAndThread) {
+    for (int threads : {1, 2}) {
+        ParSettings settings = kNarrowPar;
+        settings.threads = threads;
+        EXPECT_EQ(findPar(challengeNumber(day(2026, 12, 8)), settings).score, 492);
+    }
+}
+
+// A new job stops the one in hand, which is never answered, and so does the worker's end: a
+// par or a review this wide would take hours.
+TEST(JudgeWorker, AnswersTheLastJobAskedFor) {
+    const test::ConstantSource zeros;
+    const Position before{test::boardFromPicture(kGemsBesideABomb).Board, 0, zeros.state()};
+    RulesCopy rules(zeros);
+    rules.load(before);
+    rules.play(HintAction::Click, 70);
+    const std::vector<Position> positions{before, rules.position()};
+    const std::vector<PlayerAction> actions{PlayerAction::click(70)};
+    std::promise<std::pair<std::uint64_t, GameReview>> answer;
+    std::atomic<int> answers = 0;
+    std::vector<std::tuple<std::uint64_t, int, int>> progress;
+    std::uint64_t ticket = 0;
+    {
+        JudgeWorker worker(
+            [&](std::uint64_t, const ParResult&) { ++answers; },
+            [&](std::uint64_t answered, const GameReview& review) {
+                if (answers++ == 0) answer.set_value({answered, review});
+            },
+            [&](std::uint64_t of, int done, int total) { progress.emplace_back(of, done, total); });
+        worker.startPar(1, {1'000'000, 8, 2});
+        ticket = worker.startReview(positions, actions, zeros, kReview);
+        auto future = answer.get_future();
+        ASSERT_EQ(future.wait_for(std::chrono::minutes(1)), std::future_status::ready);
+        EXPECT_EQ(future.get(), std::pair(ticket, reviewGame(positions, actions, zeros, kReview)));
+        worker.startReview(positions, actions, zeros, {40, 1'000'000, 2});
+    }
+    EXPECT_EQ(answers, 1);
+    EXPECT_NE(std::find(progress.begin(), progress.end(), std::tuple(ticket, 1, 1)),
+              progress.end());
+}
+
+}  // namespace
+}  // namespace varn
