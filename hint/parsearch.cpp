@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <deque>
 #include <functional>
 #include <unordered_set>
@@ -38,11 +40,18 @@ constexpr std::array<Turn, 8> kTurns{{
 // A plan with nothing left to remove goes on as it is.
 constexpr std::uint8_t kStay = 0xFF;
 
+// Four words hashed side by side, which the processor multiplies at once.
 std::uint64_t positionKey(const Position& position) {
-    std::uint64_t key = 14695981039346656037u ^ position.random.drawn;
-    for (Code code : position.board)
-        key = (key ^ static_cast<std::uint64_t>(code)) * 1099511628211u;
-    return key;
+    constexpr std::size_t kWords = sizeof(position.board) / sizeof(std::uint64_t);
+    static_assert(kWords * sizeof(std::uint64_t) == sizeof(position.board));
+    std::array<std::uint64_t, kWords + 3> words{};
+    std::memcpy(words.data(), position.board.data(), sizeof(position.board));
+    std::array<std::uint64_t, 4> lanes{position.random.drawn, 1, 2, 3};
+    for (std::size_t i = 0; i < kWords; i += 4) {
+        for (std::size_t lane = 0; lane < 4; ++lane)
+            lanes[lane] = (lanes[lane] ^ words[i + lane]) * 0x9E3779B97F4A7C15u;
+    }
+    return lanes[0] ^ std::rotl(lanes[1], 16) ^ std::rotl(lanes[2], 32) ^ std::rotl(lanes[3], 48);
 }
 
 // Beside the points, in sixteenths of a point, what the board promises: 5/16 of the points of
