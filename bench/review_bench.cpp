@@ -176,13 +176,13 @@ void run(const Options& options, const std::string& folder) {
 
 Options parse(int argc, char** argv) {
     Options options;
-    for (int i = 1; i + 1 < argc || (i < argc && std::string(argv[i]) == "--no-review"); ++i) {
+    for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--no-review") {
             options.reviews = false;
             continue;
         }
-        const std::string text = argv[++i];
+        const std::string text = i + 1 < argc ? argv[++i] : "";
         const int value = std::atoi(text.c_str());
         if (arg == "--first") options.first = parseDay(text).value_or(options.first);
         if (arg == "--days") options.days = value;
