@@ -38,10 +38,13 @@ Best bestPlan(const Position& position, const UniformSource& random, int horizon
     return best;
 }
 
-Judged judge(const Position& before, const Position& after, const UniformSource& random,
-             const ReviewSettings& settings, const std::stop_token& stop) {
+Judged judge(const Position& before, PlayerAction action, const Position& after,
+             const UniformSource& random, const ReviewSettings& settings,
+             const std::stop_token& stop) {
+    const int left =
+        action.isClick() || !settings.freeTurns ? settings.horizon - 1 : settings.horizon;
     const Best here = bestPlan(before, random, settings.horizon, settings.width, stop);
-    const Best next = bestPlan(after, random, settings.horizon - 1, settings.width, stop);
+    const Best next = bestPlan(after, random, left, settings.width, stop);
     Judged judged;
     judged.review.points = after.score - before.score;
     judged.review.best = here.first;
@@ -69,7 +72,8 @@ GameReview reviewGame(const std::vector<Position>& positions,
     runShares(std::max(1, settings.threads), [&](int) {
         for (int i = next++; i < total && !stop.stop_requested(); i = next++) {
             const auto at = static_cast<std::size_t>(i);
-            judged[at] = judge(positions[at], positions[at + 1], random, settings, stop);
+            judged[at] =
+                judge(positions[at], actions[at], positions[at + 1], random, settings, stop);
             const std::lock_guard lock(reporting);
             ++done;
             if (progress && !stop.stop_requested()) progress(done, total);

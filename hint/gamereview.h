@@ -16,7 +16,9 @@ namespace varn {
 // position says where in them it stands). With H the horizon and V_h(p) the points of the best
 // plan of h actions from p, action i missed
 //
-//   V_H(p_i) - (score(p_i+1) - score(p_i) + V_H-1(p_i+1)),  never below 0.
+//   V_H(p_i) - (score(p_i+1) - score(p_i) + V_H-1(p_i+1)),  never below 0,
+//
+// and with free turns (the default) a mirror or a turn missed V_H(p_i) - V_H(p_i+1).
 //
 // Throws std::invalid_argument unless there is one position more than actions. A stop answers
 // at once with a review that is not finished.

@@ -44,6 +44,11 @@ struct ReviewSettings {
     int horizon = 6;
     int width = 64;
     int threads = 2;
+    // A mirror or a turn scores nothing and is no move: judged against the same horizon after
+    // it as before, a turn and the click after it are charged together as the click alone
+    // would be. Otherwise a turn uses up an action of the horizon, and every turn that the
+    // best plan does not begin with looks like a lost action.
+    bool freeTurns = true;
 };
 
 struct ActionReview {

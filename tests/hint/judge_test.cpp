@@ -60,9 +60,9 @@ TEST_P(ReviewOfAMove, MissesWhatTheBestPlanMakesBeyondIt) {
     const Position before{test::boardFromPicture(kGemsBesideABomb).Board, 0, zeros.state()};
     RulesCopy rules(zeros);
     rules.load(before);
-    rules.play(HintAction::Click, c.action);
-    const GameReview review =
-        reviewGame({before, rules.position()}, {PlayerAction::click(c.action)}, zeros, kReview);
+    const PlayerAction action{static_cast<std::uint8_t>(c.action)};
+    rules.play(action.isClick() ? HintAction::Click : HintAction::Mirror, c.action);
+    const GameReview review = reviewGame({before, rules.position()}, {action}, zeros, kReview);
     ASSERT_TRUE(review.finished);
     EXPECT_EQ(review.actions.at(0).points, c.points);
     EXPECT_EQ(review.actions.at(0).missed, c.missed);
@@ -75,7 +75,11 @@ INSTANTIATE_TEST_SUITE_P(
                       // The 0s then, 6 from the bomb and 3 from the 2s: 39 - (3 + 9).
                       ReviewCase{"BreakingTheGemsGroupMissesItsPoints", 73, 3, 27},
                       // Two blocks of six 0s then: 39 - (0 + 12).
-                      ReviewCase{"ABombThatBlowsTheGemsAwayMissesThem", 80, 0, 27}),
+                      ReviewCase{"ABombThatBlowsTheGemsAwayMissesThem", 80, 0, 27},
+                      // Upside down, the gems, the bomb and ten 0s: a turn is no move, and
+                      // three actions after it make more than before it.
+                      ReviewCase{"AFreeTurnThatKeepsThePlanMissesNothing", PlayerAction::kMirror, 0,
+                                 0}),
     [](const auto& info) { return info.param.name; });
 
 // The par's game, played in the real game from the challenge's own deal, ends at the par,
