@@ -66,6 +66,21 @@ ClickList::ClickList(const BoardTables& tables) {
         for (Bits cells = byCode[special]; cells != 0; cells &= cells - 1)
             add({cellOf(cells), 0, special});
     }
+    const Bits jokers = byCode[piece::Joker];
+    Bits grouping = jokers | byCode[piece::Gem];
+    for (Code code = 0; code < piece::OrdinaryKinds; ++code)
+        grouping |= byCode[code];
+    for (Code code = 0; code < piece::OrdinaryKinds; ++code)
+        m_joiningPairs += pairsOf(byCode[code], byCode[code]);
+    m_joiningPairs += pairsOf(byCode[piece::Gem], byCode[piece::Gem]);
+    // A pair of jokers is found from either side: once more than it should.
+    m_joiningPairs +=
+        pairsOf(jokers, grouping) + pairsOf(grouping, jokers) - pairsOf(jokers, jokers);
+}
+
+// The cells of `one` with a cell of `other` to their right or below.
+int ClickList::pairsOf(Bits one, Bits other) {
+    return count(one & (other >> 1)) + count(one & (other >> kStride));
 }
 
 void ClickList::addGroups(Code code, Bits own, Bits joining) {

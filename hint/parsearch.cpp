@@ -54,40 +54,24 @@ std::uint64_t positionKey(const Position& position) {
     return lanes[0] ^ std::rotl(lanes[1], 16) ^ std::rotl(lanes[2], 32) ^ std::rotl(lanes[3], 48);
 }
 
-// Whether two pieces side by side would join one group.
-bool joins(Code a, Code b) {
-    const auto groups = [](Code code) { return code <= piece::Joker || code == piece::Gem; };
-    return groups(a) && groups(b) && (a == b || a == piece::Joker || b == piece::Joker);
-}
-
-// The pairs of neighbours that join: a board whose pieces lie together makes groups of the
-// pieces still to come.
-int touchingPairs(const BoardTables& tables) {
-    int pairs = 0;
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        const Code code = tables.Board[cell];
-        pairs += columnOf(cell) < kBoardSide - 1 && joins(code, tables.Board[cell + 1]);
-        pairs += rowOf(cell) < kBoardSide - 1 && joins(code, tables.Board[cell + kBoardSide]);
-    }
-    return pairs;
-}
-
 // Beside the points, in sixteenths of a point, what the board promises: 5/16 of the points of
-// its groups, 8/16 of those of the best and 4/16 for each pair that joins. A board holds more
+// its groups, 8/16 of those of the best and 4/16 for each pair of neighbours that would join:
+// a board whose pieces lie together makes groups of the pieces still to come. A board holds more
 // groups than the moves left can click, and groups hoarded past the last move are worth
 // nothing, so only the best groups count, as many as the moves left. More than that, and the
 // plans hoard groups that they never score.
 std::int64_t promise(const BoardTables& tables, int movesLeft) {
     if (movesLeft == 0) return 0;
+    const ClickList clicks(tables);
     std::array<int, kCellCount> worths;
     int count = 0;
-    for (const Click& click : ClickList(tables))
+    for (const Click& click : clicks)
         worths[static_cast<std::size_t>(count++)] = click.worth();
     std::sort(worths.begin(), worths.begin() + count, std::greater<>());
     std::int64_t all = 0;
     for (int i = 0; i < std::min(count, movesLeft); ++i)
         all += worths[static_cast<std::size_t>(i)];
-    return 5 * all + 8 * (count > 0 ? worths[0] : 0) + 4 * touchingPairs(tables);
+    return 5 * all + 8 * (count > 0 ? worths[0] : 0) + 4 * clicks.joiningPairs();
 }
 
 struct Plan {
