@@ -30,7 +30,7 @@ Best bestPlan(const Position& position, const UniformSource& random, int horizon
               const std::stop_token& stop) {
     if (horizon <= 0) return {};
     // Never short of time: the width alone decides the work.
-    HintSearch search(position, random, {horizon, width, std::chrono::hours(24)});
+    HintSearch search(position, random, {horizon, width, std::chrono::hours(24), width});
     Best best;
     best.first = search.run(stop);
     best.points = search.bestPoints();

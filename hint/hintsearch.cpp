@@ -36,7 +36,8 @@ Hint HintSearch::run(std::stop_token stop) {
     Plan best = *std::max_element(m_rootPlans.begin(), m_rootPlans.end(),
                                   [](const Plan& a, const Plan& b) { return a.rank < b.rank; });
     m_bestPoints = mostPoints(m_rootPlans);
-    for (int width = 1; width > m_widthReached;) {
+    for (int width = std::clamp(m_settings.firstWidth, 1, std::max(1, m_settings.width));
+         width > m_widthReached;) {
         const auto began = Clock::now();
         std::optional<Plan> found = runBeam(width);
         if (!found) break;
