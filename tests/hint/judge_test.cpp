@@ -83,22 +83,35 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 // The par's game, played in the real game from the challenge's own deal, ends at the par,
-// which is pinned at the narrow width.
+// which is pinned at the narrow width; so does a watch of its game code.
 TEST(Par, ReplaysInTheRealGameToItsScore) {
     const test::TemporaryDirectory dir;
-    SplitMixSource random(1);
-    HeadlessGame headless(random, HighScoreFile(dir.file(kHighScoreFileName)));
-    headless.window.stopTimer();
     const Days today = day(2026, 3, 14);
-    ASSERT_TRUE(headless.game.startChallenge(today));
-    const Position deal = challengeDeal(challengeNumber(today));
-    EXPECT_EQ(positionOf(headless.game.state()).board, deal.board);
-    EXPECT_EQ(positionOf(headless.game.state()).random, deal.random);
     const ParResult par = findPar(challengeNumber(today), kNarrowPar);
+    GameCode code{challengeNumber(today), {}};
     for (PlayerAction action : par.actions)
-        headless.game.replay({action, {}});
-    EXPECT_EQ(headless.game.scores().Score(), par.score);
-    EXPECT_EQ(headless.game.challenge()->movesUsed, par.moves);
+        code.actions.push_back({action, {}});
+    CodeProblem problem = CodeProblem::None;
+    const Replay watch{parseGameCode(formatGameCode(code), problem), std::nullopt};
+    for (bool challenge : {true, false}) {
+        SplitMixSource random(1);
+        HeadlessGame headless(random, HighScoreFile(dir.file(kHighScoreFileName)));
+        headless.window.stopTimer();
+        if (challenge) {
+            ASSERT_TRUE(headless.game.startChallenge(today));
+            const Position deal = challengeDeal(challengeNumber(today));
+            EXPECT_EQ(positionOf(headless.game.state()).board, deal.board);
+            EXPECT_EQ(positionOf(headless.game.state()).random, deal.random);
+        } else {
+            headless.game.startReplay(watch);
+        }
+        for (const RecordedAction& action : watch.code.actions)
+            headless.game.replay(action);
+        EXPECT_EQ(headless.game.scores().Score(), par.score);
+        if (challenge) {
+            EXPECT_EQ(headless.game.challenge()->movesUsed, par.moves);
+        }
+    }
     EXPECT_EQ(par.moves, kChallengeMoves);
     EXPECT_EQ(par.score, 461);
 }
