@@ -40,7 +40,7 @@ struct ParResult {
 
 struct ReviewSettings {
     // Each position is judged by the best plan of `horizon` actions that the hint's beam finds
-    // at this width, widened as the hint does; the work is fixed by these two alone.
+    // at this width; the work is fixed by these two alone.
     int horizon = 6;
     int width = 64;
     int threads = 2;
