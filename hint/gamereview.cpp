@@ -1,4 +1,5 @@
-// gamereview.cpp: two searches for each action, the actions shared out between threads.
+// gamereview.cpp: the searches that judge a game's actions, each made once and shared out
+// between threads.
 #include "gamereview.h"
 
 #include <algorithm>
@@ -14,45 +15,56 @@ namespace varn {
 
 namespace {
 
-struct Judged {
-    ActionReview review;
-    std::int64_t played = 0;
-};
-
-// The points of the best plan of `horizon` actions from `position`, and its first action.
-struct Best {
+// The best plan of `horizon` actions from position `at` of the game: its points and its first
+// action, and the actions it played to find them.
+struct Search {
+    std::size_t at;
+    int horizon;
     Hint first;
     std::int64_t points = 0;
     std::int64_t played = 0;
+    std::vector<std::size_t> judging;  // the actions that wait for it
 };
 
-Best bestPlan(const Position& position, const UniformSource& random, int horizon, int width,
-              const std::stop_token& stop) {
-    if (horizon <= 0) return {};
+void run(Search& search, const std::vector<Position>& positions, const UniformSource& random,
+         int width, const std::stop_token& stop) {
     // Never short of time: the width alone decides the work.
-    HintSearch search(position, random, {horizon, width, std::chrono::hours(24), width});
-    Best best;
-    best.first = search.run(stop);
-    best.points = search.bestPoints();
-    best.played = search.actionsPlayed();
-    return best;
+    HintSearch hint(positions[search.at], random,
+                    {search.horizon, width, std::chrono::hours(24), width});
+    search.first = hint.run(stop);
+    search.points = hint.bestPoints();
+    search.played = hint.actionsPlayed();
 }
 
-Judged judge(const Position& before, PlayerAction action, const Position& after,
-             const UniformSource& random, const ReviewSettings& settings,
-             const std::stop_token& stop) {
-    const int left =
-        action.isClick() || !settings.freeTurns ? settings.horizon - 1 : settings.horizon;
-    const Best here = bestPlan(before, random, settings.horizon, settings.width, stop);
-    const Best next = bestPlan(after, random, left, settings.width, stop);
-    Judged judged;
-    judged.review.points = after.score - before.score;
-    judged.review.best = here.first;
-    judged.review.missed =
-        std::max<std::int64_t>(0, here.points - judged.review.points - next.points);
-    judged.played = here.played + next.played;
-    return judged;
-}
+// What each action needs: the plan before it and the plan after it. After a free turn, the
+// plan after it is the plan before the next action, searched once for both.
+class Plans {
+  public:
+    Plans(const std::vector<PlayerAction>& actions, const ReviewSettings& settings) {
+        const int horizon = settings.horizon;
+        for (std::size_t i = 0; i < actions.size(); ++i) {
+            before.push_back(find(i, horizon, i));
+            const bool free = !actions[i].isClick() && settings.freeTurns;
+            after.push_back(horizon - !free > 0 ? find(i + 1, horizon - !free, i) : kNone);
+        }
+    }
+
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    std::vector<Search> searches;  // in the order of the game
+    std::vector<std::size_t> before;
+    std::vector<std::size_t> after;
+
+  private:
+    // The search from position `at` over `horizon` actions, made once; `action` waits for it.
+    std::size_t find(std::size_t at, int horizon, std::size_t action) {
+        std::size_t index = searches.size();
+        for (std::size_t s = searches.size(); s-- > 0 && searches[s].at >= at;)
+            if (searches[s].at == at && searches[s].horizon == horizon) index = s;
+        if (index == searches.size()) searches.push_back({at, horizon, {}, 0, 0, {}});
+        searches[index].judging.push_back(action);
+        return index;
+    }
+};
 
 }  // namespace
 
@@ -62,31 +74,45 @@ GameReview reviewGame(const std::vector<Position>& positions,
                       const Progress& progress) {
     if (positions.size() != actions.size() + 1)
         throw std::invalid_argument("a review needs one position more than actions");
-    const int total = static_cast<int>(actions.size());
-    std::vector<Judged> judged(actions.size());
-    // Each share takes the next action not yet taken: which share judges which action changes
+    Plans plans(actions, settings);
+    std::vector<int> waiting(actions.size(), 0);
+    for (const Search& search : plans.searches)
+        for (std::size_t action : search.judging)
+            ++waiting[action];
+    // Each share takes the next search not yet taken: which share makes which search changes
     // nothing of the verdict.
-    std::atomic<int> next = 0;
+    std::atomic<std::size_t> next = 0;
     std::mutex reporting;
-    int done = 0;
+    int judged = 0;
+    const int total = static_cast<int>(actions.size());
     runShares(std::max(1, settings.threads), [&](int) {
-        for (int i = next++; i < total && !stop.stop_requested(); i = next++) {
-            const auto at = static_cast<std::size_t>(i);
-            judged[at] =
-                judge(positions[at], actions[at], positions[at + 1], random, settings, stop);
+        for (std::size_t s = next++; s < plans.searches.size() && !stop.stop_requested();
+             s = next++) {
+            Search& search = plans.searches[s];
+            run(search, positions, random, settings.width, stop);
             const std::lock_guard lock(reporting);
-            ++done;
-            if (progress && !stop.stop_requested()) progress(done, total);
+            const int before = judged;
+            for (std::size_t action : search.judging)
+                judged += --waiting[action] == 0;
+            if (progress && judged > before && !stop.stop_requested()) progress(judged, total);
         }
     });
     GameReview review;
     if (stop.stop_requested()) return review;
-    for (const Judged& action : judged) {
-        review.actions.push_back(action.review);
-        review.made += action.review.points;
-        review.missed += action.review.missed;
-        review.positionsTried += action.played;
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        const Search& here = plans.searches[plans.before[i]];
+        const std::int64_t later =
+            plans.after[i] == Plans::kNone ? 0 : plans.searches[plans.after[i]].points;
+        ActionReview judgement;
+        judgement.points = positions[i + 1].score - positions[i].score;
+        judgement.best = here.first;
+        judgement.missed = std::max<std::int64_t>(0, here.points - judgement.points - later);
+        review.actions.push_back(judgement);
+        review.made += judgement.points;
+        review.missed += judgement.missed;
     }
+    for (const Search& search : plans.searches)
+        review.positionsTried += search.played;
     review.finished = true;
     return review;
 }

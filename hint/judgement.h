@@ -19,10 +19,10 @@ using Progress = std::function<void(int done, int total)>;
 // fixed by the width alone; the threads only share it and never change the answer.
 struct ParSettings {
     // Plans kept after each move.
-    int width = 400;
+    int width = 140;
     // Orientations tried before each click, in the order mirror and quarter turns reach them:
     // 1 (as dealt), 4 (one transform at most) or 8 (all the board's orientations).
-    int orientations = 4;
+    int orientations = 8;
     int threads = 2;
 };
 
