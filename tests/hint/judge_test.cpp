@@ -82,6 +82,26 @@ INSTANTIATE_TEST_SUITE_P(
                                  0}),
     [](const auto& info) { return info.param.name; });
 
+// A game's actions are judged as each would be alone, the searches they share made once.
+TEST(Review, JudgesEachActionOfAGameAsAlone) {
+    const test::ConstantSource zeros;
+    RulesCopy rules(zeros);
+    std::vector<Position> positions{{test::boardFromPicture(kGemsBesideABomb).Board, 0, {}}};
+    const std::vector<PlayerAction> actions{
+        {PlayerAction::kMirror}, PlayerAction::click(20), PlayerAction::click(0)};
+    GameReview alone;
+    for (PlayerAction action : actions) {
+        rules.load(positions.back());
+        rules.play(action.isClick() ? HintAction::Click : HintAction::Mirror, action.code);
+        positions.push_back(rules.position());
+        const auto last = positions.end() - 2;
+        alone.actions.push_back(
+            reviewGame({last, last + 2}, {action}, zeros, kReview).actions.at(0));
+    }
+    EXPECT_EQ(reviewGame(positions, actions, zeros, kReview).actions, alone.actions);
+    EXPECT_EQ(positions[2].score, 30) << "the gems, upside down";
+}
+
 // The par's game, played in the real game from the challenge's own deal, ends at the par,
 // which is pinned at the narrow width; so does a watch of its game code.
 TEST(Par, ReplaysInTheRealGameToItsScore) {
