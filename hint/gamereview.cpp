@@ -36,23 +36,30 @@ void run(Search& search, const std::vector<Position>& positions, const UniformSo
     search.played = hint.actionsPlayed();
 }
 
-// What each action needs: the plan before it and the plan after it. After a free turn, the
-// plan after it is the plan before the next action, searched once for both.
+// What each action needs. A free turn misses nothing of itself: the turns before a click and
+// the click are one move, judged against the best plan from where the first of them began,
+// so that turns on the way to a good orientation are never charged for where they pass.
 class Plans {
   public:
     Plans(const std::vector<PlayerAction>& actions, const ReviewSettings& settings) {
         const int horizon = settings.horizon;
+        const auto free = [&](std::size_t i) {
+            return settings.freeTurns && !actions[i].isClick();
+        };
+        std::size_t moveBegan = 0;
         for (std::size_t i = 0; i < actions.size(); ++i) {
-            before.push_back(find(i, horizon, i));
-            const bool free = !actions[i].isClick() && settings.freeTurns;
-            after.push_back(horizon - !free > 0 ? find(i + 1, horizon - !free, i) : kNone);
+            if (i == 0 || !free(i - 1)) moveBegan = i;
+            shown.push_back(find(i, horizon, i));
+            from.push_back(free(i) ? kNone : find(moveBegan, horizon, i));
+            after.push_back(free(i) || horizon <= 1 ? kNone : find(i + 1, horizon - 1, i));
         }
     }
 
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-    std::vector<Search> searches;  // in the order of the game
-    std::vector<std::size_t> before;
-    std::vector<std::size_t> after;
+    std::vector<Search> searches;    // in the order of the game
+    std::vector<std::size_t> shown;  // the best plan where the action was played
+    std::vector<std::size_t> from;   // the best plan from where its move began
+    std::vector<std::size_t> after;  // the best plan after it, one action shorter
 
   private:
     // The search from position `at` over `horizon` actions, made once; `action` waits for it.
@@ -61,7 +68,9 @@ class Plans {
         for (std::size_t s = searches.size(); s-- > 0 && searches[s].at >= at;)
             if (searches[s].at == at && searches[s].horizon == horizon) index = s;
         if (index == searches.size()) searches.push_back({at, horizon, {}, 0, 0, {}});
-        searches[index].judging.push_back(action);
+        std::vector<std::size_t>& judging = searches[index].judging;
+        if (std::find(judging.begin(), judging.end(), action) == judging.end())
+            judging.push_back(action);
         return index;
     }
 };
@@ -100,13 +109,16 @@ GameReview reviewGame(const std::vector<Position>& positions,
     GameReview review;
     if (stop.stop_requested()) return review;
     for (std::size_t i = 0; i < actions.size(); ++i) {
-        const Search& here = plans.searches[plans.before[i]];
-        const std::int64_t later =
-            plans.after[i] == Plans::kNone ? 0 : plans.searches[plans.after[i]].points;
+        const auto points = [&](std::size_t search) {
+            return search == Plans::kNone ? 0 : plans.searches[search].points;
+        };
         ActionReview judgement;
         judgement.points = positions[i + 1].score - positions[i].score;
-        judgement.best = here.first;
-        judgement.missed = std::max<std::int64_t>(0, here.points - judgement.points - later);
+        judgement.best = plans.searches[plans.shown[i]].first;
+        if (plans.from[i] != Plans::kNone) {
+            judgement.missed = std::max<std::int64_t>(
+                0, points(plans.from[i]) - judgement.points - points(plans.after[i]));
+        }
         review.actions.push_back(judgement);
         review.made += judgement.points;
         review.missed += judgement.missed;

@@ -18,7 +18,8 @@ namespace varn {
 //
 //   V_H(p_i) - (score(p_i+1) - score(p_i) + V_H-1(p_i+1)),  never below 0,
 //
-// and with free turns (the default) a mirror or a turn missed V_H(p_i) - V_H(p_i+1).
+// With free turns (the default) a mirror or a turn misses nothing of itself: it is no move, and
+// the turns before a click make one move with it, whose p_i is where the first of them began.
 //
 // Throws std::invalid_argument unless there is one position more than actions. A stop answers
 // at once with a review that is not finished.

@@ -44,10 +44,10 @@ struct ReviewSettings {
     int horizon = 6;
     int width = 64;
     int threads = 2;
-    // A mirror or a turn scores nothing and is no move: judged against the same horizon after
-    // it as before, a turn and the click after it are charged together as the click alone
-    // would be. Otherwise a turn uses up an action of the horizon, and every turn that the
-    // best plan does not begin with looks like a lost action.
+    // A mirror or a turn scores nothing and is no move: the turns before a click and the
+    // click are judged as one move, from where the first turn began, so that turns on the
+    // way to a good orientation are charged nothing for where they pass. Otherwise each turn
+    // uses up an action of the horizon and is judged alone, as a click is.
     bool freeTurns = true;
 };
 
