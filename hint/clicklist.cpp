@@ -66,20 +66,38 @@ ClickList::ClickList(const BoardTables& tables) {
         for (Bits cells = byCode[special]; cells != 0; cells &= cells - 1)
             add({cellOf(cells), 0, special});
     }
+    const Bits jokers = byCode[piece::Joker];
+    Bits grouping = jokers | byCode[piece::Gem];
+    for (Code code = 0; code < piece::OrdinaryKinds; ++code)
+        grouping |= byCode[code];
+    for (Code code = 0; code < piece::OrdinaryKinds; ++code)
+        m_joiningPairs += pairsOf(byCode[code], byCode[code]);
+    m_joiningPairs += pairsOf(byCode[piece::Gem], byCode[piece::Gem]);
+    // A pair of jokers is found from either side: once more than it should.
+    m_joiningPairs +=
+        pairsOf(jokers, grouping) + pairsOf(grouping, jokers) - pairsOf(jokers, jokers);
+}
+
+// The cells of `one` with a cell of `other` to their right or below.
+int ClickList::pairsOf(Bits one, Bits other) {
+    return count(one & (other >> 1)) + count(one & (other >> kStride));
 }
 
 void ClickList::addGroups(Code code, Bits own, Bits joining) {
     const Bits region = own | joining;
-    // A piece without a like neighbour is no group; each group starts at its first piece.
-    Bits starts = own & (region << 1 | region >> 1 | region << kStride | region >> kStride);
-    while (starts != 0) {
-        const Bits start = starts & (~starts + 1);
-        Bits group = start;
+    // Three cells joined have one among them that touches two: only the groups of such a cell
+    // need growing, and most pairs and lone pieces are passed over at once.
+    const Bits up = region << kStride, down = region >> kStride;
+    const Bits left = region << 1, right = region >> 1;
+    Bits seeds = region & ((up & (down | left | right)) | (down & (left | right)) | (left & right));
+    while (seeds != 0) {
+        Bits group = seeds & (~seeds + 1);
         for (Bits grown = spread(group) & region; grown != group; grown = spread(group) & region)
             group = grown;
-        starts &= ~group;
-        const int size = count(group);
-        if (size >= kSmallestGroup) add({cellOf(start), size, code});
+        seeds &= ~group;
+        // Jokers alone are no group of this kind; the group is clicked at its first own piece.
+        const Bits mine = group & own;
+        if (mine != 0) add({cellOf(mine & (~mine + 1)), count(group), code});
     }
 }
 

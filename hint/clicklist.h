@@ -31,6 +31,9 @@ class ClickList {
     const Click* end() const { return m_clicks.data() + m_count; }
     int size() const { return m_count; }
     bool empty() const { return m_count == 0; }
+    // The pairs of neighbours, edge to edge, that would join one group: of one kind, or a
+    // joker beside a piece that groups.
+    int joiningPairs() const { return m_joiningPairs; }
 
   private:
     __extension__ using Bits = unsigned __int128;
@@ -38,9 +41,11 @@ class ClickList {
     // The groups of the cells holding `code`, joined by the cells of `joining`.
     void addGroups(Code code, Bits own, Bits joining);
     void add(const Click& click);
+    static int pairsOf(Bits one, Bits other);
 
     std::array<Click, kCellCount> m_clicks;
     int m_count = 0;
+    int m_joiningPairs = 0;
 };
 
 }  // namespace varn

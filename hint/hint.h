@@ -32,6 +32,9 @@ struct HintSettings {
     int depth = 10;
     int width = 1024;
     std::chrono::steady_clock::duration budget = std::chrono::milliseconds(40);
+    // The width of the first beam. A search that is never short of time, as a review's, starts
+    // at the widest and spends nothing on the narrower beams.
+    int firstWidth = 1;
 };
 
 }  // namespace varn

@@ -35,7 +35,9 @@ Hint HintSearch::run(std::stop_token stop) {
     if (m_rootPlans.empty()) return {};
     Plan best = *std::max_element(m_rootPlans.begin(), m_rootPlans.end(),
                                   [](const Plan& a, const Plan& b) { return a.rank < b.rank; });
-    for (int width = 1; width > m_widthReached;) {
+    m_bestPoints = mostPoints(m_rootPlans);
+    for (int width = std::clamp(m_settings.firstWidth, 1, std::max(1, m_settings.width));
+         width > m_widthReached;) {
         const auto began = Clock::now();
         std::optional<Plan> found = runBeam(width);
         if (!found) break;
@@ -53,6 +55,13 @@ Hint HintSearch::run(std::stop_token stop) {
         first = m_firstSteps[static_cast<std::size_t>(click->first)];
     }
     return describe(first);
+}
+
+std::int64_t HintSearch::mostPoints(const std::vector<Plan>& plans) const {
+    std::int64_t most = 0;
+    for (const Plan& plan : plans)
+        most = std::max(most, plan.position.score - m_root.score);
+    return most;
 }
 
 // A beam's time grows with its width. The next is as wide as the time left allows, and at most
@@ -86,6 +95,7 @@ std::optional<HintSearch::Plan> HintSearch::runBeam(int width) {
         keepBest(next, width);
         plans.swap(next);
     }
+    m_bestPoints = mostPoints(plans);
     return plans.front();
 }
 

@@ -28,6 +28,9 @@ class HintSearch {
     // The width of the widest beam finished, 0 when none was, and the actions played.
     int widthReached() const { return m_widthReached; }
     std::int64_t actionsPlayed() const { return m_played; }
+    // The most points that a plan of the widest beam finished makes; without a beam finished,
+    // those of the best action alone.
+    std::int64_t bestPoints() const { return m_bestPoints; }
 
   private:
     struct Step {
@@ -48,6 +51,7 @@ class HintSearch {
     void expand(const Plan& plan, std::vector<Plan>& into);
     void playChild(const Plan& plan, Step step, std::vector<Plan>& into);
     void keepBest(std::vector<Plan>& plans, int width) const;
+    std::int64_t mostPoints(const std::vector<Plan>& plans) const;
     static std::int64_t promise(const BoardTables& tables);
     bool outOfTime();
     Hint describe(Step first);
@@ -61,6 +65,7 @@ class HintSearch {
     std::vector<Plan> m_rootPlans;
     int m_widthReached = 0;
     std::int64_t m_played = 0;
+    std::int64_t m_bestPoints = 0;
     bool m_cut = false;
 };
 
