@@ -57,10 +57,16 @@ struct PadPoll {
     int pads = 0;                         // controllers plugged in now
     PadStyle style = PadStyle::Lettered;  // of the controller used last
     bool working = true;                  // false for good when no controller can be read
+    // Files that turn readable when something happens: a controller plugged in or pulled out, or
+    // a button of a plugged one, so that the caller can sleep on them between polls.
+    std::vector<int> wakeFiles;
+    // The files tell of everything; when false, some of it shows only to a poll.
+    bool watched = false;
 };
 
 // Reads every controller of the machine. The caller polls on its own thread and at its own
-// pace; a poll never waits. One reader a process: they would share one queue of events.
+// pace, or when a wake file turns readable; a poll never waits. One reader a process: they would
+// share one queue of events.
 class PadReader {
   public:
     virtual ~PadReader() = default;

@@ -2,6 +2,7 @@
 #include "lazypadreader.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibrary>
 #include <cstdio>
 
@@ -12,7 +13,8 @@ constexpr const char* kModuleName = "varn-pad.so";
 constexpr const char* kFactory = "varn_make_pad_reader";
 }  // namespace
 
-LazyPadReader::LazyPadReader(QStringList modules) : m_modules(std::move(modules)) {}
+LazyPadReader::LazyPadReader(QStringList modules, QString devices)
+    : m_modules(std::move(modules)), m_devices(std::move(devices)) {}
 
 LazyPadReader::~LazyPadReader() = default;
 
@@ -31,9 +33,9 @@ PadPoll LazyPadReader::poll() {
         for (const QString& file : m_modules) {
             QLibrary module(file);
             module.setLoadHints(QLibrary::PreventUnloadHint);
-            using Factory = PadReader* (*)();
+            using Factory = PadReader* (*)(const char* devices);
             if (const auto make = reinterpret_cast<Factory>(module.resolve(kFactory))) {
-                m_reader.reset(make());
+                m_reader.reset(make(QFile::encodeName(m_devices).constData()));
                 break;
             }
             reasons += QStringLiteral("\n  ") + module.errorString();

@@ -13,8 +13,8 @@ namespace varn {
 // module no controller is read, and the first poll says so for good.
 class LazyPadReader : public PadReader {
   public:
-    // The module's file names, tried in order.
-    explicit LazyPadReader(QStringList modules);
+    // The module's file names, tried in order, and the folder of the input devices.
+    explicit LazyPadReader(QStringList modules, QString devices = QStringLiteral("/dev/input"));
     ~LazyPadReader() override;
 
     // Beside the program (a build tree), then in the library folder of the installation that
@@ -25,6 +25,7 @@ class LazyPadReader : public PadReader {
 
   private:
     QStringList m_modules;
+    QString m_devices;
     std::unique_ptr<PadReader> m_reader;
     bool m_tried = false;
 };

@@ -1,6 +1,10 @@
 // padpoller.cpp: the pace of the polls, and the presses handed on in order.
 #include "padpoller.h"
 
+#include <QSocketNotifier>
+#include <algorithm>
+#include <optional>
+
 namespace varn {
 
 PadPoller::PadPoller(std::unique_ptr<PadReader> reader, QObject* parent)
@@ -37,26 +41,58 @@ void PadPoller::poll() {
     const bool styleChanged = got.style != m_style;
     m_pads = got.pads;
     m_style = got.style;
-    schedule();
+    watch(got.wakeFiles);
+    schedule(got.watched);
     if (padsChanged) emit this->padsChanged(m_pads);
     if (styleChanged) emit this->styleChanged(m_style);
     emitPending();
 }
 
-// A first press after a rest waits for the idle poll, 25 ms on average at 50 ms; polling faster
-// at rest would cost the player's battery for that. Coarse timers let the system gather
-// wake-ups.
-void PadPoller::schedule() {
-    if (m_pads == 0) {
-        m_poll.setTimerType(Qt::PreciseTimer);
-        m_poll.start(m_pace.seek);
-    } else if (m_held.any() || Clock::now() - m_lastChange < m_pace.busyFor) {
-        m_poll.setTimerType(Qt::PreciseTimer);
-        m_poll.start(m_pace.busy);
-    } else {
-        m_poll.setTimerType(Qt::CoarseTimer);
-        m_poll.start(m_pace.idle);
+void PadPoller::woken() {
+    m_lastWake = Clock::now();
+    poll();
+}
+
+// A file that the reader closed may be the one whose signal runs now: its notifier goes later.
+void PadPoller::watch(const std::vector<int>& files) {
+    std::erase_if(m_wakers, [&files](QSocketNotifier* waker) {
+        if (std::find(files.begin(), files.end(), int(waker->socket())) != files.end())
+            return false;
+        waker->setEnabled(false);
+        waker->deleteLater();
+        return true;
+    });
+    for (const int file : files) {
+        const bool known =
+            std::any_of(m_wakers.begin(), m_wakers.end(),
+                        [file](QSocketNotifier* waker) { return waker->socket() == file; });
+        if (known) continue;
+        auto* waker = new QSocketNotifier(file, QSocketNotifier::Read, this);
+        connect(waker, &QSocketNotifier::activated, this, &PadPoller::woken);
+        m_wakers.push_back(waker);
     }
+}
+
+// While in use, the timer alone: a stick held off its centre can make its device speak a
+// thousand times a second. The files were read empty by the poll just made, so what wakes
+// them after is news.
+void PadPoller::schedule(bool watched) {
+    const Clock::time_point now = Clock::now();
+    const bool busy = m_held.any() || now - m_lastChange < m_pace.busyFor;
+    for (QSocketNotifier* waker : m_wakers)
+        waker->setEnabled(!busy);
+    std::optional<std::chrono::milliseconds> next;
+    if (busy) {
+        next = m_pace.busy;
+    } else if (now - m_lastWake < m_pace.settleFor) {
+        next = m_pace.settle;
+    } else if (!watched) {
+        next = m_pads == 0 ? m_pace.seek : m_pace.idle;
+    }
+    // Coarse timers let the system gather wake-ups; the seek keeps to its second.
+    const bool precise = busy || (next == m_pace.seek && m_pads == 0);
+    m_poll.setTimerType(precise ? Qt::PreciseTimer : Qt::CoarseTimer);
+    next ? m_poll.start(*next) : m_poll.stop();
 }
 
 // Each event leaves the queue before its signal, so that a poll run inside a slot hands on

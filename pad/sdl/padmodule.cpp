@@ -2,6 +2,8 @@
 // up, so that starting the game maps no SDL library for a controller that most players lack.
 #include "sdlpadreader.h"
 
-extern "C" __attribute__((visibility("default"))) varn::PadReader* varn_make_pad_reader() {
-    return new varn::SdlPadReader();
+// `devices`: the folder of the input devices, /dev/input on Linux.
+extern "C" __attribute__((visibility("default"))) varn::PadReader* varn_make_pad_reader(
+    const char* devices) {
+    return new varn::SdlPadReader(devices);
 }

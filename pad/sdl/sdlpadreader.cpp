@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <utility>
 
 namespace varn {
 
@@ -95,7 +96,7 @@ std::uint32_t buttonsOf(std::uint32_t sources) {
 
 }  // namespace
 
-SdlPadReader::SdlPadReader() {
+SdlPadReader::SdlPadReader(std::string devices) : m_watch(std::move(devices)) {
     // The window's toolkit handles Ctrl+C and termination; SDL must not take them over. The face
     // buttons are read by place on every controller, as PadButton names them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -119,6 +120,7 @@ PadPoll SdlPadReader::poll() {
         result.working = false;
         return result;
     }
+    m_watch.drain();
     SDL_PumpEvents();
     SDL_Event events[32];
     int count;
@@ -129,6 +131,10 @@ PadPoll SdlPadReader::poll() {
     }
     result.pads = int(m_pads.size());
     result.style = m_style;
+    result.wakeFiles = m_watch.files();
+    result.watched = m_watch.watchesFolder() &&
+                     std::all_of(m_pads.begin(), m_pads.end(),
+                                 [this](const Pad& pad) { return m_watch.watches(pad.id); });
     return result;
 }
 
@@ -173,6 +179,7 @@ void SdlPadReader::add(int deviceIndex, std::vector<PadEvent>& events) {
                       .latches = {kStickLatch, kStickLatch, kStickLatch, kStickLatch, kTriggerLatch,
                                   kTriggerLatch}});
     const Pad& pad = m_pads.back();
+    m_watch.watch(id, SDL_GameControllerPath(controller));
     if (m_pads.size() == 1) m_style = pad.style;
     events.push_back({.kind = PadEvent::Kind::Added, .pad = id});
 }
@@ -183,6 +190,7 @@ void SdlPadReader::remove(std::int32_t id, std::vector<PadEvent>& events) {
     for (unsigned source = 0; source < 32; ++source)
         hold(*pad, source, false, events);
     SDL_GameControllerClose(pad->controller);
+    m_watch.forget(id);
     m_pads.erase(m_pads.begin() + (pad - m_pads.data()));
     events.push_back({.kind = PadEvent::Kind::Removed, .pad = id});
 }

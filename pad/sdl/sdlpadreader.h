@@ -7,9 +7,11 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "axislatch.h"
+#include "devicewatch.h"
 #include "padreader.h"
 
 namespace varn {
@@ -17,9 +19,10 @@ namespace varn {
 // Starts SDL's game-controller subsystem, without its video, on the caller's thread; every poll
 // runs there. SDL's events are pumped only by poll(), which takes all of them: nothing else in
 // the game reads SDL's queue, and a queue left to fill up would drop the controllers' events.
+// The input devices in `devices` are watched for a caller that sleeps between polls.
 class SdlPadReader final : public PadReader {
   public:
-    SdlPadReader();
+    explicit SdlPadReader(std::string devices = "/dev/input");
     ~SdlPadReader() override;
     SdlPadReader(const SdlPadReader&) = delete;
     SdlPadReader& operator=(const SdlPadReader&) = delete;
@@ -33,7 +36,7 @@ class SdlPadReader final : public PadReader {
         SDL_GameController* controller;
         std::int32_t id;
         PadStyle style;
-        std::uint32_t sources = 0;  // what it holds, SourceBits
+        std::uint32_t sources = 0;  // what it holds, as bits of sources
         std::array<AxisLatch, kLatches> latches;
     };
 
@@ -46,6 +49,7 @@ class SdlPadReader final : public PadReader {
     std::uint32_t heldByAll() const;
 
     bool m_started = false;
+    DeviceWatch m_watch;
     std::vector<Pad> m_pads;
     PadStyle m_style = PadStyle::Lettered;
 };

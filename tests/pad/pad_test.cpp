@@ -4,6 +4,8 @@
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <string>
 
@@ -141,16 +143,22 @@ TEST_F(PadTest, EveryControllerPressesTheGameButtonsAndNamesItsStyle) {
     EXPECT_EQ(pulled.pads, 2);
 }
 
-// The game's own way: the module loaded by name, polled on the window's thread.
-TEST_F(PadTest, ModuleSeesAControllerComeAndGoAndRepeatsAHeldDirection) {
+// The game's own way: the module loaded by name, polled on the window's thread, which sleeps
+// until the folder of the devices changes as udev adds or takes away the controller's device.
+TEST_F(PadTest, ModuleWakesForAControllerComingAndGoingAndRepeatsAHeldDirection) {
     using namespace std::chrono_literals;
-    const PadPoller::Pace pace{.seek = 5ms,
+    const PadPoller::Pace pace{.seek = 1h,
                                .idle = 5ms,
                                .busy = 2ms,
                                .busyFor = 20ms,
+                               .settle = 5ms,
+                               .settleFor = 20ms,
                                .repeatDelay = 30ms,
                                .repeatInterval = 10ms};
-    PadPoller poller(std::make_unique<LazyPadReader>(QStringList{QStringLiteral(VARN_PAD_MODULE)}),
+    QTemporaryDir devices;
+    const QString node = devices.filePath(QStringLiteral("event7"));
+    PadPoller poller(std::make_unique<LazyPadReader>(QStringList{QStringLiteral(VARN_PAD_MODULE)},
+                                                     devices.path()),
                      pace);
     // +N a press of PadButton N, *N its repeat, -N its release.
     std::vector<std::string> heard;
@@ -168,6 +176,7 @@ TEST_F(PadTest, ModuleSeesAControllerComeAndGoAndRepeatsAHeldDirection) {
     };
     poller.start();
     auto pad = std::make_unique<VirtualPad>();
+    QFile(node).open(QIODevice::WriteOnly);
     ASSERT_TRUE(QTest::qWaitFor([&] { return poller.pads() == 1; }, 5000));
     pad->set(kButton, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return count('*') >= 3; }, 5000));
@@ -177,6 +186,7 @@ TEST_F(PadTest, ModuleSeesAControllerComeAndGoAndRepeatsAHeldDirection) {
     QTest::qWait(50);
     EXPECT_EQ(count('*'), repeats);
     pad.reset();
+    QFile::remove(node);
     ASSERT_TRUE(QTest::qWaitFor([&] { return poller.pads() == 0; }, 5000));
     EXPECT_EQ(heard.front(), "pads 1");
     EXPECT_EQ(heard[1], (std::string{'+', char('0' + int(PadButton::DpadRight))}));
