@@ -25,13 +25,11 @@ constexpr int kMinimumWidth = 10;  // the digits' row
 OnScreenKeyboard::OnScreenKeyboard(QLineEdit* target, QWidget* parent)
     : QWidget(parent), m_target(target) {
     setAccessibleName(tr("On-screen keyboard"));
-    QFont keys = font();
-    keys.setPixelSize(kLetterPixels);
-    keys.setBold(true);
-    setFont(keys);
-    setStyleSheet(
-        QStringLiteral("QPushButton:focus { background: #ffd54a; color: #111111;"
-                       " border: 3px solid #111111; border-radius: 6px; }"));
+    // A style sheet sets the keys' font, which their own class's font would otherwise override.
+    setStyleSheet(QStringLiteral("QPushButton { font-size: %1px; font-weight: bold; }"
+                                 "QPushButton:focus { background: #ffd54a; color: #111111;"
+                                 " border: 3px solid #111111; border-radius: 6px; }")
+                      .arg(kLetterPixels));
     setFocusPolicy(Qt::StrongFocus);
     installEventFilter(this);
     auto* grid = new QGridLayout(this);

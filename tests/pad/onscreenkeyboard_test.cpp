@@ -53,6 +53,7 @@ TEST(OnScreenKeyboard, TypesANameWithTheArrowsAndReturn) {
 TEST(OnScreenKeyboard, NamesEveryKeyAndFitsAHandheldScreen) {
     QLineEdit line;
     OnScreenKeyboard keyboard(&line);
+    keyboard.ensurePolished();  // the style sheet's font
     const auto keys = keyboard.findChildren<QPushButton*>();
     QSet<QString> names;
     for (QPushButton* key : keys) {
