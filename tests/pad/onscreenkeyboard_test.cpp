@@ -27,11 +27,13 @@ TEST(OnScreenKeyboard, TypesANameWithTheArrowsAndReturn) {
         const char* keys;
         const char* want;
     } steps[] = {
-        {"da", "A"},                             // a capital to begin a name
-        {"drrrrraa", "Ann"},                     // down from A to Z, along to N
-        {"ulllllla", "Anna"},                    // up from N to J, back to A
-        {"la", "Annal"},                         // round the row's left edge to L
-        {"x", "Anna"},        {"uuua", "Anna"},  // from L up over the top edge to Done
+        {"da", "A"},           // a capital to begin a name
+        {"drrrrraa", "Ann"},   // down from A to Z, along to N
+        {"ulllllla", "Anna"},  // up from N to J, back to A
+        {"la", "Annal"},       // round the row's left edge to L
+        {"x", "Anna"},         // Backspace
+        {"xxxxa", "L"},        // a capital again once all is erased
+        {"uuua", "L"},         // from L up over the top edge to Done
     };
     for (const auto& step : steps) {
         for (const char* key = step.keys; *key; ++key) {
