@@ -19,7 +19,10 @@ PadPoller::PadPoller(std::unique_ptr<PadReader> reader, Pace pace, QObject* pare
     connect(&m_repeat, &QTimer::timeout, this, &PadPoller::repeat);
 }
 
-PadPoller::~PadPoller() = default;
+// The notifiers go before the reader closes their files.
+PadPoller::~PadPoller() {
+    qDeleteAll(m_wakers);
+}
 
 void PadPoller::start() {
     if (!m_poll.isActive()) poll();

@@ -39,38 +39,30 @@ static_assert(bit(PadButton::DpadDown) == bit(PadButton::DpadUp) + 1 &&
               bit(PadButton::DpadLeft) == bit(PadButton::DpadUp) + 2 &&
               bit(PadButton::DpadRight) == bit(PadButton::DpadUp) + 3);
 
-// SDL's buttons by their place in the controller; those the game does not use are left out
-// (the guide button belongs to the system, the sticks' clicks are too easily pressed).
+// SDL's buttons in their order, up to the d-pad's last; those the game does not use are left
+// out (the guide button belongs to the system, the sticks' clicks are too easily pressed).
 constexpr int kNoButton = -1;
+constexpr int kButtonOf[] = {int(PadButton::A),
+                             int(PadButton::B),
+                             int(PadButton::X),
+                             int(PadButton::Y),
+                             int(PadButton::Back),
+                             kNoButton,
+                             int(PadButton::Start),
+                             kNoButton,
+                             kNoButton,
+                             int(PadButton::LeftShoulder),
+                             int(PadButton::RightShoulder),
+                             int(PadButton::DpadUp),
+                             int(PadButton::DpadDown),
+                             int(PadButton::DpadLeft),
+                             int(PadButton::DpadRight)};
+static_assert(std::size(kButtonOf) == SDL_CONTROLLER_BUTTON_DPAD_RIGHT + 1 &&
+              SDL_CONTROLLER_BUTTON_GUIDE == 5 && SDL_CONTROLLER_BUTTON_LEFTSHOULDER == 9);
+
 int padButton(int sdlButton) {
-    switch (sdlButton) {
-        case SDL_CONTROLLER_BUTTON_A:
-            return bit(PadButton::A);
-        case SDL_CONTROLLER_BUTTON_B:
-            return bit(PadButton::B);
-        case SDL_CONTROLLER_BUTTON_X:
-            return bit(PadButton::X);
-        case SDL_CONTROLLER_BUTTON_Y:
-            return bit(PadButton::Y);
-        case SDL_CONTROLLER_BUTTON_BACK:
-            return bit(PadButton::Back);
-        case SDL_CONTROLLER_BUTTON_START:
-            return bit(PadButton::Start);
-        case SDL_CONTROLLER_BUTTON_LEFTSHOULDER:
-            return bit(PadButton::LeftShoulder);
-        case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
-            return bit(PadButton::RightShoulder);
-        case SDL_CONTROLLER_BUTTON_DPAD_UP:
-            return bit(PadButton::DpadUp);
-        case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
-            return bit(PadButton::DpadDown);
-        case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
-            return bit(PadButton::DpadLeft);
-        case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
-            return bit(PadButton::DpadRight);
-        default:
-            return kNoButton;
-    }
+    return sdlButton >= 0 && sdlButton < int(std::size(kButtonOf)) ? kButtonOf[sdlButton]
+                                                                   : kNoButton;
 }
 
 PadStyle styleOf(SDL_GameController* controller) {
