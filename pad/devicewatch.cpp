@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 
 namespace varn {
 
@@ -22,6 +24,32 @@ bool readEmpty(int file) {
         if (got < 0 && errno == EINTR) continue;
         return got < 0 && errno == EAGAIN;
     }
+}
+
+// The input devices that the kernel's driver makes of a controller that SDL reads through
+// `hidraw` (/dev/hidrawN), by their names in the folder of event devices. The motion sensors'
+// device speaks all the time, like hidraw itself, and is left out.
+std::vector<std::string> eventDevicesOf(const std::string& hidraw) {
+    namespace fs = std::filesystem;
+    constexpr unsigned long kAccelerometer = 1ul << 6;  // INPUT_PROP_ACCELEROMETER
+    const fs::path inputs =
+        fs::path("/sys/class/hidraw") / fs::path(hidraw).filename() / "device" / "input";
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const fs::directory_entry& input : fs::directory_iterator(inputs, error)) {
+        // A bit mask in hexadecimal words, the lowest last.
+        std::ifstream file(input.path() / "properties");
+        std::string word;
+        unsigned long properties = 0;
+        while (file >> word)
+            properties = std::strtoul(word.c_str(), nullptr, 16);
+        if (properties & kAccelerometer) continue;
+        for (const fs::directory_entry& device : fs::directory_iterator(input.path(), error)) {
+            const std::string name = device.path().filename().string();
+            if (name.starts_with("event")) names.push_back(name);
+        }
+    }
+    return names;
 }
 
 }  // namespace
@@ -51,20 +79,33 @@ void DeviceWatch::watchFolder() {
         m_parentWatch = inotify_add_watch(m_notify, parent.c_str(), IN_CREATE | IN_MOVED_TO);
 }
 
+// An event device is watched itself; one read through hidraw by the event devices that its
+// driver makes of it too.
 void DeviceWatch::watch(std::int32_t pad, const char* path) {
-    int file = -1;
     const std::string prefix = m_folder + '/';
-    if (path && std::strncmp(path, prefix.c_str(), prefix.size()) == 0)
-        file = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    m_devices.emplace_back(pad, file);
+    std::vector<std::string> files;
+    if (path && std::strncmp(path, prefix.c_str(), prefix.size()) == 0) {
+        files.emplace_back(path);
+    } else if (path && std::strncmp(path, "/dev/hidraw", 11) == 0) {
+        for (const std::string& name : eventDevicesOf(path))
+            files.push_back(prefix + name);
+    }
+    bool watched = false;
+    for (const std::string& name : files) {
+        const int file = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (file < 0) continue;
+        m_devices.emplace_back(pad, file);
+        watched = true;
+    }
+    if (!watched) m_devices.emplace_back(pad, -1);
 }
 
 void DeviceWatch::forget(std::int32_t pad) {
-    const auto found = std::find_if(m_devices.begin(), m_devices.end(),
-                                    [pad](const auto& device) { return device.first == pad; });
-    if (found == m_devices.end()) return;
-    if (found->second >= 0) ::close(found->second);
-    m_devices.erase(found);
+    std::erase_if(m_devices, [pad](const auto& device) {
+        if (device.first != pad) return false;
+        if (device.second >= 0) ::close(device.second);
+        return true;
+    });
 }
 
 bool DeviceWatch::watches(std::int32_t pad) const {

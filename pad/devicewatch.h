@@ -11,8 +11,9 @@ namespace varn {
 
 // The folder of the input devices (/dev/input) through inotify, or its parent until the
 // folder appears; and a file of its own on each controller's event device in that folder, which
-// reads as the device speaks without taking anything from SDL's file. Devices elsewhere (SDL's
-// virtual ones, hidraw, which talks all the time) cannot be watched, and are polled.
+// reads as the device speaks without taking anything from SDL's file. A controller that SDL
+// reads through hidraw, which talks all the time, is watched through the event devices that its
+// kernel driver makes of it. Others (SDL's virtual ones) cannot be watched, and are polled.
 class DeviceWatch {
   public:
     explicit DeviceWatch(std::string folder);

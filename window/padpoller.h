@@ -20,10 +20,10 @@ namespace varn {
 // poller sleeps on the reader's wake files instead: the folder of the input devices, for a
 // controller plugged in, and each controller's device. It polls often while a button is held or
 // was pressed lately, and at rest only where the files do not tell everything: a controller
-// that no file watches (SDL's virtual ones, those read through hidraw) at the idle pace, and
-// plugging in at the seek pace where the folder cannot be watched. Every wake-up costs the
-// process some 50 to 100 us of processor time in all, whatever the poll itself costs (1 us). A
-// direction held repeats, first after a delay and then at a steady rate.
+// that no file watches (SDL's virtual ones) at the idle pace, and plugging in at the seek pace
+// where the folder cannot be watched. Every wake-up costs the process some 50 to 100 us of
+// processor time in all, whatever the poll itself costs (1 us). A direction held repeats,
+// first after a delay and then at a steady rate.
 class PadPoller : public QObject {
     Q_OBJECT
 
