@@ -4,6 +4,7 @@
 #include "padglyphs.h"
 
 #include <QFontMetricsF>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -149,6 +150,36 @@ void drawShoulder(QPainter& painter, PadButton button) {
     painter.drawRoundedRect(body, round, round);
 }
 
+class GlyphEngine : public QIconEngine {
+  public:
+    GlyphEngine(PadButton button, PadStyle style) : m_button(button), m_style(style) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        const QSizeF unit = padGlyphSize(m_button, 1);
+        const qreal height = std::min(qreal(rect.height()), rect.width() / unit.width());
+        QRectF glyph(QPointF(0, 0), unit * height);
+        glyph.moveCenter(QRectF(rect).center());
+        painter->save();
+        if (mode == QIcon::Disabled) painter->setOpacity(0.4);
+        paintPadGlyph(*painter, glyph, m_button, m_style);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return picture;
+    }
+
+    QIconEngine* clone() const override { return new GlyphEngine(m_button, m_style); }
+
+  private:
+    PadButton m_button;
+    PadStyle m_style;
+};
+
 }  // namespace
 
 QSizeF padGlyphSize(PadButton button, qreal height) {
@@ -202,6 +233,10 @@ QPixmap padGlyph(PadButton button, PadStyle style, int height, qreal pixelRatio)
     QPainter painter(&picture);
     paintPadGlyph(painter, QRectF(QPointF(0, 0), size), button, style);
     return picture;
+}
+
+QIcon padGlyphIcon(PadButton button, PadStyle style) {
+    return QIcon(new GlyphEngine(button, style));
 }
 
 }  // namespace varn

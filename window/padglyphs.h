@@ -2,6 +2,7 @@
 // size, for button labels, the watch bar and the status line.
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QRectF>
 
@@ -21,5 +22,9 @@ void paintPadGlyph(QPainter& painter, const QRectF& box, PadButton button, PadSt
 // The glyph `height` pixels high for a screen of `pixelRatio` physical pixels to a pixel, on a
 // transparent background.
 QPixmap padGlyph(PadButton button, PadStyle style, int height, qreal pixelRatio = 1);
+
+// The glyph as an icon, for a button's label or a menu item: drawn afresh at whatever size and
+// pixel ratio it is shown, as large as fits the icon's box, and faded when disabled.
+QIcon padGlyphIcon(PadButton button, PadStyle style);
 
 }  // namespace varn
