@@ -33,8 +33,10 @@ class PadPoller : public QObject {
         std::chrono::milliseconds idle{300};   // a controller at rest that no file watches
         std::chrono::milliseconds busy{8};     // while held, and for `busyFor` after a change
         std::chrono::milliseconds busyFor{1500};
-        // After a wake file spoke: udev makes a new device readable a little after it appears.
-        std::chrono::milliseconds settle{100};
+        // After a wake file spoke: udev makes a new device readable a little after it appears,
+        // and hidraw, whose queue holds a quarter of a second of reports and then drops the new
+        // ones, brings a controller's news only once SDL has read the old.
+        std::chrono::milliseconds settle{16};
         std::chrono::milliseconds settleFor{1000};
         std::chrono::milliseconds repeatDelay{350};
         std::chrono::milliseconds repeatInterval{100};
