@@ -426,6 +426,46 @@
     </message>
 </context>
 <context>
+    <name>varn::OnScreenKeyboard</name>
+    <message>
+        <source>On-screen keyboard</source>
+        <translation>Klávesnice na obrazovce</translation>
+    </message>
+    <message>
+        <source>QWERTYUIOP ASDFGHJKL ZXCVBNM</source>
+        <extracomment>The letters of the on-screen keyboard, a row of keys for each word, in capitals, as this language&apos;s keyboards set them out; a last row may hold more letters that names need.</extracomment>
+        <translation>QWERTZUIOP ASDFGHJKL YXCVBNM ÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Velké písmeno</translation>
+    </message>
+    <message>
+        <source>Hyphen</source>
+        <translation>Spojovník</translation>
+    </message>
+    <message>
+        <source>Apostrophe</source>
+        <translation>Apostrof</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Mezera</translation>
+    </message>
+    <message>
+        <source>Full stop</source>
+        <translation>Tečka</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hotovo</translation>
+    </message>
+</context>
+<context>
     <name>varn::ScorePlot</name>
     <message>
         <source>No score has been entered yet.</source>

@@ -422,6 +422,46 @@
     </message>
 </context>
 <context>
+    <name>varn::OnScreenKeyboard</name>
+    <message>
+        <source>On-screen keyboard</source>
+        <translation>Bildschirmtastatur</translation>
+    </message>
+    <message>
+        <source>QWERTYUIOP ASDFGHJKL ZXCVBNM</source>
+        <extracomment>The letters of the on-screen keyboard, a row of keys for each word, in capitals, as this language&apos;s keyboards set them out; a last row may hold more letters that names need.</extracomment>
+        <translation>QWERTZUIOPÜ ASDFGHJKLÖÄ YXCVBNMß</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Umschalt</translation>
+    </message>
+    <message>
+        <source>Hyphen</source>
+        <translation>Bindestrich</translation>
+    </message>
+    <message>
+        <source>Apostrophe</source>
+        <translation>Apostroph</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Full stop</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
     <name>varn::ScorePlot</name>
     <message>
         <source>No score has been entered yet.</source>

@@ -422,6 +422,46 @@
     </message>
 </context>
 <context>
+    <name>varn::OnScreenKeyboard</name>
+    <message>
+        <source>On-screen keyboard</source>
+        <translation>Clavier à l’écran</translation>
+    </message>
+    <message>
+        <source>QWERTYUIOP ASDFGHJKL ZXCVBNM</source>
+        <extracomment>The letters of the on-screen keyboard, a row of keys for each word, in capitals, as this language&apos;s keyboards set them out; a last row may hold more letters that names need.</extracomment>
+        <translation>AZERTYUIOP QSDFGHJKLM WXCVBN ÉÈÊÀÂÇÎÏÔÙ</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Majuscule</translation>
+    </message>
+    <message>
+        <source>Hyphen</source>
+        <translation>Trait d’union</translation>
+    </message>
+    <message>
+        <source>Apostrophe</source>
+        <translation>Apostrophe</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Full stop</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
     <name>varn::ScorePlot</name>
     <message>
         <source>No score has been entered yet.</source>

@@ -418,6 +418,46 @@
     </message>
 </context>
 <context>
+    <name>varn::OnScreenKeyboard</name>
+    <message>
+        <source>On-screen keyboard</source>
+        <translation>スクリーンキーボード</translation>
+    </message>
+    <message>
+        <source>QWERTYUIOP ASDFGHJKL ZXCVBNM</source>
+        <extracomment>The letters of the on-screen keyboard, a row of keys for each word, in capitals, as this language&apos;s keyboards set them out; a last row may hold more letters that names need.</extracomment>
+        <translation>QWERTYUIOP ASDFGHJKL ZXCVBNM</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>大文字</translation>
+    </message>
+    <message>
+        <source>Hyphen</source>
+        <translation>ハイフン</translation>
+    </message>
+    <message>
+        <source>Apostrophe</source>
+        <translation>アポストロフィ</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>スペース</translation>
+    </message>
+    <message>
+        <source>Full stop</source>
+        <translation>ピリオド</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>後退</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
     <name>varn::ScorePlot</name>
     <message>
         <source>No score has been entered yet.</source>

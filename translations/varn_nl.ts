@@ -422,6 +422,46 @@
     </message>
 </context>
 <context>
+    <name>varn::OnScreenKeyboard</name>
+    <message>
+        <source>On-screen keyboard</source>
+        <translation>Schermtoetsenbord</translation>
+    </message>
+    <message>
+        <source>QWERTYUIOP ASDFGHJKL ZXCVBNM</source>
+        <extracomment>The letters of the on-screen keyboard, a row of keys for each word, in capitals, as this language&apos;s keyboards set them out; a last row may hold more letters that names need.</extracomment>
+        <translation>QWERTYUIOP ASDFGHJKL ZXCVBNM ÉËÏÖÜ</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Hoofdletter</translation>
+    </message>
+    <message>
+        <source>Hyphen</source>
+        <translation>Koppelteken</translation>
+    </message>
+    <message>
+        <source>Apostrophe</source>
+        <translation>Apostrof</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spatie</translation>
+    </message>
+    <message>
+        <source>Full stop</source>
+        <translation>Punt</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Klaar</translation>
+    </message>
+</context>
+<context>
     <name>varn::ScorePlot</name>
     <message>
         <source>No score has been entered yet.</source>

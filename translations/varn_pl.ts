@@ -426,6 +426,46 @@
     </message>
 </context>
 <context>
+    <name>varn::OnScreenKeyboard</name>
+    <message>
+        <source>On-screen keyboard</source>
+        <translation>Klawiatura ekranowa</translation>
+    </message>
+    <message>
+        <source>QWERTYUIOP ASDFGHJKL ZXCVBNM</source>
+        <extracomment>The letters of the on-screen keyboard, a row of keys for each word, in capitals, as this language&apos;s keyboards set them out; a last row may hold more letters that names need.</extracomment>
+        <translation>QWERTYUIOP ASDFGHJKL ZXCVBNM ĄĆĘŁŃÓŚŹŻ</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Wielka litera</translation>
+    </message>
+    <message>
+        <source>Hyphen</source>
+        <translation>Łącznik</translation>
+    </message>
+    <message>
+        <source>Apostrophe</source>
+        <translation>Apostrof</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spacja</translation>
+    </message>
+    <message>
+        <source>Full stop</source>
+        <translation>Kropka</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotowe</translation>
+    </message>
+</context>
+<context>
     <name>varn::ScorePlot</name>
     <message>
         <source>No score has been entered yet.</source>

@@ -422,6 +422,46 @@
     </message>
 </context>
 <context>
+    <name>varn::OnScreenKeyboard</name>
+    <message>
+        <source>On-screen keyboard</source>
+        <translation>Teclado na tela</translation>
+    </message>
+    <message>
+        <source>QWERTYUIOP ASDFGHJKL ZXCVBNM</source>
+        <extracomment>The letters of the on-screen keyboard, a row of keys for each word, in capitals, as this language&apos;s keyboards set them out; a last row may hold more letters that names need.</extracomment>
+        <translation>QWERTYUIOP ASDFGHJKLÇ ZXCVBNM ÁÂÃÀÉÊÍÓÔÕÚ</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maiúsculas</translation>
+    </message>
+    <message>
+        <source>Hyphen</source>
+        <translation>Hífen</translation>
+    </message>
+    <message>
+        <source>Apostrophe</source>
+        <translation>Apóstrofo</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>Full stop</source>
+        <translation>Ponto final</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+</context>
+<context>
     <name>varn::ScorePlot</name>
     <message>
         <source>No score has been entered yet.</source>

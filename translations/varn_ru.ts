@@ -426,6 +426,46 @@
     </message>
 </context>
 <context>
+    <name>varn::OnScreenKeyboard</name>
+    <message>
+        <source>On-screen keyboard</source>
+        <translation>Экранная клавиатура</translation>
+    </message>
+    <message>
+        <source>QWERTYUIOP ASDFGHJKL ZXCVBNM</source>
+        <extracomment>The letters of the on-screen keyboard, a row of keys for each word, in capitals, as this language&apos;s keyboards set them out; a last row may hold more letters that names need.</extracomment>
+        <translation>ЙЦУКЕНГШЩЗХЪ ФЫВАПРОЛДЖЭ ЯЧСМИТЬБЮЁ QWERTYUIOP ASDFGHJKL ZXCVBNM</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Заглавная буква</translation>
+    </message>
+    <message>
+        <source>Hyphen</source>
+        <translation>Дефис</translation>
+    </message>
+    <message>
+        <source>Apostrophe</source>
+        <translation>Апостроф</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Пробел</translation>
+    </message>
+    <message>
+        <source>Full stop</source>
+        <translation>Точка</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Стереть</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+</context>
+<context>
     <name>varn::ScorePlot</name>
     <message>
         <source>No score has been entered yet.</source>

@@ -418,6 +418,46 @@
     </message>
 </context>
 <context>
+    <name>varn::OnScreenKeyboard</name>
+    <message>
+        <source>On-screen keyboard</source>
+        <translation>屏幕键盘</translation>
+    </message>
+    <message>
+        <source>QWERTYUIOP ASDFGHJKL ZXCVBNM</source>
+        <extracomment>The letters of the on-screen keyboard, a row of keys for each word, in capitals, as this language&apos;s keyboards set them out; a last row may hold more letters that names need.</extracomment>
+        <translation>QWERTYUIOP ASDFGHJKL ZXCVBNM</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>大写</translation>
+    </message>
+    <message>
+        <source>Hyphen</source>
+        <translation>连字符</translation>
+    </message>
+    <message>
+        <source>Apostrophe</source>
+        <translation>撇号</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>空格</translation>
+    </message>
+    <message>
+        <source>Full stop</source>
+        <translation>句号</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>退格</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
     <name>varn::ScorePlot</name>
     <message>
         <source>No score has been entered yet.</source>
