@@ -31,10 +31,10 @@ void WatchPlayer::buildBar() {
     bar->setObjectName("watchBar");
     bar->setMovable(false);
     bar->setFloatable(false);
-    m_pause = addControl(tr("Pause"), "P", &WatchPlayer::togglePause);
-    addControl(tr("Step"), "S", &WatchPlayer::step);
-    addControl(tr("Faster"), "F", &WatchPlayer::faster);
-    addControl(tr("Stop watching"), "Esc", &WatchPlayer::stop);
+    m_pause = addControl("pause", tr("Pause"), "P", &WatchPlayer::togglePause);
+    addControl("step", tr("Step"), "S", &WatchPlayer::step);
+    addControl("faster", tr("Faster"), "F", &WatchPlayer::faster);
+    addControl("stopWatching", tr("Stop watching"), "Esc", &WatchPlayer::stop);
     bar->hide();
     m_form.addToolBar(Qt::BottomToolBarArea, bar);
     // The progress goes on a line of its own, under the controls, which fill the design's width.
@@ -45,9 +45,10 @@ void WatchPlayer::buildBar() {
     m_form.statusBar()->hide();
 }
 
-QAction* WatchPlayer::addControl(const QString& text, const QString& key,
+QAction* WatchPlayer::addControl(const char* name, const QString& text, const QString& key,
                                  void (WatchPlayer::*slot)()) {
     QAction* action = m_bar->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(QKeySequence(key));
     action->setToolTip(text + " (" + QKeySequence(key).toString(QKeySequence::NativeText) + ')');
     connect(action, &QAction::triggered, this, slot);

@@ -75,7 +75,9 @@ class WatchPlayer : public QObject, public GameWindow, public HighScoreStore {
 
   private:
     void buildBar();
-    QAction* addControl(const QString& text, const QString& key, void (WatchPlayer::*slot)());
+    // The control `name`, which gives `key` too.
+    QAction* addControl(const char* name, const QString& text, const QString& key,
+                        void (WatchPlayer::*slot)());
     void playNext();
     bool playOne();
     void setPaused(bool paused);
