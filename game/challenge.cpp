@@ -64,8 +64,13 @@ std::string resultLine(const ChallengeResult& result) {
     std::string bars;
     for (const std::int64_t points : tens)
         bars += kBars[points <= 0 ? 0 : 1 + (points * 7 - 1) / most];
+    const std::string share =
+        result.par > 0
+            ? ", " + std::to_string((200 * result.score + result.par) / (2 * result.par)) +
+                  " % of par"
+            : "";
     return "Varn challenge " + dayText(result.day) + ": " + std::to_string(result.score) +
-           " points in " + std::to_string(result.moves) + " moves" +
+           " points in " + std::to_string(result.moves) + " moves" + share +
            (bars.empty() ? "" : " " + bars);
 }
 

@@ -57,11 +57,13 @@ struct ChallengeResult {
     int rank = 0;      // among the player's challenges, 1 for the best; 0 when none is kept
     std::string code;  // the game's code (gamecode.h), empty for a game that has none
     std::vector<std::int64_t> movePoints;  // what each move scored, in order
+    std::int64_t par = 0;                  // the day's par, once worked out
 };
 
 // The result as a player shares it, one line in every language that spoils nothing of the day's
-// deal: the day, the score, the moves made and the points of each ten moves as a row of bars,
-// e.g. "Varn challenge 2026-03-14: 171 points in 50 moves ▃▅█▂▄".
+// deal: the day, the score, the moves made, the share of the par once it is known, and the
+// points of each ten moves as a row of bars, e.g.
+// "Varn challenge 2026-03-14: 171 points in 50 moves, 37 % of par ▃▅█▂▄".
 std::string resultLine(const ChallengeResult& result);
 
 // What a challenge needs of the record of the player's challenges. It answers at once; what it

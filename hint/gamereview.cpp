@@ -125,6 +125,7 @@ GameReview reviewGame(const std::vector<Position>& positions,
     }
     for (const Search& search : plans.searches)
         review.positionsTried += search.played;
+    review.positions = positions;
     review.finished = true;
     return review;
 }

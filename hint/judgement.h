@@ -8,6 +8,7 @@
 
 #include "hint.h"
 #include "playeraction.h"
+#include "rulescopy.h"
 
 namespace varn {
 
@@ -60,6 +61,9 @@ struct ActionReview {
 
 struct GameReview {
     std::vector<ActionReview> actions;
+    // Where the game stood before each action, and after the last: where a player who reads
+    // the review goes to see a miss.
+    std::vector<Position> positions;
     std::int64_t made = 0;
     std::int64_t missed = 0;
     std::int64_t positionsTried = 0;

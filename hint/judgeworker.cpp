@@ -4,8 +4,10 @@
 #include <stdexcept>
 #include <utility>
 
+#include "codeplayer.h"
 #include "gamereview.h"
 #include "parsearch.h"
+#include "splitmixsource.h"
 
 namespace varn {
 
@@ -30,7 +32,12 @@ std::uint64_t JudgeWorker::startReview(std::vector<Position> positions,
     // Refused here, on the caller's thread, rather than where nothing could catch it.
     if (positions.size() != actions.size() + 1)
         throw std::invalid_argument("a review needs one position more than actions");
-    return post(ReviewJob{std::move(positions), std::move(actions), random.clone(), settings});
+    return post(ReviewJob{std::nullopt, std::move(positions), std::move(actions), random.clone(),
+                          settings});
+}
+
+std::uint64_t JudgeWorker::startReview(const Replay& replay, const ReviewSettings& settings) {
+    return post(ReviewJob{replay, {}, {}, std::make_unique<SplitMixSource>(1), settings});
 }
 
 std::uint64_t JudgeWorker::post(std::variant<ParJob, ReviewJob> work) {
@@ -68,6 +75,18 @@ void JudgeWorker::serve(std::stop_token quit) {
         run(*job, cancelled);
 }
 
+// The positions a code's game passed, between its top-level actions.
+bool JudgeWorker::playOut(ReviewJob& review) {
+    CodePlayer player(*review.replay);
+    review.positions.push_back(player.position());
+    for (const RecordedAction& action : review.replay->code.actions) {
+        if (!player.playNext()) return false;
+        review.positions.push_back(player.position());
+        review.actions.push_back(action.action);
+    }
+    return true;
+}
+
 void JudgeWorker::run(Job& job, const std::stop_token& cancelled) {
     const std::uint64_t ticket = job.ticket;
     Progress progress;
@@ -78,6 +97,10 @@ void JudgeWorker::run(Job& job, const std::stop_token& cancelled) {
         return;
     }
     auto& review = std::get<ReviewJob>(job.work);
+    if (review.replay && !playOut(review)) {
+        if (!cancelled.stop_requested()) m_reviewDone(ticket, GameReview{});
+        return;
+    }
     const GameReview result = reviewGame(review.positions, review.actions, *review.random,
                                          review.settings, cancelled, progress);
     if (!cancelled.stop_requested()) m_reviewDone(ticket, result);

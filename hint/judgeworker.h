@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "gamecode.h"
 #include "judgement.h"
 #include "rulescopy.h"
 #include "uniformsource.h"
@@ -41,6 +42,10 @@ class JudgeWorker {
     // std::invalid_argument unless there is one position more than actions.
     std::uint64_t startReview(std::vector<Position> positions, std::vector<PlayerAction> actions,
                               const UniformSource& random, const ReviewSettings& settings = {});
+    // The review of the game that `replay` plays (codeplayer.h), whose positions are worked out
+    // first, as part of the job; a code that no player could have made answers with a review
+    // that is not finished.
+    std::uint64_t startReview(const Replay& replay, const ReviewSettings& settings = {});
     void cancel();
 
   private:
@@ -49,6 +54,7 @@ class JudgeWorker {
         ParSettings settings;
     };
     struct ReviewJob {
+        std::optional<Replay> replay;  // whose positions and actions are still to be played
         std::vector<Position> positions;
         std::vector<PlayerAction> actions;
         std::unique_ptr<UniformSource> random;
@@ -64,6 +70,7 @@ class JudgeWorker {
     // Waits for the next job and makes it the one in hand; none when the worker quits.
     std::optional<Job> take(std::stop_token quit, std::stop_token& cancelled);
     void run(Job& job, const std::stop_token& cancelled);
+    static bool playOut(ReviewJob& review);
 
     ParDone m_parDone;
     ReviewDone m_reviewDone;

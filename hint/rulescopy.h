@@ -23,6 +23,7 @@ struct Position {
     std::array<Code, kCellCount> board{};
     std::int64_t score = 0;
     SourceState random;
+    bool operator==(const Position&) const = default;
 };
 
 // Where a game stands between actions, as its history keeps it.

@@ -67,6 +67,11 @@ int ChallengeKeeper::finish(Days day, std::int64_t score, int moves, const std::
     return rank;
 }
 
+void ChallengeKeeper::setPar(Days day, std::int64_t par, const std::string& code) {
+    m_table.setPar(day, par, code);
+    handOver([=](ChallengeTable& table) { table.setPar(day, par, code); });
+}
+
 void ChallengeKeeper::handOver(std::function<void(ChallengeTable&)> change) {
     const std::uint64_t number = ++m_changes;
     m_worker.post([this, number, change = std::move(change)] {

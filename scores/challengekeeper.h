@@ -50,6 +50,8 @@ class ChallengeKeeper : public ChallengeBook {
     void claim(Days day, std::function<void(Claim)> answer);
     bool begun(Days day) const override { return m_table.begun(day); }
     int finish(Days day, std::int64_t score, int moves, const std::string& code) override;
+    // The day's par, worked out, and its game's code.
+    void setPar(Days day, std::int64_t par, const std::string& code);
 
     // The table as the window knows it: the file's, with the changes not yet merged.
     const ChallengeTable& table() const { return m_table; }

@@ -85,16 +85,26 @@ void ChallengeTable::place(ChallengeRow row) {
 }
 
 void ChallengeTable::begin(Days day, std::string_view name) {
-    if (!begun(day)) place({day, 0, 0, ScoreTable::cleanName(name), {}});
+    if (!begun(day)) place({day, 0, 0, ScoreTable::cleanName(name), {}, 0, {}});
 }
 
 int ChallengeTable::finish(Days day, std::int64_t score, int moves, std::string_view name,
                            std::string_view code) {
     if (finished(day)) return rankOf(day);
+    const ChallengeRow* begun = find(day);
     place({day, std::clamp<std::int64_t>(score, 0, ScoreKeeper::kMaxScore),
            std::clamp(moves, 0, kChallengeMoves), ScoreTable::cleanName(name),
-           isCodeText(code) ? std::string(code) : std::string()});
+           isCodeText(code) ? std::string(code) : std::string(), begun ? begun->par : 0,
+           begun ? begun->parCode : std::string()});
     return rankOf(day);
+}
+
+void ChallengeTable::setPar(Days day, std::int64_t par, std::string_view code) {
+    const auto row = std::find_if(m_rows.begin(), m_rows.end(),
+                                  [&](const ChallengeRow& r) { return r.day == day; });
+    if (row == m_rows.end() || par <= 0 || !isCodeText(code)) return;
+    row->par = std::min<std::int64_t>(par, ScoreKeeper::kMaxScore);
+    row->parCode = code;
 }
 
 int ChallengeTable::rankOf(Days day) const {
@@ -132,29 +142,40 @@ std::string ChallengeTable::text() const {
         text += "day " + dayText(row.day) + ' ' + std::to_string(row.score) + ' ' +
                 std::to_string(row.moves) + ' ' + row.name + '\n';
         if (!row.code.empty()) text += "code " + row.code + '\n';
+        if (row.par > 0) text += "par " + std::to_string(row.par) + ' ' + row.parCode + '\n';
     }
     return text + std::string(kEnd) + '\n';
 }
 
-// A row, or the code of the row read just before; other lines are only read back by text().
-void ChallengeTable::readLine(std::string_view line, std::optional<Days>& last) {
+// A row, or the code or par of the row read just before, in that order; other lines are only
+// read back by text().
+void ChallengeTable::readLine(std::string_view line, Last& last) {
     const std::string_view key = word(line);
     if (key == "day") {
         ChallengeRow row = readRow(line);
-        last = row.day;
+        last = {row.day, false, false};
         place(std::move(row));
     } else if (key == "code") {
-        readCode(last, line);
-        last.reset();
+        ChallengeRow& row = rowBefore(last);
+        if (last.code || last.par || !isCodeText(line)) throw BadLine{"its code belongs to no row"};
+        row.code = line;
+        last.code = true;
+    } else if (key == "par") {
+        ChallengeRow& row = rowBefore(last);
+        const std::int64_t par = number(word(line), ScoreKeeper::kMaxScore, "par");
+        if (last.par || par == 0 || !isCodeText(line)) throw BadLine{"its par belongs to no row"};
+        row.par = par;
+        row.parCode = line;
+        last.par = true;
     }
 }
 
-// The code belongs to the row read just before, which has none yet.
-void ChallengeTable::readCode(std::optional<Days> day, std::string_view code) {
-    const auto row = std::find_if(m_rows.begin(), m_rows.end(),
-                                  [&](const ChallengeRow& r) { return day && r.day == *day; });
-    if (row == m_rows.end() || !isCodeText(code)) throw BadLine{"its code belongs to no row"};
-    row->code = code;
+ChallengeRow& ChallengeTable::rowBefore(const Last& last) {
+    const auto row = std::find_if(m_rows.begin(), m_rows.end(), [&](const ChallengeRow& r) {
+        return last.day && r.day == *last.day;
+    });
+    if (row == m_rows.end()) throw BadLine{"it belongs to no row"};
+    return *row;
 }
 
 // The lines of a file of another version may mean something else now: none of them is read.
@@ -166,7 +187,7 @@ ChallengeTable ChallengeTable::parse(std::string_view text, std::string& problem
         return {};
     }
     ChallengeTable table;
-    std::optional<Days> last;  // the day of the row read just before, while it has no code
+    Last last;
     std::size_t lineNumber = 0;
     for (std::size_t start = 0, end = 0; start < text.size(); start = end + 1) {
         end = text.find('\n', start);

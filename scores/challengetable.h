@@ -20,6 +20,9 @@ struct ChallengeRow {
     int moves = 0;
     std::string name;
     std::string code;  // the game code of a finished challenge, to watch it again; may be empty
+    // The day's par and the code of the search's own game, once worked out; 0 and empty before.
+    std::int64_t par = 0;
+    std::string parCode;
     bool operator==(const ChallengeRow&) const = default;
     bool finished() const { return score != 0 || moves != 0 || !code.empty(); }
 };
@@ -30,6 +33,7 @@ struct ChallengeRow {
 //   # Each challenge, oldest first: ...  a comment for a person, always the same
 //   day 2026-03-14 1234 50 Ana Kovač     a row: day, score, moves made, name
 //   code varn1...                        the row's game code (gamecode.h), when it has one
+//   par 461 varn1...                     the day's par and its game's code, once worked out
 //   end                                  the last line: a file cut after a whole line lacks it
 // A text that differs in any byte from what text() writes for what could be read is damaged, and
 // so is a score beyond what the score label can show or more moves than a challenge has.
@@ -54,6 +58,8 @@ class ChallengeTable {
     // returns its rank. A day's result is its first: a row once finished stays as it is.
     int finish(Days day, std::int64_t score, int moves, std::string_view name,
                std::string_view code = {});
+    // The par of a day begun, and the code of its game; a day without a row keeps none.
+    void setPar(Days day, std::int64_t par, std::string_view code);
     // The rank of the day's row among all rows, 1 for the best: the higher score first, of
     // equal scores the earlier day. 0 for a day without a row.
     int rankOf(Days day) const;
@@ -66,8 +72,14 @@ class ChallengeTable {
   private:
     const ChallengeRow* find(Days day) const;
     void place(ChallengeRow row);
-    void readLine(std::string_view line, std::optional<Days>& last);
-    void readCode(std::optional<Days> day, std::string_view code);
+    // What the lines after a row may still add to it.
+    struct Last {
+        std::optional<Days> day;
+        bool code = false;
+        bool par = false;
+    };
+    void readLine(std::string_view line, Last& last);
+    ChallengeRow& rowBefore(const Last& last);
 
     std::vector<ChallengeRow> m_rows;
 };

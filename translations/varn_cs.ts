@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs">
 <context>
+    <name>varn</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A click on the board in a game&apos;s review, its row and column counted from 1.</extracomment>
+        <translation>Řádek %1, sloupec %2</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Zrcadlit</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Otočit doleva</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Otočit doprava</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nic</translation>
+    </message>
+</context>
+<context>
     <name>varn::CellName</name>
     <message>
         <source>Fish</source>
@@ -138,6 +162,22 @@
         <source>The game code is on the clipboard.</source>
         <translation>Kód hry je ve schránce.</translation>
     </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>being worked out…</source>
+        <translation>počítá se…</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Rozebrat</translation>
+    </message>
+    <message>
+        <source>Watch &amp;par</source>
+        <translation>Přehrát &amp;par</translation>
+    </message>
 </context>
 <context>
     <name>varn::ChallengesPage</name>
@@ -164,6 +204,10 @@
     <message>
         <source>Days in a row: %1</source>
         <translation>Dní v řadě: %1</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
     </message>
 </context>
 <context>
@@ -323,6 +367,10 @@
         <source>Watch a game code…</source>
         <translation>Přehrát kód hry…</translation>
     </message>
+    <message>
+        <source>Review game</source>
+        <translation>Rozebrat hru</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -411,6 +459,21 @@
     </message>
 </context>
 <context>
+    <name>varn::MissPlot</name>
+    <message>
+        <source>Points missed along the game</source>
+        <translation>Ztracené body v průběhu hry</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Žádný tah neztratil ani bod.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 actions missed points; the most, %3, at action %4.</source>
+        <translation>%1 z %2 tahů ztratilo body; nejvíc, %3, v tahu %4.</translation>
+    </message>
+</context>
+<context>
     <name>varn::NameDialog</name>
     <message>
         <source>Your score of %1 is number %2 in the table of the best games.</source>
@@ -463,6 +526,72 @@
     <message>
         <source>Done</source>
         <translation>Hotovo</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewControl</name>
+    <message>
+        <source>Review game</source>
+        <translation>Rozebrat hru</translation>
+    </message>
+    <message>
+        <source>This game has no code, and so no review: it did not begin with its own deal, or an older Varn saved it.</source>
+        <translation>Tato hra nemá kód, a tedy ani rozbor: nezačala vlastním rozdáním, nebo ji uložil starší Varn.</translation>
+    </message>
+    <message>
+        <source>Reviewing game %1…</source>
+        <translation>Rozebírá se hra %1…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewPanel</name>
+    <message>
+        <source>Action</source>
+        <translation>Tah</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Zahráno</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Nejlepší</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Ztraceno</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Tahy</translation>
+    </message>
+    <message>
+        <source>Review of game %1</source>
+        <translation>Rozbor hry %1</translation>
+    </message>
+    <message>
+        <source>Accuracy %1 %: %2 points made, %3 missed</source>
+        <translation>Přesnost %1 %: %2 bodů získáno, %3 ztraceno</translation>
+    </message>
+    <message>
+        <source>Largest misses</source>
+        <translation>Největší chyby</translation>
+    </message>
+    <message>
+        <source>Action %1: %2 points missed; better: %3</source>
+        <translation>Tah %1: ztraceno %2 bodů; lépe: %3</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Žádný tah neztratil ani bod.</translation>
     </message>
 </context>
 <context>
@@ -558,6 +687,10 @@
         <source>&amp;Watch</source>
         <translation>&amp;Přehrát</translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Rozebrat</translation>
+    </message>
 </context>
 <context>
     <name>varn::WatchCodeDialog</name>
@@ -572,6 +705,10 @@
     <message>
         <source>&amp;Watch</source>
         <translation>&amp;Přehrát</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Rozebrat</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>varn</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A click on the board in a game&apos;s review, its row and column counted from 1.</extracomment>
+        <translation>Reihe %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegeln</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nichts</translation>
+    </message>
+</context>
+<context>
     <name>varn::CellName</name>
     <message>
         <source>Fish</source>
@@ -138,6 +162,22 @@
         <source>The game code is on the clipboard.</source>
         <translation>Der Spielcode ist in der Zwischenablage.</translation>
     </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>being worked out…</source>
+        <translation>wird berechnet …</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Auswerten</translation>
+    </message>
+    <message>
+        <source>Watch &amp;par</source>
+        <translation>&amp;Par ansehen</translation>
+    </message>
 </context>
 <context>
     <name>varn::ChallengesPage</name>
@@ -164,6 +204,10 @@
     <message>
         <source>Days in a row: %1</source>
         <translation>Tage in Folge: %1</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
     </message>
 </context>
 <context>
@@ -321,6 +365,10 @@
         <source>Watch a game code…</source>
         <translation>Spielcode ansehen…</translation>
     </message>
+    <message>
+        <source>Review game</source>
+        <translation>Spiel auswerten</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -407,6 +455,21 @@
     </message>
 </context>
 <context>
+    <name>varn::MissPlot</name>
+    <message>
+        <source>Points missed along the game</source>
+        <translation>Verpasste Punkte im Lauf des Spiels</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Kein Zug hat einen Punkt verpasst.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 actions missed points; the most, %3, at action %4.</source>
+        <translation>%1 von %2 Zügen haben Punkte verpasst; die meisten, %3, bei Zug %4.</translation>
+    </message>
+</context>
+<context>
     <name>varn::NameDialog</name>
     <message>
         <source>Your score of %1 is number %2 in the table of the best games.</source>
@@ -459,6 +522,72 @@
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewControl</name>
+    <message>
+        <source>Review game</source>
+        <translation>Spiel auswerten</translation>
+    </message>
+    <message>
+        <source>This game has no code, and so no review: it did not begin with its own deal, or an older Varn saved it.</source>
+        <translation>Dieses Spiel hat keinen Code und darum keine Auswertung: Es begann nicht mit seiner eigenen Verteilung, oder ein älteres Varn hat es gespeichert.</translation>
+    </message>
+    <message>
+        <source>Reviewing game %1…</source>
+        <translation>Spiel %1 wird ausgewertet …</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewPanel</name>
+    <message>
+        <source>Action</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespielt</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Beste</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Verpasst</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Review of game %1</source>
+        <translation>Auswertung von Spiel %1</translation>
+    </message>
+    <message>
+        <source>Accuracy %1 %: %2 points made, %3 missed</source>
+        <translation>Genauigkeit %1 %: %2 Punkte gemacht, %3 verpasst</translation>
+    </message>
+    <message>
+        <source>Largest misses</source>
+        <translation>Größte Fehler</translation>
+    </message>
+    <message>
+        <source>Action %1: %2 points missed; better: %3</source>
+        <translation>Zug %1: %2 Punkte verpasst; besser: %3</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Kein Zug hat einen Punkt verpasst.</translation>
     </message>
 </context>
 <context>
@@ -554,6 +683,10 @@
         <source>&amp;Watch</source>
         <translation>&amp;Ansehen</translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Auswerten</translation>
+    </message>
 </context>
 <context>
     <name>varn::WatchCodeDialog</name>
@@ -568,6 +701,10 @@
     <message>
         <source>&amp;Watch</source>
         <translation>&amp;Ansehen</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Auswerten</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>varn</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A click on the board in a game&apos;s review, its row and column counted from 1.</extracomment>
+        <translation>Fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Reflejar</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Girar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Girar a la derecha</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nada</translation>
+    </message>
+</context>
+<context>
     <name>varn::CellName</name>
     <message>
         <source>Fish</source>
@@ -138,6 +162,22 @@
         <source>The game code is on the clipboard.</source>
         <translation>El código de partida está en el portapapeles.</translation>
     </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>being worked out…</source>
+        <translation>calculándose…</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Analizar</translation>
+    </message>
+    <message>
+        <source>Watch &amp;par</source>
+        <translation>Ver el &amp;par</translation>
+    </message>
 </context>
 <context>
     <name>varn::ChallengesPage</name>
@@ -164,6 +204,10 @@
     <message>
         <source>Days in a row: %1</source>
         <translation>Días seguidos: %1</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
     </message>
 </context>
 <context>
@@ -321,6 +365,10 @@
         <source>Watch a game code…</source>
         <translation>Ver un código de partida…</translation>
     </message>
+    <message>
+        <source>Review game</source>
+        <translation>Analizar la partida</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -407,6 +455,21 @@
     </message>
 </context>
 <context>
+    <name>varn::MissPlot</name>
+    <message>
+        <source>Points missed along the game</source>
+        <translation>Puntos perdidos a lo largo de la partida</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Ninguna acción perdió un punto.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 actions missed points; the most, %3, at action %4.</source>
+        <translation>%1 de %2 acciones perdieron puntos; la que más, %3, en la acción %4.</translation>
+    </message>
+</context>
+<context>
     <name>varn::NameDialog</name>
     <message>
         <source>Your score of %1 is number %2 in the table of the best games.</source>
@@ -459,6 +522,72 @@
     <message>
         <source>Done</source>
         <translation>Listo</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewControl</name>
+    <message>
+        <source>Review game</source>
+        <translation>Analizar la partida</translation>
+    </message>
+    <message>
+        <source>This game has no code, and so no review: it did not begin with its own deal, or an older Varn saved it.</source>
+        <translation>Esta partida no tiene código, así que no tiene análisis: no empezó con su propio reparto, o la guardó un Varn más antiguo.</translation>
+    </message>
+    <message>
+        <source>Reviewing game %1…</source>
+        <translation>Analizando la partida %1…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewPanel</name>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Jugada</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Mejor</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Perdidos</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Acciones</translation>
+    </message>
+    <message>
+        <source>Review of game %1</source>
+        <translation>Análisis de la partida %1</translation>
+    </message>
+    <message>
+        <source>Accuracy %1 %: %2 points made, %3 missed</source>
+        <translation>Precisión del %1 %: %2 puntos logrados, %3 perdidos</translation>
+    </message>
+    <message>
+        <source>Largest misses</source>
+        <translation>Mayores fallos</translation>
+    </message>
+    <message>
+        <source>Action %1: %2 points missed; better: %3</source>
+        <translation>Acción %1: %2 puntos perdidos; mejor: %3</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Ninguna acción perdió un punto.</translation>
     </message>
 </context>
 <context>
@@ -554,6 +683,10 @@
         <source>&amp;Watch</source>
         <translation>&amp;Ver</translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Analizar</translation>
+    </message>
 </context>
 <context>
     <name>varn::WatchCodeDialog</name>
@@ -568,6 +701,10 @@
     <message>
         <source>&amp;Watch</source>
         <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Analizar</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>varn</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A click on the board in a game&apos;s review, its row and column counted from 1.</extracomment>
+        <translation>Rangée %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Miroir</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Tourner à gauche</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Tourner à droite</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Rien</translation>
+    </message>
+</context>
+<context>
     <name>varn::CellName</name>
     <message>
         <source>Fish</source>
@@ -138,6 +162,22 @@
         <source>The game code is on the clipboard.</source>
         <translation>Le code de partie est dans le presse-papiers.</translation>
     </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>being worked out…</source>
+        <translation>en cours de calcul…</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>A&amp;nalyser</translation>
+    </message>
+    <message>
+        <source>Watch &amp;par</source>
+        <translation>Regarder le &amp;par</translation>
+    </message>
 </context>
 <context>
     <name>varn::ChallengesPage</name>
@@ -164,6 +204,10 @@
     <message>
         <source>Days in a row: %1</source>
         <translation>Jours d’affilée : %1</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
     </message>
 </context>
 <context>
@@ -321,6 +365,10 @@
         <source>Watch a game code…</source>
         <translation>Regarder un code de partie…</translation>
     </message>
+    <message>
+        <source>Review game</source>
+        <translation>Analyser la partie</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -407,6 +455,21 @@
     </message>
 </context>
 <context>
+    <name>varn::MissPlot</name>
+    <message>
+        <source>Points missed along the game</source>
+        <translation>Points manqués au fil de la partie</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Aucune action n’a manqué de point.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 actions missed points; the most, %3, at action %4.</source>
+        <translation>%1 actions sur %2 ont manqué des points ; le plus, %3, à l’action %4.</translation>
+    </message>
+</context>
+<context>
     <name>varn::NameDialog</name>
     <message>
         <source>Your score of %1 is number %2 in the table of the best games.</source>
@@ -459,6 +522,72 @@
     <message>
         <source>Done</source>
         <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewControl</name>
+    <message>
+        <source>Review game</source>
+        <translation>Analyser la partie</translation>
+    </message>
+    <message>
+        <source>This game has no code, and so no review: it did not begin with its own deal, or an older Varn saved it.</source>
+        <translation>Cette partie n’a pas de code, donc pas d’analyse : elle n’a pas commencé par sa propre donne, ou une version plus ancienne de Varn l’a enregistrée.</translation>
+    </message>
+    <message>
+        <source>Reviewing game %1…</source>
+        <translation>Analyse de la partie %1…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewPanel</name>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Jouée</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Meilleure</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Manqués</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>Review of game %1</source>
+        <translation>Analyse de la partie %1</translation>
+    </message>
+    <message>
+        <source>Accuracy %1 %: %2 points made, %3 missed</source>
+        <translation>Précision %1 % : %2 points marqués, %3 manqués</translation>
+    </message>
+    <message>
+        <source>Largest misses</source>
+        <translation>Plus grosses erreurs</translation>
+    </message>
+    <message>
+        <source>Action %1: %2 points missed; better: %3</source>
+        <translation>Action %1 : %2 points manqués ; mieux : %3</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Aucune action n’a manqué de point.</translation>
     </message>
 </context>
 <context>
@@ -554,6 +683,10 @@
         <source>&amp;Watch</source>
         <translation>&amp;Regarder</translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>A&amp;nalyser</translation>
+    </message>
 </context>
 <context>
     <name>varn::WatchCodeDialog</name>
@@ -568,6 +701,10 @@
     <message>
         <source>&amp;Watch</source>
         <translation>&amp;Regarder</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>A&amp;nalyser</translation>
     </message>
 </context>
 <context>

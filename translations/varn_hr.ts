@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hr">
 <context>
+    <name>varn</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A click on the board in a game&apos;s review, its row and column counted from 1.</extracomment>
+        <translation>Redak %1, stupac %2</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Zrcali</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Okreni ulijevo</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Okreni udesno</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Ništa</translation>
+    </message>
+</context>
+<context>
     <name>varn::CellName</name>
     <message>
         <source>Fish</source>
@@ -138,6 +162,22 @@
         <source>The game code is on the clipboard.</source>
         <translation>Kôd igre je u međuspremniku.</translation>
     </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>being worked out…</source>
+        <translation>računa se…</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Analiziraj</translation>
+    </message>
+    <message>
+        <source>Watch &amp;par</source>
+        <translation>Gledaj &amp;par</translation>
+    </message>
 </context>
 <context>
     <name>varn::ChallengesPage</name>
@@ -164,6 +204,10 @@
     <message>
         <source>Days in a row: %1</source>
         <translation>Dana zaredom: %1</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
     </message>
 </context>
 <context>
@@ -323,6 +367,10 @@
         <source>Watch a game code…</source>
         <translation>Gledaj kôd igre…</translation>
     </message>
+    <message>
+        <source>Review game</source>
+        <translation>Analiziraj igru</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -411,6 +459,21 @@
     </message>
 </context>
 <context>
+    <name>varn::MissPlot</name>
+    <message>
+        <source>Points missed along the game</source>
+        <translation>Propušteni bodovi tijekom igre</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Nijedan potez nije propustio bod.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 actions missed points; the most, %3, at action %4.</source>
+        <translation>%1 od %2 poteza propustilo je bodove; najviše, %3, u potezu %4.</translation>
+    </message>
+</context>
+<context>
     <name>varn::NameDialog</name>
     <message>
         <source>Your score of %1 is number %2 in the table of the best games.</source>
@@ -463,6 +526,72 @@
     <message>
         <source>Done</source>
         <translation>Gotovo</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewControl</name>
+    <message>
+        <source>Review game</source>
+        <translation>Analiziraj igru</translation>
+    </message>
+    <message>
+        <source>This game has no code, and so no review: it did not begin with its own deal, or an older Varn saved it.</source>
+        <translation>Ova igra nema kôd, pa ni analizu: nije počela vlastitom podjelom ili ju je spremio stariji Varn.</translation>
+    </message>
+    <message>
+        <source>Reviewing game %1…</source>
+        <translation>Analizira se igra %1…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Odustani</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewPanel</name>
+    <message>
+        <source>Action</source>
+        <translation>Potez</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Odigrano</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Bodovi</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Najbolji</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Propušteno</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Potezi</translation>
+    </message>
+    <message>
+        <source>Review of game %1</source>
+        <translation>Analiza igre %1</translation>
+    </message>
+    <message>
+        <source>Accuracy %1 %: %2 points made, %3 missed</source>
+        <translation>Točnost %1 %: %2 bodova osvojeno, %3 propušteno</translation>
+    </message>
+    <message>
+        <source>Largest misses</source>
+        <translation>Najveći promašaji</translation>
+    </message>
+    <message>
+        <source>Action %1: %2 points missed; better: %3</source>
+        <translation>Potez %1: propušteno %2 bodova; bolje: %3</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Nijedan potez nije propustio bod.</translation>
     </message>
 </context>
 <context>
@@ -558,6 +687,10 @@
         <source>&amp;Watch</source>
         <translation>&amp;Gledaj</translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Analiziraj</translation>
+    </message>
 </context>
 <context>
     <name>varn::WatchCodeDialog</name>
@@ -572,6 +705,10 @@
     <message>
         <source>&amp;Watch</source>
         <translation>&amp;Gledaj</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Analiziraj</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>varn</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A click on the board in a game&apos;s review, its row and column counted from 1.</extracomment>
+        <translation>Riga %1, colonna %2</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Specchia</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Ruota a sinistra</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Ruota a destra</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Niente</translation>
+    </message>
+</context>
+<context>
     <name>varn::CellName</name>
     <message>
         <source>Fish</source>
@@ -138,6 +162,22 @@
         <source>The game code is on the clipboard.</source>
         <translation>Il codice partita è negli appunti.</translation>
     </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>being worked out…</source>
+        <translation>in calcolo…</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Analizza</translation>
+    </message>
+    <message>
+        <source>Watch &amp;par</source>
+        <translation>Guarda il &amp;par</translation>
+    </message>
 </context>
 <context>
     <name>varn::ChallengesPage</name>
@@ -164,6 +204,10 @@
     <message>
         <source>Days in a row: %1</source>
         <translation>Giorni di fila: %1</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
     </message>
 </context>
 <context>
@@ -321,6 +365,10 @@
         <source>Watch a game code…</source>
         <translation>Guarda un codice partita…</translation>
     </message>
+    <message>
+        <source>Review game</source>
+        <translation>Analizza la partita</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -407,6 +455,21 @@
     </message>
 </context>
 <context>
+    <name>varn::MissPlot</name>
+    <message>
+        <source>Points missed along the game</source>
+        <translation>Punti mancati nel corso della partita</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Nessuna azione ha mancato un punto.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 actions missed points; the most, %3, at action %4.</source>
+        <translation>%1 azioni su %2 hanno mancato punti; il massimo, %3, all’azione %4.</translation>
+    </message>
+</context>
+<context>
     <name>varn::NameDialog</name>
     <message>
         <source>Your score of %1 is number %2 in the table of the best games.</source>
@@ -459,6 +522,72 @@
     <message>
         <source>Done</source>
         <translation>Fatto</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewControl</name>
+    <message>
+        <source>Review game</source>
+        <translation>Analizza la partita</translation>
+    </message>
+    <message>
+        <source>This game has no code, and so no review: it did not begin with its own deal, or an older Varn saved it.</source>
+        <translation>Questa partita non ha un codice, e quindi nessuna analisi: non è cominciata con la propria distribuzione, oppure l’ha salvata un Varn più vecchio.</translation>
+    </message>
+    <message>
+        <source>Reviewing game %1…</source>
+        <translation>Analisi della partita %1…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewPanel</name>
+    <message>
+        <source>Action</source>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Giocata</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punti</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Migliore</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Mancati</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Azioni</translation>
+    </message>
+    <message>
+        <source>Review of game %1</source>
+        <translation>Analisi della partita %1</translation>
+    </message>
+    <message>
+        <source>Accuracy %1 %: %2 points made, %3 missed</source>
+        <translation>Precisione %1 %: %2 punti fatti, %3 mancati</translation>
+    </message>
+    <message>
+        <source>Largest misses</source>
+        <translation>Errori più grandi</translation>
+    </message>
+    <message>
+        <source>Action %1: %2 points missed; better: %3</source>
+        <translation>Azione %1: %2 punti mancati; meglio: %3</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Nessuna azione ha mancato un punto.</translation>
     </message>
 </context>
 <context>
@@ -554,6 +683,10 @@
         <source>&amp;Watch</source>
         <translation>Gu&amp;arda</translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Analizza</translation>
+    </message>
 </context>
 <context>
     <name>varn::WatchCodeDialog</name>
@@ -568,6 +701,10 @@
     <message>
         <source>&amp;Watch</source>
         <translation>Gu&amp;arda</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Analizza</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>varn</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A click on the board in a game&apos;s review, its row and column counted from 1.</extracomment>
+        <translation>%1行 %2列</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>上下反転</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>左に回す</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>右に回す</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>なし</translation>
+    </message>
+</context>
+<context>
     <name>varn::CellName</name>
     <message>
         <source>Fish</source>
@@ -138,6 +162,22 @@
         <source>The game code is on the clipboard.</source>
         <translation>ゲームコードをクリップボードにコピーしました。</translation>
     </message>
+    <message>
+        <source>Par</source>
+        <translation>パー</translation>
+    </message>
+    <message>
+        <source>being worked out…</source>
+        <translation>計算中…</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>振り返り(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Watch &amp;par</source>
+        <translation>パーを観る(&amp;P)</translation>
+    </message>
 </context>
 <context>
     <name>varn::ChallengesPage</name>
@@ -164,6 +204,10 @@
     <message>
         <source>Days in a row: %1</source>
         <translation>連続日数: %1</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>パー</translation>
     </message>
 </context>
 <context>
@@ -319,6 +363,10 @@
         <source>Watch a game code…</source>
         <translation>ゲームコードを観る…</translation>
     </message>
+    <message>
+        <source>Review game</source>
+        <translation>ゲームを振り返る</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -403,6 +451,21 @@
     </message>
 </context>
 <context>
+    <name>varn::MissPlot</name>
+    <message>
+        <source>Points missed along the game</source>
+        <translation>ゲームを通して逃した点</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>点を逃した手はありません。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 actions missed points; the most, %3, at action %4.</source>
+        <translation>%2手のうち%1手で点を逃しました。最大は%4手目の%3点です。</translation>
+    </message>
+</context>
+<context>
     <name>varn::NameDialog</name>
     <message>
         <source>Your score of %1 is number %2 in the table of the best games.</source>
@@ -455,6 +518,72 @@
     <message>
         <source>Done</source>
         <translation>完了</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewControl</name>
+    <message>
+        <source>Review game</source>
+        <translation>ゲームを振り返る</translation>
+    </message>
+    <message>
+        <source>This game has no code, and so no review: it did not begin with its own deal, or an older Varn saved it.</source>
+        <translation>このゲームにはコードがないため、振り返りもできません。自身の配りから始まっていないか、古いVarnが保存したゲームです。</translation>
+    </message>
+    <message>
+        <source>Reviewing game %1…</source>
+        <translation>ゲーム%1を振り返っています…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewPanel</name>
+    <message>
+        <source>Action</source>
+        <translation>手</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>実際の手</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>得点</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>最善手</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>逃した点</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>手</translation>
+    </message>
+    <message>
+        <source>Review of game %1</source>
+        <translation>ゲーム%1の振り返り</translation>
+    </message>
+    <message>
+        <source>Accuracy %1 %: %2 points made, %3 missed</source>
+        <translation>精度 %1 %：獲得 %2 点、逃した点 %3</translation>
+    </message>
+    <message>
+        <source>Largest misses</source>
+        <translation>大きな見逃し</translation>
+    </message>
+    <message>
+        <source>Action %1: %2 points missed; better: %3</source>
+        <translation>%1手目：%2点を逃しました。より良い手：%3</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>点を逃した手はありません。</translation>
     </message>
 </context>
 <context>
@@ -550,6 +679,10 @@
         <source>&amp;Watch</source>
         <translation>観る(&amp;W)</translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>振り返り(&amp;R)</translation>
+    </message>
 </context>
 <context>
     <name>varn::WatchCodeDialog</name>
@@ -564,6 +697,10 @@
     <message>
         <source>&amp;Watch</source>
         <translation>観る(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>振り返り(&amp;R)</translation>
     </message>
 </context>
 <context>

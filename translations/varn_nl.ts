@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>varn</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A click on the board in a game&apos;s review, its row and column counted from 1.</extracomment>
+        <translation>Rij %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegelen</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Linksom draaien</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Rechtsom draaien</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Niets</translation>
+    </message>
+</context>
+<context>
     <name>varn::CellName</name>
     <message>
         <source>Fish</source>
@@ -138,6 +162,22 @@
         <source>The game code is on the clipboard.</source>
         <translation>De spelcode staat op het klembord.</translation>
     </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>being worked out…</source>
+        <translation>wordt berekend…</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Beoordelen</translation>
+    </message>
+    <message>
+        <source>Watch &amp;par</source>
+        <translation>&amp;Par bekijken</translation>
+    </message>
 </context>
 <context>
     <name>varn::ChallengesPage</name>
@@ -164,6 +204,10 @@
     <message>
         <source>Days in a row: %1</source>
         <translation>Dagen op rij: %1</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
     </message>
 </context>
 <context>
@@ -321,6 +365,10 @@
         <source>Watch a game code…</source>
         <translation>Een spelcode bekijken…</translation>
     </message>
+    <message>
+        <source>Review game</source>
+        <translation>Spel beoordelen</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -407,6 +455,21 @@
     </message>
 </context>
 <context>
+    <name>varn::MissPlot</name>
+    <message>
+        <source>Points missed along the game</source>
+        <translation>Gemiste punten in de loop van het spel</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Geen enkele actie miste een punt.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 actions missed points; the most, %3, at action %4.</source>
+        <translation>%1 van %2 acties misten punten; het meest, %3, bij actie %4.</translation>
+    </message>
+</context>
+<context>
     <name>varn::NameDialog</name>
     <message>
         <source>Your score of %1 is number %2 in the table of the best games.</source>
@@ -459,6 +522,72 @@
     <message>
         <source>Done</source>
         <translation>Klaar</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewControl</name>
+    <message>
+        <source>Review game</source>
+        <translation>Spel beoordelen</translation>
+    </message>
+    <message>
+        <source>This game has no code, and so no review: it did not begin with its own deal, or an older Varn saved it.</source>
+        <translation>Dit spel heeft geen code en dus geen beoordeling: het begon niet met zijn eigen deling, of een oudere Varn heeft het bewaard.</translation>
+    </message>
+    <message>
+        <source>Reviewing game %1…</source>
+        <translation>Spel %1 wordt beoordeeld…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewPanel</name>
+    <message>
+        <source>Action</source>
+        <translation>Actie</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespeeld</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punten</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Beste</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Gemist</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Acties</translation>
+    </message>
+    <message>
+        <source>Review of game %1</source>
+        <translation>Beoordeling van spel %1</translation>
+    </message>
+    <message>
+        <source>Accuracy %1 %: %2 points made, %3 missed</source>
+        <translation>Nauwkeurigheid %1 %: %2 punten gehaald, %3 gemist</translation>
+    </message>
+    <message>
+        <source>Largest misses</source>
+        <translation>Grootste missers</translation>
+    </message>
+    <message>
+        <source>Action %1: %2 points missed; better: %3</source>
+        <translation>Actie %1: %2 punten gemist; beter: %3</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Geen enkele actie miste een punt.</translation>
     </message>
 </context>
 <context>
@@ -554,6 +683,10 @@
         <source>&amp;Watch</source>
         <translation>Be&amp;kijken</translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Beoordelen</translation>
+    </message>
 </context>
 <context>
     <name>varn::WatchCodeDialog</name>
@@ -568,6 +701,10 @@
     <message>
         <source>&amp;Watch</source>
         <translation>Be&amp;kijken</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Beoordelen</translation>
     </message>
 </context>
 <context>

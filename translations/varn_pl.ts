@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>varn</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A click on the board in a game&apos;s review, its row and column counted from 1.</extracomment>
+        <translation>Wiersz %1, kolumna %2</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Odbij lustrzanie</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Obróć w lewo</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Obróć w prawo</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nic</translation>
+    </message>
+</context>
+<context>
     <name>varn::CellName</name>
     <message>
         <source>Fish</source>
@@ -138,6 +162,22 @@
         <source>The game code is on the clipboard.</source>
         <translation>Kod gry jest w schowku.</translation>
     </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>being worked out…</source>
+        <translation>trwa obliczanie…</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Analizuj</translation>
+    </message>
+    <message>
+        <source>Watch &amp;par</source>
+        <translation>Obejrzyj &amp;par</translation>
+    </message>
 </context>
 <context>
     <name>varn::ChallengesPage</name>
@@ -164,6 +204,10 @@
     <message>
         <source>Days in a row: %1</source>
         <translation>Dni z rzędu: %1</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
     </message>
 </context>
 <context>
@@ -323,6 +367,10 @@
         <source>Watch a game code…</source>
         <translation>Obejrzyj kod gry…</translation>
     </message>
+    <message>
+        <source>Review game</source>
+        <translation>Analizuj grę</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -411,6 +459,21 @@
     </message>
 </context>
 <context>
+    <name>varn::MissPlot</name>
+    <message>
+        <source>Points missed along the game</source>
+        <translation>Punkty stracone w trakcie gry</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Żaden ruch nie stracił punktu.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 actions missed points; the most, %3, at action %4.</source>
+        <translation>%1 z %2 ruchów straciło punkty; najwięcej, %3, w ruchu %4.</translation>
+    </message>
+</context>
+<context>
     <name>varn::NameDialog</name>
     <message>
         <source>Your score of %1 is number %2 in the table of the best games.</source>
@@ -463,6 +526,72 @@
     <message>
         <source>Done</source>
         <translation>Gotowe</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewControl</name>
+    <message>
+        <source>Review game</source>
+        <translation>Analizuj grę</translation>
+    </message>
+    <message>
+        <source>This game has no code, and so no review: it did not begin with its own deal, or an older Varn saved it.</source>
+        <translation>Ta gra nie ma kodu, więc nie ma analizy: nie zaczęła się od własnego rozdania albo zapisał ją starszy Varn.</translation>
+    </message>
+    <message>
+        <source>Reviewing game %1…</source>
+        <translation>Analiza gry %1…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewPanel</name>
+    <message>
+        <source>Action</source>
+        <translation>Ruch</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Zagrany</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkty</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Najlepszy</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Stracone</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Ruchy</translation>
+    </message>
+    <message>
+        <source>Review of game %1</source>
+        <translation>Analiza gry %1</translation>
+    </message>
+    <message>
+        <source>Accuracy %1 %: %2 points made, %3 missed</source>
+        <translation>Dokładność %1 %: %2 pkt zdobyte, %3 stracone</translation>
+    </message>
+    <message>
+        <source>Largest misses</source>
+        <translation>Największe błędy</translation>
+    </message>
+    <message>
+        <source>Action %1: %2 points missed; better: %3</source>
+        <translation>Ruch %1: %2 pkt straconych; lepiej: %3</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Żaden ruch nie stracił punktu.</translation>
     </message>
 </context>
 <context>
@@ -558,6 +687,10 @@
         <source>&amp;Watch</source>
         <translation>&amp;Obejrzyj</translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Analizuj</translation>
+    </message>
 </context>
 <context>
     <name>varn::WatchCodeDialog</name>
@@ -572,6 +705,10 @@
     <message>
         <source>&amp;Watch</source>
         <translation>&amp;Obejrzyj</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Analizuj</translation>
     </message>
 </context>
 <context>

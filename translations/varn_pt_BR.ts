@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>varn</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A click on the board in a game&apos;s review, its row and column counted from 1.</extracomment>
+        <translation>Linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Espelhar</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Girar para a esquerda</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Girar para a direita</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nada</translation>
+    </message>
+</context>
+<context>
     <name>varn::CellName</name>
     <message>
         <source>Fish</source>
@@ -138,6 +162,22 @@
         <source>The game code is on the clipboard.</source>
         <translation>O código de jogo está na área de transferência.</translation>
     </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>being worked out…</source>
+        <translation>sendo calculado…</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Analisar</translation>
+    </message>
+    <message>
+        <source>Watch &amp;par</source>
+        <translation>Assistir ao &amp;par</translation>
+    </message>
 </context>
 <context>
     <name>varn::ChallengesPage</name>
@@ -164,6 +204,10 @@
     <message>
         <source>Days in a row: %1</source>
         <translation>Dias seguidos: %1</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
     </message>
 </context>
 <context>
@@ -321,6 +365,10 @@
         <source>Watch a game code…</source>
         <translation>Assistir a um código de jogo…</translation>
     </message>
+    <message>
+        <source>Review game</source>
+        <translation>Analisar o jogo</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -407,6 +455,21 @@
     </message>
 </context>
 <context>
+    <name>varn::MissPlot</name>
+    <message>
+        <source>Points missed along the game</source>
+        <translation>Pontos perdidos ao longo do jogo</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Nenhuma ação perdeu um ponto.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 actions missed points; the most, %3, at action %4.</source>
+        <translation>%1 de %2 ações perderam pontos; o máximo, %3, na ação %4.</translation>
+    </message>
+</context>
+<context>
     <name>varn::NameDialog</name>
     <message>
         <source>Your score of %1 is number %2 in the table of the best games.</source>
@@ -459,6 +522,72 @@
     <message>
         <source>Done</source>
         <translation>Concluído</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewControl</name>
+    <message>
+        <source>Review game</source>
+        <translation>Analisar o jogo</translation>
+    </message>
+    <message>
+        <source>This game has no code, and so no review: it did not begin with its own deal, or an older Varn saved it.</source>
+        <translation>Este jogo não tem código, e portanto não tem análise: não começou com sua própria distribuição, ou um Varn mais antigo o salvou.</translation>
+    </message>
+    <message>
+        <source>Reviewing game %1…</source>
+        <translation>Analisando o jogo %1…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewPanel</name>
+    <message>
+        <source>Action</source>
+        <translation>Ação</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Jogada</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Melhor</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Perdidos</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Ações</translation>
+    </message>
+    <message>
+        <source>Review of game %1</source>
+        <translation>Análise do jogo %1</translation>
+    </message>
+    <message>
+        <source>Accuracy %1 %: %2 points made, %3 missed</source>
+        <translation>Precisão de %1 %: %2 pontos feitos, %3 perdidos</translation>
+    </message>
+    <message>
+        <source>Largest misses</source>
+        <translation>Maiores erros</translation>
+    </message>
+    <message>
+        <source>Action %1: %2 points missed; better: %3</source>
+        <translation>Ação %1: %2 pontos perdidos; melhor: %3</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Nenhuma ação perdeu um ponto.</translation>
     </message>
 </context>
 <context>
@@ -554,6 +683,10 @@
         <source>&amp;Watch</source>
         <translation>&amp;Assistir</translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Analisar</translation>
+    </message>
 </context>
 <context>
     <name>varn::WatchCodeDialog</name>
@@ -568,6 +701,10 @@
     <message>
         <source>&amp;Watch</source>
         <translation>&amp;Assistir</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Analisar</translation>
     </message>
 </context>
 <context>

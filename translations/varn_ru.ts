@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>varn</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A click on the board in a game&apos;s review, its row and column counted from 1.</extracomment>
+        <translation>Ряд %1, столбец %2</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Отразить</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Повернуть влево</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Повернуть вправо</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Ничего</translation>
+    </message>
+</context>
+<context>
     <name>varn::CellName</name>
     <message>
         <source>Fish</source>
@@ -138,6 +162,22 @@
         <source>The game code is on the clipboard.</source>
         <translation>Код игры скопирован в буфер обмена.</translation>
     </message>
+    <message>
+        <source>Par</source>
+        <translation>Пар</translation>
+    </message>
+    <message>
+        <source>being worked out…</source>
+        <translation>вычисляется…</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Разбор</translation>
+    </message>
+    <message>
+        <source>Watch &amp;par</source>
+        <translation>Посмотреть &amp;пар</translation>
+    </message>
 </context>
 <context>
     <name>varn::ChallengesPage</name>
@@ -164,6 +204,10 @@
     <message>
         <source>Days in a row: %1</source>
         <translation>Дней подряд: %1</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Пар</translation>
     </message>
 </context>
 <context>
@@ -323,6 +367,10 @@
         <source>Watch a game code…</source>
         <translation>Посмотреть код игры…</translation>
     </message>
+    <message>
+        <source>Review game</source>
+        <translation>Разбор игры</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -411,6 +459,21 @@
     </message>
 </context>
 <context>
+    <name>varn::MissPlot</name>
+    <message>
+        <source>Points missed along the game</source>
+        <translation>Упущенные очки по ходу игры</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Ни одно действие не упустило очков.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 actions missed points; the most, %3, at action %4.</source>
+        <translation>%1 из %2 действий упустили очки; больше всего, %3, на действии %4.</translation>
+    </message>
+</context>
+<context>
     <name>varn::NameDialog</name>
     <message>
         <source>Your score of %1 is number %2 in the table of the best games.</source>
@@ -463,6 +526,72 @@
     <message>
         <source>Done</source>
         <translation>Готово</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewControl</name>
+    <message>
+        <source>Review game</source>
+        <translation>Разбор игры</translation>
+    </message>
+    <message>
+        <source>This game has no code, and so no review: it did not begin with its own deal, or an older Varn saved it.</source>
+        <translation>У этой игры нет кода, а значит, и разбора: она началась не со своей раздачи, или её сохранила более старая версия Varn.</translation>
+    </message>
+    <message>
+        <source>Reviewing game %1…</source>
+        <translation>Разбор игры %1…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewPanel</name>
+    <message>
+        <source>Action</source>
+        <translation>Действие</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Сыграно</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Очки</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Лучшее</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Упущено</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Действия</translation>
+    </message>
+    <message>
+        <source>Review of game %1</source>
+        <translation>Разбор игры %1</translation>
+    </message>
+    <message>
+        <source>Accuracy %1 %: %2 points made, %3 missed</source>
+        <translation>Точность %1 %: набрано %2 очков, упущено %3</translation>
+    </message>
+    <message>
+        <source>Largest misses</source>
+        <translation>Самые большие ошибки</translation>
+    </message>
+    <message>
+        <source>Action %1: %2 points missed; better: %3</source>
+        <translation>Действие %1: упущено %2 очков; лучше: %3</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Ни одно действие не упустило очков.</translation>
     </message>
 </context>
 <context>
@@ -558,6 +687,10 @@
         <source>&amp;Watch</source>
         <translation>Смо&amp;треть</translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Разбор</translation>
+    </message>
 </context>
 <context>
     <name>varn::WatchCodeDialog</name>
@@ -572,6 +705,10 @@
     <message>
         <source>&amp;Watch</source>
         <translation>Смо&amp;треть</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Разбор</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk">
 <context>
+    <name>varn</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A click on the board in a game&apos;s review, its row and column counted from 1.</extracomment>
+        <translation>Ряд %1, стовпець %2</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Віддзеркалити</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Повернути ліворуч</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Повернути праворуч</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Нічого</translation>
+    </message>
+</context>
+<context>
     <name>varn::CellName</name>
     <message>
         <source>Fish</source>
@@ -138,6 +162,22 @@
         <source>The game code is on the clipboard.</source>
         <translation>Код гри скопійовано в буфер обміну.</translation>
     </message>
+    <message>
+        <source>Par</source>
+        <translation>Пар</translation>
+    </message>
+    <message>
+        <source>being worked out…</source>
+        <translation>обчислюється…</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Розбір</translation>
+    </message>
+    <message>
+        <source>Watch &amp;par</source>
+        <translation>Переглянути &amp;пар</translation>
+    </message>
 </context>
 <context>
     <name>varn::ChallengesPage</name>
@@ -164,6 +204,10 @@
     <message>
         <source>Days in a row: %1</source>
         <translation>Днів поспіль: %1</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Пар</translation>
     </message>
 </context>
 <context>
@@ -323,6 +367,10 @@
         <source>Watch a game code…</source>
         <translation>Переглянути код гри…</translation>
     </message>
+    <message>
+        <source>Review game</source>
+        <translation>Розбір гри</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -411,6 +459,21 @@
     </message>
 </context>
 <context>
+    <name>varn::MissPlot</name>
+    <message>
+        <source>Points missed along the game</source>
+        <translation>Втрачені очки протягом гри</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Жодна дія не втратила очок.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 actions missed points; the most, %3, at action %4.</source>
+        <translation>%1 з %2 дій втратили очки; найбільше, %3, на дії %4.</translation>
+    </message>
+</context>
+<context>
     <name>varn::NameDialog</name>
     <message>
         <source>Your score of %1 is number %2 in the table of the best games.</source>
@@ -463,6 +526,72 @@
     <message>
         <source>Done</source>
         <translation>Готово</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewControl</name>
+    <message>
+        <source>Review game</source>
+        <translation>Розбір гри</translation>
+    </message>
+    <message>
+        <source>This game has no code, and so no review: it did not begin with its own deal, or an older Varn saved it.</source>
+        <translation>У цієї гри немає коду, а отже, і розбору: вона почалася не зі своєї роздачі, або її зберегла старіша версія Varn.</translation>
+    </message>
+    <message>
+        <source>Reviewing game %1…</source>
+        <translation>Розбір гри %1…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewPanel</name>
+    <message>
+        <source>Action</source>
+        <translation>Дія</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Зіграно</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Очки</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Найкраща</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Втрачено</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Дії</translation>
+    </message>
+    <message>
+        <source>Review of game %1</source>
+        <translation>Розбір гри %1</translation>
+    </message>
+    <message>
+        <source>Accuracy %1 %: %2 points made, %3 missed</source>
+        <translation>Точність %1 %: набрано %2 очок, втрачено %3</translation>
+    </message>
+    <message>
+        <source>Largest misses</source>
+        <translation>Найбільші помилки</translation>
+    </message>
+    <message>
+        <source>Action %1: %2 points missed; better: %3</source>
+        <translation>Дія %1: втрачено %2 очок; краще: %3</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>Жодна дія не втратила очок.</translation>
     </message>
 </context>
 <context>
@@ -558,6 +687,10 @@
         <source>&amp;Watch</source>
         <translation>&amp;Дивитися</translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Розбір</translation>
+    </message>
 </context>
 <context>
     <name>varn::WatchCodeDialog</name>
@@ -572,6 +705,10 @@
     <message>
         <source>&amp;Watch</source>
         <translation>&amp;Дивитися</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Розбір</translation>
     </message>
 </context>
 <context>

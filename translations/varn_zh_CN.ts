@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>varn</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A click on the board in a game&apos;s review, its row and column counted from 1.</extracomment>
+        <translation>第%1行，第%2列</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>上下翻转</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>向左转</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>向右转</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>无</translation>
+    </message>
+</context>
+<context>
     <name>varn::CellName</name>
     <message>
         <source>Fish</source>
@@ -138,6 +162,22 @@
         <source>The game code is on the clipboard.</source>
         <translation>游戏代码已复制到剪贴板。</translation>
     </message>
+    <message>
+        <source>Par</source>
+        <translation>标准分</translation>
+    </message>
+    <message>
+        <source>being worked out…</source>
+        <translation>正在计算…</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>复盘(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Watch &amp;par</source>
+        <translation>观看标准分对局(&amp;P)</translation>
+    </message>
 </context>
 <context>
     <name>varn::ChallengesPage</name>
@@ -164,6 +204,10 @@
     <message>
         <source>Days in a row: %1</source>
         <translation>连续天数：%1</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>标准分</translation>
     </message>
 </context>
 <context>
@@ -319,6 +363,10 @@
         <source>Watch a game code…</source>
         <translation>观看游戏代码…</translation>
     </message>
+    <message>
+        <source>Review game</source>
+        <translation>复盘本局</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -403,6 +451,21 @@
     </message>
 </context>
 <context>
+    <name>varn::MissPlot</name>
+    <message>
+        <source>Points missed along the game</source>
+        <translation>整局错失的分数</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>没有哪一步错失分数。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 actions missed points; the most, %3, at action %4.</source>
+        <translation>%2步中有%1步错失分数；最多的一步是第%4步，错失%3分。</translation>
+    </message>
+</context>
+<context>
     <name>varn::NameDialog</name>
     <message>
         <source>Your score of %1 is number %2 in the table of the best games.</source>
@@ -455,6 +518,72 @@
     <message>
         <source>Done</source>
         <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewControl</name>
+    <message>
+        <source>Review game</source>
+        <translation>复盘本局</translation>
+    </message>
+    <message>
+        <source>This game has no code, and so no review: it did not begin with its own deal, or an older Varn saved it.</source>
+        <translation>这局游戏没有代码，因此无法复盘：它不是从自己的发牌开始的，或者是旧版Varn保存的。</translation>
+    </message>
+    <message>
+        <source>Reviewing game %1…</source>
+        <translation>正在复盘第%1局…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>varn::ReviewPanel</name>
+    <message>
+        <source>Action</source>
+        <translation>步</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>所走</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>得分</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>最佳</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>错失</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>步骤</translation>
+    </message>
+    <message>
+        <source>Review of game %1</source>
+        <translation>第%1局复盘</translation>
+    </message>
+    <message>
+        <source>Accuracy %1 %: %2 points made, %3 missed</source>
+        <translation>准确率 %1 %：得 %2 分，错失 %3 分</translation>
+    </message>
+    <message>
+        <source>Largest misses</source>
+        <translation>最大失误</translation>
+    </message>
+    <message>
+        <source>Action %1: %2 points missed; better: %3</source>
+        <translation>第%1步：错失%2分；更好：%3</translation>
+    </message>
+    <message>
+        <source>No action missed a point.</source>
+        <translation>没有哪一步错失分数。</translation>
     </message>
 </context>
 <context>
@@ -550,6 +679,10 @@
         <source>&amp;Watch</source>
         <translation>观看(&amp;W)</translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>复盘(&amp;R)</translation>
+    </message>
 </context>
 <context>
     <name>varn::WatchCodeDialog</name>
@@ -564,6 +697,10 @@
     <message>
         <source>&amp;Watch</source>
         <translation>观看(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>复盘(&amp;R)</translation>
     </message>
 </context>
 <context>

@@ -5,11 +5,13 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
 
 #include "challengeenddialog.h"
+#include "codecontrol.h"
 #include "designtable.h"
 #include "form1.h"
 #include "gamesession.h"
@@ -103,6 +105,14 @@ void ChallengeControl::show(const std::optional<Challenge>& challenge) {
 void ChallengeControl::over(const ChallengeResult& result) {
     auto* dialog = new ChallengeEndDialog(result, &m_form);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &ChallengeEndDialog::reviewAsked, dialog,
+                     [this](const std::string& code) { m_codes->open(code, true); });
+    QObject::connect(dialog, &ChallengeEndDialog::parWatchAsked, dialog,
+                     [this](const std::string& code) { m_codes->open(code); });
+    m_session.askPar(result.day,
+                     [dialog = QPointer(dialog)](std::int64_t par, const std::string& code) {
+                         if (dialog) dialog->setPar(par, code);
+                     });
     dialog->open();
 }
 

@@ -16,8 +16,10 @@ class QWidget;
 
 namespace varn {
 
+class CodeControl;
 class Form1;
 class GameSession;
+class ReviewControl;
 
 // Each day's challenge is played once, whatever the windows and games of the player: it is
 // taken in the file of the challenges before its deal shows, and a second window gets a line
@@ -54,6 +56,11 @@ class ChallengeControl {
     bool holdBack(std::uint32_t number);
     // What start-up found and did, said once the window is up.
     void tellStart();
+    // Where the end's dialog sends the player's game to be reviewed and the par's to be watched.
+    void openWith(CodeControl& codes, ReviewControl& review) {
+        m_codes = &codes;
+        m_review = &review;
+    }
 
   private:
     void answer(ChallengeKeeper::Claim claim, Days day);
@@ -67,6 +74,8 @@ class ChallengeControl {
     QWidget& m_panel;
     QLabel& m_movesLeft;
     const QLabel& m_caption;
+    CodeControl* m_codes = nullptr;
+    ReviewControl* m_review = nullptr;
     bool m_claiming = false;
     // The answer to a claim may come after the window has gone.
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);

@@ -9,6 +9,7 @@
 #include "codeplayer.h"
 #include "form1.h"
 #include "gamesession.h"
+#include "reviewcontrol.h"
 #include "watchcodedialog.h"
 #include "watchplayer.h"
 
@@ -41,12 +42,15 @@ void CodeControl::ask() {
             return problem;
         },
         &m_form);
-    if (dialog.exec() == QDialog::Accepted && replay) watch(*replay);
+    if (dialog.exec() != QDialog::Accepted || !replay) return;
+    if (dialog.reviewChosen()) return m_review.review(*replay);
+    watch(*replay);
 }
 
-void CodeControl::watchText(const std::string& text) {
+void CodeControl::open(const std::string& text, bool review) {
     QString problem;
-    if (const std::optional<Replay> replay = read(text, problem)) return watch(*replay);
+    if (const std::optional<Replay> replay = read(text, problem))
+        return review ? m_review.review(*replay) : watch(*replay);
     QMessageBox::warning(&m_form, tr("Watch a game code"), problem);
 }
 

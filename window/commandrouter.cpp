@@ -25,6 +25,7 @@ CommandRouter::Handler CommandRouter::handlerOf(Command command) {
         {Command::scores_Click, [](P m, int, bool) { m.form.scores_Click(); }},
         {Command::copyCode_Click, [](P m, int, bool) { m.form.copyCode_Click(); }},
         {Command::watchCode_Click, [](P m, int, bool) { m.form.watchCode_Click(); }},
+        {Command::review_Click, [](P m, int, bool) { m.form.review_Click(); }},
         {Command::hint_Click, [](P m, int, bool) { m.form.hint_Click(); }},
         {Command::sound_Click, [](P m, int, bool on) { m.session.sound().setOn(on); }},
         {Command::zoomIn_Click, [](P m, int, bool) { m.zoom.zoomIn(); }},

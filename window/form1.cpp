@@ -63,10 +63,12 @@ void Form1::buildControls() {
     if (auto* gameMenu = menuBar()->findChild<QMenu*>(QStringLiteral("a2")))
         connect(gameMenu, &QMenu::aboutToShow, this, [this] { m_challenge->offer(); });
     m_watch = std::make_unique<WatchPlayer>(*this, m_session);
-    m_codes = std::make_unique<CodeControl>(*this, m_session, *m_challenge, *m_watch);
+    m_review = std::make_unique<ReviewControl>(*this, m_session, *m_challenge, *m_watch);
+    m_codes = std::make_unique<CodeControl>(*this, m_session, *m_challenge, *m_watch, *m_review);
+    m_challenge->openWith(*m_codes, *m_review);
     m_chooser = std::make_unique<GameChooser>(
         *this, m_session, *m_challenge, [this](Command c) { m_router->run(c); },
-        [this](const std::string& text) { m_codes->watchText(text); });
+        [this](const std::string& text, bool review) { m_codes->open(text, review); });
     m_router = std::make_unique<CommandRouter>(CommandRouter::Parts{
         *this, m_session, *m_zoom, *m_settings, *m_hint, *m_challenge, *m_watch});
 }

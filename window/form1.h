@@ -17,6 +17,7 @@
 #include "gamesession.h"
 #include "helppanel.h"
 #include "hintcontrol.h"
+#include "reviewcontrol.h"
 #include "scorepanel.h"
 #include "soundplayers.h"
 
@@ -62,9 +63,11 @@ class Form1 : public QMainWindow, public GameWindow {
     void playCell(int cell);
     void copyCode_Click() { m_codes->copy(); }
     void watchCode_Click() { m_codes->ask(); }
+    void review_Click() { m_review->reviewGame(); }
     void watch(const Replay& replay) { m_codes->watch(replay); }
     WatchPlayer& watchPlayer() { return *m_watch; }
     void clearHint() { m_hint->clear(); }
+    void outlineHint(const Hint& hint) { m_hint->outline(hint); }
     bool helpShown() const { return m_help->shown(); }
     void keepSettings();
 
@@ -126,6 +129,7 @@ class Form1 : public QMainWindow, public GameWindow {
     std::unique_ptr<ChallengeControl> m_challenge;
     std::unique_ptr<WatchPlayer> m_watch;
     std::unique_ptr<CodeControl> m_codes;
+    std::unique_ptr<ReviewControl> m_review;
     std::unique_ptr<CommandRouter> m_router;
     int m_beeps = 0;
 };

@@ -24,7 +24,8 @@ void GameChooser::showScores() {
     ScoresDialog dialog(ScoreTableFile().read(), m_session.challenges(), today, m_challenge.offer(),
                         &m_window);
     const int result = dialog.exec();
-    if (result == ScoresDialog::kWatched) return m_watch(dialog.watchedActions());
+    if (result == ScoresDialog::kWatched || result == ScoresDialog::kReviewed)
+        return m_open(dialog.watchedActions(), result == ScoresDialog::kReviewed);
     if (result != QDialog::Accepted) return;
     if (dialog.challengeChosen()) return m_run(Command::challenge_Click);
     playGame(dialog.chosenGame());

@@ -25,14 +25,15 @@ class GameChooser {
 
   public:
     // The game chosen starts through `run`, which runs a command as the window runs it;
-    // `watch` replays the actions (formatReplay) that the player chose to watch.
+    // `open` watches or reviews the actions (formatReplay) that the player chose.
+    using Open = std::function<void(const std::string& actions, bool review)>;
     GameChooser(QWidget& window, GameSession& session, ChallengeControl& challenge,
-                std::function<void(Command)> run, std::function<void(const std::string&)> watch)
+                std::function<void(Command)> run, Open open)
         : m_window(window),
           m_session(session),
           m_challenge(challenge),
           m_run(std::move(run)),
-          m_watch(std::move(watch)) {}
+          m_open(std::move(open)) {}
 
     void chooseNumber();
     // The table as the file holds it now, which another game may have changed meanwhile.
@@ -47,7 +48,7 @@ class GameChooser {
     GameSession& m_session;
     ChallengeControl& m_challenge;
     std::function<void(Command)> m_run;
-    std::function<void(const std::string&)> m_watch;
+    Open m_open;
 };
 
 }  // namespace varn

@@ -2,6 +2,7 @@
 #include "gamesession.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <utility>
@@ -35,6 +36,76 @@ GameSession::GameSession(SoundOutput& output, UniformSource* random)
 
 GameSession::~GameSession() {
     detach();
+    // Their answers go through the mailbox, which ends before them.
+    m_pars.reset();
+    m_reviews.reset();
+}
+
+void GameSession::askPar(Days day, ParAnswer answer) {
+    const auto row = std::find_if(challenges().rows().begin(), challenges().rows().end(),
+                                  [&](const ChallengeRow& r) { return r.day == day; });
+    if (row != challenges().rows().end() && row->par > 0) {
+        if (answer) answer(row->par, row->parCode);
+        return;
+    }
+    // The par in hand for that day answers when it is found.
+    if (m_parTicket && m_parDay == day) {
+        if (answer) m_parAnswer = std::move(answer);
+        return;
+    }
+    if (!m_pars) {
+        m_pars = std::make_unique<JudgeWorker>(
+            [this, post = windowPost()](std::uint64_t ticket, const ParResult& par) {
+                post([this, ticket, par] { parFound(ticket, par); });
+            },
+            nullptr);
+    }
+    m_parDay = day;
+    m_parAnswer = std::move(answer);
+    m_parTicket = m_pars->startPar(challengeNumber(day), m_parSettings);
+}
+
+void GameSession::parFound(std::uint64_t ticket, const ParResult& par) {
+    if (ticket != m_parTicket) return;
+    m_parTicket = 0;
+    std::vector<RecordedAction> actions;
+    for (const PlayerAction action : par.actions)
+        actions.push_back({action, {}});
+    const std::string code = formatGameCode({challengeNumber(m_parDay), std::move(actions)});
+    m_challenges.setPar(m_parDay, par.score, code);
+    if (m_parAnswer) std::exchange(m_parAnswer, nullptr)(par.score, code);
+}
+
+void GameSession::askReview(const Replay& replay, ReviewProgress progress,
+                            std::function<void(const GameReview&)> answer) {
+    if (!m_reviews) {
+        const WindowPost post = windowPost();
+        m_reviews = std::make_unique<JudgeWorker>(
+            nullptr,
+            [this, post](std::uint64_t ticket, const GameReview& review) {
+                post([this, ticket, review] {
+                    if (ticket != m_reviewTicket) return;
+                    m_reviewTicket = 0;
+                    m_reviewProgress = nullptr;
+                    std::exchange(m_reviewAnswer, nullptr)(review);
+                });
+            },
+            [this, post](std::uint64_t ticket, int done, int total) {
+                post([this, ticket, done, total] {
+                    if (ticket == m_reviewTicket && m_reviewProgress) m_reviewProgress(done, total);
+                });
+            });
+    }
+    m_reviewProgress = std::move(progress);
+    m_reviewAnswer = std::move(answer);
+    m_reviewTicket = m_reviews->startReview(replay, m_reviewSettings);
+}
+
+void GameSession::cancelReview() {
+    if (m_reviews) m_reviews->cancel();
+    m_reviewTicket = 0;
+    m_reviewProgress = nullptr;
+    m_reviewAnswer = nullptr;
 }
 
 WindowPost GameSession::windowPost() {
@@ -59,6 +130,7 @@ bool GameSession::startChallenge(Days day) {
     std::unique_ptr<KeyLock> lock = lockChallenge(day);
     if (!m_game.startChallenge(day)) return false;
     m_challengeLock = std::move(lock);
+    askPar(day);
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include "game.h"
 #include "highscoreworker.h"
 #include "hintworker.h"
+#include "judgeworker.h"
 #include "keylock.h"
 #include "scoretablekeeper.h"
 #include "splitmixsource.h"
@@ -84,6 +85,25 @@ class GameSession {
     // Tests ask for a search that gives the same answer on every machine.
     void setHintSettings(const HintSettings& settings) { m_hintSettings = settings; }
 
+    // The par of `day`'s challenge, from the day's row when it keeps one, else worked out on a
+    // thread of its own, on one core so that a game in play keeps the other, and then kept with
+    // the row. `answer`, when given, runs on the window's thread with the par and its game's
+    // code, unless another par was asked for first.
+    using ParAnswer = std::function<void(std::int64_t par, const std::string& code)>;
+    void askPar(Days day, ParAnswer answer = nullptr);
+    // Reviews the game that `replay` plays, on a thread of the review's own; `progress` and
+    // `answer` run on the window's thread, unless another review or cancelReview() came first.
+    // A code that no player could have made is answered with a review that is not finished.
+    using ReviewProgress = std::function<void(int done, int total)>;
+    void askReview(const Replay& replay, ReviewProgress progress,
+                   std::function<void(const GameReview&)> answer);
+    void cancelReview();
+    // Tests ask for less work, which changes the verdicts but not the way to them.
+    void setJudgeSettings(const ParSettings& par, const ReviewSettings& review) {
+        m_parSettings = par;
+        m_reviewSettings = review;
+    }
+
     Game& game() { return m_game; }
     SoundPlayers& sound() { return *m_sound; }
     QTimer& fallTimer() { return m_fallTimer; }  // Timer1
@@ -93,6 +113,7 @@ class GameSession {
     // A lock on `day` for this game, through the lock file beside the saved game; none when no
     // game is kept.
     std::unique_ptr<KeyLock> lockChallenge(Days day) const;
+    void parFound(std::uint64_t ticket, const ParResult& par);
 
     SplitMixSource m_ownRandom;
     QObject m_mailbox;  // the file threads' answers run on the window's thread through it
@@ -113,6 +134,17 @@ class GameSession {
     std::uint64_t m_hintTicket = 0;  // the hint waited for; 0 for none
     std::function<void(const Hint&)> m_hintAnswer;
     HintWorker m_hints;  // after the mailbox that its answers go through: it ends first
+    ParSettings m_parSettings{.threads = 1};
+    ReviewSettings m_reviewSettings;
+    std::uint64_t m_parTicket = 0;
+    Days m_parDay{};
+    ParAnswer m_parAnswer;
+    std::uint64_t m_reviewTicket = 0;
+    ReviewProgress m_reviewProgress;
+    std::function<void(const GameReview&)> m_reviewAnswer;
+    // Pars and reviews each on a thread of their own, so that neither stops the other.
+    std::unique_ptr<JudgeWorker> m_pars;
+    std::unique_ptr<JudgeWorker> m_reviews;
 };
 
 }  // namespace varn

@@ -19,6 +19,9 @@ class HintControl {
     // Whatever the rules do next, the game the hint was for is gone: the outline goes, and so
     // does a search in flight.
     void clear();
+    // Outlines `hint` as a hint is shown, where a review points at a better action; the keys
+    // stay where they are, and no hint is counted.
+    void outline(const Hint& hint) { m_view.show(hint); }
 
   private:
     void show(const Hint& hint);

@@ -37,7 +37,7 @@ ScoresDialog::ScoresDialog(const ScoreTable& table, const ChallengeTable& challe
     m_tabs->addTab(buildChallenges(challenges, today), tr("&Challenges"));
     layout->addWidget(m_tabs, 1);
 
-    QDialogButtonBox* buttons = buildButtons(challengeOffered);
+    QWidget* buttons = buildButtons(challengeOffered);
     for (const Page& page : m_pages) {
         connect(page.table, &QTableWidget::itemSelectionChanged, this, &ScoresDialog::offerRow);
         connect(page.table, &QTableWidget::itemDoubleClicked, this, &ScoresDialog::play);
@@ -51,7 +51,16 @@ ScoresDialog::ScoresDialog(const ScoreTable& table, const ChallengeTable& challe
     m_pages[0].table->setFocus();
 }
 
-QDialogButtonBox* ScoresDialog::buildButtons(bool challengeOffered) {
+// What the row chosen offers on a line of its own, above the dialog's own buttons: in one line
+// they would not fit a small screen.
+QWidget* ScoresDialog::buildButtons(bool challengeOffered) {
+    auto* rowButtons = new QDialogButtonBox;
+    m_play = rowButtons->addButton(tr("&Play this game"), QDialogButtonBox::AcceptRole);
+    m_watch = rowButtons->addButton(tr("&Watch"), QDialogButtonBox::ActionRole);
+    m_review = rowButtons->addButton(tr("&Review"), QDialogButtonBox::ActionRole);
+    connect(rowButtons, &QDialogButtonBox::accepted, this, &ScoresDialog::play);
+    connect(m_watch, &QPushButton::clicked, this, [this] { watch(kWatched); });
+    connect(m_review, &QPushButton::clicked, this, [this] { watch(kReviewed); });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     QPushButton* challenge =
         buttons->addButton(QCoreApplication::translate("varn::Form1", "Today's challenge"),
@@ -61,12 +70,13 @@ QDialogButtonBox* ScoresDialog::buildButtons(bool challengeOffered) {
         m_challenge = true;
         accept();
     });
-    m_play = buttons->addButton(tr("&Play this game"), QDialogButtonBox::AcceptRole);
-    m_watch = buttons->addButton(tr("&Watch"), QDialogButtonBox::ActionRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &ScoresDialog::play);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_watch, &QPushButton::clicked, this, &ScoresDialog::watch);
-    return buttons;
+    auto* both = new QWidget;
+    auto* layout = new QVBoxLayout(both);
+    layout->setContentsMargins({});
+    layout->addWidget(rowButtons);
+    layout->addWidget(buttons);
+    return both;
 }
 
 // Each challenge is played again or watched as its day's game.
@@ -143,14 +153,15 @@ void ScoresDialog::offerRow() {
     const bool selected = !page.table->selectedItems().isEmpty() && row >= 0;
     m_play->setEnabled(selected);
     m_watch->setEnabled(selected && !page.actions[std::size_t(row)].empty());
+    m_review->setEnabled(m_watch->isEnabled());
 }
 
-void ScoresDialog::watch() {
+void ScoresDialog::watch(int result) {
     const Page& page = shown();
     const int row = page.table->currentRow();
     if (row < 0 || page.table->selectedItems().isEmpty()) return;
     m_watched = page.actions[std::size_t(row)];
-    done(kWatched);
+    done(result);
 }
 
 void ScoresDialog::play() {

@@ -30,14 +30,15 @@ class ScoresDialog : public QDialog {
                           Days today = {}, bool challengeOffered = false,
                           QWidget* parent = nullptr);
 
-    // What exec() returns when the player chose to watch a row.
+    // What exec() returns when the player chose to watch a row, or to review it.
     static constexpr int kWatched = 2;
+    static constexpr int kReviewed = 3;
 
     // The game number of the row played; 0 when none was.
     std::uint32_t chosenGame() const { return m_chosen; }
     // Whether the player chose today's challenge.
     bool challengeChosen() const { return m_challenge; }
-    // The actions of the row watched (BestGame::actions, or a challenge's code).
+    // The actions of the row watched or reviewed (BestGame::actions, or a challenge's code).
     const std::string& watchedActions() const { return m_watched; }
 
   private:
@@ -48,20 +49,22 @@ class ScoresDialog : public QDialog {
         std::vector<std::string> actions;
     };
 
-    QDialogButtonBox* buildButtons(bool challengeOffered);
+    QWidget* buildButtons(bool challengeOffered);
     QWidget* buildChallenges(const ChallengeTable& challenges, Days today);
     const Page& shown() const;
     QWidget* buildBestGames(const ScoreTable& table);
     ScoresTable* buildTable(const std::vector<BestGame>& rows);
     QWidget* buildStatistics(const ScoreStatistics& statistics);
     void play();
-    void watch();
+    // Closes with `result` for the row chosen, when it kept its actions.
+    void watch(int result);
     void offerRow();
 
     QTabWidget* m_tabs = nullptr;
     std::array<Page, 2> m_pages;  // the best games, the challenges
     QPushButton* m_play = nullptr;
     QPushButton* m_watch = nullptr;
+    QPushButton* m_review = nullptr;
     std::uint32_t m_chosen = 0;
     bool m_challenge = false;
     std::string m_watched;

@@ -38,8 +38,10 @@ WatchCodeDialog::WatchCodeDialog(Check check, QWidget* parent)
     layout->addWidget(m_problem);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
     QPushButton* watch = buttons->addButton(tr("&Watch"), QDialogButtonBox::AcceptRole);
+    QPushButton* review = buttons->addButton(tr("&Review"), QDialogButtonBox::ActionRole);
     watch->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &WatchCodeDialog::tryWatch);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { tryWatch(); });
+    connect(review, &QPushButton::clicked, this, [this] { tryWatch(true); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     m_code->setFocus();
@@ -61,8 +63,9 @@ QString WatchCodeDialog::text() const {
     return m_code->toPlainText();
 }
 
-void WatchCodeDialog::tryWatch() {
+void WatchCodeDialog::tryWatch(bool review) {
     const QString problem = m_check(text());
+    m_review = review;
     if (problem.isEmpty()) return accept();
     m_problem->setText(problem);
     m_problem->setAccessibleName(problem);

@@ -22,16 +22,19 @@ class WatchCodeDialog : public QDialog {
     WatchCodeDialog(Check check, QWidget* parent = nullptr);
 
     QString text() const;
+    // Whether the player chose "Review" rather than "Watch".
+    bool reviewChosen() const { return m_review; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void tryWatch();
+    void tryWatch(bool review = false);
 
     Check m_check;
     QPlainTextEdit* m_code;
     QLabel* m_problem;
+    bool m_review = false;
 };
 
 }  // namespace varn

@@ -9,6 +9,7 @@
 #include "designtable.h"
 #include "form1.h"
 #include "gamesession.h"
+#include "reviewpanel.h"
 
 namespace varn {
 
@@ -64,6 +65,11 @@ bool WatchPlayer::watch(const Replay& replay) {
         m_keptHints = kept.hints();
     }
     if (!m_bar) buildBar();
+    if (m_panel) {
+        m_panel->disconnect(this);
+        m_panel->close();
+    }
+    m_review = {};
     m_game = std::make_unique<Game>(*this, m_random, this);
     m_replay = replay;
     m_next = 0;
@@ -78,6 +84,32 @@ bool WatchPlayer::watch(const Replay& replay) {
     return true;
 }
 
+bool WatchPlayer::review(const Replay& replay, const GameReview& review) {
+    if (!watch(replay)) return false;
+    setPaused(true);
+    m_review = review;
+    if (m_panel) m_panel->close();
+    auto* panel = new ReviewPanel(replay.code, review, &m_form);
+    m_panel = panel;
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    connect(panel, &ReviewPanel::shown, this, &WatchPlayer::showAction);
+    connect(panel, &QDialog::finished, this, &WatchPlayer::stop);
+    panel->show();
+    return true;
+}
+
+// The review's position before the action, which the rules' own game puts back as a game
+// continued at start-up is.
+void WatchPlayer::showAction(int index) {
+    if (!m_game || m_acting || index < 0 || std::size_t(index) >= m_review.actions.size()) return;
+    const Position& before = m_review.positions[std::size_t(index)];
+    m_game->resume({before.board, before.score, std::to_string(before.score), before.random},
+                   History(), 0);
+    m_next = std::size_t(index);
+    setPaused(true);
+    m_form.outlineHint(m_review.actions[std::size_t(index)].best);
+}
+
 void WatchPlayer::playNext() {
     if (!m_game || m_paused || m_acting) return;
     if (playOne() && !m_paused) m_pace.start(kPace / m_speed);
@@ -89,6 +121,7 @@ bool WatchPlayer::playOne() {
         finish();
         return false;
     }
+    m_form.clearHint();
     m_acting = true;
     // A code is checked before it is watched: one that goes wrong here goes no further.
     const bool played = m_game->replay(m_replay.code.actions[m_next++]);
@@ -148,6 +181,9 @@ void WatchPlayer::stop() {
     m_pace.stop();
     m_fall.stop();
     m_game.reset();
+    m_review = {};
+    if (m_panel) m_panel->close();
+    m_form.clearHint();
     m_bar->hide();
     m_form.statusBar()->hide();
     m_pause->setEnabled(true);

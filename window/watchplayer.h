@@ -3,12 +3,14 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <memory>
 
 #include "game.h"
 #include "gamecode.h"
 #include "highscorestore.h"
+#include "judgement.h"
 #include "splitmixsource.h"
 
 class QAction;
@@ -19,6 +21,7 @@ namespace varn {
 
 class Form1;
 class GameSession;
+class ReviewPanel;
 
 // The watched game is a game of its own on the window's board and labels: its own random
 // numbers and falling timer, the high score shown as it stands and never stored, no table and
@@ -38,6 +41,10 @@ class WatchPlayer : public QObject, public GameWindow, public HighScoreStore {
     // Starts watching from the replay's first state; false, with nothing changed, while the
     // game in progress is inside an action.
     bool watch(const Replay& replay);
+    // Watches the game that `review` judged, paused at its start, with the review's panel
+    // beside it: an action chosen there shows the game where it was played, the search's best
+    // action outlined as a hint is.
+    bool review(const Replay& replay, const GameReview& review);
     bool watching() const { return m_game != nullptr; }
     void togglePause();
     // One action, while paused.
@@ -80,6 +87,8 @@ class WatchPlayer : public QObject, public GameWindow, public HighScoreStore {
                         void (WatchPlayer::*slot)());
     void playNext();
     bool playOne();
+    // The game as it stood before action `index`, paused there.
+    void showAction(int index);
     void setPaused(bool paused);
     void finish();
     void showProgress();
@@ -103,6 +112,8 @@ class WatchPlayer : public QObject, public GameWindow, public HighScoreStore {
     QToolBar* m_bar = nullptr;
     QAction* m_pause = nullptr;
     QLabel* m_progress = nullptr;
+    GameReview m_review;  // of the game watched, or empty
+    QPointer<ReviewPanel> m_panel;
 };
 
 }  // namespace varn

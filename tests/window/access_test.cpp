@@ -2,11 +2,8 @@
 #include <QPainter>
 #include <map>
 
-#include "clicklist.h"
 #include "form1fixture.h"
-#include "headlessgame.h"
 #include "paintcounter.h"
-#include "splitmixsource.h"
 
 namespace varn::test {
 namespace {
@@ -162,41 +159,6 @@ TEST_F(Form1Test, AHintOfATransformMarksItsButtonAndNoneBeeps) {
     EXPECT_EQ(mirror->outline(), 0u) << "a new hint takes the last one away";
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_form->beepCount() == 1; }, 10000));
     EXPECT_EQ(m_form->game().hints(), 1);
-}
-
-// Three clearing clicks of game 2026, played on the real rules: a code that a watch plays.
-Replay threeMoves() {
-    SplitMixSource random(1);
-    HeadlessGame played(random);
-    random.chooseNextGame(2026);
-    played.game.ng_click();
-    for (int move = 0; move < 3; ++move) {
-        for (const Click& click : ClickList(played.game.tables()))
-            if (click.size > 0) {
-                played.game.Element_Click(click.cell);
-                break;
-            }
-    }
-    return {*played.game.code(), std::nullopt};
-}
-
-// The watch bar always tells where the watch stands: a step leaves it paused. Faster than the
-// pace of play, a clip no longer holds the game up, and the fall keeps the speed too.
-TEST_F(Form1Test, TheWatchSaysWhereItStandsAndPlaysAsFastAsItSays) {
-    m_form->watch(threeMoves());
-    auto* progress = m_form->findChild<QLabel*>("watchProgress");
-    type(Qt::Key_P);
-    EXPECT_TRUE(progress->text().endsWith("(paused)"));
-    for (const int speed : {1, 8}) {
-        while (!progress->text().contains(QStringLiteral("speed %1×").arg(speed)))
-            type(Qt::Key_F);
-        type(Qt::Key_S);
-        EXPECT_TRUE(progress->text().endsWith("(paused)")) << progress->text().toStdString();
-        EXPECT_EQ(m_output.played.back().flags & SND_ASYNC, speed == 1 ? 0u : SND_ASYNC);
-    }
-    EXPECT_TRUE(progress->text().contains("action 2 of 3"));
-    type(Qt::Key_Escape);
-    EXPECT_FALSE(progress->isVisible());
 }
 
 }  // namespace

@@ -248,6 +248,57 @@ def check_watch(game, texts, first, names):
     return code, kinds, points
 
 
+def challenge_code():
+    """The code of the fifty moves of a challenge, as the replay driver printed it."""
+    cases = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "replay", "cases")
+    with open(os.path.join(cases, "challenge.expected")) as printed:
+        return next(line.split()[1] for line in printed if line.startswith("code: "))
+
+
+def review_code(game, texts):
+    """Pastes a challenge's fifty moves into "Watch a game code…" and presses "Review"."""
+    app, pyatspi = game.app, game.pyatspi
+    pressing = press_opening(texts("Form1", "Watch a game code…"), pyatspi.ROLE_MENU_ITEM)
+    title = texts("WatchCodeDialog", "Watch a game code")
+    game.wait("the code dialog", lambda: named(app, title, pyatspi.ROLE_DIALOG))
+    field = named(app, texts("WatchCodeDialog", "&Game code:").replace("&", ""),
+                  pyatspi.ROLE_TEXT)
+    field.queryEditableText().setTextContents(challenge_code())
+    press(named(app, texts("WatchCodeDialog", "&Review").replace("&", ""),
+                pyatspi.ROLE_PUSH_BUTTON))
+    check(pressing.wait(timeout=20) == 0, "the press of Watch a game code failed")
+
+
+def check_review(game, texts):
+    """A challenge's fifty moves reviewed: its progress reads how far it is, then a screen reader
+    reads the review's accuracy and largest miss, and Escape closes the review and gives the
+    game back. (The window's test proves that Escape cancels the progress: here the review may
+    end before a key arrives.)"""
+    app, pyatspi = game.app, game.pyatspi
+    kinds = game.board()[0]
+    review_code(game, texts)
+    title = texts("ReviewControl", "Review game")
+    # The top-level windows alone are searched, which is quick: the review takes half a second.
+    dialog = game.wait("the review's progress", lambda: next(
+        (window for window in app if window is not None and window.name == title), None))
+    bar = next(node for node in descendants(dialog) if node.getRole() == pyatspi.ROLE_PROGRESS_BAR)
+    value = bar.queryValue()
+    check(value.maximumValue >= 50 and 0 <= value.currentValue <= value.maximumValue,
+          "the progress does not count the fifty moves")
+    panel = texts("ReviewPanel", "Review of game %1").split("%1")[0]
+    shown = game.wait("the review", lambda: next(
+        (node for node in descendants(app) if node.getRole() == pyatspi.ROLE_DIALOG and
+         node.name.startswith(panel)), None))
+    said = [node.name for node in descendants(shown) if node.name]
+    accuracy = texts("ReviewPanel", "Accuracy %1 %: %2 points made, %3 missed").split("%1")[0]
+    miss = texts("ReviewPanel", "Action %1: %2 points missed; better: %3").split("%1")[0]
+    check(any(name.startswith(accuracy) for name in said), f"no accuracy read in {said}")
+    check(any(name.startswith(miss) for name in said), f"no miss read in {said}")
+    keys(game.env, shown.name, ["key", "Escape"])
+    game.wait("the game back", lambda: not named(app, shown.name, pyatspi.ROLE_DIALOG))
+    check(game.board()[0] == kinds, "the review did not give the game back")
+
+
 def check_watch_option(varn, env, pyatspi, texts, watched):
     """`varn --watch CODE` ends on the same board and score and changes neither score file; the
     saved game, which every start writes afresh, is checked as it is continued after."""
@@ -348,6 +399,7 @@ def play(varn, scratch, display, language, texts, pyatspi):
             check(stored.read() == f"{points}\r\n".encode(), "high-score file not written")
         names = check_two_games(game, texts, points)
         watched = check_watch(game, texts, points, names)
+        check_review(game, texts)
         check(any("qt.qpa.xdnd" in line for line in game.error_lines()),
               "Qt's remarks after start-up were swallowed")
     finally:

@@ -119,7 +119,7 @@ TEST_F(DialogTest, ScoresReadAsATableWithStatisticsAndPlayTheRowChosenWithKeys) 
     QStringList shown;
     for (int column = 0; column < challenges->columnCount(); ++column)
         shown << page->child(column + 1)->text(QAccessible::Name);
-    EXPECT_EQ(shown, QStringList({"Rank", "Date", "Score", "Name"}));
+    EXPECT_EQ(shown, QStringList({"Rank", "Date", "Score", "Par", "Name"}));
     shown.clear();
     for (int row = 0; row < challenges->rowCount(); ++row)
         shown << challenges->cellAt(row, 1)->text(QAccessible::Name) + " " +

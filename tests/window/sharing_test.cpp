@@ -2,16 +2,25 @@
 // same profile, leaving a challenge, a damaged code in a row of the table, and the sharing
 // dialogs at scales 1 and 2.
 #include <QAbstractButton>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 
+#include "cellname.h"
 #include "challengeenddialog.h"
+#include "clicklist.h"
+#include "codeplayer.h"
 #include "craftedcode.h"
 #include "form1fixture.h"
 #include "gamenumberdialog.h"
+#include "headlessgame.h"
+#include "reviewpanel.h"
 #include "scoresdialog.h"
 #include "scoretablefile.h"
 #include "watchcodedialog.h"
@@ -49,6 +58,7 @@ class Window {
     Window(RecordingOutput& output, PictureProvider& pictures, const std::string& saved, Days day)
         : session(output) {
         session.keepSavedGame(saved);
+        session.setJudgeSettings({4, 4, 1}, {3, 8, 1});
         session.setClock([day] { return day + std::chrono::hours(1); });
         form = std::make_unique<Form1>(session, pictures);
         form->show();
@@ -104,7 +114,7 @@ TEST_F(Form1Test, LeavingAChallengeAsksAndEndsTheDayWithItsScore) {
     EXPECT_FALSE(m_form->game().challenge());
     auto* end = m_form->findChild<ChallengeEndDialog*>();
     ASSERT_TRUE(end);
-    EXPECT_EQ(end->resultLine(), "Varn challenge 2027-02-02: 3 points in 1 moves █");
+    EXPECT_TRUE(end->resultLine().startsWith("Varn challenge 2027-02-02: 3 points in 1 moves, "));
     EXPECT_TRUE(m_session->challenges().finished(day));
 }
 
@@ -153,6 +163,79 @@ TEST_F(Form1Test, TheSharingDialogsFitTheWindowAtScalesOneAndTwo) {
         });
         item("watchCode")->trigger();
     }
+}
+
+// Three clearing clicks of game 2026, played on the real rules: a code that a watch plays.
+Replay threeMoves() {
+    SplitMixSource random(1);
+    HeadlessGame played(random);
+    random.chooseNextGame(2026);
+    played.game.ng_click();
+    for (int move = 0; move < 3; ++move) {
+        for (const Click& click : ClickList(played.game.tables()))
+            if (click.size > 0) {
+                played.game.Element_Click(click.cell);
+                break;
+            }
+    }
+    return {*played.game.code(), std::nullopt};
+}
+
+// The watch bar always tells where the watch stands: a step leaves it paused. Faster than the
+// pace of play, a clip no longer holds the game up, and the fall keeps the speed too.
+TEST_F(Form1Test, TheWatchSaysWhereItStandsAndPlaysAsFastAsItSays) {
+    m_form->watch(threeMoves());
+    auto* progress = m_form->findChild<QLabel*>("watchProgress");
+    type(Qt::Key_P);
+    EXPECT_TRUE(progress->text().endsWith("(paused)"));
+    for (const int speed : {1, 8}) {
+        while (!progress->text().contains(QStringLiteral("speed %1×").arg(speed)))
+            type(Qt::Key_F);
+        type(Qt::Key_S);
+        EXPECT_TRUE(progress->text().endsWith("(paused)")) << progress->text().toStdString();
+        EXPECT_EQ(m_output.played.back().flags & SND_ASYNC, speed == 1 ? 0u : SND_ASYNC);
+    }
+    EXPECT_TRUE(progress->text().contains("action 2 of 3"));
+    type(Qt::Key_Escape);
+    EXPECT_FALSE(progress->isVisible());
+}
+
+// A review shows each action with the search's best there and its misses, the largest first;
+// one of them shows the game where it was played, with the better action outlined. A review's
+// progress is cancelled with Escape, and nothing opens then.
+TEST_F(Form1Test, AReviewGoesToItsMissesAndEscapeCancelsOne) {
+    const std::string code = formatGameCode(threeMoves().code);
+    whenOpen<WatchCodeDialog>([&](WatchCodeDialog& dialog) {
+        dialog.findChild<QPlainTextEdit*>()->setPlainText(QString::fromStdString(code));
+        pressButton(dialog, "&Review");
+    });
+    item("watchCode")->trigger();
+    ReviewPanel* panel = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (panel = m_form->findChild<ReviewPanel*>()); }));
+    EXPECT_TRUE(panel->findChild<QLabel*>("accuracy")->text().startsWith("Accuracy "));
+    EXPECT_EQ(panel->findChild<QTableWidget*>("reviewedActions")->rowCount(), 3);
+    QPushButton* miss = panel->findChild<QGroupBox*>()->findChild<QPushButton*>();
+    ASSERT_TRUE(miss);
+    const int action = miss->text().section(':', 0, 0).section(' ', 1).toInt() - 1;
+    miss->click();
+    CodePlayer before({threeMoves().code, std::nullopt});
+    for (int i = 0; i < action; ++i)
+        before.playNext();
+    for (int i = 0; i < kCellCount; ++i)
+        EXPECT_EQ(cell(i)->accessibleName(), cellName(before.game().tables().Board[i], i)) << i;
+    panel->close();
+    EXPECT_FALSE(m_form->watchPlayer().watching());
+    m_session->setJudgeSettings({4, 4, 1}, {50, 4096, 1});
+    whenOpen<WatchCodeDialog>([&](WatchCodeDialog& dialog) {
+        dialog.findChild<QPlainTextEdit*>()->setPlainText(QString::fromStdString(code));
+        pressButton(dialog, "&Review");
+    });
+    item("watchCode")->trigger();
+    auto* progress = m_form->findChild<QProgressDialog*>();
+    ASSERT_TRUE(progress);
+    QTest::keyClick(progress, Qt::Key_Escape);
+    QTest::qWait(100);
+    EXPECT_FALSE(m_form->findChild<ReviewPanel*>());
 }
 
 }  // namespace

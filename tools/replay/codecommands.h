@@ -7,6 +7,7 @@
 #include "challenge.h"
 #include "game.h"
 #include "gamecode.h"
+#include "judgement.h"
 
 namespace varn {
 
@@ -20,5 +21,10 @@ std::string codeLine(const Game& game);
 GameCode watchedCode(const std::string& word);
 // An action as a script writes it, with what ran inside it and the moment of each.
 std::string actionText(const RecordedAction& action);
+// `review CODE`: a line for each top-level action (its number from 1, the action, its points,
+// the search's best action there and the points missed), then the accuracy.
+std::string reviewLines(const GameCode& code, const ReviewSettings& settings);
+// `par YYYY-MM-DD`: the day's par, its moves, and its game's code as the last word.
+std::string parLine(Days day, const ParSettings& settings);
 
 }  // namespace varn

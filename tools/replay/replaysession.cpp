@@ -39,6 +39,8 @@ ReplaySession::ReplaySession(std::ostream& out)
         {"challenge", [this](const Words& words) { playChallenge(words); }},
         {"code", [this](const Words& words) { printCode(words); }},
         {"watch", [this](const Words& words) { watch(words); }},
+        {"review", [this](const Words& words) { review(words); }},
+        {"par", [this](const Words& words) { par(words); }},
         // Named by the command table too, but answered here: it is no action of the rules.
         {commandRow(Command::hint_Click).replay, [this](const Words& words) { hint(words); }},
     };
@@ -177,6 +179,26 @@ void ReplaySession::watch(const Words& words) {
         report(actionText(action), 0, 0, 0);
     }
     m_out.flush();
+}
+
+// `review CODE [HORIZON WIDTH]`: the review of the code's game, with the search's own settings
+// or those given, which a test keeps small.
+void ReplaySession::review(const Words& words) {
+    if (words.size() != 2 && words.size() != 4) expectCount(words, 2);
+    ReviewSettings settings;
+    if (words.size() == 4) {
+        settings.horizon = parseInteger(words[2], 1, 50, "horizon");
+        settings.width = parseInteger(words[3], 1, 4096, "width");
+    }
+    m_out << reviewLines(watchedCode(words[1]), settings) << '\n';
+}
+
+// `par YYYY-MM-DD [WIDTH]`: the day's par, with the search's own width or the one given.
+void ReplaySession::par(const Words& words) {
+    if (words.size() != 2 && words.size() != 3) expectCount(words, 2);
+    ParSettings settings;
+    if (words.size() == 3) settings.width = parseInteger(words[2], 1, 4096, "width");
+    m_out << parLine(challengeDay(words[1]), settings) << '\n';
 }
 
 void ReplaySession::nest(const Words& words) {

@@ -47,6 +47,8 @@ class ReplaySession {
     void playChallenge(const Words& words);
     void printCode(const Words& words);
     void watch(const Words& words);
+    void review(const Words& words);
+    void par(const Words& words);
     void nest(const Words& words);
     void save(const Words& words);
     void load(const Words& words);
