@@ -3,6 +3,7 @@
 // dialogs at scales 1 and 2.
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QPainter>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -205,6 +206,7 @@ TEST_F(Form1Test, TheWatchSaysWhereItStandsAndPlaysAsFastAsItSays) {
 // progress is cancelled with Escape, and nothing opens then.
 TEST_F(Form1Test, AReviewGoesToItsMissesAndEscapeCancelsOne) {
     const std::string code = formatGameCode(threeMoves().code);
+    m_form->resize(DesignScale(2).designSize() + QSize(0, m_form->menuBar()->height()));
     whenOpen<WatchCodeDialog>([&](WatchCodeDialog& dialog) {
         dialog.findChild<QPlainTextEdit*>()->setPlainText(QString::fromStdString(code));
         pressButton(dialog, "&Review");
@@ -223,6 +225,14 @@ TEST_F(Form1Test, AReviewGoesToItsMissesAndEscapeCancelsOne) {
         before.playNext();
     for (int i = 0; i < kCellCount; ++i)
         EXPECT_EQ(cell(i)->accessibleName(), cellName(before.game().tables().Board[i], i)) << i;
+    QImage shot(m_form->width() + panel->width(), std::max(m_form->height(), panel->height()),
+                QImage::Format_RGB32);
+    shot.fill(Qt::white);
+    QPainter painter(&shot);
+    painter.drawPixmap(0, 0, m_form->grab());
+    painter.drawPixmap(m_form->width(), 0, panel->grab());
+    painter.end();
+    saveScreenshot(shot, "varn-review-scale2.png");
     panel->close();
     EXPECT_FALSE(m_form->watchPlayer().watching());
     m_session->setJudgeSettings({4, 4, 1}, {50, 4096, 1});
