@@ -38,15 +38,21 @@ ChallengeEndDialog::ChallengeEndDialog(const ChallengeResult& result, QWidget* p
     m_copied = new QLabel;
     m_copied->setObjectName(QStringLiteral("copied"));
     form->addRow(m_copied);
+    form->addRow(buildButtons());
+    if (result.par > 0) setPar(result.par, {});
+    // The window's frame is the desktop's: room is left for it.
+    if (parent) setMaximumWidth(parent->window()->width() - 16);
+}
 
-    // One above the other, the buttons fit the narrowest window.
+// One above the other, the buttons fit the narrowest window.
+QDialogButtonBox* ChallengeEndDialog::buildButtons() {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, Qt::Vertical);
     QPushButton* copyLine = buttons->addButton(tr("Copy result"), QDialogButtonBox::ActionRole);
     QPushButton* copyCode = buttons->addButton(tr("Copy game code"), QDialogButtonBox::ActionRole);
     QPushButton* review = buttons->addButton(tr("&Review"), QDialogButtonBox::ActionRole);
     m_watchPar = buttons->addButton(tr("Watch &par"), QDialogButtonBox::ActionRole);
-    copyCode->setEnabled(!result.code.empty());
-    review->setEnabled(!result.code.empty());
+    copyCode->setEnabled(!m_result.code.empty());
+    review->setEnabled(!m_result.code.empty());
     m_watchPar->setEnabled(false);
     connect(copyLine, &QPushButton::clicked, this,
             [this] { copy(m_line, tr("The result is on the clipboard.")); });
@@ -56,12 +62,9 @@ ChallengeEndDialog::ChallengeEndDialog(const ChallengeResult& result, QWidget* p
     connect(review, &QPushButton::clicked, this, [this] { emit reviewAsked(m_result.code); });
     connect(m_watchPar, &QPushButton::clicked, this, [this] { emit parWatchAsked(m_parCode); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    form->addRow(buttons);
     copyLine->setDefault(true);
     copyLine->setFocus();
-    if (result.par > 0) setPar(result.par, {});
-    // The window's frame is the desktop's: room is left for it.
-    if (parent) setMaximumWidth(parent->window()->width() - 16);
+    return buttons;
 }
 
 // The share of the par joins the result line.

@@ -5,6 +5,7 @@
 
 #include "challenge.h"
 
+class QDialogButtonBox;
 class QLabel;
 class QPushButton;
 
@@ -31,6 +32,7 @@ class ChallengeEndDialog : public QDialog {
     void parWatchAsked(const std::string& code);
 
   private:
+    QDialogButtonBox* buildButtons();
     void copy(const QString& text, const QString& said);
 
     ChallengeResult m_result;
