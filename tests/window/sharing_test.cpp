@@ -3,10 +3,10 @@
 // dialogs at scales 1 and 2.
 #include <QAbstractButton>
 #include <QGroupBox>
-#include <QPainter>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -199,6 +199,32 @@ TEST_F(Form1Test, TheWatchSaysWhereItStandsAndPlaysAsFastAsItSays) {
     EXPECT_TRUE(progress->text().contains("action 2 of 3"));
     type(Qt::Key_Escape);
     EXPECT_FALSE(progress->isVisible());
+}
+
+// Whatever begins another game puts the hint away: a new game, a numbered game and a watch (the
+// challenge is proven with its own test).
+TEST_F(Form1Test, EveryKindOfNewGameClearsTheHint) {
+    m_session->setHintSettings({3, 16, std::chrono::hours(1)});
+    const std::function<void()> newGames[] = {
+        [&] { item("ng")->trigger(); },
+        [&] {
+            whenOpen<GameNumberDialog>([](GameNumberDialog& dialog) {
+                dialog.findChildren<QLineEdit*>().last()->setText("77");
+                pressButton(dialog, "&Play");
+            });
+            item("gameNumber")->trigger();
+        },
+        [&] { m_form->watch(threeMoves()); },
+    };
+    for (const auto& newGame : newGames) {
+        setBoard(kLShape);
+        item("hint")->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return cell(55)->outline() != 0; }, 10000));
+        newGame();
+        waitUntilIdle();
+        EXPECT_EQ(cell(55)->outline() | cell(44)->outline(), 0u);
+        m_form->watchPlayer().stop();
+    }
 }
 
 // A review shows each action with the search's best there and its misses, the largest first;
