@@ -50,13 +50,15 @@ void ChallengeKeeper::claim(Days day, std::function<void(Claim)> answer) {
             },
             DirectoryLock::atMost(DirectoryLock::kPatience), &busy);
         const Claim claim = played ? Claim::Played : busy ? Claim::Busy : Claim::Granted;
-        m_post(
-            [this, alive = m_alive, day, name, number, claim, merged = std::move(merged), answer] {
-                if (!*alive) return;
-                if (merged && number == m_changes) changeTo(*merged);
-                if (claim == Claim::Granted) m_table.begin(day, name);
-                answer(claim);
-            });
+        // A claim that stored nothing still brings the file as it is: it may have come before
+        // the file was first read, whose answer gives way to any change asked for since.
+        ChallengeTable known = merged ? std::move(*merged) : m_file.read();
+        m_post([this, alive = m_alive, day, name, number, claim, known = std::move(known), answer] {
+            if (!*alive) return;
+            if (number == m_changes) changeTo(known);
+            if (claim == Claim::Granted) m_table.begin(day, name);
+            answer(claim);
+        });
     });
 }
 

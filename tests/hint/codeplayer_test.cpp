@@ -56,6 +56,7 @@ TEST(CodeBounds, ACodeIsReadAndPlayedWithinTheBoundsOfPlay) {
         {"a click while the pieces fall", test::craftedCode(kGame, click, {{1, 5}}), true, false},
         {"a turn after the action ended", test::craftedCode(kGame, click, {{100'000, L}}), true,
          false},
+        {"a moment of two bytes", test::craftedCode(kGame, click, {{128, L}}), true, false},
     };
     for (const Case& c : cases) {
         CodeProblem problem = CodeProblem::None;
@@ -63,8 +64,15 @@ TEST(CodeBounds, ACodeIsReadAndPlayedWithinTheBoundsOfPlay) {
         EXPECT_EQ(problem == CodeProblem::None, c.read) << c.name;
         if (c.read) {
             EXPECT_EQ(playable({code, std::nullopt}), c.playable) << c.name;
+            EXPECT_EQ(formatGameCode(code), c.text) << c.name;
         }
     }
+    // A later format is a newer Varn's; anything else after the name is damage.
+    CodeProblem problem = CodeProblem::None;
+    parseGameCode("varn2000F3V21fbr0KqsK0", problem);
+    EXPECT_EQ(problem, CodeProblem::Newer);
+    parseGameCode("varnz000F3V21fbr0KqsK0", problem);
+    EXPECT_EQ(problem, CodeProblem::Damaged);
 }
 
 // What a player did inside a move, turns and a click once a turn gave the board back, plays to

@@ -24,9 +24,10 @@ int challenge(const std::string& command, varn::Days day, char** argv) {
         },
         [] { return std::string("Ann"); });
     if (command == "claim") {
-        keeper.claim(day, [](varn::ChallengeKeeper::Claim claim) {
+        // The answer, and the days that the game then knows.
+        keeper.claim(day, [&keeper](varn::ChallengeKeeper::Claim claim) {
             const char* said[] = {"granted", "played", "busy"};
-            std::printf("%s\n", said[int(claim)]);
+            std::printf("%s %zu\n", said[int(claim)], keeper.table().rows().size());
         });
     } else {
         keeper.flush();

@@ -76,7 +76,10 @@ a=$!
 "$client" claim 2027-01-16 >b.txt &
 b=$!
 wait "$a" "$b" "$holder"
-[ "$(sort a.txt b.txt | tr '\n' ' ')" = "granted played " ] || fail "claims: $(cat a.txt b.txt)"
+[ "$(sort a.txt b.txt | tr '\n' ' ')" = "granted 1 played 1 " ] || fail "claims: $(cat a.txt b.txt)"
+hold_lock "$XDG_DATA_HOME/varn" 2
+[ "$("$client" claim 2027-01-17)" = "busy 1" ] || fail "a claim while another program kept the lock"
+wait "$holder"
 "$client" finish 2027-01-16 97 50
 "$client" finish 2027-01-16 3 2
 grep -qx 'day 2027-01-16 97 50 Ann' "$XDG_DATA_HOME/varn/challenges.txt" ||
