@@ -72,7 +72,8 @@ const ChallengeRow* ChallengeTable::find(Days day) const {
     return at == m_rows.end() ? nullptr : &*at;
 }
 
-// Replaces the row of its day, or goes where its day belongs; the oldest beyond kKept go.
+// Replaces the row of its day, or goes where its day belongs; the oldest beyond kKept go, never
+// the row just placed, which a clock set back may make the oldest: its day is played.
 void ChallengeTable::place(ChallengeRow row) {
     const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), row.day,
                                      [](const ChallengeRow& r, Days day) { return r.day < day; });
@@ -80,8 +81,8 @@ void ChallengeTable::place(ChallengeRow row) {
         *at = std::move(row);
         return;
     }
-    m_rows.insert(at, std::move(row));
-    if (m_rows.size() > kKept) m_rows.erase(m_rows.begin());
+    const auto placed = m_rows.insert(at, std::move(row));
+    if (m_rows.size() > kKept) m_rows.erase(placed == m_rows.begin() ? placed + 1 : m_rows.begin());
 }
 
 void ChallengeTable::begin(Days day, std::string_view name) {
