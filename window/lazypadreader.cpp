@@ -9,7 +9,7 @@
 namespace varn {
 
 namespace {
-constexpr const char* kModuleName = "varn-pad.so";
+constexpr const char* kModuleName = "varn-sdl.so";
 constexpr const char* kFactory = "varn_make_pad_reader";
 }  // namespace
 

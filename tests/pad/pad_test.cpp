@@ -24,6 +24,7 @@
 #include "padglyphs.h"
 #include "padpoller.h"
 #include "sdlpadreader.h"
+#include "sdlsubsystems.h"
 
 namespace varn {
 namespace {
@@ -92,11 +93,8 @@ std::string written(const std::vector<PadEvent>& events) {
 
 class PadTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
-    }
-    static void TearDownTestSuite() { SDL_QuitSubSystem(SDL_INIT_JOYSTICK); }
+    static void SetUpTestSuite() { ASSERT_TRUE(startSdl(SDL_INIT_JOYSTICK)) << SDL_GetError(); }
+    static void TearDownTestSuite() { stopSdl(SDL_INIT_JOYSTICK); }
 };
 
 constexpr bool kAxis = true;
