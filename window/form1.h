@@ -17,6 +17,7 @@
 #include "gamesession.h"
 #include "helppanel.h"
 #include "hintcontrol.h"
+#include "padcontrol.h"
 #include "scorepanel.h"
 #include "soundplayers.h"
 
@@ -127,6 +128,7 @@ class Form1 : public QMainWindow, public GameWindow {
     std::unique_ptr<WatchPlayer> m_watch;
     std::unique_ptr<CodeControl> m_codes;
     std::unique_ptr<CommandRouter> m_router;
+    std::unique_ptr<PadControl> m_pad;
     int m_beeps = 0;
 };
 

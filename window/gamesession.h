@@ -15,6 +15,7 @@
 #include "highscoreworker.h"
 #include "hintworker.h"
 #include "keylock.h"
+#include "padpoller.h"
 #include "scoretablekeeper.h"
 #include "splitmixsource.h"
 #include "windowrelay.h"
@@ -84,6 +85,17 @@ class GameSession {
     // Tests ask for a search that gives the same answer on every machine.
     void setHintSettings(const HintSettings& settings) { m_hintSettings = settings; }
 
+    // The game controllers, read through the module loaded once the window is up (LazyPadReader),
+    // polled at `pace`; tests give a reader of their own and a quicker pace.
+    using PadReaders = std::function<std::unique_ptr<PadReader>()>;
+    void setPads(PadReaders readers, PadPoller::Pace pace) {
+        m_padReaders = std::move(readers);
+        m_padPace = pace;
+    }
+    std::unique_ptr<PadPoller> padPoller() const;
+    // The window's copy of the table of the best games.
+    const ScoreTable& scoreTable() const { return m_table.table(); }
+
     Game& game() { return m_game; }
     SoundPlayers& sound() { return *m_sound; }
     QTimer& fallTimer() { return m_fallTimer; }  // Timer1
@@ -113,6 +125,8 @@ class GameSession {
     std::uint64_t m_hintTicket = 0;  // the hint waited for; 0 for none
     std::function<void(const Hint&)> m_hintAnswer;
     HintWorker m_hints;  // after the mailbox that its answers go through: it ends first
+    PadReaders m_padReaders;
+    PadPoller::Pace m_padPace;
 };
 
 }  // namespace varn

@@ -1,0 +1,78 @@
+// padmap.cpp: finding a screen's buttons by their role and name, so that the dialogs and the
+// watch bar need not know of controllers.
+#include "padmap.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QToolBar>
+#include <vector>
+
+namespace varn {
+
+namespace {
+
+bool accepts(QDialogButtonBox::ButtonRole role) {
+    return role == QDialogButtonBox::AcceptRole || role == QDialogButtonBox::YesRole ||
+           role == QDialogButtonBox::ApplyRole;
+}
+
+// The dialog's own default, as it stood when first asked, before the keys moved over its
+// buttons: a button that is its dialog's default only while it holds the keys would move
+// Start's glyph about.
+QPushButton* designatedDefault(QWidget& dialog) {
+    const QVariant kept = dialog.property("varnPadDefault");
+    if (kept.isValid()) return qobject_cast<QPushButton*>(kept.value<QObject*>());
+    QPushButton* found = nullptr;
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->isDefault()) found = button;
+    }
+    dialog.setProperty("varnPadDefault", QVariant::fromValue<QObject*>(found));
+    return found;
+}
+
+}  // namespace
+
+QAbstractButton* dialogButton(QWidget& dialog, PadButton button) {
+    QAbstractButton* start = nullptr;
+    QAbstractButton* close = nullptr;
+    std::vector<QAbstractButton*> acting;
+    QPushButton* byDefault = designatedDefault(dialog);
+    for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>()) {
+        if (!box->isVisibleTo(&dialog)) continue;
+        for (QAbstractButton* each : box->buttons()) {
+            const QDialogButtonBox::ButtonRole role = box->buttonRole(each);
+            if (accepts(role) && !start) start = each;
+            if (role == QDialogButtonBox::RejectRole && !close) close = each;
+            if (role == QDialogButtonBox::ActionRole) acting.push_back(each);
+        }
+    }
+    if (!start && byDefault) start = byDefault;
+    std::erase(acting, start);
+    switch (button) {
+        case PadButton::Start:
+            return start;
+        case PadButton::B:
+            return close;
+        case PadButton::X:
+            return acting.size() > 0 ? acting[0] : nullptr;
+        case PadButton::Y:
+            return acting.size() > 1 ? acting[1] : nullptr;
+        default:
+            return nullptr;
+    }
+}
+
+QAction* watchAction(QWidget& window, PadButton button) {
+    const auto* bar = window.findChild<QToolBar*>(QStringLiteral("watchBar"));
+    if (!bar || !bar->isVisible()) return nullptr;
+    const char* name = button == PadButton::A   ? "pause"
+                       : button == PadButton::X ? "step"
+                       : button == PadButton::Y ? "faster"
+                       : button == PadButton::B ? "stopWatching"
+                                                : nullptr;
+    return name ? bar->findChild<QAction*>(QString::fromLatin1(name)) : nullptr;
+}
+
+}  // namespace varn
