@@ -47,6 +47,7 @@ enum class Command : unsigned char {
     picture8_click,
     Command1_Click,
     Command5_Click,
+    Command6_Click,
     form_click,
 };
 
@@ -193,6 +194,7 @@ inline constexpr CommandRow kCommands[] = {
      .replay = "enter",
      .pad = padButtons({PadButton::RightTrigger})},
     {.id = Command::Command5_Click},
+    {.id = Command::Command6_Click},  // the help's other page
     {.id = Command::form_click},
 };
 

@@ -52,6 +52,7 @@ class Form1 : public QMainWindow, public GameWindow {
     void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode);
     void pomoc_Click();
     void Command5_Click();
+    void Command6_Click() { m_help->turnPage(); }
     void PlayClip(int clip) { m_session.sound().play(clip); }
     void gameNumber_Click() { m_chooser->chooseNumber(); }
     void scores_Click() { m_chooser->showScores(); }

@@ -12,10 +12,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QTextBrowser>
 
 #include "boardcursor.h"
 #include "designview.h"
 #include "gamesession.h"
+#include "helppanel.h"
 #include "onscreenkeyboard.h"
 #include "padhints.h"
 #include "padmap.h"
@@ -61,8 +63,13 @@ bool takesKeys(const QWidget& widget, const QWidget& window) {
 
 }  // namespace
 
-PadControl::PadControl(QMainWindow& window, DesignView& view, GameSession& session, Run run)
-    : m_window(window), m_view(view), m_run(std::move(run)), m_poller(session.padPoller()) {
+PadControl::PadControl(QMainWindow& window, DesignView& view, HelpPanel& help, GameSession& session,
+                       Run run)
+    : m_window(window),
+      m_view(view),
+      m_help(help),
+      m_run(std::move(run)),
+      m_poller(session.padPoller()) {
     m_hints = std::make_unique<PadHints>(window, *m_poller);
     connect(m_poller.get(), &PadPoller::pressed, this, &PadControl::pressed);
     // Start-up time counts to the first frame: the module loads after it.
@@ -89,11 +96,7 @@ void PadControl::pressed(PadButton button, bool) {
     if (active == &m_window && bar->activeAction()) return inMenu(*bar, button);
     if (auto* keyboard = keyboardOf(active->focusWidget())) return keyboard->press(button);
     if (active != &m_window) return inDialog(*active, button);
-    if (m_view.control("Picture12")->isVisible()) {
-        if (button == PadButton::A || button == PadButton::B || button == PadButton::Start)
-            m_run(Command::Command5_Click, 0);
-        return;
-    }
+    if (m_help.shown()) return inHelp(button);
     if (button == PadButton::Start) {
         if (auto* game = bar->findChild<QMenu*>(QStringLiteral("a2")))
             bar->setActiveAction(game->menuAction());
@@ -126,6 +129,34 @@ void PadControl::onBoard(PadButton button) {
 
 void PadControl::inWatch(PadButton button) {
     if (QAction* action = watchAction(m_window, button)) action->trigger();
+}
+
+void PadControl::inHelp(PadButton button) {
+    m_help.setPadStyle(m_poller->style());
+    auto* focus = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+    switch (button) {
+        case PadButton::A:
+            if (focus) focus->click();
+            return;
+        case PadButton::B:
+        case PadButton::Start:
+            return m_run(Command::Command5_Click, 0);
+        case PadButton::LeftShoulder:
+        case PadButton::RightShoulder:
+            return m_run(Command::Command6_Click, 0);
+        case PadButton::DpadLeft:
+        case PadButton::DpadRight:
+            for (const char* name : {"Command6", "Command5"}) {
+                if (m_view.control(name) != focus) return m_view.control(name)->setFocus();
+            }
+            return;
+        case PadButton::DpadUp:
+        case PadButton::DpadDown:
+            if (m_help.onControls()) sendKey(*m_help.controls(), keyOf(button));
+            return;
+        default:
+            return;
+    }
 }
 
 // A menu on the bar, or the bar itself once a walk sideways has come to an item without one.

@@ -14,6 +14,7 @@ namespace varn {
 
 class DesignView;
 class GameSession;
+class HelpPanel;
 class PadHints;
 
 // Polls the controllers once the window's first frame is out, and hands each press to what is
@@ -23,7 +24,9 @@ class PadHints;
 // keyboard takes the d-pad and A, B and Start as its keys: arrows that a control does not take
 // move the keys to the next control, A activates the control that holds them (it opens the
 // keyboard on a line edit), B is Escape, and the shoulders turn a dialog's pages. While a game
-// is watched the watch bar's controls take A, X, Y and B; while the help is up it takes them.
+// is watched the watch bar's controls take A, X, Y and B; while the help is up, A presses its
+// button that has the keys, B and Start close it, the shoulders turn its page and the d-pad
+// moves between its buttons or scrolls the page.
 class PadControl : public QObject {
     Q_OBJECT
 
@@ -31,7 +34,8 @@ class PadControl : public QObject {
     using Run = std::function<void(Command command, int cell)>;
 
     // Commands go through `run`, as the window runs them.
-    PadControl(QMainWindow& window, DesignView& view, GameSession& session, Run run);
+    PadControl(QMainWindow& window, DesignView& view, HelpPanel& help, GameSession& session,
+               Run run);
     ~PadControl() override;
 
     PadPoller& poller() { return *m_poller; }
@@ -44,6 +48,7 @@ class PadControl : public QObject {
     void pressed(PadButton button, bool repeat);
     void onBoard(PadButton button);
     void inWatch(PadButton button);
+    void inHelp(PadButton button);
     void inMenu(QWidget& menu, PadButton button);
     void inDialog(QWidget& dialog, PadButton button);
     void activate(QWidget& dialog, QWidget* focus);
@@ -52,6 +57,7 @@ class PadControl : public QObject {
 
     QMainWindow& m_window;
     DesignView& m_view;
+    HelpPanel& m_help;
     Run m_run;
     std::unique_ptr<PadPoller> m_poller;
     std::unique_ptr<PadHints> m_hints;

@@ -1,7 +1,9 @@
 // padhintline.cpp: laying out and painting the hints.
 #include "padhintline.h"
 
+#include <QFontInfo>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -9,8 +11,13 @@
 
 namespace varn {
 
+// Read from a couch or on a handheld held at arm's length: a quarter larger than the
+// desktop's text.
 PadHintLine::PadHintLine(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    QFont larger = font();
+    larger.setPixelSize(std::max(15, QFontInfo(larger).pixelSize() * 5 / 4));
+    setFont(larger);
 }
 
 void PadHintLine::setHints(std::vector<Hint> hints) {
@@ -30,7 +37,7 @@ void PadHintLine::setStyle(PadStyle style) {
 }
 
 int PadHintLine::glyphHeight() const {
-    return fontMetrics().height() + 2;
+    return fontMetrics().height() * 5 / 4;
 }
 
 int PadHintLine::gap() const {

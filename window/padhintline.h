@@ -8,7 +8,7 @@
 
 namespace varn {
 
-// The hints stand in the order given, each as its buttons' glyphs, a little taller than the
+// The hints stand in the order given, each as its buttons' glyphs, a quarter taller than the
 // font's lines, and its text. Where the line is too narrow for all of them the last ones are
 // left out rather than cut. It asks for the width of its first hint alone and stretches, so
 // that a tool bar gives it the window's width and never folds it into an overflow menu.
