@@ -11,17 +11,36 @@
 
 namespace varn {
 
+namespace {
+constexpr int kSmallestPixels = 12;
+}
+
 // Read from a couch or on a handheld held at arm's length: a quarter larger than the
 // desktop's text.
 PadHintLine::PadHintLine(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    m_largest = std::max(15, QFontInfo(font()).pixelSize() * 5 / 4);
     QFont larger = font();
-    larger.setPixelSize(std::max(15, QFontInfo(larger).pixelSize() * 5 / 4));
+    larger.setPixelSize(m_largest);
     setFont(larger);
+}
+
+void PadHintLine::fit() {
+    QFont fitted = font();
+    for (int pixels = m_largest; pixels >= kSmallestPixels; --pixels) {
+        fitted.setPixelSize(pixels);
+        setFont(fitted);
+        if (fullWidth() <= width()) return;
+    }
+}
+
+void PadHintLine::resizeEvent(QResizeEvent*) {
+    fit();
 }
 
 void PadHintLine::setHints(std::vector<Hint> hints) {
     m_hints = std::move(hints);
+    fit();
     QStringList said;
     for (const Hint& hint : m_hints)
         said << hint.text;
@@ -74,9 +93,13 @@ int PadHintLine::fullWidth() const {
     return std::accumulate(all.begin(), all.end(), 0) + gaps + gap();
 }
 
+// As high as the preferred font needs, whatever the font fitted: the line keeps its height.
 QSize PadHintLine::sizeHint() const {
     const std::vector<int> all = widths();
-    return {(all.empty() ? 0 : all.front()) + gap(), glyphHeight() + fontMetrics().height() / 2};
+    QFont largest = font();
+    largest.setPixelSize(m_largest);
+    const int line = QFontMetrics(largest).height();
+    return {(all.empty() ? 0 : all.front()) + gap(), line * 5 / 4 + line / 2};
 }
 
 QSize PadHintLine::minimumSizeHint() const {

@@ -9,8 +9,9 @@
 namespace varn {
 
 // The hints stand in the order given, each as its buttons' glyphs, a quarter taller than the
-// font's lines, and its text. Where the line is too narrow for all of them the last ones are
-// left out rather than cut. It asks for the width of its first hint alone and stretches, so
+// font's lines, and its text, a quarter larger than the desktop's text and smaller where the
+// line is short of room, down to 12 pixels. Where even that is too wide the last ones are left
+// out rather than cut. It asks for the width of its first hint alone and stretches, so
 // that a tool bar gives it the window's width and never folds it into an overflow menu.
 class PadHintLine : public QWidget {
     Q_OBJECT
@@ -36,15 +37,19 @@ class PadHintLine : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     // The width of each hint, and the room between two.
     std::vector<int> widths() const;
     int glyphHeight() const;
     int gap() const;
+    // The largest font up to the preferred one at which every hint fits.
+    void fit();
 
     std::vector<Hint> m_hints;
     PadStyle m_style = PadStyle::Lettered;
+    int m_largest;  // the font's preferred size in pixels
 };
 
 }  // namespace varn

@@ -103,8 +103,7 @@ void PadHints::refreshLine() {
     using enum PadButton;
     m_line->setHints({{{A}, tr("Play")},
                       {{X}, windowText("Hint")},
-                      {{LeftShoulder}, windowText("Turn left")},
-                      {{RightShoulder}, windowText("Turn right")},
+                      {{LeftShoulder, RightShoulder}, tr("Turn")},
                       {{LeftTrigger}, windowText("Mirror")},
                       {{Y}, windowText("Undo")},
                       {{Back}, windowText("Redo")},
