@@ -48,7 +48,8 @@ QAbstractButton* dialogButton(QWidget& dialog, PadButton button) {
             if (role == QDialogButtonBox::ActionRole) acting.push_back(each);
         }
     }
-    if (!start && byDefault) start = byDefault;
+    // A question's default is its safe answer, which need not accept.
+    if (byDefault) start = byDefault;
     std::erase(acting, start);
     switch (button) {
         case PadButton::Start:
