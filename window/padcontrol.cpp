@@ -13,6 +13,9 @@
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QToolBar>
+#include <algorithm>
+#include <vector>
 
 #include "boardcursor.h"
 #include "designview.h"
@@ -127,7 +130,27 @@ void PadControl::onBoard(PadButton button) {
     }
 }
 
+// The d-pad walks the bar's buttons, whatever controls it holds, and A presses the one it came
+// to; the named controls take their buttons at once.
 void PadControl::inWatch(PadButton button) {
+    auto* bar = m_window.findChild<QToolBar*>(QStringLiteral("watchBar"));
+    std::vector<QWidget*> buttons;
+    for (QAction* action : bar->actions()) {
+        QWidget* shown = bar->widgetForAction(action);
+        if (shown && shown->isVisible() && shown->isEnabled()) buttons.push_back(shown);
+    }
+    const auto at = std::find(buttons.begin(), buttons.end(), QApplication::focusWidget());
+    if ((button == PadButton::DpadLeft || button == PadButton::DpadRight) && !buttons.empty()) {
+        const int count = int(buttons.size());
+        const int from = at == buttons.end() ? (button == PadButton::DpadRight ? -1 : 0)
+                                             : int(at - buttons.begin());
+        const int to = (from + (button == PadButton::DpadRight ? 1 : -1) + count) % count;
+        return buttons[std::size_t(to)]->setFocus(Qt::OtherFocusReason);
+    }
+    if (auto* pressed = qobject_cast<QAbstractButton*>(at == buttons.end() ? nullptr : *at);
+        pressed && button == PadButton::A) {
+        return pressed->click();
+    }
     if (QAction* action = watchAction(m_window, button)) action->trigger();
 }
 

@@ -24,7 +24,8 @@ class PadHints;
 // keyboard takes the d-pad and A, B and Start as its keys: arrows that a control does not take
 // move the keys to the next control, A activates the control that holds them (it opens the
 // keyboard on a line edit), B is Escape, and the shoulders turn a dialog's pages. While a game
-// is watched the watch bar's controls take A, X, Y and B; while the help is up, A presses its
+// is watched the watch bar's controls take A, X, Y and B, and the d-pad walks the bar's buttons
+// for A to press; while the help is up, A presses its
 // button that has the keys, B and Start close it, the shoulders turn its page and the d-pad
 // moves between its buttons or scrolls the page.
 class PadControl : public QObject {

@@ -10,12 +10,14 @@
 #include <deque>
 
 #include "challengeenddialog.h"
+#include "gamecode.h"
 #include "gamenumberdialog.h"
 #include "namedialog.h"
 #include "onscreenkeyboard.h"
 #include "padfixture.h"
 #include "padmap.h"
 #include "temporarydirectory.h"
+#include "watchplayer.h"
 
 namespace varn::test {
 namespace {
@@ -127,6 +129,34 @@ TEST_F(PadWindowTest, AControllerPluggedInWhilePiecesFallPlaysOn) {
     steps.push_back(when([this] { return idle(); }));
     ASSERT_TRUE(play(std::move(steps)));
     EXPECT_NE(tables().Board, before);
+}
+
+// A pauses a watched game, the d-pad walks to "Step" for A to press, and B stops watching; the
+// bar shows the controller's buttons.
+TEST_F(PadWindowTest, AControllerDrivesTheWatchBar) {
+    Replay replay;
+    replay.code.number = 2026;
+    replay.code.actions.assign(20, {PlayerAction{PlayerAction::kMirror}, {}});
+    const auto pause = [this] { return m_form->findChild<QAction*>(QStringLiteral("pause")); };
+    std::deque<Step> steps;
+    steps.push_back(then([&] { m_form->watch(replay); }));
+    press(steps, "A");
+    std::string paused, stepped;
+    bool glyph = false;
+    steps.push_back(then([&] {
+        paused = label("watchProgress");
+        glyph = !pause()->icon().isNull();
+    }));
+    press(steps, "rrA");
+    steps.push_back(when([this] { return idle(); }));
+    steps.push_back(then([&] { stepped = label("watchProgress"); }));
+    press(steps, "B");
+    steps.push_back(when([this] { return !m_form->watchPlayer().watching(); }));
+    ASSERT_TRUE(play(std::move(steps)));
+    EXPECT_NE(paused.find("(paused)"), std::string::npos) << paused;
+    EXPECT_NE(stepped, paused);
+    EXPECT_NE(stepped.find("(paused)"), std::string::npos) << stepped;
+    EXPECT_TRUE(glyph);
 }
 
 }  // namespace
