@@ -109,6 +109,9 @@ class HandheldTest : public PadWindowTest, public ::testing::WithParamInterface<
             QTest::qWait(1);
         }
         measure(dialog, where);
+        if (GetParam() == "en")
+            saveScreenshot(dialog.grab().toImage(),
+                           (std::string("handheld-") + where + ".png").c_str());
     }
 
     Translations m_translations{QLocale(QString::fromStdString(GetParam()))};
