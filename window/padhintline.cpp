@@ -20,9 +20,6 @@ constexpr int kSmallestPixels = 12;
 PadHintLine::PadHintLine(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_largest = std::max(15, QFontInfo(font()).pixelSize() * 5 / 4);
-    QFont larger = font();
-    larger.setPixelSize(m_largest);
-    setFont(larger);
 }
 
 void PadHintLine::fit() {

@@ -13,14 +13,10 @@ namespace varn {
 
 namespace {
 
-bool accepts(QDialogButtonBox::ButtonRole role) {
-    return role == QDialogButtonBox::AcceptRole || role == QDialogButtonBox::YesRole ||
-           role == QDialogButtonBox::ApplyRole;
-}
-
 // The dialog's own default, as it stood when first asked, before the keys moved over its
 // buttons: a button that is its dialog's default only while it holds the keys would move
-// Start's glyph about.
+// Start's glyph about. A button box makes its first accepting button the default where the
+// dialog names none; a question's default is its safe answer.
 QPushButton* designatedDefault(QWidget& dialog) {
     const QVariant kept = dialog.property("varnPadDefault");
     if (kept.isValid()) return qobject_cast<QPushButton*>(kept.value<QObject*>());
@@ -35,22 +31,17 @@ QPushButton* designatedDefault(QWidget& dialog) {
 }  // namespace
 
 QAbstractButton* dialogButton(QWidget& dialog, PadButton button) {
-    QAbstractButton* start = nullptr;
+    QAbstractButton* start = designatedDefault(dialog);
     QAbstractButton* close = nullptr;
     std::vector<QAbstractButton*> acting;
-    QPushButton* byDefault = designatedDefault(dialog);
     for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>()) {
         if (!box->isVisibleTo(&dialog)) continue;
         for (QAbstractButton* each : box->buttons()) {
             const QDialogButtonBox::ButtonRole role = box->buttonRole(each);
-            if (accepts(role) && !start) start = each;
             if (role == QDialogButtonBox::RejectRole && !close) close = each;
-            if (role == QDialogButtonBox::ActionRole) acting.push_back(each);
+            if (role == QDialogButtonBox::ActionRole && each != start) acting.push_back(each);
         }
     }
-    // A question's default is its safe answer, which need not accept.
-    if (byDefault) start = byDefault;
-    std::erase(acting, start);
     switch (button) {
         case PadButton::Start:
             return start;

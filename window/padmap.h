@@ -12,8 +12,8 @@ namespace varn {
 
 // In a dialog, A presses whatever holds the keys and B closes the dialog as Escape does. The
 // buttons of its button boxes take the rest by their role: Start the dialog's default button,
-// or the accepting one where none is the default, X and Y the first two others that act, and
-// B the one that closes, which carries its glyph. Null where the dialog has no such button.
+// X and Y the first two others that act, and B the one that closes, each of which carries its
+// glyph. Null where the dialog has no such button.
 QAbstractButton* dialogButton(QWidget& dialog, PadButton button);
 
 // The watch bar's controls (WatchPlayer): A pauses, X steps, Y goes faster and B stops

@@ -18,6 +18,7 @@
 #include "namedialog.h"
 #include "onscreenkeyboard.h"
 #include "padfixture.h"
+#include "padglyphs.h"
 #include "padhintline.h"
 #include "scoresdialog.h"
 #include "translations.h"
@@ -41,6 +42,8 @@ class HandheldTest : public PadWindowTest, public ::testing::WithParamInterface<
   protected:
     void SetUp() override {
         PadWindowTest::SetUp();
+        // A PlayStation controller, which marks its buttons with shapes, in other languages.
+        if (GetParam() != "en") m_pad = std::make_unique<VirtualPad>(0x054c, 0x09cc);
         m_form->resize(kScreen);
         std::deque<Step> steps;
         press(steps, "B");  // the controller's glyphs from now on
@@ -123,8 +126,17 @@ TEST_P(HandheldTest, EveryTextIsTwelvePixelsTallAndWholeOn1280By800) {
     saveScreenshot(m_form->grab().toImage(), ("handheld-" + GetParam() + ".png").c_str());
     m_form->pomoc_Click();
     measure(*m_form, "help");
-    m_form->Command6_Click();
+    std::deque<Step> steps;
+    press(steps, "]");  // turns the help's page
+    ASSERT_TRUE(play(std::move(steps)));
     measure(*m_form, "controls");
+    // The controls' page draws the buttons of the controller used last.
+    auto* controls = m_form->findChild<QTextBrowser*>();
+    const PadStyle style = GetParam() == "en" ? PadStyle::Lettered : PadStyle::Shapes;
+    EXPECT_EQ(controls->document()->resource(QTextDocument::ImageResource, QUrl("glyph:0")),
+              padGlyph(PadButton::A, style, controls->fontMetrics().height(),
+                       controls->devicePixelRatioF())
+                  .toImage());
     m_form->findChild<QTextBrowser*>()->scrollToAnchor(QStringLiteral("controller"));
     saveScreenshot(m_form->grab().toImage(), ("handheld-controls-" + GetParam() + ".png").c_str());
     m_form->Command5_Click();

@@ -68,7 +68,7 @@ TEST_F(PadWindowTest, AControllerStartsANumberedGameFromTheMenu) {
         QObject::connect(dialog, &QDialog::accepted,
                          [&, dialog] { chosen = dialog->chosenGame(); });
     }));
-    press(steps, "dA");
+    press(steps, "AdA");  // A on the number shown, which cannot be changed, opens nothing
     steps.push_back(when([] { return modal()->findChild<OnScreenKeyboard*>(); }));
     press(steps, "uArASS");
     steps.push_back(when([this] { return !modal() && idle(); }));
@@ -101,7 +101,14 @@ TEST_F(PadWindowTest, AControllerNamesABestGameAndClosesTheChallengesEnd) {
             {.score = 3, .moves = 1, .rank = 1, .code = "code", .movePoints = {3}});
     }));
     steps.push_back(when([] { return qobject_cast<ChallengeEndDialog*>(qApp->activeWindow()); }));
-    press(steps, "XB");
+    // X copies the code, and so does A once the d-pad has walked on to its button.
+    press(steps, "X");
+    QString copied;
+    steps.push_back(then([&] {
+        copied = QGuiApplication::clipboard()->text();
+        QGuiApplication::clipboard()->clear();
+    }));
+    press(steps, "rAB");
     steps.push_back(when([this] { return !m_form->findChild<ChallengeEndDialog*>(); }));
     const ::testing::AssertionResult played = play(std::move(steps));
     m_session->settleFiles();
@@ -109,6 +116,7 @@ TEST_F(PadWindowTest, AControllerNamesABestGameAndClosesTheChallengesEnd) {
     ASSERT_TRUE(played);
     ASSERT_EQ(m_session->scoreTable().rows().size(), 1u);
     EXPECT_EQ(m_session->scoreTable().rows()[0].name, "Ax");
+    EXPECT_EQ(copied, "code");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "code");
 }
 
