@@ -22,6 +22,7 @@
 
 #include "lazypadreader.h"
 #include "padpoller.h"
+#include "sdlsubsystems.h"
 
 namespace {
 
@@ -90,8 +91,7 @@ double pollCost(varn::PadReader& reader) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+    varn::startSdl(SDL_INIT_JOYSTICK);
     const QStringList module{QStringLiteral(VARN_PAD_MODULE)};
     QTemporaryDir scratch;
     // A folder that cannot be watched, such as /nonexistent/input, measures the poll for

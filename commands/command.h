@@ -1,5 +1,6 @@
 // command.h: every command a player gives, declared once: its id, the menu item that gives it,
-// whether it changes a setting, and its name in the replay driver's scripts.
+// the controller's buttons that give it, whether it changes a setting, and its name in the
+// replay driver's scripts.
 #pragma once
 
 #include <array>
@@ -8,6 +9,8 @@
 #include <iterator>
 #include <stdexcept>
 #include <utility>
+
+#include "padreader.h"
 
 // Marks a text for Qt Linguist, which reads the menus' texts here; the window translates them in
 // the context "varn::Form1". Qt defines the macro the same way, so either may come first.
@@ -45,6 +48,7 @@ enum class Command : unsigned char {
     picture8_click,
     Command1_Click,
     Command5_Click,
+    Command6_Click,
     form_click,
 };
 
@@ -79,6 +83,14 @@ struct MenuItem {
     bool separated = false;  // a separator goes before it
 };
 
+// Controller buttons, as bits of PadButton.
+constexpr unsigned padButtons(std::initializer_list<PadButton> buttons) {
+    unsigned bits = 0;
+    for (const PadButton button : buttons)
+        bits |= 1u << unsigned(button);
+    return bits;
+}
+
 struct CommandRow {
     Command id;
     bool rules = false;    // its handler is the rules' own, which perform() runs; else the window's
@@ -87,6 +99,9 @@ struct CommandRow {
     // commands, and answers any other itself.
     const char* replay = nullptr;
     MenuItem item = {};  // in the order of the rows within each menu
+    // The controller's buttons that give it while the window's board is in front (padButtons);
+    // a click gives the cell under the board's cursor.
+    unsigned pad = 0;
 };
 
 inline constexpr CommandRow kCommands[] = {
@@ -113,12 +128,13 @@ inline constexpr CommandRow kCommands[] = {
     {.id = Command::undo_Click,
      .rules = true,
      .replay = "undo",
-     .item = {Menu::Game, "undo", QT_TRANSLATE_NOOP("varn::Form1", "Undo"), "Ctrl+Z"}},
+     .item = {Menu::Game, "undo", QT_TRANSLATE_NOOP("varn::Form1", "Undo"), "Ctrl+Z"},
+     .pad = padButtons({PadButton::Y})},
     {.id = Command::redo_Click,
      .rules = true,
      .replay = "redo",
-     .item = {Menu::Game, "redo", QT_TRANSLATE_NOOP("varn::Form1", "Redo"),
-              "Ctrl+Shift+Z; Ctrl+Y"}},
+     .item = {Menu::Game, "redo", QT_TRANSLATE_NOOP("varn::Form1", "Redo"), "Ctrl+Shift+Z; Ctrl+Y"},
+     .pad = padButtons({PadButton::Back})},
     {.id = Command::continue_Click,
      .setting = true,
      .item = {.menu = Menu::Game,
@@ -139,7 +155,8 @@ inline constexpr CommandRow kCommands[] = {
               .name = "hint",
               .text = QT_TRANSLATE_NOOP("varn::Form1", "Hint"),
               .keys = "H",
-              .separated = true}},
+              .separated = true},
+     .pad = padButtons({PadButton::X})},
     {.id = Command::zoomIn_Click,
      .setting = true,
      .item = {Menu::View, "zoomIn", QT_TRANSLATE_NOOP("varn::Form1", "Zoom in"), "Ctrl++; Ctrl+="}},
@@ -159,12 +176,28 @@ inline constexpr CommandRow kCommands[] = {
               .separated = true}},
     {.id = Command::pomoc_Click,
      .item = {Menu::Bar, "pomoc", QT_TRANSLATE_NOOP("varn::Form1", "Help"), "F1"}},
-    {.id = Command::Element_Click, .rules = true, .replay = "click"},  // with the cell's number
-    {.id = Command::Picture6_Click, .rules = true, .replay = "mirror"},
-    {.id = Command::Picture7_Click, .rules = true, .replay = "left"},
-    {.id = Command::picture8_click, .rules = true, .replay = "right"},
-    {.id = Command::Command1_Click, .rules = true, .replay = "enter"},
+    {.id = Command::Element_Click,  // with the cell's number
+     .rules = true,
+     .replay = "click",
+     .pad = padButtons({PadButton::A})},
+    {.id = Command::Picture6_Click,
+     .rules = true,
+     .replay = "mirror",
+     .pad = padButtons({PadButton::LeftTrigger})},
+    {.id = Command::Picture7_Click,
+     .rules = true,
+     .replay = "left",
+     .pad = padButtons({PadButton::LeftShoulder})},
+    {.id = Command::picture8_click,
+     .rules = true,
+     .replay = "right",
+     .pad = padButtons({PadButton::RightShoulder})},
+    {.id = Command::Command1_Click,
+     .rules = true,
+     .replay = "enter",
+     .pad = padButtons({PadButton::RightTrigger})},
     {.id = Command::Command5_Click},
+    {.id = Command::Command6_Click},  // the help's other page
     {.id = Command::form_click},
 };
 
@@ -215,5 +248,15 @@ static_assert(
         return true;
     }(),
     "an item has a menu, a name and a text");
+static_assert(
+    [] {
+        unsigned given = 0;
+        for (const CommandRow& row : kCommands) {
+            if (given & row.pad) return false;
+            given |= row.pad;
+        }
+        return true;
+    }(),
+    "a controller's button gives one command");
 
 }  // namespace varn

@@ -371,6 +371,10 @@
         <source>Review game</source>
         <translation>Rozebrat hru</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Ovládání</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -404,6 +408,13 @@
     </message>
 </context>
 <context>
+    <name>varn::HelpPanel</name>
+    <message>
+        <source>Back</source>
+        <translation>Zpět</translation>
+    </message>
+</context>
+<context>
     <name>varn::HelpText</name>
     <message>
         <source>Welcome to Varn,</source>
@@ -425,6 +436,70 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Šipky</translation>
+    </message>
+    <message>
+        <source>Move the cursor on the board</source>
+        <translation>Pohyb kurzoru po hrací ploše</translation>
+    </message>
+    <message>
+        <source>Play the piece under the cursor</source>
+        <translation>Zahrání dílku pod kurzorem</translation>
+    </message>
+    <message>
+        <source>Go round the board and the buttons under it</source>
+        <translation>Přechod mezi hrací plochou a tlačítky pod ní</translation>
+    </message>
+    <message>
+        <source>Close a dialog or the help</source>
+        <translation>Zavření dialogu nebo nápovědy</translation>
+    </message>
+    <message>
+        <source>The d-pad or the left stick: move the cursor on the board, or between the items of a menu or a dialog</source>
+        <translation>Směrový kříž nebo levá páčka: pohyb kurzoru po hrací ploše nebo mezi položkami nabídky či dialogu</translation>
+    </message>
+    <message>
+        <source>Open the Game menu; in a dialog, press its main button</source>
+        <translation>Otevření nabídky Hra; v dialogu stisk jeho hlavního tlačítka</translation>
+    </message>
+    <message>
+        <source>Go back: close a menu, a dialog or the help</source>
+        <translation>Zpět: zavření nabídky, dialogu nebo nápovědy</translation>
+    </message>
+    <message>
+        <source>In a dialog: press the control that has the focus, or open a keyboard on the screen for a text field</source>
+        <translation>V dialogu: stisk vybraného prvku nebo otevření klávesnice na obrazovce pro textové pole</translation>
+    </message>
+    <message>
+        <source>In a dialog: turn its pages</source>
+        <translation>V dialogu: přepnutí stránky</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Klávesnice</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Ovladač</translation>
+    </message>
+    <message>
+        <source>Hint, today&apos;s challenge and game codes</source>
+        <translation>Rada, výzva dne a kódy her</translation>
+    </message>
+    <message>
+        <source>&quot;Hint&quot; outlines the group to click next, found by playing several actions ahead with the pieces that this game will really deal.</source>
+        <translation>„Rada“ orámuje skupinu, na kterou kliknout příště; najde ji tak, že zahraje několik akcí dopředu s dílky, které tato hra opravdu rozdá.</translation>
+    </message>
+    <message>
+        <source>&quot;Today&apos;s challenge&quot; deals the same game to every player in the world on the same day: 50 moves, played once, without Undo or Hint. Its result can be shared without giving the game away.</source>
+        <translation>„Výzva dne“ rozdá stejnou hru všem hráčům na světě ve stejný den: 50 tahů, hraných jednou, bez Zpět a Rady. Výsledek můžeš sdílet, aniž bys hru prozradil.</translation>
+    </message>
+    <message>
+        <source>Every game has a number that fixes all of its pieces. &quot;Copy game code&quot; puts the game&apos;s number and what you did on the clipboard, one line safe to paste in a chat; &quot;Watch a game code…&quot; plays such a line again.</source>
+        <translation>Každá hra má číslo, které určuje všechny její dílky. „Kopírovat kód hry“ vloží do schránky číslo hry a to, co jsi udělal, jako jeden řádek, který lze bez obav vložit do chatu; „Přehrát kód hry…“ takový řádek znovu přehraje.</translation>
     </message>
 </context>
 <context>
@@ -487,6 +562,19 @@
         <source>New best game</source>
         <translation>Nová nejlepší hra</translation>
     </message>
+    <message>
+        <source>A name used before</source>
+        <extracomment>Said of a button that puts a name used before in the name&apos;s field.</extracomment>
+        <translation>Dříve použité jméno</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Klávesnice</translation>
+    </message>
+    <message>
+        <source>Used before</source>
+        <translation>Dříve použitá</translation>
+    </message>
 </context>
 <context>
     <name>varn::OnScreenKeyboard</name>
@@ -526,6 +614,29 @@
     <message>
         <source>Done</source>
         <translation>Hotovo</translation>
+    </message>
+</context>
+<context>
+    <name>varn::PadHints</name>
+    <message>
+        <source>Play</source>
+        <translation>Hrát</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Otočit</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Nabídka</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Napsat</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
     </message>
 </context>
 <context>

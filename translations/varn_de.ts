@@ -369,6 +369,10 @@
         <source>Review game</source>
         <translation>Spiel auswerten</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Steuerung</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -402,6 +406,13 @@
     </message>
 </context>
 <context>
+    <name>varn::HelpPanel</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
     <name>varn::HelpText</name>
     <message>
         <source>Welcome to Varn,</source>
@@ -423,6 +434,70 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Move the cursor on the board</source>
+        <translation>Den Cursor auf dem Spielfeld bewegen</translation>
+    </message>
+    <message>
+        <source>Play the piece under the cursor</source>
+        <translation>Den Stein unter dem Cursor spielen</translation>
+    </message>
+    <message>
+        <source>Go round the board and the buttons under it</source>
+        <translation>Reihum durch das Spielfeld und die Knöpfe darunter</translation>
+    </message>
+    <message>
+        <source>Close a dialog or the help</source>
+        <translation>Einen Dialog oder die Hilfe schließen</translation>
+    </message>
+    <message>
+        <source>The d-pad or the left stick: move the cursor on the board, or between the items of a menu or a dialog</source>
+        <translation>Steuerkreuz oder linker Stick: den Cursor auf dem Spielfeld bewegen oder zwischen den Einträgen eines Menüs oder Dialogs wechseln</translation>
+    </message>
+    <message>
+        <source>Open the Game menu; in a dialog, press its main button</source>
+        <translation>Das Menü „Spiel“ öffnen; in einem Dialog dessen Hauptknopf drücken</translation>
+    </message>
+    <message>
+        <source>Go back: close a menu, a dialog or the help</source>
+        <translation>Zurück: ein Menü, einen Dialog oder die Hilfe schließen</translation>
+    </message>
+    <message>
+        <source>In a dialog: press the control that has the focus, or open a keyboard on the screen for a text field</source>
+        <translation>In einem Dialog: das gewählte Element betätigen oder für ein Textfeld eine Bildschirmtastatur öffnen</translation>
+    </message>
+    <message>
+        <source>In a dialog: turn its pages</source>
+        <translation>In einem Dialog: die Seiten wechseln</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Hint, today&apos;s challenge and game codes</source>
+        <translation>Tipp, Herausforderung des Tages und Spielcodes</translation>
+    </message>
+    <message>
+        <source>&quot;Hint&quot; outlines the group to click next, found by playing several actions ahead with the pieces that this game will really deal.</source>
+        <translation>„Tipp“ umrandet die Gruppe, die du als Nächstes anklicken solltest – gefunden, indem mehrere Züge im Voraus mit den Steinen gespielt werden, die dieses Spiel wirklich austeilen wird.</translation>
+    </message>
+    <message>
+        <source>&quot;Today&apos;s challenge&quot; deals the same game to every player in the world on the same day: 50 moves, played once, without Undo or Hint. Its result can be shared without giving the game away.</source>
+        <translation>„Herausforderung des Tages“ teilt allen Spielern auf der Welt am selben Tag dasselbe Spiel aus: 50 Züge, einmal gespielt, ohne Rückgängig und Tipp. Das Ergebnis kannst du teilen, ohne das Spiel zu verraten.</translation>
+    </message>
+    <message>
+        <source>Every game has a number that fixes all of its pieces. &quot;Copy game code&quot; puts the game&apos;s number and what you did on the clipboard, one line safe to paste in a chat; &quot;Watch a game code…&quot; plays such a line again.</source>
+        <translation>Jedes Spiel hat eine Nummer, die alle seine Steine festlegt. „Spielcode kopieren“ legt die Nummer des Spiels und alles, was du getan hast, als eine Zeile in die Zwischenablage, die sich gefahrlos in einen Chat einfügen lässt; „Spielcode ansehen…“ spielt eine solche Zeile noch einmal ab.</translation>
     </message>
 </context>
 <context>
@@ -483,6 +558,19 @@
         <source>New best game</source>
         <translation>Neu in der Bestenliste</translation>
     </message>
+    <message>
+        <source>A name used before</source>
+        <extracomment>Said of a button that puts a name used before in the name&apos;s field.</extracomment>
+        <translation>Ein schon benutzter Name</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Tastatur</translation>
+    </message>
+    <message>
+        <source>Used before</source>
+        <translation>Schon benutzt</translation>
+    </message>
 </context>
 <context>
     <name>varn::OnScreenKeyboard</name>
@@ -522,6 +610,29 @@
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>varn::PadHints</name>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tippen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

@@ -369,6 +369,10 @@
         <source>Review game</source>
         <translation>Analizar la partida</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controles</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -402,6 +406,13 @@
     </message>
 </context>
 <context>
+    <name>varn::HelpPanel</name>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+</context>
+<context>
     <name>varn::HelpText</name>
     <message>
         <source>Welcome to Varn,</source>
@@ -423,6 +434,70 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Teclas de flecha</translation>
+    </message>
+    <message>
+        <source>Move the cursor on the board</source>
+        <translation>Mover el cursor por el tablero</translation>
+    </message>
+    <message>
+        <source>Play the piece under the cursor</source>
+        <translation>Jugar la pieza bajo el cursor</translation>
+    </message>
+    <message>
+        <source>Go round the board and the buttons under it</source>
+        <translation>Recorrer el tablero y los botones de debajo</translation>
+    </message>
+    <message>
+        <source>Close a dialog or the help</source>
+        <translation>Cerrar un diálogo o la ayuda</translation>
+    </message>
+    <message>
+        <source>The d-pad or the left stick: move the cursor on the board, or between the items of a menu or a dialog</source>
+        <translation>La cruceta o el stick izquierdo: mover el cursor por el tablero o entre los elementos de un menú o un diálogo</translation>
+    </message>
+    <message>
+        <source>Open the Game menu; in a dialog, press its main button</source>
+        <translation>Abrir el menú Juego; en un diálogo, pulsar su botón principal</translation>
+    </message>
+    <message>
+        <source>Go back: close a menu, a dialog or the help</source>
+        <translation>Volver: cerrar un menú, un diálogo o la ayuda</translation>
+    </message>
+    <message>
+        <source>In a dialog: press the control that has the focus, or open a keyboard on the screen for a text field</source>
+        <translation>En un diálogo: pulsar el control seleccionado o abrir un teclado en pantalla para un campo de texto</translation>
+    </message>
+    <message>
+        <source>In a dialog: turn its pages</source>
+        <translation>En un diálogo: pasar de página</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Mando</translation>
+    </message>
+    <message>
+        <source>Hint, today&apos;s challenge and game codes</source>
+        <translation>Pista, reto del día y códigos de partida</translation>
+    </message>
+    <message>
+        <source>&quot;Hint&quot; outlines the group to click next, found by playing several actions ahead with the pieces that this game will really deal.</source>
+        <translation>«Pista» marca el grupo que conviene pulsar a continuación, encontrado jugando varias acciones por adelantado con las piezas que esta partida repartirá de verdad.</translation>
+    </message>
+    <message>
+        <source>&quot;Today&apos;s challenge&quot; deals the same game to every player in the world on the same day: 50 moves, played once, without Undo or Hint. Its result can be shared without giving the game away.</source>
+        <translation>«Reto del día» reparte la misma partida a todos los jugadores del mundo el mismo día: 50 movimientos, una sola vez, sin Deshacer ni Pista. Su resultado se puede compartir sin desvelar la partida.</translation>
+    </message>
+    <message>
+        <source>Every game has a number that fixes all of its pieces. &quot;Copy game code&quot; puts the game&apos;s number and what you did on the clipboard, one line safe to paste in a chat; &quot;Watch a game code…&quot; plays such a line again.</source>
+        <translation>Cada partida tiene un número que fija todas sus piezas. «Copiar código de la partida» pone en el portapapeles el número de la partida y lo que hiciste, en una línea que se puede pegar sin problemas en un chat; «Ver un código de partida…» vuelve a jugar esa línea.</translation>
     </message>
 </context>
 <context>
@@ -483,6 +558,19 @@
         <source>New best game</source>
         <translation>Nueva mejor partida</translation>
     </message>
+    <message>
+        <source>A name used before</source>
+        <extracomment>Said of a button that puts a name used before in the name&apos;s field.</extracomment>
+        <translation>Un nombre ya usado</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Teclado</translation>
+    </message>
+    <message>
+        <source>Used before</source>
+        <translation>Ya usados</translation>
+    </message>
 </context>
 <context>
     <name>varn::OnScreenKeyboard</name>
@@ -522,6 +610,29 @@
     <message>
         <source>Done</source>
         <translation>Listo</translation>
+    </message>
+</context>
+<context>
+    <name>varn::PadHints</name>
+    <message>
+        <source>Play</source>
+        <translation>Jugar</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Escribir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

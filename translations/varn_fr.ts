@@ -369,6 +369,10 @@
         <source>Review game</source>
         <translation>Analyser la partie</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Commandes</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -402,6 +406,13 @@
     </message>
 </context>
 <context>
+    <name>varn::HelpPanel</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
     <name>varn::HelpText</name>
     <message>
         <source>Welcome to Varn,</source>
@@ -423,6 +434,70 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Touches fléchées</translation>
+    </message>
+    <message>
+        <source>Move the cursor on the board</source>
+        <translation>Déplacer le curseur sur le plateau</translation>
+    </message>
+    <message>
+        <source>Play the piece under the cursor</source>
+        <translation>Jouer la pièce sous le curseur</translation>
+    </message>
+    <message>
+        <source>Go round the board and the buttons under it</source>
+        <translation>Passer du plateau aux boutons en dessous, et ainsi de suite</translation>
+    </message>
+    <message>
+        <source>Close a dialog or the help</source>
+        <translation>Fermer une boîte de dialogue ou l’aide</translation>
+    </message>
+    <message>
+        <source>The d-pad or the left stick: move the cursor on the board, or between the items of a menu or a dialog</source>
+        <translation>Croix directionnelle ou stick gauche : déplacer le curseur sur le plateau, ou passer d’un élément à l’autre d’un menu ou d’une boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>Open the Game menu; in a dialog, press its main button</source>
+        <translation>Ouvrir le menu Jeu ; dans une boîte de dialogue, appuyer sur son bouton principal</translation>
+    </message>
+    <message>
+        <source>Go back: close a menu, a dialog or the help</source>
+        <translation>Retour : fermer un menu, une boîte de dialogue ou l’aide</translation>
+    </message>
+    <message>
+        <source>In a dialog: press the control that has the focus, or open a keyboard on the screen for a text field</source>
+        <translation>Dans une boîte de dialogue : activer l’élément sélectionné, ou ouvrir un clavier à l’écran pour un champ de texte</translation>
+    </message>
+    <message>
+        <source>In a dialog: turn its pages</source>
+        <translation>Dans une boîte de dialogue : changer de page</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Manette</translation>
+    </message>
+    <message>
+        <source>Hint, today&apos;s challenge and game codes</source>
+        <translation>Indice, défi du jour et codes de partie</translation>
+    </message>
+    <message>
+        <source>&quot;Hint&quot; outlines the group to click next, found by playing several actions ahead with the pieces that this game will really deal.</source>
+        <translation>« Indice » entoure le groupe à cliquer ensuite, trouvé en jouant plusieurs actions à l’avance avec les pièces que cette partie distribuera vraiment.</translation>
+    </message>
+    <message>
+        <source>&quot;Today&apos;s challenge&quot; deals the same game to every player in the world on the same day: 50 moves, played once, without Undo or Hint. Its result can be shared without giving the game away.</source>
+        <translation>« Défi du jour » distribue la même partie à tous les joueurs du monde le même jour : 50 coups, joués une seule fois, sans Annuler ni Indice. Son résultat se partage sans rien dévoiler de la partie.</translation>
+    </message>
+    <message>
+        <source>Every game has a number that fixes all of its pieces. &quot;Copy game code&quot; puts the game&apos;s number and what you did on the clipboard, one line safe to paste in a chat; &quot;Watch a game code…&quot; plays such a line again.</source>
+        <translation>Chaque partie a un numéro qui fixe toutes ses pièces. « Copier le code de la partie » place le numéro de la partie et ce que vous avez fait dans le presse-papiers, en une ligne à coller sans risque dans une discussion ; « Regarder un code de partie… » rejoue une telle ligne.</translation>
     </message>
 </context>
 <context>
@@ -483,6 +558,19 @@
         <source>New best game</source>
         <translation>Nouvelle meilleure partie</translation>
     </message>
+    <message>
+        <source>A name used before</source>
+        <extracomment>Said of a button that puts a name used before in the name&apos;s field.</extracomment>
+        <translation>Un nom déjà utilisé</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Clavier</translation>
+    </message>
+    <message>
+        <source>Used before</source>
+        <translation>Déjà utilisés</translation>
+    </message>
 </context>
 <context>
     <name>varn::OnScreenKeyboard</name>
@@ -522,6 +610,29 @@
     <message>
         <source>Done</source>
         <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>varn::PadHints</name>
+    <message>
+        <source>Play</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Tourner</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Taper</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

@@ -371,6 +371,10 @@
         <source>Review game</source>
         <translation>Analiziraj igru</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Kontrole</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -404,6 +408,13 @@
     </message>
 </context>
 <context>
+    <name>varn::HelpPanel</name>
+    <message>
+        <source>Back</source>
+        <translation>Natrag</translation>
+    </message>
+</context>
+<context>
     <name>varn::HelpText</name>
     <message>
         <source>Welcome to Varn,</source>
@@ -425,6 +436,70 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Strelice</translation>
+    </message>
+    <message>
+        <source>Move the cursor on the board</source>
+        <translation>Pomicanje pokazivača po ploči</translation>
+    </message>
+    <message>
+        <source>Play the piece under the cursor</source>
+        <translation>Igranje pločice ispod pokazivača</translation>
+    </message>
+    <message>
+        <source>Go round the board and the buttons under it</source>
+        <translation>Kretanje između ploče i gumba ispod nje</translation>
+    </message>
+    <message>
+        <source>Close a dialog or the help</source>
+        <translation>Zatvaranje dijaloga ili pomoći</translation>
+    </message>
+    <message>
+        <source>The d-pad or the left stick: move the cursor on the board, or between the items of a menu or a dialog</source>
+        <translation>Križna tipka ili lijeva palica: pomicanje pokazivača po ploči ili između stavki izbornika ili dijaloga</translation>
+    </message>
+    <message>
+        <source>Open the Game menu; in a dialog, press its main button</source>
+        <translation>Otvaranje izbornika Igra; u dijalogu pritisak njegova glavnog gumba</translation>
+    </message>
+    <message>
+        <source>Go back: close a menu, a dialog or the help</source>
+        <translation>Natrag: zatvaranje izbornika, dijaloga ili pomoći</translation>
+    </message>
+    <message>
+        <source>In a dialog: press the control that has the focus, or open a keyboard on the screen for a text field</source>
+        <translation>U dijalogu: pritisak odabranog elementa ili otvaranje zaslonske tipkovnice za tekstno polje</translation>
+    </message>
+    <message>
+        <source>In a dialog: turn its pages</source>
+        <translation>U dijalogu: promjena stranice</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tipkovnica</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Kontroler</translation>
+    </message>
+    <message>
+        <source>Hint, today&apos;s challenge and game codes</source>
+        <translation>Savjet, izazov dana i kôdovi igara</translation>
+    </message>
+    <message>
+        <source>&quot;Hint&quot; outlines the group to click next, found by playing several actions ahead with the pieces that this game will really deal.</source>
+        <translation>„Savjet” obrubljuje skupinu koju treba kliknuti sljedeću, pronađenu igranjem nekoliko poteza unaprijed s pločicama koje će ova igra zaista podijeliti.</translation>
+    </message>
+    <message>
+        <source>&quot;Today&apos;s challenge&quot; deals the same game to every player in the world on the same day: 50 moves, played once, without Undo or Hint. Its result can be shared without giving the game away.</source>
+        <translation>„Izazov dana” dijeli istu igru svim igračima na svijetu istoga dana: 50 poteza, igra se jednom, bez Poništi i Savjeta. Rezultat možeš podijeliti bez odavanja igre.</translation>
+    </message>
+    <message>
+        <source>Every game has a number that fixes all of its pieces. &quot;Copy game code&quot; puts the game&apos;s number and what you did on the clipboard, one line safe to paste in a chat; &quot;Watch a game code…&quot; plays such a line again.</source>
+        <translation>Svaka igra ima broj koji određuje sve njezine pločice. „Kopiraj kôd igre” stavlja u međuspremnik broj igre i ono što si učinio, kao jedan redak koji se sigurno može zalijepiti u chat; „Gledaj kôd igre…” ponovno igra takav redak.</translation>
     </message>
 </context>
 <context>
@@ -487,6 +562,19 @@
         <source>New best game</source>
         <translation>Nova najbolja igra</translation>
     </message>
+    <message>
+        <source>A name used before</source>
+        <extracomment>Said of a button that puts a name used before in the name&apos;s field.</extracomment>
+        <translation>Ranije korišteno ime</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Tipkovnica</translation>
+    </message>
+    <message>
+        <source>Used before</source>
+        <translation>Ranije korištena</translation>
+    </message>
 </context>
 <context>
     <name>varn::OnScreenKeyboard</name>
@@ -526,6 +614,29 @@
     <message>
         <source>Done</source>
         <translation>Gotovo</translation>
+    </message>
+</context>
+<context>
+    <name>varn::PadHints</name>
+    <message>
+        <source>Play</source>
+        <translation>Igraj</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Okreni</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Izbornik</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Upiši</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zatvori</translation>
     </message>
 </context>
 <context>

@@ -369,6 +369,10 @@
         <source>Review game</source>
         <translation>Analizza la partita</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Comandi</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -402,6 +406,13 @@
     </message>
 </context>
 <context>
+    <name>varn::HelpPanel</name>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+</context>
+<context>
     <name>varn::HelpText</name>
     <message>
         <source>Welcome to Varn,</source>
@@ -423,6 +434,70 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Tasti freccia</translation>
+    </message>
+    <message>
+        <source>Move the cursor on the board</source>
+        <translation>Spostare il cursore sul tabellone</translation>
+    </message>
+    <message>
+        <source>Play the piece under the cursor</source>
+        <translation>Giocare il pezzo sotto il cursore</translation>
+    </message>
+    <message>
+        <source>Go round the board and the buttons under it</source>
+        <translation>Passare dal tabellone ai pulsanti sottostanti e viceversa</translation>
+    </message>
+    <message>
+        <source>Close a dialog or the help</source>
+        <translation>Chiudere una finestra di dialogo o l’aiuto</translation>
+    </message>
+    <message>
+        <source>The d-pad or the left stick: move the cursor on the board, or between the items of a menu or a dialog</source>
+        <translation>La croce direzionale o la levetta sinistra: spostare il cursore sul tabellone o tra le voci di un menu o di una finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>Open the Game menu; in a dialog, press its main button</source>
+        <translation>Aprire il menu Gioco; in una finestra di dialogo, premere il suo pulsante principale</translation>
+    </message>
+    <message>
+        <source>Go back: close a menu, a dialog or the help</source>
+        <translation>Indietro: chiudere un menu, una finestra di dialogo o l’aiuto</translation>
+    </message>
+    <message>
+        <source>In a dialog: press the control that has the focus, or open a keyboard on the screen for a text field</source>
+        <translation>In una finestra di dialogo: premere il controllo selezionato o aprire una tastiera su schermo per un campo di testo</translation>
+    </message>
+    <message>
+        <source>In a dialog: turn its pages</source>
+        <translation>In una finestra di dialogo: cambiare pagina</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastiera</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Hint, today&apos;s challenge and game codes</source>
+        <translation>Suggerimento, sfida del giorno e codici partita</translation>
+    </message>
+    <message>
+        <source>&quot;Hint&quot; outlines the group to click next, found by playing several actions ahead with the pieces that this game will really deal.</source>
+        <translation>«Suggerimento» contorna il gruppo da cliccare dopo, trovato giocando diverse azioni in anticipo con i pezzi che questa partita distribuirà davvero.</translation>
+    </message>
+    <message>
+        <source>&quot;Today&apos;s challenge&quot; deals the same game to every player in the world on the same day: 50 moves, played once, without Undo or Hint. Its result can be shared without giving the game away.</source>
+        <translation>«Sfida del giorno» distribuisce la stessa partita a tutti i giocatori del mondo nello stesso giorno: 50 mosse, giocate una volta sola, senza Annulla né Suggerimento. Il risultato si può condividere senza svelare la partita.</translation>
+    </message>
+    <message>
+        <source>Every game has a number that fixes all of its pieces. &quot;Copy game code&quot; puts the game&apos;s number and what you did on the clipboard, one line safe to paste in a chat; &quot;Watch a game code…&quot; plays such a line again.</source>
+        <translation>Ogni partita ha un numero che ne fissa tutti i pezzi. «Copia codice partita» mette negli appunti il numero della partita e ciò che hai fatto, in una riga che si può incollare senza problemi in una chat; «Guarda un codice partita…» rigioca una riga così.</translation>
     </message>
 </context>
 <context>
@@ -483,6 +558,19 @@
         <source>New best game</source>
         <translation>Nuova migliore partita</translation>
     </message>
+    <message>
+        <source>A name used before</source>
+        <extracomment>Said of a button that puts a name used before in the name&apos;s field.</extracomment>
+        <translation>Un nome già usato</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Tastiera</translation>
+    </message>
+    <message>
+        <source>Used before</source>
+        <translation>Già usati</translation>
+    </message>
 </context>
 <context>
     <name>varn::OnScreenKeyboard</name>
@@ -522,6 +610,29 @@
     <message>
         <source>Done</source>
         <translation>Fatto</translation>
+    </message>
+</context>
+<context>
+    <name>varn::PadHints</name>
+    <message>
+        <source>Play</source>
+        <translation>Gioca</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Scrivi</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>

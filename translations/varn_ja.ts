@@ -367,6 +367,10 @@
         <source>Review game</source>
         <translation>ゲームを振り返る</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>操作方法</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -400,6 +404,13 @@
     </message>
 </context>
 <context>
+    <name>varn::HelpPanel</name>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+</context>
+<context>
     <name>varn::HelpText</name>
     <message>
         <source>Welcome to Varn,</source>
@@ -421,6 +432,70 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>矢印キー</translation>
+    </message>
+    <message>
+        <source>Move the cursor on the board</source>
+        <translation>盤面のカーソルを動かす</translation>
+    </message>
+    <message>
+        <source>Play the piece under the cursor</source>
+        <translation>カーソル位置の駒をプレイ</translation>
+    </message>
+    <message>
+        <source>Go round the board and the buttons under it</source>
+        <translation>盤面と下のボタンを順に移動</translation>
+    </message>
+    <message>
+        <source>Close a dialog or the help</source>
+        <translation>ダイアログやヘルプを閉じる</translation>
+    </message>
+    <message>
+        <source>The d-pad or the left stick: move the cursor on the board, or between the items of a menu or a dialog</source>
+        <translation>十字キーまたは左スティック：盤面のカーソル、またはメニューやダイアログの項目を移動</translation>
+    </message>
+    <message>
+        <source>Open the Game menu; in a dialog, press its main button</source>
+        <translation>「ゲーム」メニューを開く。ダイアログではその主なボタンを押す</translation>
+    </message>
+    <message>
+        <source>Go back: close a menu, a dialog or the help</source>
+        <translation>戻る：メニュー、ダイアログ、ヘルプを閉じる</translation>
+    </message>
+    <message>
+        <source>In a dialog: press the control that has the focus, or open a keyboard on the screen for a text field</source>
+        <translation>ダイアログ：選択中の項目を押す。入力欄ではスクリーンキーボードを開く</translation>
+    </message>
+    <message>
+        <source>In a dialog: turn its pages</source>
+        <translation>ダイアログ：ページを切り替える</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>キーボード</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>コントローラー</translation>
+    </message>
+    <message>
+        <source>Hint, today&apos;s challenge and game codes</source>
+        <translation>ヒント、今日のチャレンジ、ゲームコード</translation>
+    </message>
+    <message>
+        <source>&quot;Hint&quot; outlines the group to click next, found by playing several actions ahead with the pieces that this game will really deal.</source>
+        <translation>「ヒント」は次にクリックするグループを囲みます。このゲームで実際に配られる駒を使い、数手先まで試して見つけます。</translation>
+    </message>
+    <message>
+        <source>&quot;Today&apos;s challenge&quot; deals the same game to every player in the world on the same day: 50 moves, played once, without Undo or Hint. Its result can be shared without giving the game away.</source>
+        <translation>「今日のチャレンジ」は、同じ日に世界中のすべてのプレイヤーへ同じゲームを配ります。50手、1回限り、「元に戻す」と「ヒント」は使えません。結果はゲームの中身を明かさずに共有できます。</translation>
+    </message>
+    <message>
+        <source>Every game has a number that fixes all of its pieces. &quot;Copy game code&quot; puts the game&apos;s number and what you did on the clipboard, one line safe to paste in a chat; &quot;Watch a game code…&quot; plays such a line again.</source>
+        <translation>どのゲームにも、すべての駒を決める番号があります。「ゲームコードをコピー」は、ゲームの番号とあなたの操作を、チャットに安心して貼れる1行としてクリップボードに入れます。「ゲームコードを観る…」はその行を再生します。</translation>
     </message>
 </context>
 <context>
@@ -479,6 +554,19 @@
         <source>New best game</source>
         <translation>新しいベストゲーム</translation>
     </message>
+    <message>
+        <source>A name used before</source>
+        <extracomment>Said of a button that puts a name used before in the name&apos;s field.</extracomment>
+        <translation>以前に使った名前</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>キーボード(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Used before</source>
+        <translation>以前の名前</translation>
+    </message>
 </context>
 <context>
     <name>varn::OnScreenKeyboard</name>
@@ -518,6 +606,29 @@
     <message>
         <source>Done</source>
         <translation>完了</translation>
+    </message>
+</context>
+<context>
+    <name>varn::PadHints</name>
+    <message>
+        <source>Play</source>
+        <translation>プレイ</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>入力</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>

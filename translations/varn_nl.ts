@@ -369,6 +369,10 @@
         <source>Review game</source>
         <translation>Spel beoordelen</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Besturing</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -402,6 +406,13 @@
     </message>
 </context>
 <context>
+    <name>varn::HelpPanel</name>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+</context>
+<context>
     <name>varn::HelpText</name>
     <message>
         <source>Welcome to Varn,</source>
@@ -423,6 +434,70 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Pijltjestoetsen</translation>
+    </message>
+    <message>
+        <source>Move the cursor on the board</source>
+        <translation>De cursor over het speelbord bewegen</translation>
+    </message>
+    <message>
+        <source>Play the piece under the cursor</source>
+        <translation>Het stuk onder de cursor spelen</translation>
+    </message>
+    <message>
+        <source>Go round the board and the buttons under it</source>
+        <translation>Rondgaan langs het speelbord en de knoppen eronder</translation>
+    </message>
+    <message>
+        <source>Close a dialog or the help</source>
+        <translation>Een dialoogvenster of de help sluiten</translation>
+    </message>
+    <message>
+        <source>The d-pad or the left stick: move the cursor on the board, or between the items of a menu or a dialog</source>
+        <translation>De kruistoets of de linkerstick: de cursor over het speelbord bewegen, of tussen de onderdelen van een menu of dialoogvenster</translation>
+    </message>
+    <message>
+        <source>Open the Game menu; in a dialog, press its main button</source>
+        <translation>Het menu Spel openen; in een dialoogvenster op de hoofdknop drukken</translation>
+    </message>
+    <message>
+        <source>Go back: close a menu, a dialog or the help</source>
+        <translation>Terug: een menu, dialoogvenster of de help sluiten</translation>
+    </message>
+    <message>
+        <source>In a dialog: press the control that has the focus, or open a keyboard on the screen for a text field</source>
+        <translation>In een dialoogvenster: het geselecteerde onderdeel indrukken, of een schermtoetsenbord openen voor een tekstveld</translation>
+    </message>
+    <message>
+        <source>In a dialog: turn its pages</source>
+        <translation>In een dialoogvenster: van pagina wisselen</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Toetsenbord</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Hint, today&apos;s challenge and game codes</source>
+        <translation>Hint, uitdaging van de dag en spelcodes</translation>
+    </message>
+    <message>
+        <source>&quot;Hint&quot; outlines the group to click next, found by playing several actions ahead with the pieces that this game will really deal.</source>
+        <translation>‘Hint’ omlijnt de groep om hierna aan te klikken, gevonden door enkele acties vooruit te spelen met de stukken die dit spel echt zal delen.</translation>
+    </message>
+    <message>
+        <source>&quot;Today&apos;s challenge&quot; deals the same game to every player in the world on the same day: 50 moves, played once, without Undo or Hint. Its result can be shared without giving the game away.</source>
+        <translation>‘Uitdaging van de dag’ deelt iedere speler ter wereld op dezelfde dag hetzelfde spel: 50 zetten, één keer gespeeld, zonder Ongedaan maken of Hint. De uitslag kun je delen zonder het spel te verklappen.</translation>
+    </message>
+    <message>
+        <source>Every game has a number that fixes all of its pieces. &quot;Copy game code&quot; puts the game&apos;s number and what you did on the clipboard, one line safe to paste in a chat; &quot;Watch a game code…&quot; plays such a line again.</source>
+        <translation>Elk spel heeft een nummer dat al zijn stukken vastlegt. ‘Spelcode kopiëren’ zet het nummer van het spel en wat je deed op het klembord, één regel die je veilig in een chat plakt; ‘Een spelcode bekijken…’ speelt zo’n regel opnieuw af.</translation>
     </message>
 </context>
 <context>
@@ -483,6 +558,19 @@
         <source>New best game</source>
         <translation>Nieuw beste spel</translation>
     </message>
+    <message>
+        <source>A name used before</source>
+        <extracomment>Said of a button that puts a name used before in the name&apos;s field.</extracomment>
+        <translation>Een eerder gebruikte naam</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Toetsenbord</translation>
+    </message>
+    <message>
+        <source>Used before</source>
+        <translation>Eerder gebruikt</translation>
+    </message>
 </context>
 <context>
     <name>varn::OnScreenKeyboard</name>
@@ -522,6 +610,29 @@
     <message>
         <source>Done</source>
         <translation>Klaar</translation>
+    </message>
+</context>
+<context>
+    <name>varn::PadHints</name>
+    <message>
+        <source>Play</source>
+        <translation>Spelen</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Draaien</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
     </message>
 </context>
 <context>

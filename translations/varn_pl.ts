@@ -371,6 +371,10 @@
         <source>Review game</source>
         <translation>Analizuj grę</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Sterowanie</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -404,6 +408,13 @@
     </message>
 </context>
 <context>
+    <name>varn::HelpPanel</name>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+</context>
+<context>
     <name>varn::HelpText</name>
     <message>
         <source>Welcome to Varn,</source>
@@ -425,6 +436,70 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Strzałki</translation>
+    </message>
+    <message>
+        <source>Move the cursor on the board</source>
+        <translation>Przesuwanie kursora po planszy</translation>
+    </message>
+    <message>
+        <source>Play the piece under the cursor</source>
+        <translation>Zagranie elementu pod kursorem</translation>
+    </message>
+    <message>
+        <source>Go round the board and the buttons under it</source>
+        <translation>Przechodzenie między planszą a przyciskami pod nią</translation>
+    </message>
+    <message>
+        <source>Close a dialog or the help</source>
+        <translation>Zamknięcie okna dialogowego lub pomocy</translation>
+    </message>
+    <message>
+        <source>The d-pad or the left stick: move the cursor on the board, or between the items of a menu or a dialog</source>
+        <translation>Krzyżak lub lewa gałka: przesuwanie kursora po planszy albo między pozycjami menu lub okna dialogowego</translation>
+    </message>
+    <message>
+        <source>Open the Game menu; in a dialog, press its main button</source>
+        <translation>Otwarcie menu Gra; w oknie dialogowym naciśnięcie jego głównego przycisku</translation>
+    </message>
+    <message>
+        <source>Go back: close a menu, a dialog or the help</source>
+        <translation>Wstecz: zamknięcie menu, okna dialogowego lub pomocy</translation>
+    </message>
+    <message>
+        <source>In a dialog: press the control that has the focus, or open a keyboard on the screen for a text field</source>
+        <translation>W oknie dialogowym: naciśnięcie zaznaczonego elementu albo otwarcie klawiatury ekranowej dla pola tekstowego</translation>
+    </message>
+    <message>
+        <source>In a dialog: turn its pages</source>
+        <translation>W oknie dialogowym: zmiana strony</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Klawiatura</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Kontroler</translation>
+    </message>
+    <message>
+        <source>Hint, today&apos;s challenge and game codes</source>
+        <translation>Podpowiedź, wyzwanie dnia i kody gry</translation>
+    </message>
+    <message>
+        <source>&quot;Hint&quot; outlines the group to click next, found by playing several actions ahead with the pieces that this game will really deal.</source>
+        <translation>„Podpowiedź” obrysowuje grupę do kliknięcia w następnej kolejności, znalezioną przez rozegranie kilku ruchów naprzód z elementami, które ta gra naprawdę rozda.</translation>
+    </message>
+    <message>
+        <source>&quot;Today&apos;s challenge&quot; deals the same game to every player in the world on the same day: 50 moves, played once, without Undo or Hint. Its result can be shared without giving the game away.</source>
+        <translation>„Wyzwanie dnia” rozdaje tę samą grę wszystkim graczom na świecie tego samego dnia: 50 ruchów, rozgrywanych raz, bez Cofnij i Podpowiedzi. Wynikiem można się podzielić, nie zdradzając gry.</translation>
+    </message>
+    <message>
+        <source>Every game has a number that fixes all of its pieces. &quot;Copy game code&quot; puts the game&apos;s number and what you did on the clipboard, one line safe to paste in a chat; &quot;Watch a game code…&quot; plays such a line again.</source>
+        <translation>Każda gra ma numer, który wyznacza wszystkie jej elementy. „Kopiuj kod gry” umieszcza w schowku numer gry i to, co zrobiłeś, w jednym wierszu, który można bezpiecznie wkleić na czacie; „Obejrzyj kod gry…” odtwarza taki wiersz.</translation>
     </message>
 </context>
 <context>
@@ -487,6 +562,19 @@
         <source>New best game</source>
         <translation>Nowa najlepsza gra</translation>
     </message>
+    <message>
+        <source>A name used before</source>
+        <extracomment>Said of a button that puts a name used before in the name&apos;s field.</extracomment>
+        <translation>Imię użyte wcześniej</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Klawiatura</translation>
+    </message>
+    <message>
+        <source>Used before</source>
+        <translation>Użyte wcześniej</translation>
+    </message>
 </context>
 <context>
     <name>varn::OnScreenKeyboard</name>
@@ -526,6 +614,29 @@
     <message>
         <source>Done</source>
         <translation>Gotowe</translation>
+    </message>
+</context>
+<context>
+    <name>varn::PadHints</name>
+    <message>
+        <source>Play</source>
+        <translation>Zagraj</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Obróć</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Wpisz</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>

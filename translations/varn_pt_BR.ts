@@ -369,6 +369,10 @@
         <source>Review game</source>
         <translation>Analisar o jogo</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controles</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -402,6 +406,13 @@
     </message>
 </context>
 <context>
+    <name>varn::HelpPanel</name>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+</context>
+<context>
     <name>varn::HelpText</name>
     <message>
         <source>Welcome to Varn,</source>
@@ -423,6 +434,70 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Setas do teclado</translation>
+    </message>
+    <message>
+        <source>Move the cursor on the board</source>
+        <translation>Mover o cursor no tabuleiro</translation>
+    </message>
+    <message>
+        <source>Play the piece under the cursor</source>
+        <translation>Jogar a peça sob o cursor</translation>
+    </message>
+    <message>
+        <source>Go round the board and the buttons under it</source>
+        <translation>Percorrer o tabuleiro e os botões abaixo dele</translation>
+    </message>
+    <message>
+        <source>Close a dialog or the help</source>
+        <translation>Fechar uma caixa de diálogo ou a ajuda</translation>
+    </message>
+    <message>
+        <source>The d-pad or the left stick: move the cursor on the board, or between the items of a menu or a dialog</source>
+        <translation>O direcional ou a alavanca esquerda: mover o cursor no tabuleiro ou entre os itens de um menu ou de uma caixa de diálogo</translation>
+    </message>
+    <message>
+        <source>Open the Game menu; in a dialog, press its main button</source>
+        <translation>Abrir o menu Jogo; numa caixa de diálogo, apertar o botão principal</translation>
+    </message>
+    <message>
+        <source>Go back: close a menu, a dialog or the help</source>
+        <translation>Voltar: fechar um menu, uma caixa de diálogo ou a ajuda</translation>
+    </message>
+    <message>
+        <source>In a dialog: press the control that has the focus, or open a keyboard on the screen for a text field</source>
+        <translation>Numa caixa de diálogo: apertar o controle selecionado ou abrir um teclado na tela para um campo de texto</translation>
+    </message>
+    <message>
+        <source>In a dialog: turn its pages</source>
+        <translation>Numa caixa de diálogo: trocar de página</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controle</translation>
+    </message>
+    <message>
+        <source>Hint, today&apos;s challenge and game codes</source>
+        <translation>Dica, desafio do dia e códigos de jogo</translation>
+    </message>
+    <message>
+        <source>&quot;Hint&quot; outlines the group to click next, found by playing several actions ahead with the pieces that this game will really deal.</source>
+        <translation>“Dica” contorna o grupo a clicar em seguida, encontrado jogando várias ações à frente com as peças que este jogo vai mesmo distribuir.</translation>
+    </message>
+    <message>
+        <source>&quot;Today&apos;s challenge&quot; deals the same game to every player in the world on the same day: 50 moves, played once, without Undo or Hint. Its result can be shared without giving the game away.</source>
+        <translation>“Desafio do dia” distribui o mesmo jogo para todos os jogadores do mundo no mesmo dia: 50 jogadas, uma só vez, sem Desfazer nem Dica. O resultado pode ser compartilhado sem entregar o jogo.</translation>
+    </message>
+    <message>
+        <source>Every game has a number that fixes all of its pieces. &quot;Copy game code&quot; puts the game&apos;s number and what you did on the clipboard, one line safe to paste in a chat; &quot;Watch a game code…&quot; plays such a line again.</source>
+        <translation>Cada jogo tem um número que define todas as suas peças. “Copiar código do jogo” coloca na área de transferência o número do jogo e o que você fez, numa linha que pode ser colada sem problemas num chat; “Assistir a um código de jogo…” joga de novo uma linha dessas.</translation>
     </message>
 </context>
 <context>
@@ -483,6 +558,19 @@
         <source>New best game</source>
         <translation>Novo melhor jogo</translation>
     </message>
+    <message>
+        <source>A name used before</source>
+        <extracomment>Said of a button that puts a name used before in the name&apos;s field.</extracomment>
+        <translation>Um nome já usado</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Teclado</translation>
+    </message>
+    <message>
+        <source>Used before</source>
+        <translation>Já usados</translation>
+    </message>
 </context>
 <context>
     <name>varn::OnScreenKeyboard</name>
@@ -521,7 +609,30 @@
     </message>
     <message>
         <source>Done</source>
-        <translation>Concluído</translation>
+        <translation>Pronto</translation>
+    </message>
+</context>
+<context>
+    <name>varn::PadHints</name>
+    <message>
+        <source>Play</source>
+        <translation>Jogar</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Digitar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>

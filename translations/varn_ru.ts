@@ -371,6 +371,10 @@
         <source>Review game</source>
         <translation>Разбор игры</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Управление</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -404,6 +408,13 @@
     </message>
 </context>
 <context>
+    <name>varn::HelpPanel</name>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+</context>
+<context>
     <name>varn::HelpText</name>
     <message>
         <source>Welcome to Varn,</source>
@@ -425,6 +436,70 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Стрелки</translation>
+    </message>
+    <message>
+        <source>Move the cursor on the board</source>
+        <translation>Перемещать курсор по игровому полю</translation>
+    </message>
+    <message>
+        <source>Play the piece under the cursor</source>
+        <translation>Сыграть фишку под курсором</translation>
+    </message>
+    <message>
+        <source>Go round the board and the buttons under it</source>
+        <translation>Переходить между полем и кнопками под ним</translation>
+    </message>
+    <message>
+        <source>Close a dialog or the help</source>
+        <translation>Закрыть диалог или справку</translation>
+    </message>
+    <message>
+        <source>The d-pad or the left stick: move the cursor on the board, or between the items of a menu or a dialog</source>
+        <translation>Крестовина или левый стик: перемещать курсор по полю или между пунктами меню или диалога</translation>
+    </message>
+    <message>
+        <source>Open the Game menu; in a dialog, press its main button</source>
+        <translation>Открыть меню «Игра»; в диалоге — нажать его главную кнопку</translation>
+    </message>
+    <message>
+        <source>Go back: close a menu, a dialog or the help</source>
+        <translation>Назад: закрыть меню, диалог или справку</translation>
+    </message>
+    <message>
+        <source>In a dialog: press the control that has the focus, or open a keyboard on the screen for a text field</source>
+        <translation>В диалоге: нажать выбранный элемент или открыть экранную клавиатуру для текстового поля</translation>
+    </message>
+    <message>
+        <source>In a dialog: turn its pages</source>
+        <translation>В диалоге: переключать страницы</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавиатура</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Геймпад</translation>
+    </message>
+    <message>
+        <source>Hint, today&apos;s challenge and game codes</source>
+        <translation>Подсказка, испытание дня и коды игр</translation>
+    </message>
+    <message>
+        <source>&quot;Hint&quot; outlines the group to click next, found by playing several actions ahead with the pieces that this game will really deal.</source>
+        <translation>«Подсказка» обводит группу, по которой стоит щёлкнуть дальше; она найдена игрой на несколько действий вперёд с фишками, которые эта игра действительно выдаст.</translation>
+    </message>
+    <message>
+        <source>&quot;Today&apos;s challenge&quot; deals the same game to every player in the world on the same day: 50 moves, played once, without Undo or Hint. Its result can be shared without giving the game away.</source>
+        <translation>«Испытание дня» раздаёт всем игрокам в мире в один день одну и ту же игру: 50 ходов, играется один раз, без отмены и подсказки. Результатом можно поделиться, не раскрывая игру.</translation>
+    </message>
+    <message>
+        <source>Every game has a number that fixes all of its pieces. &quot;Copy game code&quot; puts the game&apos;s number and what you did on the clipboard, one line safe to paste in a chat; &quot;Watch a game code…&quot; plays such a line again.</source>
+        <translation>У каждой игры есть номер, который задаёт все её фишки. «Копировать код игры» помещает в буфер обмена номер игры и ваши действия одной строкой, которую можно без опаски вставить в чат; «Посмотреть код игры…» воспроизводит такую строку.</translation>
     </message>
 </context>
 <context>
@@ -487,6 +562,19 @@
         <source>New best game</source>
         <translation>Новая лучшая игра</translation>
     </message>
+    <message>
+        <source>A name used before</source>
+        <extracomment>Said of a button that puts a name used before in the name&apos;s field.</extracomment>
+        <translation>Имя, использованное раньше</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Клавиатура</translation>
+    </message>
+    <message>
+        <source>Used before</source>
+        <translation>Раньше</translation>
+    </message>
 </context>
 <context>
     <name>varn::OnScreenKeyboard</name>
@@ -526,6 +614,29 @@
     <message>
         <source>Done</source>
         <translation>Готово</translation>
+    </message>
+</context>
+<context>
+    <name>varn::PadHints</name>
+    <message>
+        <source>Play</source>
+        <translation>Сыграть</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Повернуть</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Ввести</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>

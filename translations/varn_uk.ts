@@ -371,6 +371,10 @@
         <source>Review game</source>
         <translation>Розбір гри</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Керування</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -404,6 +408,13 @@
     </message>
 </context>
 <context>
+    <name>varn::HelpPanel</name>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+</context>
+<context>
     <name>varn::HelpText</name>
     <message>
         <source>Welcome to Varn,</source>
@@ -425,6 +436,70 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Стрілки</translation>
+    </message>
+    <message>
+        <source>Move the cursor on the board</source>
+        <translation>Переміщувати курсор ігровим полем</translation>
+    </message>
+    <message>
+        <source>Play the piece under the cursor</source>
+        <translation>Зіграти фішку під курсором</translation>
+    </message>
+    <message>
+        <source>Go round the board and the buttons under it</source>
+        <translation>Переходити між полем і кнопками під ним</translation>
+    </message>
+    <message>
+        <source>Close a dialog or the help</source>
+        <translation>Закрити діалог або довідку</translation>
+    </message>
+    <message>
+        <source>The d-pad or the left stick: move the cursor on the board, or between the items of a menu or a dialog</source>
+        <translation>Хрестовина або лівий стік: переміщувати курсор полем або між пунктами меню чи діалогу</translation>
+    </message>
+    <message>
+        <source>Open the Game menu; in a dialog, press its main button</source>
+        <translation>Відкрити меню «Гра»; у діалозі — натиснути його головну кнопку</translation>
+    </message>
+    <message>
+        <source>Go back: close a menu, a dialog or the help</source>
+        <translation>Назад: закрити меню, діалог або довідку</translation>
+    </message>
+    <message>
+        <source>In a dialog: press the control that has the focus, or open a keyboard on the screen for a text field</source>
+        <translation>У діалозі: натиснути вибраний елемент або відкрити екранну клавіатуру для текстового поля</translation>
+    </message>
+    <message>
+        <source>In a dialog: turn its pages</source>
+        <translation>У діалозі: перемикати сторінки</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавіатура</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Геймпад</translation>
+    </message>
+    <message>
+        <source>Hint, today&apos;s challenge and game codes</source>
+        <translation>Підказка, виклик дня і коди ігор</translation>
+    </message>
+    <message>
+        <source>&quot;Hint&quot; outlines the group to click next, found by playing several actions ahead with the pieces that this game will really deal.</source>
+        <translation>«Підказка» обводить групу, яку варто клацнути далі; її знайдено грою на кілька дій наперед із фішками, які ця гра справді видасть.</translation>
+    </message>
+    <message>
+        <source>&quot;Today&apos;s challenge&quot; deals the same game to every player in the world on the same day: 50 moves, played once, without Undo or Hint. Its result can be shared without giving the game away.</source>
+        <translation>«Виклик дня» роздає всім гравцям у світі того самого дня ту саму гру: 50 ходів, грається один раз, без скасування й підказки. Результатом можна поділитися, не розкриваючи гру.</translation>
+    </message>
+    <message>
+        <source>Every game has a number that fixes all of its pieces. &quot;Copy game code&quot; puts the game&apos;s number and what you did on the clipboard, one line safe to paste in a chat; &quot;Watch a game code…&quot; plays such a line again.</source>
+        <translation>Кожна гра має номер, який задає всі її фішки. «Копіювати код гри» кладе в буфер обміну номер гри та ваші дії одним рядком, який можна безпечно вставити в чат; «Переглянути код гри…» відтворює такий рядок.</translation>
     </message>
 </context>
 <context>
@@ -487,6 +562,19 @@
         <source>New best game</source>
         <translation>Нова найкраща гра</translation>
     </message>
+    <message>
+        <source>A name used before</source>
+        <extracomment>Said of a button that puts a name used before in the name&apos;s field.</extracomment>
+        <translation>Ім’я, використане раніше</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Клавіатура</translation>
+    </message>
+    <message>
+        <source>Used before</source>
+        <translation>Раніше</translation>
+    </message>
 </context>
 <context>
     <name>varn::OnScreenKeyboard</name>
@@ -526,6 +614,29 @@
     <message>
         <source>Done</source>
         <translation>Готово</translation>
+    </message>
+</context>
+<context>
+    <name>varn::PadHints</name>
+    <message>
+        <source>Play</source>
+        <translation>Зіграти</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Повернути</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Ввести</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
     </message>
 </context>
 <context>

@@ -367,6 +367,10 @@
         <source>Review game</source>
         <translation>复盘本局</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>操作说明</translation>
+    </message>
 </context>
 <context>
     <name>varn::GameNumberDialog</name>
@@ -400,6 +404,13 @@
     </message>
 </context>
 <context>
+    <name>varn::HelpPanel</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+</context>
+<context>
     <name>varn::HelpText</name>
     <message>
         <source>Welcome to Varn,</source>
@@ -421,6 +432,70 @@
         <source>%1 %2</source>
         <extracomment>The credit and the rules run on in one paragraph; a language that sets no space between sentences leaves it out.</extracomment>
         <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>方向键</translation>
+    </message>
+    <message>
+        <source>Move the cursor on the board</source>
+        <translation>在棋盘上移动光标</translation>
+    </message>
+    <message>
+        <source>Play the piece under the cursor</source>
+        <translation>点击光标处的方块</translation>
+    </message>
+    <message>
+        <source>Go round the board and the buttons under it</source>
+        <translation>在棋盘和下方按钮之间切换</translation>
+    </message>
+    <message>
+        <source>Close a dialog or the help</source>
+        <translation>关闭对话框或帮助</translation>
+    </message>
+    <message>
+        <source>The d-pad or the left stick: move the cursor on the board, or between the items of a menu or a dialog</source>
+        <translation>十字键或左摇杆：在棋盘上移动光标，或在菜单和对话框的项目之间移动</translation>
+    </message>
+    <message>
+        <source>Open the Game menu; in a dialog, press its main button</source>
+        <translation>打开“游戏”菜单；在对话框中按下其主按钮</translation>
+    </message>
+    <message>
+        <source>Go back: close a menu, a dialog or the help</source>
+        <translation>返回：关闭菜单、对话框或帮助</translation>
+    </message>
+    <message>
+        <source>In a dialog: press the control that has the focus, or open a keyboard on the screen for a text field</source>
+        <translation>在对话框中：按下选中的控件，或为文本框打开屏幕键盘</translation>
+    </message>
+    <message>
+        <source>In a dialog: turn its pages</source>
+        <translation>在对话框中：切换页面</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>键盘</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>手柄</translation>
+    </message>
+    <message>
+        <source>Hint, today&apos;s challenge and game codes</source>
+        <translation>提示、今日挑战和游戏代码</translation>
+    </message>
+    <message>
+        <source>&quot;Hint&quot; outlines the group to click next, found by playing several actions ahead with the pieces that this game will really deal.</source>
+        <translation>“提示”会圈出下一步该点击的方块组，它是用本局真正会发出的方块向前试玩几步后找到的。</translation>
+    </message>
+    <message>
+        <source>&quot;Today&apos;s challenge&quot; deals the same game to every player in the world on the same day: 50 moves, played once, without Undo or Hint. Its result can be shared without giving the game away.</source>
+        <translation>“今日挑战”在同一天向全世界的玩家发出同一局游戏：50 步，只能玩一次，不能撤销，也不能提示。成绩可以分享，而不会泄露这局游戏。</translation>
+    </message>
+    <message>
+        <source>Every game has a number that fixes all of its pieces. &quot;Copy game code&quot; puts the game&apos;s number and what you did on the clipboard, one line safe to paste in a chat; &quot;Watch a game code…&quot; plays such a line again.</source>
+        <translation>每局游戏都有一个编号，决定了它的所有方块。“复制游戏代码”会把游戏编号和你的操作作为一行放到剪贴板，可以放心地粘贴到聊天中；“观看游戏代码…”会重新播放这样的一行。</translation>
     </message>
 </context>
 <context>
@@ -479,6 +554,19 @@
         <source>New best game</source>
         <translation>新的最佳游戏</translation>
     </message>
+    <message>
+        <source>A name used before</source>
+        <extracomment>Said of a button that puts a name used before in the name&apos;s field.</extracomment>
+        <translation>以前用过的名字</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>键盘(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Used before</source>
+        <translation>用过的名字</translation>
+    </message>
 </context>
 <context>
     <name>varn::OnScreenKeyboard</name>
@@ -518,6 +606,29 @@
     <message>
         <source>Done</source>
         <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>varn::PadHints</name>
+    <message>
+        <source>Play</source>
+        <translation>点击</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>输入</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,7 @@ CommandRouter::Handler CommandRouter::handlerOf(Command command) {
         {Command::Element_Click, [](P m, int cell, bool) { m.form.playCell(cell); }},
         {Command::pomoc_Click, [](P m, int, bool) { m.form.pomoc_Click(); }},
         {Command::Command5_Click, [](P m, int, bool) { m.form.Command5_Click(); }},
+        {Command::Command6_Click, [](P m, int, bool) { m.form.Command6_Click(); }},
         {Command::gameNumber_Click, [](P m, int, bool) { m.form.gameNumber_Click(); }},
         {Command::challenge_Click, [](P m, int, bool) { m.form.challenge_Click(); }},
         {Command::scores_Click, [](P m, int, bool) { m.form.scores_Click(); }},
@@ -54,7 +55,7 @@ void CommandRouter::run(Command command, int cell, bool checked) {
 
 bool CommandRouter::refusedWhileWatching(Command command) const {
     const bool allowed = commandRow(command).setting || command == Command::pomoc_Click ||
-                         command == Command::Command5_Click;
+                         command == Command::Command5_Click || command == Command::Command6_Click;
     if (!m.watch.watching() || allowed) return false;
     m.form.beep();
     return true;

@@ -71,6 +71,8 @@ void Form1::buildControls() {
         [this](const std::string& text, bool review) { m_codes->open(text, review); });
     m_router = std::make_unique<CommandRouter>(CommandRouter::Parts{
         *this, m_session, *m_zoom, *m_settings, *m_hint, *m_challenge, *m_watch});
+    m_pad = std::make_unique<PadControl>(*this, *m_view, *m_help, m_session,
+                                         [this](Command c, int cell) { m_router->run(c, cell); });
 }
 
 Form1::~Form1() {

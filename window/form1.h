@@ -18,6 +18,7 @@
 #include "helppanel.h"
 #include "hintcontrol.h"
 #include "reviewcontrol.h"
+#include "padcontrol.h"
 #include "scorepanel.h"
 #include "soundplayers.h"
 
@@ -52,6 +53,7 @@ class Form1 : public QMainWindow, public GameWindow {
     void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode);
     void pomoc_Click();
     void Command5_Click();
+    void Command6_Click() { m_help->turnPage(); }
     void PlayClip(int clip) { m_session.sound().play(clip); }
     void gameNumber_Click() { m_chooser->chooseNumber(); }
     void scores_Click() { m_chooser->showScores(); }
@@ -131,6 +133,7 @@ class Form1 : public QMainWindow, public GameWindow {
     std::unique_ptr<CodeControl> m_codes;
     std::unique_ptr<ReviewControl> m_review;
     std::unique_ptr<CommandRouter> m_router;
+    std::unique_ptr<PadControl> m_pad;
     int m_beeps = 0;
 };
 

@@ -32,7 +32,12 @@ void GameChooser::showScores() {
 }
 
 std::string GameChooser::askName(const std::string& proposed, int rank, std::int64_t score) {
-    NameDialog dialog(QString::fromStdString(proposed), rank, score, &m_window);
+    QStringList used;
+    for (const BestGame& best : m_session.scoreTable().rows()) {
+        const QString name = QString::fromStdString(best.name);
+        if (!used.contains(name)) used << name;
+    }
+    NameDialog dialog(QString::fromStdString(proposed), rank, score, used, &m_window);
     dialog.exec();
     return dialog.name().toStdString();
 }

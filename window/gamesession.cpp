@@ -9,6 +9,7 @@
 
 #include "designtable.h"
 #include "gamesaver.h"
+#include "lazypadreader.h"
 #include "savedgamefile.h"
 #include "soundplayers.h"
 
@@ -169,6 +170,16 @@ void GameSession::cancelHint() {
     m_hints.cancel();
     m_hintTicket = 0;
     m_hintAnswer = nullptr;
+}
+
+std::unique_ptr<PadPoller> GameSession::padPoller() const {
+    std::unique_ptr<PadReader> reader;
+    if (m_padReaders) {
+        reader = m_padReaders();
+    } else {
+        reader = std::make_unique<LazyPadReader>(LazyPadReader::defaultModules());
+    }
+    return std::make_unique<PadPoller>(std::move(reader), m_padPace);
 }
 
 }  // namespace varn

@@ -16,6 +16,7 @@
 #include "hintworker.h"
 #include "judgeworker.h"
 #include "keylock.h"
+#include "padpoller.h"
 #include "scoretablekeeper.h"
 #include "splitmixsource.h"
 #include "windowrelay.h"
@@ -103,6 +104,16 @@ class GameSession {
         m_parSettings = par;
         m_reviewSettings = review;
     }
+    // The game controllers, read through the module loaded once the window is up (LazyPadReader),
+    // polled at `pace`; tests give a reader of their own and a quicker pace.
+    using PadReaders = std::function<std::unique_ptr<PadReader>()>;
+    void setPads(PadReaders readers, PadPoller::Pace pace) {
+        m_padReaders = std::move(readers);
+        m_padPace = pace;
+    }
+    std::unique_ptr<PadPoller> padPoller() const;
+    // The window's copy of the table of the best games.
+    const ScoreTable& scoreTable() const { return m_table.table(); }
 
     Game& game() { return m_game; }
     SoundPlayers& sound() { return *m_sound; }
@@ -145,6 +156,8 @@ class GameSession {
     // Pars and reviews each on a thread of their own, so that neither stops the other.
     std::unique_ptr<JudgeWorker> m_pars;
     std::unique_ptr<JudgeWorker> m_reviews;
+    PadReaders m_padReaders;
+    PadPoller::Pace m_padPace;
 };
 
 }  // namespace varn

@@ -9,7 +9,7 @@
 namespace varn {
 
 namespace {
-constexpr const char* kModuleName = "varn-pad.so";
+constexpr const char* kModuleName = "varn-sdl.so";
 constexpr const char* kFactory = "varn_make_pad_reader";
 }  // namespace
 
@@ -31,6 +31,7 @@ PadPoll LazyPadReader::poll() {
         m_tried = true;
         QString reasons;
         for (const QString& file : m_modules) {
+            if (!QFile::exists(file)) continue;
             QLibrary module(file);
             module.setLoadHints(QLibrary::PreventUnloadHint);
             using Factory = PadReader* (*)(const char* devices);
@@ -40,9 +41,10 @@ PadPoll LazyPadReader::poll() {
             }
             reasons += QStringLiteral("\n  ") + module.errorString();
         }
-        if (!m_reader) {
-            std::fprintf(stderr,
-                         "varn: no game controller is read, no controller module loads:%s\n",
+        // A game built or installed without the module plays on without controllers, and says
+        // nothing: most players have none. A module that is there and does not load is a fault.
+        if (!m_reader && !reasons.isEmpty()) {
+            std::fprintf(stderr, "varn: no game controller is read, the module does not load:%s\n",
                          qPrintable(reasons));
         }
     }

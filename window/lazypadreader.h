@@ -10,7 +10,8 @@ namespace varn {
 
 // SDL costs start-up a good part of its time, and most players have no controller: the poller
 // starts once the window's first frame is out, and only then is the module mapped. Without the
-// module no controller is read, and the first poll says so for good.
+// module no controller is read, and the first poll says so for good; standard error hears of a
+// module that is there and does not load, not of a missing one.
 class LazyPadReader : public PadReader {
   public:
     // The module's file names, tried in order, and the folder of the input devices.

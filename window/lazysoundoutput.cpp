@@ -8,7 +8,7 @@
 namespace varn {
 
 namespace {
-constexpr const char* kModuleName = "varn-sound.so";
+constexpr const char* kModuleName = "varn-sdl.so";
 constexpr const char* kFactory = "varn_make_sound_output";
 }  // namespace
 

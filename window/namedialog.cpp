@@ -3,15 +3,23 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 
+#include "onscreenkeyboard.h"
 #include "scoretable.h"
 
 namespace varn {
 
-NameDialog::NameDialog(const QString& proposed, int rank, std::int64_t score, QWidget* parent)
+namespace {
+constexpr int kNamesShown = 4;  // in one row, well inside a handheld's screen
+}
+
+NameDialog::NameDialog(const QString& proposed, int rank, std::int64_t score,
+                       const QStringList& usedBefore, QWidget* parent)
     : QDialog(parent), m_proposed(proposed), m_name(new QLineEdit(proposed)) {
     setWindowTitle(tr("New best game"));
     auto* form = new QFormLayout(this);
@@ -24,6 +32,31 @@ NameDialog::NameDialog(const QString& proposed, int rank, std::int64_t score, QW
     m_name->selectAll();
     form->addRow(tr("Your &name"), m_name);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    auto* names = new QHBoxLayout;
+    int shown = 0;
+    for (const QString& used : usedBefore) {
+        if (used == proposed || shown == kNamesShown) continue;
+        auto* choose = new QPushButton(used);
+        choose->setAutoDefault(false);
+        //: Said of a button that puts a name used before in the name's field.
+        choose->setAccessibleDescription(tr("A name used before"));
+        connect(choose, &QPushButton::clicked, this, [this, used, ok] {
+            m_name->setText(used);
+            ok->setFocus();
+        });
+        names->addWidget(choose);
+        ++shown;
+    }
+    names->addStretch();
+    auto* keyboard = new QPushButton(tr("&Keyboard"));
+    keyboard->setAutoDefault(false);
+    names->addWidget(keyboard);
+    form->addRow(shown ? tr("Used before") : QString(), names);
+    connect(keyboard, &QPushButton::clicked, this, [this] {
+        m_name->selectAll();
+        OnScreenKeyboard::openUnder(*m_name);
+    });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     form->addRow(buttons);
     m_name->setFocus();

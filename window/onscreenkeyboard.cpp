@@ -2,10 +2,12 @@
 #include "onscreenkeyboard.h"
 
 #include <QEvent>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 
 namespace varn {
@@ -57,6 +59,30 @@ OnScreenKeyboard::OnScreenKeyboard(QLineEdit* target, QWidget* parent)
     addKey(row, {nullptr, Role::Done, tr("Done"), 12 + space, 4}, tr("Done"));
     m_rows[row][0].button->setCheckable(true);
     moveTo(m_row, m_index);
+}
+
+OnScreenKeyboard* OnScreenKeyboard::openUnder(QLineEdit& line) {
+    QWidget* window = line.window();
+    if (auto* open = window->findChild<OnScreenKeyboard*>()) {
+        open->show();
+        return open;
+    }
+    auto* keyboard = new OnScreenKeyboard(&line, window);
+    int row = -1;
+    QFormLayout::ItemRole role;
+    auto* form = qobject_cast<QFormLayout*>(window->layout());
+    if (form) form->getWidgetPosition(&line, &row, &role);
+    if (form && row >= 0) {
+        form->insertRow(row + 1, keyboard);
+    } else if (window->layout()) {
+        window->layout()->addWidget(keyboard);
+    }
+    connect(keyboard, &OnScreenKeyboard::closed, window, [keyboard, window] {
+        keyboard->deleteLater();
+        QTimer::singleShot(0, window, [window] { window->adjustSize(); });
+    });
+    keyboard->show();
+    return keyboard;
 }
 
 // A row shorter than the widest stands in its middle, each key a key wide.

@@ -22,6 +22,11 @@ class OnScreenKeyboard : public QWidget {
   public:
     explicit OnScreenKeyboard(QLineEdit* target, QWidget* parent = nullptr);
 
+    // A keyboard for `line`, shown in its window right under it (or below the window's other
+    // controls), which goes again once closed and gives the window its own size back; the one
+    // there already, if any.
+    static OnScreenKeyboard* openUnder(QLineEdit& line);
+
     // A controller's press, as the keys above; Y types a blank and Start is Done.
     void press(PadButton button);
 

@@ -9,6 +9,8 @@
 #include <iterator>
 #include <utility>
 
+#include "sdlsubsystems.h"
+
 namespace varn {
 
 namespace {
@@ -89,11 +91,8 @@ std::uint32_t buttonsOf(std::uint32_t sources) {
 }  // namespace
 
 SdlPadReader::SdlPadReader(std::string devices) : m_watch(std::move(devices)) {
-    // The window's toolkit handles Ctrl+C and termination; SDL must not take them over. The face
-    // buttons are read by place on every controller, as PadButton names them.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
-    m_started = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    // The sound's device thread starts its own subsystem meanwhile.
+    m_started = startSdl(SDL_INIT_GAMECONTROLLER);
     if (!m_started)
         std::fprintf(stderr, "varn: no game controller can be read: %s\n", SDL_GetError());
 }
@@ -101,7 +100,7 @@ SdlPadReader::SdlPadReader(std::string devices) : m_watch(std::move(devices)) {
 SdlPadReader::~SdlPadReader() {
     for (const Pad& pad : m_pads)
         SDL_GameControllerClose(pad.controller);
-    if (m_started) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    if (m_started) stopSdl(SDL_INIT_GAMECONTROLLER);
 }
 
 // SDL's queue holds every subsystem's events; the controllers' come with those of the audio

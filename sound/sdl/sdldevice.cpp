@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "devicethread.h"
+#include "sdlsubsystems.h"
 
 namespace varn {
 
@@ -54,15 +55,14 @@ using Shared = SdlDevice::Shared;
 
 bool startAudio(Shared& shared) {
     if (shared.started) return true;
-    // The window's toolkit handles Ctrl+C and termination; SDL must not take them over.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    shared.started = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    // The controllers' reader starts its own subsystem on the window's thread meanwhile.
+    shared.started = startSdl(SDL_INIT_AUDIO);
     return shared.started;
 }
 
 void stopAudio(Shared& shared) {
     if (!shared.started) return;
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    stopSdl(SDL_INIT_AUDIO);
     shared.started = false;
 }
 

@@ -1,6 +1,6 @@
 # checkinstall.cmake: installs the build into a scratch prefix and checks that the game, its
 # manual page, the desktop entry, the AppStream file and the icons land where desktops and man
-# look for them, the sound and controller modules and the pictures drawn at build time where the
+# look for them, the module of the sound and the controllers and the pictures drawn at build time where the
 # game looks for them, and that nothing else is installed.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -11,8 +11,7 @@ endif()
 
 set(expected
     ${BINDIR}/varn
-    ${LIBDIR}/varn/varn-sound.so
-    ${LIBDIR}/varn/varn-pad.so
+    ${LIBDIR}/varn/varn-sdl.so
     ${MANDIR}/man6/varn.6
     ${DATADIR}/applications/org.varngame.Varn.desktop
     ${DATADIR}/metainfo/org.varngame.Varn.metainfo.xml

@@ -24,45 +24,11 @@
 #include "padglyphs.h"
 #include "padpoller.h"
 #include "sdlpadreader.h"
+#include "sdlsubsystems.h"
+#include "virtualpad.h"
 
 namespace varn {
 namespace {
-
-// A controller that SDL maps by itself: the game-controller API's buttons and axes in its order.
-class VirtualPad {
-  public:
-    explicit VirtualPad(Uint16 vendor = 0, Uint16 product = 0) {
-        SDL_VirtualJoystickDesc desc{};
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-        desc.vendor_id = vendor;
-        desc.product_id = product;
-        desc.button_mask = (1u << SDL_CONTROLLER_BUTTON_MAX) - 1;
-        desc.axis_mask = (1u << SDL_CONTROLLER_AXIS_MAX) - 1;
-        desc.name = "Varn test pad";
-        m_joystick = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
-        m_id = SDL_JoystickInstanceID(m_joystick);
-    }
-    ~VirtualPad() { unplug(); }
-    void set(bool axis, int control, int value) {
-        axis ? SDL_JoystickSetVirtualAxis(m_joystick, control, Sint16(value))
-             : SDL_JoystickSetVirtualButton(m_joystick, control, Uint8(value));
-    }
-    void unplug() {
-        if (!m_joystick) return;
-        SDL_JoystickClose(m_joystick);
-        m_joystick = nullptr;
-        for (int i = 0; i < SDL_NumJoysticks(); ++i) {
-            if (SDL_JoystickGetDeviceInstanceID(i) == m_id) SDL_JoystickDetachVirtual(i);
-        }
-    }
-
-  private:
-    SDL_Joystick* m_joystick;
-    SDL_JoystickID m_id;
-};
 
 std::string written(const std::vector<PadEvent>& events) {
     static const char* const names[] = {"A",  "B",  "X",  "Y",  "Back", "Start", "LB",
@@ -92,11 +58,8 @@ std::string written(const std::vector<PadEvent>& events) {
 
 class PadTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
-    }
-    static void TearDownTestSuite() { SDL_QuitSubSystem(SDL_INIT_JOYSTICK); }
+    static void SetUpTestSuite() { ASSERT_TRUE(startSdl(SDL_INIT_JOYSTICK)) << SDL_GetError(); }
+    static void TearDownTestSuite() { stopSdl(SDL_INIT_JOYSTICK); }
 };
 
 constexpr bool kAxis = true;

@@ -29,15 +29,18 @@ class Form1Test : public ::testing::Test {
     void startWindow(bool atActualSize) {
         QFile::remove(QStringLiteral("Varn_hsc.nrz"));
         m_form.reset();
-        m_session = std::make_unique<GameSession>(m_output, &m_random);
+        m_session = std::make_unique<GameSession>(m_output, m_ownNumbers ? nullptr : &m_random);
         // A par or a review of the search's own width takes seconds: a test needs its way alone.
         m_session->setJudgeSettings({4, 4, 1}, {3, 8, 1});
+        prepare(*m_session);
         m_form = std::make_unique<Form1>(*m_session, m_pictures);
         if (atActualSize) item("actualSize")->trigger();
         m_form->show();
         m_form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
     }
+    // What a test gives the session before the window is built.
+    virtual void prepare(GameSession&) {}
     void TearDown() override { waitUntilIdle(); }
 
     QAction* item(const char* name) const {
@@ -110,6 +113,7 @@ class Form1Test : public ::testing::Test {
 
     RecordingOutput m_output;
     ConstantSource m_random;
+    bool m_ownNumbers = false;  // the game deals its own numbers, which a game number fixes
     std::unique_ptr<GameSession> m_session;
     PictureProvider m_pictures;
     std::unique_ptr<Form1> m_form;

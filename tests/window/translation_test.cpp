@@ -38,7 +38,7 @@ TEST_P(LanguageTest, EveryTextFitsItsControlAtTheDesignSizeAndHasItsGlyphs) {
     saveScreenshot(m_form->grab().toImage(), ("varn-" + GetParam() + ".png").c_str());
     m_form->pomoc_Click();
     saveScreenshot(m_form->grab().toImage(), ("varn-help-" + GetParam() + ".png").c_str());
-    for (const char* name : {"Label2", "Label7", "Label3", "Command1", "Command5"}) {
+    for (const char* name : {"Label2", "Label7", "Label3", "Command1", "Command5", "Command6"}) {
         const QWidget& shown = *control(name);
         const QString text = shown.property("text").toString();
         EXPECT_TRUE(
