@@ -278,7 +278,8 @@ def check_review(game, texts):
     kinds = game.board()[0]
     review_code(game, texts)
     title = texts("ReviewControl", "Review game")
-    # The top-level windows alone are searched, which is quick: the review takes half a second.
+    # The top-level windows alone are searched, which is quick: the review takes half a second in
+    # an optimised build, and many times that under the sanitizers on a loaded machine.
     dialog = game.wait("the review's progress", lambda: next(
         (window for window in app if window is not None and window.name == title), None))
     bar = next(node for node in descendants(dialog) if node.getRole() == pyatspi.ROLE_PROGRESS_BAR)
@@ -288,7 +289,7 @@ def check_review(game, texts):
     panel = texts("ReviewPanel", "Review of game %1").split("%1")[0]
     shown = game.wait("the review", lambda: next(
         (node for node in descendants(app) if node.getRole() == pyatspi.ROLE_DIALOG and
-         node.name.startswith(panel)), None))
+         node.name.startswith(panel)), None), seconds=180)
     said = [node.name for node in descendants(shown) if node.name]
     accuracy = texts("ReviewPanel", "Accuracy %1 %: %2 points made, %3 missed").split("%1")[0]
     miss = texts("ReviewPanel", "Action %1: %2 points missed; better: %3").split("%1")[0]

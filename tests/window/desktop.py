@@ -185,10 +185,10 @@ class Game:
             self.kill()
             raise
 
-    def wait(self, what, probe):
+    def wait(self, what, probe, seconds=20):
         """wait_for on this program; a program that ends tells what it wrote last."""
         try:
-            return wait_for(self.process, what, probe)
+            return wait_for(self.process, what, probe, seconds)
         except Failure as failure:
             raise Failure(f"{failure} {self.error_lines()[-3:]}") from None
 

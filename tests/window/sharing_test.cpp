@@ -95,7 +95,7 @@ TEST_F(Form1Test, ASecondWindowNeverPlaysTheFirstsChallenge) {
 // and its number shows from then on.
 TEST_F(Form1Test, LeavingAChallengeAsksAndEndsTheDayWithItsScore) {
     const Days day = *parseDay("2027-02-02");
-    m_session->setClock([&] { return day + std::chrono::hours(1); });
+    m_session->setClock([day] { return day + std::chrono::hours(1); });
     item("challenge")->trigger();
     waitUntilIdle();
     setBoard(kLShape);
@@ -115,6 +115,7 @@ TEST_F(Form1Test, LeavingAChallengeAsksAndEndsTheDayWithItsScore) {
     EXPECT_FALSE(m_form->game().challenge());
     auto* end = m_form->findChild<ChallengeEndDialog*>();
     ASSERT_TRUE(end);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return end->resultLine().contains(" % of par"); }, 60000));
     EXPECT_TRUE(end->resultLine().startsWith("Varn challenge 2027-02-02: 3 points in 1 moves, "));
     EXPECT_TRUE(m_session->challenges().finished(day));
 }
