@@ -1,13 +1,35 @@
 # harness.sh: what the shell tests share, sourced first: a scratch folder $dir that is removed
-# however the test ends (unless the caller has set $dir to a folder of its own), failing with a
-# reason, waiting for what another process does, and a third program holding a folder's lock
-# (util-linux flock).
+# however the test ends (unless the caller has set $dir to a folder of its own), the end of
+# whatever the test started that still runs then, failing with a reason, waiting for what another
+# process does, and a third program holding a folder's lock (util-linux flock).
 set -eu
+
+# reap PID: ends every process below PID. Each is stopped as soon as it is found, so that none
+# starts another meanwhile, and all are killed once none is left to find.
+reap() {
+    found="" queue=$1
+    while [ -n "$queue" ]; do
+        next=""
+        for parent in $queue; do
+            for child in $(pgrep -P "$parent"); do
+                kill -STOP "$child" 2>/dev/null && next="$next $child"
+            done
+        done
+        found="$found $next" queue=$next
+    done
+    [ -z "${found# }" ] || kill -KILL $found 2>/dev/null || true
+}
+
+# A test that fails leaves nothing running: a game started in the background and waited for in
+# vain would otherwise go on for ever. (One that ctest ends at its timeout is killed with all it
+# started, by ctest.)
 if [ -z "${dir:-}" ]; then
     dir=$(mktemp -d)
-    trap 'chmod -R u+rwx "$dir"; rm -rf "$dir"' EXIT
-    trap 'exit 1' INT TERM
+    trap 'reap $$; chmod -R u+rwx "$dir"; rm -rf "$dir"' EXIT
+else
+    trap 'reap $$' EXIT
 fi
+trap 'exit 1' INT TERM HUP
 
 fail() {
     echo "$*" >&2
