@@ -22,14 +22,13 @@ reap() {
 
 # A test that fails leaves nothing running: a game started in the background and waited for in
 # vain would otherwise go on for ever. (One that ctest ends at its timeout is killed with all it
-# started, by ctest.)
+# started, by ctest.) A script run in another's folder is that one's helper: what it starts may
+# outlive it, as a server started for the test does.
 if [ -z "${dir:-}" ]; then
     dir=$(mktemp -d)
     trap 'reap $$; chmod -R u+rwx "$dir"; rm -rf "$dir"' EXIT
-else
-    trap 'reap $$' EXIT
+    trap 'exit 1' INT TERM HUP
 fi
-trap 'exit 1' INT TERM HUP
 
 fail() {
     echo "$*" >&2

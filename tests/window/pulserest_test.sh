@@ -51,6 +51,7 @@ esac
 cleanup() {
     [ ! -f "$dir/server.pid" ] || kill -CONT "$(cat "$dir/server.pid")" 2>/dev/null || true
     [ ! -f "$dir/server.pid" ] || kill "$(cat "$dir/server.pid")" 2>/dev/null || true
+    reap $$
     rm -rf "$dir"
 }
 trap cleanup EXIT
