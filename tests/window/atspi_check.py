@@ -331,6 +331,46 @@ def check_resumed(varn, env, pyatspi, texts):
         game.kill()
 
 
+def check_challenge_end(varn, env, pyatspi, texts):
+    """Today's challenge begun, a move made, then left through "New game" after its question:
+    the end dialog reads the score, then the par once the search has it, and the result line
+    with its share of the par; Escape closes it."""
+    game = desktop.Game(varn, env, pyatspi, texts.cell_pattern())
+    try:
+        before = game.board()[0]
+        press(named(game.app, texts("Form1", "Today's challenge"), pyatspi.ROLE_MENU_ITEM))
+        game.wait("the day's deal", lambda: (b := game.board()[0]) != before and b)
+        game.move(texts.kinds(), texts("CellName", "Gift box"))
+        pressing = press_opening(texts("Form1", "New game"), pyatspi.ROLE_MENU_ITEM)
+        question = texts("ChallengeControl", "Leave the challenge?")
+        game.wait("the question", lambda: any(window.name == question for window in game.app))
+        press(named(game.app, texts("ChallengeControl", "&Leave the challenge").replace("&", ""),
+                    pyatspi.ROLE_PUSH_BUTTON))
+        check(pressing.wait(timeout=20) == 0, "the press of New game failed")
+        title = texts("ChallengeEndDialog", "Challenge of %1").split("%1")[0]
+        dialog = game.wait("the end dialog", lambda: next(
+            (window for window in game.app if window is not None and
+             window.name.startswith(title)), None))
+
+        def value(caption):
+            return next((node.name for node in descendants(dialog)
+                         if node.description == texts("ChallengeEndDialog", caption)), "")
+        def number(caption):
+            digits = "".join(c for c in value(caption) if c not in ",. \u00a0\u202f")
+            return int(digits) if digits.isdigit() else None
+        score = number("Score")
+        check(score is not None and score > 0, f"the score reads {value('Score')!r}")
+        # The par is searched for from the challenge's start, on one thread.
+        par = game.wait("the par", lambda: number("Par"), seconds=180)
+        check("% of par" in value("Result"), f"the result reads {value('Result')!r}")
+        check(par > score, f"a par of {par} under one move's score {score}")
+        keys(env, dialog.name, ["key", "Escape"])
+        game.wait("the end dialog closed", lambda: not any(
+            window is not None and window.name == dialog.name for window in game.app))
+    finally:
+        game.kill()
+
+
 def play(varn, scratch, display, language, texts, pyatspi):
     # Qt's remarks while it starts (here those about the screen) must not stop the game, and
     # those after (about drag and drop, when the window is shown) reach the terminal.
@@ -407,6 +447,7 @@ def play(varn, scratch, display, language, texts, pyatspi):
         desktop.stop(game.process)
     check_watch_option(varn, env, pyatspi, texts, watched)
     check_resumed(varn, env, pyatspi, texts)
+    check_challenge_end(varn, env, pyatspi, texts)
 
 
 def main():
@@ -426,7 +467,7 @@ def main():
         desktop.stop(xvfb)
     print(f"atspi_check: {language}: game 2026's board, cells, buttons, the cursor, a move, a "
           "mirror, the high score, a hint, the table of two games' scores, a code and a row "
-          "watched and the restored game's number")
+          "watched, the restored game's number and a challenge's end")
 
 
 if __name__ == "__main__":
