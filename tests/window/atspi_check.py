@@ -447,7 +447,10 @@ def play(varn, scratch, display, language, texts, pyatspi):
         desktop.stop(game.process)
     check_watch_option(varn, env, pyatspi, texts, watched)
     check_resumed(varn, env, pyatspi, texts)
-    check_challenge_end(varn, env, pyatspi, texts)
+    # In one language only: the par's search, which the end dialog waits for, takes long under
+    # the sanitizers.
+    if language == "en_US":
+        check_challenge_end(varn, env, pyatspi, texts)
 
 
 def main():
@@ -467,7 +470,8 @@ def main():
         desktop.stop(xvfb)
     print(f"atspi_check: {language}: game 2026's board, cells, buttons, the cursor, a move, a "
           "mirror, the high score, a hint, the table of two games' scores, a code and a row "
-          "watched, the restored game's number and a challenge's end")
+          "watched, the restored game's number" +
+          (" and a challenge's end" if language == "en_US" else ""))
 
 
 if __name__ == "__main__":
