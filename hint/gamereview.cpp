@@ -77,14 +77,13 @@ class Plans {
 
 }  // namespace
 
-GameReview reviewGame(const std::vector<Position>& positions,
-                      const std::vector<PlayerAction>& actions, const UniformSource& random,
-                      const ReviewSettings& settings, std::stop_token stop,
-                      const Progress& progress) {
-    if (positions.size() != actions.size() + 1)
-        throw std::invalid_argument("a review needs one position more than actions");
-    Plans plans(actions, settings);
-    std::vector<int> waiting(actions.size(), 0);
+namespace {
+
+// Runs every search of `plans`; `progress` hears of each action once all its searches are done.
+void runSearches(Plans& plans, std::size_t actions, const std::vector<Position>& positions,
+                 const UniformSource& random, const ReviewSettings& settings,
+                 const std::stop_token& stop, const Progress& progress) {
+    std::vector<int> waiting(actions, 0);
     for (const Search& search : plans.searches)
         for (std::size_t action : search.judging)
             ++waiting[action];
@@ -93,7 +92,7 @@ GameReview reviewGame(const std::vector<Position>& positions,
     std::atomic<std::size_t> next = 0;
     std::mutex reporting;
     int judged = 0;
-    const int total = static_cast<int>(actions.size());
+    const int total = static_cast<int>(actions);
     runShares(std::max(1, settings.threads), [&](int) {
         for (std::size_t s = next++; s < plans.searches.size() && !stop.stop_requested();
              s = next++) {
@@ -106,22 +105,39 @@ GameReview reviewGame(const std::vector<Position>& positions,
             if (progress && judged > before && !stop.stop_requested()) progress(judged, total);
         }
     });
+}
+
+// Action `i` weighed against the searches' plans.
+ActionReview judge(const Plans& plans, const std::vector<Position>& positions, std::size_t i) {
+    const auto points = [&](std::size_t search) {
+        return search == Plans::kNone ? 0 : plans.searches[search].points;
+    };
+    ActionReview judgement;
+    judgement.points = positions[i + 1].score - positions[i].score;
+    judgement.best = plans.searches[plans.shown[i]].first;
+    if (plans.from[i] != Plans::kNone) {
+        judgement.missed = std::max<std::int64_t>(
+            0, points(plans.from[i]) - judgement.points - points(plans.after[i]));
+    }
+    return judgement;
+}
+
+}  // namespace
+
+GameReview reviewGame(const std::vector<Position>& positions,
+                      const std::vector<PlayerAction>& actions, const UniformSource& random,
+                      const ReviewSettings& settings, std::stop_token stop,
+                      const Progress& progress) {
+    if (positions.size() != actions.size() + 1)
+        throw std::invalid_argument("a review needs one position more than actions");
+    Plans plans(actions, settings);
+    runSearches(plans, actions.size(), positions, random, settings, stop, progress);
     GameReview review;
     if (stop.stop_requested()) return review;
     for (std::size_t i = 0; i < actions.size(); ++i) {
-        const auto points = [&](std::size_t search) {
-            return search == Plans::kNone ? 0 : plans.searches[search].points;
-        };
-        ActionReview judgement;
-        judgement.points = positions[i + 1].score - positions[i].score;
-        judgement.best = plans.searches[plans.shown[i]].first;
-        if (plans.from[i] != Plans::kNone) {
-            judgement.missed = std::max<std::int64_t>(
-                0, points(plans.from[i]) - judgement.points - points(plans.after[i]));
-        }
-        review.actions.push_back(judgement);
-        review.made += judgement.points;
-        review.missed += judgement.missed;
+        review.actions.push_back(judge(plans, positions, i));
+        review.made += review.actions.back().points;
+        review.missed += review.actions.back().missed;
     }
     for (const Search& search : plans.searches)
         review.positionsTried += search.played;
