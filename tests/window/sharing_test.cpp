@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
+#include <array>
+#include <random>
 
 #include "cellname.h"
 #include "challengeenddialog.h"
@@ -173,6 +175,47 @@ TEST_F(Form1Test, TheSharingDialogsFitTheWindowAtScalesOneAndTwo) {
         });
         item("watchCode")->trigger();
     }
+}
+
+// Random play in the window, with the picture buttons pressed while pieces fall: the game's code
+// plays, as a watch and the replay driver play it, to the same board and score.
+class OwnNumbersTest : public Form1Test {
+  protected:
+    void SetUp() override {
+        m_ownNumbers = true;
+        Form1Test::SetUp();
+    }
+};
+
+TEST_F(OwnNumbersTest, AGamePlayedWhilePiecesFallReplaysToTheSameBoardAndScore) {
+    std::mt19937 random(20261209);
+    std::size_t inside = 0;
+    for (int games = 0; games < 3; ++games) {
+        m_session->chooseNextGame(random() % 100'000 + 1);
+        item("ng")->trigger();
+        for (int move = 0; move < 12; ++move) {
+            std::vector<int> cells;
+            for (const Click& click : ClickList(tables()))
+                if (click.size > 0) cells.push_back(click.cell);
+            if (cells.empty()) break;
+            for (int press = int(random() % 3); press > 0; --press) {
+                const char* button = std::array{"Picture6", "Picture7", "Picture8"}[random() % 3];
+                QTimer::singleShot(int(random() % 150), m_form.get(),
+                                   [this, button] { Form1Test::press(control(button)); });
+            }
+            QTest::mouseClick(cell(cells[random() % cells.size()]), Qt::LeftButton);
+            QTest::qWait(160);
+            waitUntilIdle();
+        }
+        const std::optional<GameCode> code = m_form->game().code();
+        ASSERT_TRUE(code);
+        for (const RecordedAction& action : code->actions) inside += action.nested.size();
+        CodePlayer watched({*code, std::nullopt});
+        while (!watched.done()) ASSERT_TRUE(watched.playNext());
+        EXPECT_EQ(watched.game().tables().Board, tables().Board) << formatGameCode(*code);
+        EXPECT_EQ(watched.game().scores().Score(), m_form->game().scores().Score());
+    }
+    EXPECT_GT(inside, 5u) << "pieces fell while the buttons were pressed";
 }
 
 // Three clearing clicks of game 2026, played on the real rules: a code that a watch plays.
