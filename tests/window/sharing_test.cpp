@@ -234,6 +234,68 @@ Replay threeMoves() {
     return {*played.game.code(), std::nullopt};
 }
 
+// Counts the timer events of the window's thread.
+struct TimerTicks : QObject {
+    TimerTicks() { qApp->installEventFilter(this); }
+    ~TimerTicks() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Timer;
+        return false;
+    }
+    int count = 0;
+};
+
+// Whatever the player last did, the game then waits for them at 0 % of a core: each timer that
+// an action starts stops once its work is done, and none ticks while the game waits.
+TEST_F(Form1Test, NoTimerTicksOnceAnActionsWorkIsDone) {
+    m_session->sound().findChild<QTimer*>(QStringLiteral("soundRest"))->setInterval(100);
+    m_session->setHintSettings({3, 16, std::chrono::hours(1)});
+    const std::pair<const char*, std::function<void()>> actions[] = {
+        {"a drag of the window's edge", [&] { m_form->resize(m_form->size() + QSize(40, 30)); }},
+        {"a zoom", [&] { item("zoomIn")->trigger(); }},
+        {"a clip",
+         [&] {
+             setBoard(kLShape);
+             QTest::mouseClick(cell(55), Qt::LeftButton);
+         }},
+        {"a hint",
+         [&] {
+             setBoard(kLShape);
+             item("hint")->trigger();
+             EXPECT_TRUE(QTest::qWaitFor([&] { return cell(55)->outline() != 0; }, 10000));
+         }},
+        {"a watch",
+         [&] {
+             m_form->watch(threeMoves());
+             auto* progress = m_form->findChild<QLabel*>("watchProgress");
+             EXPECT_TRUE(QTest::qWaitFor([&] { return progress->text().contains("the end"); }));
+         }},
+        {"a challenge's end",
+         [&] {
+             m_form->watchPlayer().stop();
+             item("challenge")->trigger();
+             waitUntilIdle();
+             setBoard(kLShape);
+             QTest::mouseClick(cell(55), Qt::LeftButton);
+             waitUntilIdle();
+             whenOpen([](QMessageBox& box) { pressButton(box, "&Leave the challenge"); });
+             item("ng")->trigger();
+             auto* end = m_form->findChild<ChallengeEndDialog*>();
+             ASSERT_TRUE(end);
+             EXPECT_TRUE(QTest::qWaitFor([&] { return end->resultLine().contains(" % of par"); },
+                                         60000));
+         }},
+    };
+    for (const auto& [what, action] : actions) {
+        action();
+        waitUntilIdle();
+        QTest::qWait(600);  // the rests that fire once: the size's, the sound device's
+        TimerTicks ticks;
+        QTest::qWait(1000);
+        EXPECT_EQ(ticks.count, 0) << "after " << what;
+    }
+}
+
 // The watch bar always tells where the watch stands: a step leaves it paused. Faster than the
 // pace of play, a clip no longer holds the game up, and the fall keeps the speed too.
 TEST_F(Form1Test, TheWatchSaysWhereItStandsAndPlaysAsFastAsItSays) {
