@@ -5,8 +5,10 @@
 #include <sys/file.h>
 #include <sys/fsuid.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <filesystem>
 
 #include "scoretablefile.h"
@@ -149,7 +151,36 @@ TEST(ScoreTableFile, FileCutAtAnyByteKeepsItsWholeRowsAndIsKeptAside) {
     }
 }
 
-enum class Setup { Plain, Directory, Unreadable, Huge, ReadOnlyFolder, FolderIsAFile, Locked };
+enum class Setup {
+    Plain,
+    Directory,
+    Unreadable,
+    FailsMidway,
+    Huge,
+    ReadOnlyFolder,
+    FolderIsAFile,
+    Locked
+};
+
+// A disk that fails inside a file: while armed, a read of a plain file past its first 64 KiB
+// fails with EIO.
+std::atomic<bool> g_failingDisk = false;
+
+}  // namespace
+}  // namespace varn
+
+extern "C" ssize_t read(int file, void* buffer, std::size_t count) {
+    struct stat status {};
+    if (varn::g_failingDisk && ::fstat(file, &status) == 0 && S_ISREG(status.st_mode) &&
+        ::lseek(file, 0, SEEK_CUR) >= 65536) {
+        errno = EIO;
+        return -1;
+    }
+    return ::syscall(SYS_read, file, buffer, count);
+}
+
+namespace varn {
+namespace {
 
 struct DamageCase {
     const char* name;
@@ -198,6 +229,11 @@ const DamageCase kDamage[] = {
      true, 2, 1, "line 3: score '?]0;owned?9999999999999999999999...' is out of range", true},
     {"Huge", Setup::Huge, kHead + kRow, true, 2, 1, "longer than 4194304 bytes", true},
     {"Unreadable", Setup::Unreadable, "", true, 1, 1, "it cannot be read", true},
+    {"FailsMidway", Setup::FailsMidway, [] {
+         std::string rows = kHead;
+         while (rows.size() < 100'000) rows += kRow;
+         return rows;
+     }(), true, 1, 1, "it cannot be read: Input/output error; kept as", true},
     {"DirectoryInItsPlace", Setup::Directory, "", false, 0, 1, "not a file; the scores are", false},
     {"UnwritableFolder", Setup::ReadOnlyFolder, "", false, 1, 0, "", false},
     {"UnwritableFolderDamaged", Setup::ReadOnlyFolder, kHead + kRow, false, 1, 1, "left as it is",
@@ -262,7 +298,9 @@ TEST(ScoreTableFile, DamagedOrUnreachableFileCostsNothingThePlayerHad) {
         const bool regular = fs::is_regular_file(path);
         const std::uintmax_t size = regular ? fs::file_size(path) : 0;
         const std::string before = regular && size < 1000 ? test::readWhole(path) : "";
+        g_failingDisk = c.setup == Setup::FailsMidway;
         const std::string said = enterAndRead(c, dir.path(), path);
+        g_failingDisk = false;
         ::close(lock);
         EXPECT_EQ(linesOf(said), c.lines) << said;
         EXPECT_NE(said.find(c.said), std::string::npos) << said;

@@ -90,11 +90,23 @@ TEST_F(PlayerTest, SndFileIsNeitherReadNorSetAtRunTime) {
     EXPECT_EQ(designed.SndFile(), "a.wav");
 }
 
+// Also in a host that answers each change of size with a resize, as a form does: the control
+// comes back to it once, not round for ever.
 TEST_F(PlayerTest, IsAlways32PixelsSquare) {
-    DesignHost host(m_instance, DesignHost::Mode::Design);
+    struct Host : DesignHost {
+        using DesignHost::DesignHost;
+        void setSize(int width, int height) override {
+            DesignHost::setSize(width, height);
+            if (++sized < 50) player->UserControl_Resize();
+        }
+        EmbedSound* player = nullptr;
+        int sized = 0;
+    } host(m_instance, DesignHost::Mode::Design);
     EmbedSound player(host, m_output);
+    host.player = &player;
     player.UserControl_Resize();
     EXPECT_EQ(m_instance.widthTwips(), 480);
+    EXPECT_EQ(host.sized, 1);
     host.setTwipsPerPixel(12, 20);
     player.UserControl_Resize();
     EXPECT_EQ(m_instance.widthTwips(), 384);
