@@ -109,7 +109,9 @@ TEST_F(Form1Test, LeavingAChallengeAsksAndEndsTheDayWithItsScore) {
     const Days day = *parseDay("2027-02-02");
     m_session->setClock([day] { return day + std::chrono::hours(1); });
     item("challenge")->trigger();
+    item("challenge")->trigger();  // again before the claim is answered: nothing more
     waitUntilIdle();
+    EXPECT_EQ(said(*m_form).toStdString(), "");
     setBoard(kLShape);
     QTest::mouseClick(cell(55), Qt::LeftButton);
     waitUntilIdle();
