@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <array>
+#include <cerrno>
 #include <random>
 
 #include "cellname.h"
@@ -101,6 +102,21 @@ TEST_F(Form1Test, ASecondWindowNeverPlaysTheFirstsChallenge) {
     Window third(m_output, m_pictures, saved, day);
     EXPECT_FALSE(third.form->game().challenge());
     EXPECT_TRUE(said(*third.form).startsWith("Another Varn window is playing your challenge"));
+}
+
+// Once its window has closed, the challenge goes on in the next one.
+TEST_F(Form1Test, AChallengeGoesOnInTheNextWindow) {
+    const Days day = *parseDay("2027-02-03");
+    const std::string saved = QDir::current().filePath("next-window/game.txt").toStdString();
+    {
+        Window first(m_output, m_pictures, saved, day);
+        first.trigger("challenge");
+        ASSERT_TRUE(first.form->game().challenge());
+    }
+    errno = EAGAIN;  // as a read of the event loop's may leave it
+    Window next(m_output, m_pictures, saved, day);
+    EXPECT_TRUE(next.form->game().challenge());
+    EXPECT_EQ(said(*next.form).toStdString(), "");
 }
 
 // Leaving a challenge asks first; the player may go on. Once left, the day ends with its score,
