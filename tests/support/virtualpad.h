@@ -3,6 +3,8 @@
 
 #include <SDL2/SDL.h>
 
+#include <string>
+
 // A controller that SDL maps by itself: the game-controller API's buttons and axes in its order.
 // SDL's joystick subsystem must run.
 class VirtualPad {
@@ -28,6 +30,11 @@ class VirtualPad {
     void set(bool axis, int control, int value) {
         axis ? SDL_JoystickSetVirtualAxis(m_joystick, control, Sint16(value))
              : SDL_JoystickSetVirtualButton(m_joystick, control, Uint8(value));
+    }
+    std::string guid() const {
+        char text[33];
+        SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(m_joystick), text, sizeof text);
+        return text;
     }
     void unplug() {
         if (!m_joystick) return;
