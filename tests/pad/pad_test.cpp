@@ -6,6 +6,9 @@
 // handheld's screen holds, and a glyph of its own for each button. One program, without a
 // display.
 #include <SDL2/SDL.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -20,6 +23,7 @@
 #include <csignal>
 #include <string>
 
+#include "devicewatch.h"
 #include "lazypadreader.h"
 #include "onscreenkeyboard.h"
 #include "padglyphs.h"
@@ -131,6 +135,24 @@ TEST_F(PadTest, EveryControllerPressesTheGameButtonsAndNamesItsStyle) {
     const PadPoll pulled = reader.poll();
     EXPECT_EQ(written(pulled.events), "-LB unplug");
     EXPECT_EQ(pulled.pads, 2);
+}
+
+// A device in the folder of event devices is watched until it goes, one elsewhere never. A FIFO
+// stands in for the device, and its writer for the controller.
+TEST(DeviceWatch, WatchesAnEventDeviceOfItsFolderUntilItGoes) {
+    QTemporaryDir folder;
+    const std::string device = folder.filePath(QStringLiteral("event7")).toStdString();
+    ASSERT_EQ(::mkfifo(device.c_str(), 0600), 0);
+    DeviceWatch watch(folder.path().toStdString());
+    watch.watch(1, device.c_str());
+    const int controller = ::open(device.c_str(), O_WRONLY | O_NONBLOCK);
+    watch.watch(2, "/elsewhere/event7");
+    watch.drain();
+    EXPECT_TRUE(watch.watches(1));
+    EXPECT_FALSE(watch.watches(2));
+    ::close(controller);
+    watch.drain();
+    EXPECT_FALSE(watch.watches(1));
 }
 
 // The game's own way: the module loaded by name, polled on the window's thread, which sleeps
