@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "command.h"
+#include "gamecode.h"
 #include "headlessgame.h"
 #include "history.h"
 #include "savedformat.h"
@@ -101,7 +102,10 @@ TEST(History, ActionsReplayedFromTheDealOrTheStateBeforeThemEndTheSame) {
         }
     }
     for (const std::size_t most : {std::size_t(1'000'000), std::size_t(40)}) {
-        const std::optional<Replay> replay = played.game.lastActions(most);
+        // As a row of the table keeps it and a copied code carries it: in words.
+        CodeProblem problem = CodeProblem::None;
+        const std::optional<Replay> replay =
+            parseReplay(formatReplay(*played.game.lastActions(most)), problem);
         ASSERT_TRUE(replay);
         EXPECT_EQ(replay->start.has_value(), most == 40);
         SplitMixSource again(2);
