@@ -98,7 +98,9 @@ std::string reviewLines(const GameCode& code, const ReviewSettings& settings) {
     }
     char accuracy[32];
     std::snprintf(accuracy, sizeof accuracy, "%.1f", review.accuracy());
-    return lines + "accuracy: " + accuracy + " %";
+    // The work too, which the same code and settings make the same everywhere.
+    return lines + "accuracy: " + accuracy + " %, " + std::to_string(review.positionsTried) +
+           " positions tried";
 }
 
 std::string parLine(Days day, const ParSettings& settings) {
@@ -107,7 +109,8 @@ std::string parLine(Days day, const ParSettings& settings) {
     for (const PlayerAction action : par.actions)
         code.actions.push_back({action, {}});
     return "par " + dayText(day) + ": " + std::to_string(par.score) + " in " +
-           std::to_string(par.moves) + " moves " + formatGameCode(code);
+           std::to_string(par.moves) + " moves, " + std::to_string(par.positionsTried) +
+           " positions tried " + formatGameCode(code);
 }
 
 }  // namespace varn
