@@ -197,15 +197,9 @@ TEST_F(Form1Test, TheSharingDialogsFitTheWindowAtScalesOneAndTwo) {
 
 // Random play in the window, with the picture buttons pressed while pieces fall: the game's code
 // plays, as a watch and the replay driver play it, to the same board and score.
-class OwnNumbersTest : public Form1Test {
-  protected:
-    void SetUp() override {
-        m_ownNumbers = true;
-        Form1Test::SetUp();
-    }
-};
-
-TEST_F(OwnNumbersTest, AGamePlayedWhilePiecesFallReplaysToTheSameBoardAndScore) {
+TEST_F(Form1Test, AGamePlayedWhilePiecesFallReplaysToTheSameBoardAndScore) {
+    m_ownNumbers = true;
+    startWindow(true);
     std::mt19937 random(20261209);
     std::size_t inside = 0;
     for (int games = 0; games < 3; ++games) {
@@ -227,9 +221,11 @@ TEST_F(OwnNumbersTest, AGamePlayedWhilePiecesFallReplaysToTheSameBoardAndScore) 
         }
         const std::optional<GameCode> code = m_form->game().code();
         ASSERT_TRUE(code);
-        for (const RecordedAction& action : code->actions) inside += action.nested.size();
+        for (const RecordedAction& action : code->actions)
+            inside += action.nested.size();
         CodePlayer watched({*code, std::nullopt});
-        while (!watched.done()) ASSERT_TRUE(watched.playNext());
+        while (!watched.done())
+            ASSERT_TRUE(watched.playNext());
         EXPECT_EQ(watched.game().tables().Board, tables().Board) << formatGameCode(*code);
         EXPECT_EQ(watched.game().scores().Score(), m_form->game().scores().Score());
     }
@@ -268,40 +264,40 @@ struct TimerTicks : QObject {
 TEST_F(Form1Test, NoTimerTicksOnceAnActionsWorkIsDone) {
     m_session->sound().findChild<QTimer*>(QStringLiteral("soundRest"))->setInterval(100);
     m_session->setHintSettings({3, 16, std::chrono::hours(1)});
+    const auto move = [this] {
+        setBoard(kLShape);
+        QTest::mouseClick(cell(55), Qt::LeftButton);
+        waitUntilIdle();
+    };
+    const auto until = [](auto done) { EXPECT_TRUE(QTest::qWaitFor(done, 60000)); };
     const std::pair<const char*, std::function<void()>> actions[] = {
         {"a drag of the window's edge", [&] { m_form->resize(m_form->size() + QSize(40, 30)); }},
         {"a zoom", [&] { item("zoomIn")->trigger(); }},
-        {"a clip",
-         [&] {
-             setBoard(kLShape);
-             QTest::mouseClick(cell(55), Qt::LeftButton);
-         }},
+        {"a clip", move},
         {"a hint",
          [&] {
              setBoard(kLShape);
              item("hint")->trigger();
-             EXPECT_TRUE(QTest::qWaitFor([&] { return cell(55)->outline() != 0; }, 10000));
+             until([&] { return cell(55)->outline() != 0; });
          }},
         {"a watch",
          [&] {
              m_form->watch(threeMoves());
              auto* progress = m_form->findChild<QLabel*>("watchProgress");
-             EXPECT_TRUE(QTest::qWaitFor([&] { return progress->text().contains("the end"); }));
+             until([&] { return progress->text().contains("the end"); });
          }},
         {"a challenge's end",
          [&] {
              m_form->watchPlayer().stop();
              item("challenge")->trigger();
              waitUntilIdle();
-             setBoard(kLShape);
-             QTest::mouseClick(cell(55), Qt::LeftButton);
-             waitUntilIdle();
+             move();
              whenOpen([](QMessageBox& box) { pressButton(box, "&Leave the challenge"); });
              item("ng")->trigger();
-             auto* end = m_form->findChild<ChallengeEndDialog*>();
-             ASSERT_TRUE(end);
-             EXPECT_TRUE(QTest::qWaitFor([&] { return end->resultLine().contains(" % of par"); },
-                                         60000));
+             until([&] {
+                 auto* end = m_form->findChild<ChallengeEndDialog*>();
+                 return end && end->resultLine().contains(" % of par");
+             });
          }},
     };
     for (const auto& [what, action] : actions) {
