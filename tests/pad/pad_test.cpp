@@ -27,6 +27,7 @@
 #include "lazypadreader.h"
 #include "onscreenkeyboard.h"
 #include "padglyphs.h"
+#include "padhintline.h"
 #include "padpoller.h"
 #include "sdlpadreader.h"
 #include "sdlsubsystems.h"
@@ -135,6 +136,16 @@ TEST_F(PadTest, EveryControllerPressesTheGameButtonsAndNamesItsStyle) {
     const PadPoll pulled = reader.poll();
     EXPECT_EQ(written(pulled.events), "-LB unplug");
     EXPECT_EQ(pulled.pads, 2);
+}
+
+// Short of room, the line of a controller's hints leaves out the last ones rather than cut one.
+TEST(PadHintLine, LeavesOutTheHintsThatDoNotFit) {
+    PadHintLine line;
+    line.setHints({{{PadButton::A}, "Play"}, {{PadButton::B}, "Back"}, {{PadButton::X}, "Hint"}});
+    line.resize(line.fullWidth(), line.sizeHint().height());
+    EXPECT_EQ(line.shownCount(), 3);
+    line.resize(line.fullWidth() / 2, line.sizeHint().height());
+    EXPECT_EQ(line.shownCount(), 1);
 }
 
 // A device in the folder of event devices is watched until it goes, one elsewhere never. A FIFO
