@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <atomic>
 #include <filesystem>
 
 #include "directorylock.h"
@@ -27,6 +31,48 @@ void putOtherGame(const std::string& path, std::int64_t score) {
 
 bool holdsScore(const std::string& path, std::int64_t score) {
     return test::readWhole(path).find(" score " + std::to_string(score) + " ") != std::string::npos;
+}
+
+// A disk slow to sync: while armed, the next sync waits until the game has taken an action, for
+// ten seconds at most.
+std::atomic<bool> g_slowSync = false, g_syncing = false, g_acted = false, g_waitedOut = false;
+
+}  // namespace
+}  // namespace varn
+
+extern "C" int fdatasync(int file) {
+    if (varn::g_slowSync.exchange(false)) {
+        varn::g_syncing = true;
+        for (int i = 0; i < 1000 && !varn::g_acted; ++i)
+            ::usleep(10'000);
+        varn::g_waitedOut = !varn::g_acted;
+    }
+    return int(::syscall(SYS_fdatasync, file));
+}
+
+namespace varn {
+namespace {
+
+// The game never waits for the disk: it acts while the writer's thread syncs records that had
+// waited for another game's lock on the folder.
+TEST(JournalWriter, TheGameActsWhileTheWriterWaitsForTheDisk) {
+    const test::TemporaryDirectory dir;
+    const std::string path = dir.file("game.txt");
+    JournalWriter writer(path, gameWithScore(1));
+    writer.flush();
+    g_slowSync = true;
+    {
+        const DirectoryLock other(path);
+        writer.append(formatRecord(RecordKind::Act, gameWithScore(3).current));
+    }
+    for (int i = 0; i < 1000 && !g_syncing; ++i)
+        ::usleep(10'000);
+    ASSERT_TRUE(g_syncing);
+    writer.append(formatRecord(RecordKind::Act, gameWithScore(5).current));
+    g_acted = true;
+    writer.flush();
+    EXPECT_FALSE(g_waitedOut);
+    EXPECT_TRUE(holdsScore(path, 5));
 }
 
 TEST(JournalWriter, ASnapshotThatLostTheRaceGivesWayUntilTheNextAction) {
