@@ -1,6 +1,5 @@
-// pictureprovider_test.cpp: the picture cache, and the pictures the game carries, show only what
-// drawing would: a file that is damaged, stale, unreadable or of another format is passed over,
-// and the cache written anew.
+// pictureprovider_test.cpp: the cache and the carried pictures show only what drawing would; a
+// damaged, stale or foreign file is passed over and the cache written anew.
 #include "pictureprovider.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,5 @@
-// commandline_fuzzer.cpp: libFuzzer target for the game's command line: the input is its
-// arguments, each ended by a zero byte. What it reads is a game number in range or a code that
-// plays, or one line that says why not.
+// commandline_fuzzer.cpp: the game's arguments, each ended by a zero byte, read as a game number
+// in range, a code that plays, or one line that says why not.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

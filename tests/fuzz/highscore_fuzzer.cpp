@@ -1,6 +1,5 @@
-// highscore_fuzzer.cpp: libFuzzer target for the high-score file as the game reads it: a real
-// file holding the input, read and shown at the start of a game, and "Enter score" pressed
-// against it. The line read writes back as the same line, and a score stored reads back.
+// highscore_fuzzer.cpp: the high-score file read at a game's start and "Enter score" pressed
+// against it; the line read writes back alike, and a score stored reads back.
 #include <unistd.h>
 
 #include <cstddef>

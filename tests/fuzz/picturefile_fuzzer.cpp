@@ -1,6 +1,5 @@
-// picturefile_fuzzer.cpp: libFuzzer target for the reader of the picture cache, a file that any
-// program of the user can damage. The index's checksum is mended first so that every mutation
-// reaches the index's reader; whatever pictures it reads are written back and read again alike.
+// picturefile_fuzzer.cpp: the picture cache's reader, its index's checksum mended first so that
+// every mutation reaches the index; the pictures it reads are written back and read alike.
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstddef>

@@ -1,6 +1,5 @@
-// saved_fuzzer.cpp: libFuzzer target for the saved game's reader: its lines as they come, and
-// each closed afresh by its right checksum so that the reader gets past it; what it reads must
-// write back as the same text, and the game it gives must play on.
+// saved_fuzzer.cpp: the saved game's reader, its lines as they come and each closed afresh by its
+// right checksum; what it reads writes back alike, and the game it gives plays on.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

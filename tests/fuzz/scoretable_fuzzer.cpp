@@ -1,6 +1,5 @@
-// scoretable_fuzzer.cpp: libFuzzer target for the reader of the table of the best games: what it
-// reads writes back as a text that reads back the same, a sound text is exactly what it writes,
-// and the largest score entered on what it read overflows nothing.
+// scoretable_fuzzer.cpp: the table of the best games: what it reads writes back alike, a sound
+// text is exactly what it writes, and the largest score entered on it overflows nothing.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,5 @@
-// history_test.cpp: what the game's round trips cannot show: labels that are not the score's
-// digits, boards laid out from outside, a history rebuilt from its walked states, and a saved
-// game that keeps the last of a history longer than a file holds.
+// history_test.cpp: what the game's round trips cannot show, such as labels that are not the
+// score's digits and boards laid out from outside.
 #include <gtest/gtest.h>
 
 #include <random>

@@ -1,10 +1,6 @@
 // pad_test.cpp: SDL's virtual game controllers played through the reader and through the
-// module that the game loads: buttons, the stick and the triggers of several controllers at
-// once, their styles, plugging and pulling out, and a held direction that repeats. And what the
-// window shows a controller's player: a name typed on the on-screen keyboard with the arrows
-// and Return alone, as the d-pad and A give them, keys that a screen reader names and a
-// handheld's screen holds, and a glyph of its own for each button. One program, without a
-// display.
+// module that the game loads, and what the window shows a controller's player: the on-screen
+// keyboard, the hint line and a glyph for each button. One program, without a display.
 #include <SDL2/SDL.h>
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -151,16 +151,7 @@ TEST(ScoreTableFile, FileCutAtAnyByteKeepsItsWholeRowsAndIsKeptAside) {
     }
 }
 
-enum class Setup {
-    Plain,
-    Directory,
-    Unreadable,
-    FailsMidway,
-    Huge,
-    ReadOnlyFolder,
-    FolderIsAFile,
-    Locked
-};
+enum class Setup { Plain, Directory, Unreadable, Huge, ReadOnlyFolder, FolderIsAFile, Locked };
 
 // A disk that fails inside a file: while armed, a read of a plain file past its first 64 KiB
 // fails with EIO.
@@ -229,11 +220,8 @@ const DamageCase kDamage[] = {
      true, 2, 1, "line 3: score '?]0;owned?9999999999999999999999...' is out of range", true},
     {"Huge", Setup::Huge, kHead + kRow, true, 2, 1, "longer than 4194304 bytes", true},
     {"Unreadable", Setup::Unreadable, "", true, 1, 1, "it cannot be read", true},
-    {"FailsMidway", Setup::FailsMidway, [] {
-         std::string rows = kHead;
-         while (rows.size() < 100'000) rows += kRow;
-         return rows;
-     }(), true, 1, 1, "it cannot be read: Input/output error; kept as", true},
+    {"FailsMidway", Setup::Plain, std::string(100'000, 'x'), true, 1, 1,
+     "it cannot be read: Input/output error; kept as", true},
     {"DirectoryInItsPlace", Setup::Directory, "", false, 0, 1, "not a file; the scores are", false},
     {"UnwritableFolder", Setup::ReadOnlyFolder, "", false, 1, 0, "", false},
     {"UnwritableFolderDamaged", Setup::ReadOnlyFolder, kHead + kRow, false, 1, 1, "left as it is",
@@ -298,7 +286,7 @@ TEST(ScoreTableFile, DamagedOrUnreachableFileCostsNothingThePlayerHad) {
         const bool regular = fs::is_regular_file(path);
         const std::uintmax_t size = regular ? fs::file_size(path) : 0;
         const std::string before = regular && size < 1000 ? test::readWhole(path) : "";
-        g_failingDisk = c.setup == Setup::FailsMidway;
+        g_failingDisk = std::string_view(c.name) == "FailsMidway";
         const std::string said = enterAndRead(c, dir.path(), path);
         g_failingDisk = false;
         ::close(lock);

@@ -1,6 +1,5 @@
 // output_test.cpp: what reaches a real SDL audio device (its disk driver) from the bytes a
-// player hands the output: every WAVE encoding, timing, cut-off, loops and rest, and what cannot
-// be played, with the reason.
+// player hands the output, and what cannot be played, with the reason.
 #include "sdlsoundoutput.h"
 
 #include <SDL2/SDL.h>

@@ -1,6 +1,5 @@
-// player_test.cpp: the sound-player control in its design host: the flags it plays with, the
-// run-mode rules, sizing and restoring saved values. Loading files is proven through
-// varn-design (varndesign_test.sh).
+// player_test.cpp: the sound-player control in its design host; loading files is proven
+// through varn-design (varndesign_test.sh).
 #include "embedsound.h"
 
 #include <gtest/gtest.h>

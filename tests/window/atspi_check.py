@@ -1,8 +1,6 @@
 #!/usr/bin/python3
 """atspi_check.py: plays the real varn through the desktop's accessibility bus as a screen
-reader does: game 2026 (--game 2026 must deal the replay driver's `game 2026`), its named cells
-and buttons where they are drawn, the cursor, a move, a mirror, the high score, a hint, the
-Scores table of two games, a code and a row watched, `--watch`, and the saved game continued.
+reader does, from game 2026 (which must deal as the replay driver's `game 2026`).
 
     /usr/bin/python3 atspi_check.py PATH/TO/varn [LANGUAGE TRANSLATION.ts]
 

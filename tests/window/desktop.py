@@ -1,7 +1,5 @@
-"""desktop.py: a private desktop for the checks of the real program: a display server (Xvfb, or
-weston's headless compositor for Wayland), the session bus with its accessibility bus, the game
-in a scratch folder found on the accessibility bus and killed with SIGKILL, and pictures of the
-screen.
+"""desktop.py: a private desktop for the checks of the real program: Xvfb or weston, the
+session bus with its accessibility bus, the game in a scratch folder, and pictures of the screen.
 """
 
 import os

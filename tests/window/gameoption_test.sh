@@ -1,10 +1,7 @@
 #!/bin/sh
 # gameoption_test.sh: varn's command line. A bad --game or --watch, or anything else, is one line
 # on stderr and status 2 before any window; a good one goes on to the window, which without a
-# display ends in the line that says so and status 1. A code made to nest 20,000 clicks, each
-# inside the one before, is refused as damaged, by the game and by the replay driver. Today's
-# challenge is neither started nor watched by number or code until the file of the challenges
-# holds it finished.
+# display ends in the line that says so and status 1. Today's challenge waits until it is over.
 #   sh gameoption_test.sh PATH/TO/varn PATH/TO/varn-crafted-code PATH/TO/varn-replay
 set -u
 varn=$1 craft=$2 replay=$3

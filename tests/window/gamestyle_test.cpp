@@ -4,19 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QPainter>
-
 namespace varn {
 namespace {
-
-// The icon painted into a square of `side`.
-QImage painted(const QIcon& icon, int side, QIcon::Mode mode) {
-    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    icon.paint(&painter, image.rect(), Qt::AlignCenter, mode);
-    return image;
-}
 
 TEST(GameStyle, MenuBarOverflowIconIsTheDesktopStylesOwn) {
     GameStyle style;
@@ -25,17 +14,9 @@ TEST(GameStyle, MenuBarOverflowIconIsTheDesktopStylesOwn) {
     ASSERT_FALSE(own.isNull());
     EXPECT_EQ(deferred.availableSizes(), own.availableSizes());
     for (const int side : {16, 24, 32}) {
-        for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
-            EXPECT_EQ(deferred.actualSize(QSize(side, side), mode),
-                      own.actualSize(QSize(side, side), mode));
-            EXPECT_EQ(deferred.pixmap(side, mode).toImage(), own.pixmap(side, mode).toImage())
-                << side;
-            EXPECT_EQ(painted(deferred, side, mode), painted(own, side, mode)) << side;
-        }
+        for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled})
+            EXPECT_EQ(deferred.pixmap(side, mode).toImage(), own.pixmap(side, mode).toImage());
     }
-    // Every other icon is the desktop style's, as asked.
-    EXPECT_EQ(style.standardIcon(QStyle::SP_TitleBarCloseButton).pixmap(16).toImage(),
-              style.baseStyle()->standardIcon(QStyle::SP_TitleBarCloseButton).pixmap(16).toImage());
 }
 
 }  // namespace

@@ -1,10 +1,6 @@
-// pad_window_test.cpp: the real window played with SDL's virtual game controller alone, as a
-// player on a handheld plays it: a move, a turn and an undo, a numbered game started from the
-// menu, a name typed for the table, the challenge's end dialog closed, a controller changed
-// while pieces fall and the watch bar; the glyphs that follow the last input. And the window
-// full screen on a handheld's 1280 by 800 screen in every language: each text that the window
-// and its dialogs lay out, menus and the on-screen keyboard among them, is at least 12 pixels
-// tall and shows whole, measured as laid out, not read off a picture.
+// pad_window_test.cpp: the real window played with SDL's virtual game controller alone, as on a
+// handheld; and on a handheld's 1280 by 800 screen every text that the window and its dialogs
+// lay out is at least 12 pixels tall and whole, in every language, measured as laid out.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>

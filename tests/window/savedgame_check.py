@@ -1,11 +1,7 @@
 #!/usr/bin/python3
-"""savedgame_check.py: the real varn killed with SIGKILL and started again, read through the
-accessibility bus: it comes back with its cells, score, Undo and Redo, settings, dragged size and
-hint count, and undo walks on from before the kill; with "Continue the last game" off it deals
-anew. A challenge comes back with its moves left. While another program holds the saved game's
-and the table's folder locks, play and "Enter score" go on and both files are written later.
-Ended with SIGTERM inside a move, just after "Enter score" and just after a challenge begins, it
-closes as through its close button, with status 0, and keeps the move, the score and the day.
+"""savedgame_check.py: the real varn killed with SIGKILL or ended with SIGTERM, and started
+again, read through the accessibility bus: it comes back as it was, and loses nothing while
+another program holds the folders of its files.
 
     /usr/bin/python3 savedgame_check.py PATH/TO/varn
 """

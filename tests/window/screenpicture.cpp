@@ -1,8 +1,7 @@
 // screenpicture.cpp: pictures of the screen for the checks of the real program.
 //   varn_screen_picture grab WINDOW_ID OUT.png   the X11 window's pixels
 //   varn_screen_picture find SCREEN.png PART.png where PART lies in SCREEN: "X Y DIFFERENCES"
-// A part is found where most of a grid of its pixels match; the differences are then counted
-// over every pixel.
+// A part is found where most of a grid of its pixels match; then every pixel is compared.
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>

@@ -1,7 +1,6 @@
-// screenshot_test.cpp: the whole window, pixel for pixel, against tests/window/reference/. After a
-// change meant to alter the look, take them anew and look at each before committing:
+// screenshot_test.cpp: the whole window, pixel for pixel, against tests/window/reference/, which
+// a change meant to alter the look takes anew (then look at each before committing):
 //   VARN_NEW_REFERENCES=1 build/release/tests/window/window_tests --gtest_filter='Screenshot*'
-// A picture that differs is saved beside the other screenshots as window-<...>-actual.png.
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -1,6 +1,4 @@
-// settings_test.cpp: the window as the player left it, whatever became of the settings file,
-// the first start's size, the sound switch that keeps the device closed, and every command where
-// the command table puts it.
+// settings_test.cpp: the window as the player left it, whatever became of the settings file.
 #include <QDir>
 #include <QMenuBar>
 #include <QScreen>

@@ -1,6 +1,4 @@
-// sharing_test.cpp: today's challenge and game codes in the real window: a second window on the
-// same profile, leaving a challenge, a damaged code in a row of the table, and the sharing
-// dialogs at scales 1 and 2.
+// sharing_test.cpp: today's challenge, game codes and the timers of the real window.
 #include <QAbstractButton>
 #include <QDeadlineTimer>
 #include <QGroupBox>

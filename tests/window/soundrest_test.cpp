@@ -1,7 +1,5 @@
-// soundrest_test.cpp: the window plays a move's clip through the real output and gives the sound
-// device back after a quiet spell; on a real PulseAudio server no playback stream stays open,
-// moves are heard again once a server that started late, or died, runs, and they go on without
-// their clips while the server is frozen.
+// soundrest_test.cpp: the window's clips through the real output, the device given back after a
+// quiet spell, and a PulseAudio server that starts late, dies or freezes.
 #include <gtest/gtest.h>
 
 #include <QProcess>

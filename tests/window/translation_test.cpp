@@ -1,6 +1,5 @@
-// translation_test.cpp: the window in each language the game speaks: its texts fit their
-// controls at the design size and have their glyphs. That it reads in the language, the real
-// program proves through the accessibility bus (atspi_check.py, in German).
+// translation_test.cpp: in each language the window's texts fit their controls and have their
+// glyphs; atspi_check.py proves in German that the real program reads in the language.
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QToolButton>
