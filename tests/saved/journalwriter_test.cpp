@@ -33,8 +33,7 @@ bool holdsScore(const std::string& path, std::int64_t score) {
     return test::readWhole(path).find(" score " + std::to_string(score) + " ") != std::string::npos;
 }
 
-// A disk slow to sync: while armed, the next sync waits until the game has taken an action, for
-// ten seconds at most.
+// A disk slow to sync: once armed, its next sync waits for an action, ten seconds at most.
 std::atomic<bool> g_slowSync = false, g_syncing = false, g_acted = false, g_waitedOut = false;
 
 }  // namespace

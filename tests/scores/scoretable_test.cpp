@@ -95,6 +95,10 @@ TEST(ScoreTableFile, RanksOneRowPerGameAndReadsBackWhatItWrote) {
     ASSERT_EQ(statistics.recent.size(), 14u);
     EXPECT_EQ(statistics.recent.front(), (EnteredScore{120, at(10)}));
     EXPECT_EQ(file.proposedName(), "J");
+    // A clock past the years that the text holds is held at their last second.
+    file.enter({20, 1, at(0) + std::chrono::years(9000), 0, {}}, "K");
+    EXPECT_EQ(file.read().statistics().recent.back().time,
+              Seconds(std::chrono::seconds(253'402'300'799)));
 }
 
 // Fills `file` as a real game does: a name with a letter beyond ASCII, an entry under the name
@@ -153,8 +157,7 @@ TEST(ScoreTableFile, FileCutAtAnyByteKeepsItsWholeRowsAndIsKeptAside) {
 
 enum class Setup { Plain, Directory, Unreadable, Huge, ReadOnlyFolder, FolderIsAFile, Locked };
 
-// A disk that fails inside a file: while armed, a read of a plain file past its first 64 KiB
-// fails with EIO.
+// A disk that fails inside a file: while armed, a read past a file's first 64 KiB fails.
 std::atomic<bool> g_failingDisk = false;
 
 }  // namespace

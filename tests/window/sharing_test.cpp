@@ -257,8 +257,7 @@ struct TimerTicks : QObject {
     int count = 0;
 };
 
-// Whatever the player last did, the game then waits for them at 0 % of a core: each timer that
-// an action starts stops once its work is done, and none ticks while the game waits.
+// Whatever the player last did, the game then waits at 0 % of a core: no timer ticks.
 TEST_F(Form1Test, NoTimerTicksOnceAnActionsWorkIsDone) {
     m_session->sound().findChild<QTimer*>(QStringLiteral("soundRest"))->setInterval(100);
     m_session->setHintSettings({3, 16, std::chrono::hours(1)});
