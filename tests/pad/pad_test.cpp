@@ -144,8 +144,7 @@ TEST(PadHintLine, LeavesOutTheHintsThatDoNotFit) {
     EXPECT_EQ(line.shownCount(), 1);
 }
 
-// A device in the folder of event devices is watched until it goes, one elsewhere never. A FIFO
-// stands in for the device, and its writer for the controller.
+// An event device is watched until it goes, one elsewhere never; a FIFO stands in for it.
 TEST(DeviceWatch, WatchesAnEventDeviceOfItsFolderUntilItGoes) {
     QTemporaryDir folder;
     const std::string device = folder.filePath(QStringLiteral("event7")).toStdString();
