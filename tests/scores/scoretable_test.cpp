@@ -8,10 +8,12 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 
 #include "scoretablefile.h"
+#include "scoretablekeeper.h"
 #include "temporarydirectory.h"
 
 namespace varn {
@@ -71,20 +73,11 @@ TEST(ScoreTableFile, RanksOneRowPerGameAndReadsBackWhatItWrote) {
     for (const Step& step : kSteps)
         play(file, step);
     const ScoreTable table = file.read();
-    std::vector<std::pair<std::uint32_t, std::string>> rows;
+    std::string rows;
     for (const BestGame& row : table.rows())
-        rows.emplace_back(row.game, row.name);
-    const std::string cut = "Zoë" + std::string(37, 'z');
-    EXPECT_EQ(rows, (decltype(rows){{19, "J"},
-                                    {7, "Ana"},
-                                    {8, "Bo"},
-                                    {10, "Dee"},
-                                    {12, cut},
-                                    {11, "Ed Wy"},
-                                    {17, "J"},
-                                    {16, "I"},
-                                    {15, "H"},
-                                    {14, "G"}}));
+        rows += std::to_string(row.game) + ' ' + row.name + ", ";
+    EXPECT_EQ(rows, "19 J, 7 Ana, 8 Bo, 10 Dee, 12 Zoë" + std::string(37, 'z') +
+                        ", 11 Ed Wy, 17 J, 16 I, 15 H, 14 G, ");
     EXPECT_EQ(table.rows()[1].time, at(30));
     const ScoreStatistics& statistics = table.statistics();
     EXPECT_EQ(statistics.played, 1u);
@@ -99,6 +92,20 @@ TEST(ScoreTableFile, RanksOneRowPerGameAndReadsBackWhatItWrote) {
     file.enter({20, 1, at(0) + std::chrono::years(9000), 0, {}}, "K");
     EXPECT_EQ(file.read().statistics().recent.back().time,
               Seconds(std::chrono::seconds(253'402'300'799)));
+}
+
+// The window's table takes in what another game entered meanwhile once its own entry is in.
+TEST(ScoreTableKeeper, TakesInWhatAnotherGameEnteredWithItsOwnEntry) {
+    const test::TemporaryDirectory dir;
+    std::vector<std::function<void()>> posted;
+    const WindowPost post = [&posted](std::function<void()> task) { posted.push_back(task); };
+    ScoreTableKeeper first(dir.file("scores.txt"), post), second(dir.file("scores.txt"), post);
+    first.enter({1, 100, at(0), 0, {}}, "Ana");
+    first.flush();
+    second.enter({2, 50, at(1), 0, {}}, "Bo");
+    second.flush();
+    std::ranges::for_each(posted, [](const auto& task) { task(); });
+    EXPECT_EQ(second.table().rows().size(), 2u);
 }
 
 // Fills `file` as a real game does: a name with a letter beyond ASCII, an entry under the name

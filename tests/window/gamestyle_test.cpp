@@ -1,5 +1,4 @@
-// gamestyle_test.cpp: the game's style defers the menu bar's overflow icon, and that icon is the
-// desktop style's own once made, in every size and mode it is drawn in.
+// gamestyle_test.cpp: the menu bar's overflow icon, made late, is the desktop style's own.
 #include "gamestyle.h"
 
 #include <gtest/gtest.h>

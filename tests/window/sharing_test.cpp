@@ -246,7 +246,6 @@ Replay threeMoves() {
     return {*played.game.code(), std::nullopt};
 }
 
-// Counts the timer events of the window's thread.
 struct TimerTicks : QObject {
     TimerTicks() { qApp->installEventFilter(this); }
     ~TimerTicks() override { qApp->removeEventFilter(this); }
