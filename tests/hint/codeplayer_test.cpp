@@ -57,12 +57,8 @@ TEST(CodeBounds, ACodeIsReadAndPlayedWithinTheBoundsOfPlay) {
         {"a turn after the action ended", test::craftedCode(kGame, click, {{100'000, L}}), true,
          false},
         {"a moment of two bytes", test::craftedCode(kGame, click, {{128, L}}), true, false},
-        // Whole to its checksum, but cut inside its game number or inside an action.
+        // Whole to its checksum, but cut inside its game number (the fuzz target cuts the rest).
         {"a number of two bytes", sealCode({0, 0}), false, false},
-        {"two turns inside, the second without its action",
-         test::craftedCode(kGame, click, turns(2), 0, 1), false, false},
-        {"and without its moment either", test::craftedCode(kGame, click, turns(2), 0, 2), false,
-         false},
     };
     for (const Case& c : cases) {
         CodeProblem problem = CodeProblem::None;

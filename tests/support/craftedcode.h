@@ -11,10 +11,10 @@
 namespace varn::test {
 
 // Game `number`: the action `first`, with `nested` (moment, action) inside it, then `more`
-// mirrors, less the last `cut` bytes.
+// mirrors.
 inline std::string craftedCode(std::uint32_t number, std::uint8_t first,
                                const std::vector<std::pair<std::uint64_t, std::uint8_t>>& nested,
-                               std::size_t more = 0, std::size_t cut = 0) {
+                               std::size_t more = 0) {
     std::vector<std::uint8_t> bytes;
     const auto varint = [&bytes](std::uint64_t value) {
         for (; value >= 0x80; value >>= 7)
@@ -30,7 +30,6 @@ inline std::string craftedCode(std::uint32_t number, std::uint8_t first,
         bytes.push_back(action);
     }
     bytes.insert(bytes.end(), more, PlayerAction::kMirror);
-    bytes.resize(bytes.size() - cut);
     return sealCode(bytes);
 }
 

@@ -2,6 +2,7 @@
 session bus with its accessibility bus, the game in a scratch folder, and pictures of the screen.
 """
 
+import contextlib
 import os
 import signal
 import subprocess
@@ -20,10 +21,8 @@ def check(condition, message):
 
 
 def private_desktop(script, arguments, seconds=150):
-    """Runs `script` again with `arguments` in a private session bus, whose accessibility bus
-    keeps its socket in a private runtime folder, and exits as it ends. Run there, ends it when
-    `seconds` have passed or it is stopped, and gives the session's scratch folder and pyatspi,
-    whose calls wait as long as a move takes."""
+    """Runs `script` again in a private session bus and exits as it ends; run there, ends it
+    after `seconds` and gives the session's scratch folder and pyatspi."""
     scratch = os.environ.get("VARN_ATSPI_SCRATCH")
     name = os.path.basename(script)
     if not scratch:
@@ -31,12 +30,18 @@ def private_desktop(script, arguments, seconds=150):
             runtime = os.path.join(scratch, "runtime")
             os.mkdir(runtime, 0o700)
             env = dict(os.environ, XDG_RUNTIME_DIR=runtime, VARN_ATSPI_SCRATCH=scratch)
+            # In a process group of its own, killed whole however the check ends.
+            session = subprocess.Popen(["dbus-run-session", "--", sys.executable, script,
+                                        *arguments], env=env, start_new_session=True)
+            signal.signal(signal.SIGTERM, lambda *_: sys.exit(f"{name}: stopped"))
             try:
-                run = subprocess.run(["dbus-run-session", "--", sys.executable, script,
-                                      *arguments], env=env, timeout=seconds + 20)
+                status = session.wait(timeout=seconds + 20)
             except subprocess.TimeoutExpired:
-                sys.exit(f"{name}: the private session did not end")
-            sys.exit(run.returncode)
+                status = f"{name}: the private session did not end"
+            finally:
+                with contextlib.suppress(ProcessLookupError):
+                    os.killpg(session.pid, signal.SIGKILL)
+            sys.exit(status)
     signal.signal(signal.SIGALRM, lambda *_: sys.exit(f"{name}: out of time"))
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(f"{name}: stopped"))
     signal.alarm(seconds)
