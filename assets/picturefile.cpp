@@ -88,8 +88,10 @@ QImage PictureFile::read(const QString& name) {
     const auto found = m_index.constFind(name);
     if (found == m_index.constEnd()) return {};
     const Entry& entry = *found;
+    // A ratio that no screen has (NaN among them) would scale every drawing of the picture.
     if (entry.format <= QImage::Format_Invalid || entry.format >= QImage::NImageFormats ||
-        entry.width <= 0 || entry.height <= 0 || entry.length > kLargestPicture ||
+        !(entry.devicePixelRatio > 0 && entry.devicePixelRatio <= 64) || entry.width <= 0 ||
+        entry.height <= 0 || entry.length > kLargestPicture ||
         quint64(entry.width) * quint64(entry.height) > kLargestPicture ||
         entry.stored > quint64(m_file.size()))
         return {};
